@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds and installs the program into ./out, starts the bundled
+# demo vendor server on loopback and the program against it. Without a display the program
+# runs headless and says so.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build-run -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEP_TESTS=OFF -DZEP_BENCH=OFF >/dev/null
+cmake --build build-run -j2
+cmake --install build-run --prefix out >/dev/null
+export QTWEBENGINE_DISABLE_SANDBOX=1
+out/quenra-demo-server --data out/demo-data &
+server=$!
+trap 'kill $server 2>/dev/null' EXIT
+sleep 1
+if [ -n "${DISPLAY:-}" ]; then
+  out/Zavez_ZEP "$@"
+else
+  echo "No display found: running headless (news, popups and balloons are printed here)."
+  out/Zavez_ZEP --headless "$@"
+fi

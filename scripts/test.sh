@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds everything and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-test -j2
+export QTWEBENGINE_DISABLE_SANDBOX=1
+scripts/with-desktop.sh ctest --test-dir build-test --output-on-failure -j2

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs a command on a private virtual desktop: Xvfb, a window manager (openbox) and a
+# tray host (trayer), so that windows, focus and the tray icon behave as on a real desktop.
+set -u
+display_num=${ZEP_DISPLAY_NUM:-$((90 + RANDOM % 100))}
+export DISPLAY=":${display_num}"
+Xvfb "$DISPLAY" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
+       --SetDockType true --transparent false >/dev/null 2>&1 &
+tray_pid=$!
+sleep 0.5
+"$@"
+status=$?
+kill "$tray_pid" "$wm_pid" "$xvfb_pid" 2>/dev/null
+wait 2>/dev/null
+exit $status
