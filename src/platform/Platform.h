@@ -1,37 +1,45 @@
 #pragma once
 #include "platform/browser/Browser.h"
 #include "platform/loop/EventLoop.h"
-#include "platform/net/HttpFetch.h"
-#include "platform/net/Socket.h"
+#include "platform/net/Network.h"
 #include "platform/sys/Log.h"
-#include "platform/sys/MessageBox.h"
 #include "platform/sys/RegistryStore.h"
 #include "platform/sys/Shell.h"
-#include "platform/sys/SoundPlayer.h"
-#include "platform/sys/TrayIcon.h"
-#include "platform/window/Screen.h"
-#include "platform/window/Window.h"
+#include "platform/window/Desktop.h"
 #include <memory>
 
 namespace plat {
 
-// Everything the program asks of the system. The real backend (platform/qt) and the
-// simulated one (platform/sim) implement it; --headless mixes the real loop, network and
-// shell with the simulated screen.
+// Everything the program asks of the system, composed of parts that each backend provides:
+// the real program uses the Qt parts; tests use the simulated ones; --headless uses the
+// real loop, network and shell with the simulated desktop.
 class Platform {
 public:
-    virtual ~Platform() = default;
-    virtual EventLoop& loop() = 0;
-    virtual Screen& screen() = 0;
-    virtual std::unique_ptr<Window> createWindow(WindowKind kind) = 0;
-    virtual std::unique_ptr<Socket> createSocket() = 0;
-    virtual std::unique_ptr<HttpFetch> createHttpFetch() = 0;
-    virtual std::unique_ptr<TrayIcon> createTrayIcon() = 0;
-    virtual std::unique_ptr<SoundPlayer> createSoundPlayer() = 0;
-    virtual MessageBox& messageBox() = 0;
-    virtual RegistryStore& registry() = 0;
-    virtual Shell& shell() = 0;
-    virtual Log& log() = 0;
+    Platform(EventLoop& loop, Desktop& desktop, Network& network, Shell& shell,
+             RegistryStore& registry, Log& log)
+        : loop_(loop), desktop_(desktop), network_(network), shell_(shell), registry_(registry),
+          log_(log) {}
+
+    EventLoop& loop() { return loop_; }
+    Desktop& desktop() { return desktop_; }
+    Screen& screen() { return desktop_.screen(); }
+    std::unique_ptr<Window> createWindow(WindowKind kind) { return desktop_.createWindow(kind); }
+    std::unique_ptr<TrayIcon> createTrayIcon() { return desktop_.createTrayIcon(); }
+    std::unique_ptr<SoundPlayer> createSoundPlayer() { return desktop_.createSoundPlayer(); }
+    MessageBox& messageBox() { return desktop_.messageBox(); }
+    std::unique_ptr<Socket> createSocket() { return network_.createSocket(); }
+    std::unique_ptr<HttpFetch> createHttpFetch() { return network_.createHttpFetch(); }
+    RegistryStore& registry() { return registry_; }
+    Shell& shell() { return shell_; }
+    Log& log() { return log_; }
+
+private:
+    EventLoop& loop_;
+    Desktop& desktop_;
+    Network& network_;
+    Shell& shell_;
+    RegistryStore& registry_;
+    Log& log_;
 };
 
 } // namespace plat
