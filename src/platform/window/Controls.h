@@ -1,5 +1,5 @@
 #pragma once
-#include <QColor>
+#include <cstdint>
 #include <QRect>
 #include <QString>
 #include <functional>
@@ -26,8 +26,8 @@ class Label : public Control {
 public:
     virtual void setText(const QString& text) = 0;
     virtual QString text() const = 0;
-    virtual void setForeColor(const QColor& c) = 0;
-    virtual QColor foreColor() const = 0;
+    virtual void setForeColor(uint32_t rgb) = 0;      // 0xRRGGBB
+    virtual uint32_t foreColor() const = 0;
     virtual void setFont(const QString& family, int pointSize, bool bold) = 0;
 };
 

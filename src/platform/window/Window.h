@@ -65,7 +65,7 @@ public:
     virtual ImageBox* createImageBox() = 0;
     virtual ProgressBar* createProgressBar() = 0;
     virtual void setBackgroundImage(const QString& path) = 0;
-    virtual void setBackgroundColor(const QColor& c) = 0;
+    virtual void setBackgroundColor(uint32_t rgb) = 0;   // 0xRRGGBB
 
     // The window hook: every message of this window reaches the hook first. The hook
     // returns true when it fully answered the message (msg.result holds the answer);
