@@ -1,0 +1,59 @@
+#include "platform/qt/QtLoop.h"
+#include <QCoreApplication>
+#include <QThread>
+#include <algorithm>
+#include <exception>
+
+namespace plat {
+
+QtLoop::QtLoop() { clock_.start(); }
+
+int QtLoop::setThreadTimer(int intervalMs, Callback onTick) {
+    auto* timer = new QTimer(this);
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(std::max(intervalMs, 1));
+    connect(timer, &QTimer::timeout, timer, [fn = std::move(onTick)] { guarded(fn); });
+    timer->start();
+    const int id = nextId_++;
+    timers_[id] = timer;
+    return id;
+}
+
+void QtLoop::killThreadTimer(int id) {
+    const auto it = timers_.find(id);
+    if (it == timers_.end()) return;
+    if (QTimer* timer = it->second) {
+        timer->stop();
+        // Later: the timer may be the one whose tick is running now.
+        timer->deleteLater();
+    }
+    timers_.erase(it);
+}
+
+void QtLoop::post(Callback fn) {
+    QMetaObject::invokeMethod(this, [fn = std::move(fn)] { guarded(fn); }, Qt::QueuedConnection);
+}
+
+void QtLoop::pumpMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtLoop::holdThread(int ms) { QThread::msleep(static_cast<unsigned long>(std::max(ms, 0))); }
+
+void QtLoop::quit(int status) {
+    quitStatus_ = status;
+    QCoreApplication::exit(status);
+}
+
+int QtLoop::run() {
+    if (quitStatus_) return *quitStatus_;
+    return QCoreApplication::exec();
+}
+
+void QtLoop::guarded(const Callback& fn) {
+    try {
+        fn();
+    } catch (const std::exception& e) {
+        qWarning("Unhandled error in an event handler: %s", e.what());
+    }
+}
+
+} // namespace plat

@@ -1,0 +1,40 @@
+#pragma once
+#include "platform/loop/EventLoop.h"
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <map>
+#include <optional>
+
+namespace plat {
+
+// The real message loop: the application object's event loop, QTimer thread timers and a
+// monotonic clock. Create it after the application object.
+class QtLoop : public QObject, public EventLoop {
+public:
+    QtLoop();
+
+    qint64 nowMs() const override { return clock_.elapsed(); }
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+    int setThreadTimer(int intervalMs, Callback onTick) override;
+    void killThreadTimer(int id) override;
+    void post(Callback fn) override;
+    void pumpMessages() override;
+    void holdThread(int ms) override;
+    void quit(int status) override;
+
+    // Runs the loop until quit() and returns its status; at once when quit() came first.
+    int run();
+
+private:
+    // A callback's exception must not unwind through Qt's event dispatch.
+    static void guarded(const Callback& fn);
+
+    QElapsedTimer clock_;
+    std::map<int, QPointer<QTimer>> timers_;
+    int nextId_ = 1;
+    std::optional<int> quitStatus_;
+};
+
+} // namespace plat
