@@ -4,7 +4,7 @@ set -euo pipefail
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 PACKAGES=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-multimedia-dev
   qt6-httpserver-dev qt6-websockets-dev
   libxml2-dev libgumbo-dev
