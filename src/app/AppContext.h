@@ -1,10 +1,11 @@
 #pragma once
+#include "app/mTimer.h"
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
 #include <memory>
 
-namespace plat { class Platform; }
+namespace plat { class Platform; class Window; }
 class cls_Config;
 class frmMain;
 class frmSysTray;
@@ -18,6 +19,7 @@ class IE_frm;
 class frmvote;
 class frmaboutnew;
 class frmdispose;
+namespace push { class PushSink; class LoginSink; }
 
 // Addresses that the program is configured with (Settings/ZEP/Server in ZEP.xml).
 struct ServerSettings {
@@ -41,6 +43,8 @@ struct AppContext {
 
     plat::Platform& platform;
     bool headless = false;
+    QString DumpPagesDir;     // --dump-pages: where the main window writes its pages
+    QString AppTitle = QStringLiteral("Quenra极速版");   // caption of message boxes, tray tip
 
     // Start-up values.
     QString AppPath;          // installation directory, ending in the native separator
@@ -71,6 +75,12 @@ struct AppContext {
     bool SettingsOpen = false;
     QString NewsLink;
     int32_t HighestNewsId = 0;
+    // The main window's procedures that the push session and the login dialog call; set
+    // by the main window, empty until then (the calls are skipped).
+    push::PushSink* pushSink = nullptr;
+    push::LoginSink* loginSink = nullptr;
+    mTimer Timers{*this};     // the running CTimer objects
+    plat::Window* TaskbarPreviousOwner = nullptr;   // the main window's owner before it left it
 
     // The windows; empty while not loaded.
     std::shared_ptr<frmMain> mainCtl;

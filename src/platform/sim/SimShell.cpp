@@ -12,6 +12,7 @@ bool SimShell::startDetached(const QString& program, const QStringList& args,
                              const QString& workingDir) {
     if (!succeeds_) return false;
     started_.push_back({program, args, workingDir});
+    if (onStarted) onStarted();
     return true;
 }
 

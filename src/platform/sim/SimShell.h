@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/sys/Shell.h"
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -37,6 +38,9 @@ public:
     void setAdapters(std::vector<NetworkAdapter> adapters) { adapters_ = std::move(adapters); }
     // While off, open() and startDetached() fail (and record nothing).
     void setSucceeds(bool on) { succeeds_ = on; }
+
+    // Called as each start is recorded, for a test to look at that moment.
+    std::function<void()> onStarted;
 
     const QStringList& opened() const { return opened_; }
     const std::vector<Started>& started() const { return started_; }
