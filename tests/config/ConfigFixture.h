@@ -1,0 +1,28 @@
+#pragma once
+#include "config/ConfigTestPlatform.h"
+#include "config/cls_Config.h"
+#include <gtest/gtest.h>
+
+// A configuration document in a temporary installation directory.
+class ConfigFixture : public ::testing::Test {
+protected:
+    void load(const QByteArray& bytes) {
+        path = dir.filePath(QStringLiteral("ZEP.xml"));
+        writeFile(path, bytes);
+        config.setXmlFile(path);
+        ASSERT_TRUE(config.Initialize());
+    }
+    void loadShipped() { load(readFile(shippedConfigPath())); }
+    // Loads what is on disk now into a second document.
+    std::unique_ptr<cls_Config> reload() {
+        auto again = std::make_unique<cls_Config>(sim.platform);
+        again->setXmlFile(path);
+        EXPECT_TRUE(again->Initialize());
+        return again;
+    }
+
+    ConfigTestPlatform sim;
+    QTemporaryDir dir;
+    QString path;
+    cls_Config config{sim.platform};
+};
