@@ -2,9 +2,7 @@
 #include "platform/Platform.h"
 #include "platform/sim/SimLog.h"
 #include "platform/sim/SimLoop.h"
-#include "platform/sim/SimNetwork.h"
 #include "platform/sim/SimRegistryStore.h"
-#include "platform/sim/SimScreen.h"
 #include "platform/sim/SimShell.h"
 #include <QByteArray>
 #include <QFile>
@@ -26,6 +24,27 @@ public:
     std::vector<Box> boxes;
 };
 
+// A screen that only knows whether its pointer is busy.
+class PointerScreen : public plat::Screen {
+public:
+    QRect workArea() const override { return {0, 0, 1600, 960}; }
+    QRect screenRect() const override { return {0, 0, 1600, 1000}; }
+    QSize virtualScreen() const override { return {1600, 1000}; }
+    QPoint cursorPos() const override { return {}; }
+    void setBusyCursor(bool busy) override { busy_ = busy; }
+    bool busyCursor() const { return busy_; }
+
+private:
+    bool busy_ = false;
+};
+
+// The configuration code uses no network.
+class NoNetwork : public plat::Network {
+public:
+    std::unique_ptr<plat::Socket> createSocket() override { return nullptr; }
+    std::unique_ptr<plat::HttpFetch> createHttpFetch() override { return nullptr; }
+};
+
 // A desktop that only has a screen and message boxes: all the configuration code uses.
 class BoxesOnlyDesktop : public plat::Desktop {
 public:
@@ -35,13 +54,13 @@ public:
     std::unique_ptr<plat::SoundPlayer> createSoundPlayer() override { return nullptr; }
     plat::MessageBox& messageBox() override { return boxes_; }
 
-    plat::SimScreen screen_;
+    PointerScreen screen_;
     RecordingMessageBox boxes_;
 };
 
 struct ConfigTestPlatform {
     plat::SimLoop loop;
-    plat::SimNetwork network{loop};
+    NoNetwork network;
     plat::SimShell shell;
     plat::SimRegistryStore registry;
     plat::SimLog log;
@@ -49,7 +68,7 @@ struct ConfigTestPlatform {
     plat::Platform platform{loop, desktop, network, shell, registry, log};
 
     std::vector<RecordingMessageBox::Box>& boxes() { return desktop.boxes_.boxes; }
-    plat::SimScreen& screen() { return desktop.screen_; }
+    PointerScreen& screen() { return desktop.screen_; }
 };
 
 inline QByteArray readFile(const QString& path) {
