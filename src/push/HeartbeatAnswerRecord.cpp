@@ -1,0 +1,22 @@
+#include "push/HeartbeatAnswerRecord.h"
+#include "push/MessageId.h"
+#include "push/RecordReader.h"
+#include "push/RecordWriter.h"
+
+namespace push {
+
+namespace {
+enum { NewsId = 2 };
+}
+
+QByteArray HeartbeatAnswerRecord::build() const {
+    return RecordWriter(Heartbeat, Length).int32(NewsId, highestNewsId).bytes();
+}
+
+std::optional<HeartbeatAnswerRecord> HeartbeatAnswerRecord::parse(QByteArrayView record) {
+    const RecordReader r(record);
+    if (r.id() != Heartbeat || !r.holds(Length)) return std::nullopt;
+    return HeartbeatAnswerRecord{r.int32(NewsId)};
+}
+
+} // namespace push

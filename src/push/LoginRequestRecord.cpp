@@ -1,0 +1,17 @@
+#include "push/LoginRequestRecord.h"
+#include "push/CredentialsRecord.h"
+#include "push/MessageId.h"
+
+namespace push {
+
+QByteArray LoginRequestRecord::build() const {
+    return CredentialsRecord{account, password, clientId}.build(Login, Length);
+}
+
+std::optional<LoginRequestRecord> LoginRequestRecord::parse(QByteArrayView record) {
+    const auto c = CredentialsRecord::parse(record, Login, Length);
+    if (!c) return std::nullopt;
+    return LoginRequestRecord{c->account, c->password, c->number};
+}
+
+} // namespace push
