@@ -249,3 +249,21 @@ TEST_F(Config, SaveIntoAnUnwritablePlaceFailsAndIsReported) {
     EXPECT_FALSE(config.XMLSave());
     EXPECT_FALSE(QFile::exists(dir.filePath("no-such-dir")));
 }
+
+TEST_F(Config, EntitiesReadNoFilesAndCannotExplode) {
+    load("<?xml version=\"1.0\"?>\n<!DOCTYPE App [\n<!ENTITY secret SYSTEM \"file:///etc/passwd\">\n]>\n"
+         "<App><ZEPID>&secret;</ZEPID></App>\n");
+    EXPECT_EQ(config.GetNodeText("ZEPID"), "");
+
+    QByteArray laughs = "<?xml version=\"1.0\"?>\n<!DOCTYPE App [\n<!ENTITY l0 \"lollollollol\">\n";
+    for (int i = 1; i <= 9; ++i) {
+        laughs += QStringLiteral("<!ENTITY l%1 \"").arg(i).toUtf8();
+        for (int j = 0; j < 10; ++j) laughs += QStringLiteral("&l%1;").arg(i - 1).toUtf8();
+        laughs += "\">\n";
+    }
+    laughs += "]>\n<App><ZEPID>&l9;</ZEPID></App>\n";
+    writeFile(path, laughs);
+    EXPECT_FALSE(config.Initialize());
+    ASSERT_EQ(sim.boxes().size(), 1u);
+    EXPECT_TRUE(sim.boxes()[0].text.startsWith("Detected an entity reference loop"));
+}
