@@ -1,0 +1,50 @@
+#include "update/UpdateManifest.h"
+#include <QCryptographicHash>
+#include <gtest/gtest.h>
+
+namespace {
+QByteArray manifest(const QString& version, const QString& extra = {}) {
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?><Update><Version>%1</Version>"
+                          "<URL>http://h/dl.htm</URL><Download>http://h/setup.exe</Download>%2"
+                          "</Update>")
+        .arg(version, extra)
+        .toUtf8();
+}
+} // namespace
+
+TEST(UpdateManifest, ReadsTheThreeFieldsWhateverTheRootIsCalled) {
+    const auto m = UpdateManifest::parse(manifest("1.6.1112"));
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->version, "1.6.1112");
+    EXPECT_EQ(m->url, "http://h/dl.htm");
+    EXPECT_EQ(m->download, "http://h/setup.exe");
+    EXPECT_TRUE(m->sha256.isEmpty());
+}
+
+TEST(UpdateManifest, NoDocumentElementMeansNoManifest) {
+    EXPECT_FALSE(UpdateManifest::parse(""));
+    EXPECT_FALSE(UpdateManifest::parse("<html><body>502 Bad Gateway"));
+    EXPECT_FALSE(UpdateManifest::parse("\xff\xfe\x00garbage"));
+    // An entity that would read a local file is not expanded.
+    const auto m = UpdateManifest::parse("<!DOCTYPE u [<!ENTITY x SYSTEM \"file:///etc/hostname\">]>"
+                                         "<u><Version>&x;</Version></u>");
+    ASSERT_TRUE(m);
+    EXPECT_TRUE(m->version.isEmpty());
+}
+
+TEST(UpdateManifest, VersionsCompareAsText) {
+    const QString own = "1.6.1111";
+    EXPECT_FALSE(UpdateManifest::parse(manifest("1.6.1111"))->isNewerThan(own));
+    EXPECT_TRUE(UpdateManifest::parse(manifest("1.6.1112"))->isNewerThan(own));
+    EXPECT_FALSE(UpdateManifest::parse(manifest("1.10.0001"))->isNewerThan(own));
+    EXPECT_FALSE(UpdateManifest::parse(manifest(""))->isNewerThan(own));
+}
+
+TEST(UpdateManifest, DigestIsCheckedOnlyWhenGiven) {
+    const QByteArray installer("#!/bin/sh\necho installing\n");
+    const QString good = QCryptographicHash::hash(installer, QCryptographicHash::Sha256).toHex().toUpper();
+    const auto withDigest = UpdateManifest::parse(manifest("1.7", "<SHA256>" + good + "</SHA256>"));
+    EXPECT_TRUE(withDigest->digestMatches(installer));
+    EXPECT_FALSE(withDigest->digestMatches(installer + "tampered"));
+    EXPECT_TRUE(UpdateManifest::parse(manifest("1.7"))->digestMatches("anything"));
+}
