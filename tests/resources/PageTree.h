@@ -1,0 +1,74 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <gumbo.h>
+#include <vector>
+
+// A page parsed as a browser parses it (HTML5 tree building), for checking the shapes the
+// program relies on.
+class PageTree {
+public:
+    explicit PageTree(const QString& html)
+        : utf8_(html.toUtf8()), output_(gumbo_parse_with_options(&kGumboDefaultOptions, utf8_.constData(),
+                                                               static_cast<size_t>(utf8_.size()))) {}
+    ~PageTree() { gumbo_destroy_output(&kGumboDefaultOptions, output_); }
+    PageTree(const PageTree&) = delete;
+    PageTree& operator=(const PageTree&) = delete;
+
+    const GumboNode* byId(const QString& id) const { return find(output_->root, id); }
+    int countId(const QString& id) const { return count(output_->root, id); }
+
+    static QString attribute(const GumboNode* node, const char* name) {
+        const GumboAttribute* a = node ? gumbo_get_attribute(&node->v.element.attributes, name) : nullptr;
+        return a ? QString::fromUtf8(a->value) : QString();
+    }
+    static QString tag(const GumboNode* node) {
+        return node && node->type == GUMBO_NODE_ELEMENT
+                   ? QString::fromUtf8(gumbo_normalized_tagname(node->v.element.tag))
+                   : QString();
+    }
+    // The element children's tag names, in order.
+    static QStringList childTags(const GumboNode* node) {
+        QStringList tags;
+        for (const GumboNode* child : elementChildren(node)) tags << tag(child);
+        return tags;
+    }
+    static std::vector<const GumboNode*> elementChildren(const GumboNode* node) {
+        std::vector<const GumboNode*> out;
+        const GumboVector& children = node->v.element.children;
+        for (unsigned i = 0; i < children.length; ++i) {
+            const auto* child = static_cast<const GumboNode*>(children.data[i]);
+            if (child->type == GUMBO_NODE_ELEMENT) out.push_back(child);
+        }
+        return out;
+    }
+    static QString text(const GumboNode* node) {
+        if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE) {
+            return QString::fromUtf8(node->v.text.text);
+        }
+        if (node->type != GUMBO_NODE_ELEMENT) return {};
+        QString all;
+        const GumboVector& children = node->v.element.children;
+        for (unsigned i = 0; i < children.length; ++i) all += text(static_cast<const GumboNode*>(children.data[i]));
+        return all;
+    }
+
+private:
+    static int count(const GumboNode* node, const QString& id) {
+        if (node->type != GUMBO_NODE_ELEMENT) return 0;
+        int n = attribute(node, "id") == id ? 1 : 0;
+        for (const GumboNode* child : elementChildren(node)) n += count(child, id);
+        return n;
+    }
+    static const GumboNode* find(const GumboNode* node, const QString& id) {
+        if (node->type != GUMBO_NODE_ELEMENT) return nullptr;
+        if (attribute(node, "id") == id) return node;
+        for (const GumboNode* child : elementChildren(node)) {
+            if (const GumboNode* hit = find(child, id)) return hit;
+        }
+        return nullptr;
+    }
+
+    QByteArray utf8_;
+    GumboOutput* output_;
+};
