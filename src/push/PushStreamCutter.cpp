@@ -84,7 +84,6 @@ bool PushStreamCutter::cutCalendar(QByteArrayView bytes, bool recordStart) {
     if (!calendarAssembling_) {
         if (!recordStart && idOf(bytes) != CalendarDay) return false;
         calendarAssembling_ = true;
-        calendarDaysDone_ = 0;
     } else if (recordStart) {
         calendarHeld_ = 0;
     } else if (calendarHeld_ == 0 && !mayStartDay(bytes)) {
@@ -102,9 +101,14 @@ bool PushStreamCutter::cutCalendar(QByteArrayView bytes, bool recordStart) {
     return cutWholeDays(bytes);
 }
 
-// Whole day records while the transfer lasts; a short tail that may start a day is held.
+// Whole day records; a short tail that may start a day is held. Days after the fifth
+// start the next transfer.
 bool PushStreamCutter::cutWholeDays(QByteArrayView rest) {
-    while (calendarAssembling_ && !rest.isEmpty()) {
+    while (!rest.isEmpty()) {
+        if (!calendarAssembling_) {
+            if (idOf(rest) != CalendarDay) return false;
+            calendarAssembling_ = true;
+        }
         if (rest.size() < CalendarLength && mayStartDay(rest)) {
             std::copy_n(rest.data(), rest.size(), calendar_.data());
             calendarHeld_ = rest.size();

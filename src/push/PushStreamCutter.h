@@ -17,7 +17,7 @@ namespace push {
 //  3. Calendar: a 1019 chunk starts a transfer of five 8192-byte day records, assembled
 //     over chunks; whole records in a chunk are taken while their id is 1019, a short tail
 //     that begins with 1019 (or is a single byte) is held, another tail is dropped and ends
-//     the chunk. The fifth day ends the transfer; any later bytes of that chunk are unused.
+//     the chunk. The fifth day ends the transfer.
 //  4. Control: a chunk that begins with 1017 or 1021 is reported, unless a step above ended
 //     the chunk.
 // Choices where the rules leave room, and guards against faults:
@@ -29,6 +29,8 @@ namespace push {
 //  - While a transfer is in progress but no part of a day record is held, only a chunk that
 //    begins with 1019 is appended; anything else (a heartbeat probe between two days) is
 //    left out of the calendar instead of shifting every later day.
+//  - Day records that follow the fifth in the same chunk start the next transfer rather
+//    than being dropped (the next week's Monday would otherwise be lost).
 //  - A completed calendar or news record is handed on only when its id is right (a held
 //    single byte may have started something else); a calendar day counts only then.
 //  - Nothing is ever read beyond a record's length; malformed bytes are dropped, never fatal.
