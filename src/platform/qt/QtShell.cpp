@@ -66,15 +66,15 @@ QString QtShell::userDataDir() const {
 }
 
 std::vector<NetworkAdapter> QtShell::networkAdapters() const {
+    // The kernel's view: one directory (or link to one) per interface.
+    const QString netClass = QStringLiteral("/sys/class/net");
     std::vector<NetworkAdapter> adapters;
-    const QStringList names =
-        QDir(netClassDir_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& name : names) adapters.push_back(adapter(name));
+    const QStringList names = QDir(netClass).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& name : names) adapters.push_back(adapter(netClass + u'/' + name, name));
     return adapters;
 }
 
-NetworkAdapter QtShell::adapter(const QString& name) const {
-    const QString dir = netClassDir_ + u'/' + name;
+NetworkAdapter QtShell::adapter(const QString& dir, const QString& name) {
     NetworkAdapter a;
     a.address = hardwareAddress(dir + QStringLiteral("/address"));
     if (QFileInfo::exists(dir + QStringLiteral("/wireless")) ||
@@ -98,12 +98,12 @@ bool QtShell::findWindowTitle(const QString& title) const {
 }
 
 bool QtShell::registerWindowTitle(const QString& title) {
+    // A live holder of the title is never displaced; a socket left by a dead one is.
+    if (findWindowTitle(title)) return false;
     auto server = std::make_unique<QLocalServer>();
     server->setSocketOptions(QLocalServer::UserAccessOption);
     const QString name = serverName(title);
-    // A socket file left behind by a process that died is taken over; a live one is not.
     if (!server->listen(name)) {
-        if (findWindowTitle(title)) return false;
         QLocalServer::removeServer(name);
         if (!server->listen(name)) return false;
     }

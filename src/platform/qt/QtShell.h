@@ -23,14 +23,10 @@ public:
     bool registerWindowTitle(const QString& title) override;
     void unregisterWindowTitle(const QString& title) override;
 
-    // Where the kernel lists network interfaces; tests point it at a made-up tree.
-    void setNetClassDir(const QString& dir) { netClassDir_ = dir; }
-
 private:
     static QString serverName(const QString& title);
-    NetworkAdapter adapter(const QString& name) const;
+    static NetworkAdapter adapter(const QString& dir, const QString& name);
 
-    QString netClassDir_ = QStringLiteral("/sys/class/net");
     std::map<QString, std::unique_ptr<QLocalServer>> servers_;
 };
 

@@ -1,0 +1,139 @@
+#include "app/frmMain.h"
+#include "app/AppContext.h"
+#include "app/ResumeNext.h"
+#include "app/m_Main.h"
+#include "config/cRegistry.h"
+#include "config/cls_Config.h"
+#include "platform/Platform.h"
+#include <QFile>
+
+namespace {
+
+const QString ProductKey = QStringLiteral("Software\\Zavez_ZEP\\");
+
+cRegistry registryValue(AppContext& ctx, uint32_t root, const QString& section,
+                        const QString& name, int32_t type) {
+    cRegistry reg(ctx.platform.registry());
+    reg.setClassKey(root);
+    reg.setSectionKey(section);
+    reg.setValueKey(name);
+    reg.setValueType(type);
+    return reg;
+}
+
+// Unloads the window in the slot; a failure is logged and the exit goes on.
+template <class F>
+bool unloadStep(AppContext& ctx, std::shared_ptr<F>& slot) {
+    return ResumeNext(ctx.platform.log(), QStringLiteral("ExitApp"), [&] { ctx.unload(slot); });
+}
+
+} // namespace
+
+frmMain::frmMain(AppContext& ctx)
+    : ctlTimeTerminate(ctx.platform.loop(), 100, false), ctx_(ctx) {
+    ctlTimeTerminate.onTimer = [this] { ctlTimeTerminate_Timer(); };
+}
+
+frmMain::~frmMain() { closeWindow(); }
+
+void frmMain::Form_Load() {
+    // The window with this title is what another process looks for.
+    window_ = ctx_.platform.createWindow(plat::WindowKind::Hidden);
+    window_->setTitle(m_Main::ControllerTitle);
+    if (!ctx_.platform.shell().registerWindowTitle(m_Main::ControllerTitle))
+        log(QStringLiteral("cannot register the window title"));
+    ctx_.StartTime = ctx_.platform.loop().now();
+    // From here on a failing step is logged and the next one runs.
+    // The tray icon window is created here.
+    plat::Log& sink = ctx_.platform.log();
+    ResumeNext(sink, QStringLiteral("frmMain.Form_Load"), [this] { tuneConnectionLimit(); });
+    ResumeNext(sink, QStringLiteral("frmMain.Form_Load"), [this] { recordInstallPath(); });
+    removeLeftoverInstaller();
+    // The live-update check starts here.
+}
+
+void frmMain::Form_Unload() {
+    // Each on its own: a registry that cannot be written must not cost the settings.
+    const bool timed = ResumeNext(ctx_.platform.log(), QStringLiteral("frmMain.Form_Unload"),
+                                  [this] { addUsageTime(); });
+    const bool saved = ctx_.Config->XMLSave();
+    if (!saved) log(QStringLiteral("ZEP.xml was not saved"));
+    unloadFailed_ = !timed || !saved;
+    closeWindow();
+}
+
+void frmMain::Form_Terminate() {
+    const QString installer = installerPath();
+    if (!ctx_.UpdatePending) {
+        removeLeftoverInstaller();
+        return;
+    }
+    // A download arrives without the execute permission.
+    QFile::setPermissions(installer, QFile::permissions(installer) | QFile::ExeOwner |
+                                         QFile::ExeGroup | QFile::ExeOther);
+    const QStringList args{QStringLiteral("/sp-"), QStringLiteral("/verysilent"),
+                           QStringLiteral("/norestart")};
+    if (!ctx_.platform.shell().startDetached(installer, args, ctx_.AppPath))
+        log(QStringLiteral("cannot start ") + installer);
+}
+
+void frmMain::ExitApp() {
+    // This object goes with the controller's unload; only the context is used after it.
+    AppContext& ctx = ctx_;
+    // The order of the exit: the browser window, the main window, the login, identity and
+    // vote windows, the about and settings dialogs, the popup, the tray icon window, the
+    // live-update window, the push connection window; each joins here in its place.
+    // The controller comes last. Taken just before its unload, so that an ExitApp that
+    // ran meanwhile (from a message pumped above) has already done the rest.
+    const std::shared_ptr<frmMain> self = ctx.mainCtl;
+    unloadStep(ctx, ctx.mainCtl);
+    int status = 0;
+    if (self) {
+        self->Form_Terminate();
+        status = self->unloadFailed_ ? 1 : 0;
+    }
+    ctx.platform.loop().quit(status);
+}
+
+void frmMain::ctlTimeTerminate_Timer() {
+    ctlTimeTerminate.setEnabled(false);
+    ExitApp();
+}
+
+void frmMain::tuneConnectionLimit() {
+    cRegistry reg = registryValue(ctx_, cRegistry::HKEY_CURRENT_USER,
+                                  QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings"),
+                                  QStringLiteral("MaxConnectionsPerServer"), cRegistry::REG_DWORD);
+    if (reg.Value().toInt() != 10) reg.setValue(10);
+}
+
+void frmMain::recordInstallPath() {
+    registryValue(ctx_, cRegistry::HKEY_LOCAL_MACHINE, ProductKey, QStringLiteral("Path"),
+                  cRegistry::REG_SZ)
+        .setValue(ctx_.ExePath);
+}
+
+void frmMain::addUsageTime() {
+    cRegistry reg = registryValue(ctx_, cRegistry::HKEY_LOCAL_MACHINE, ProductKey,
+                                  QStringLiteral("Time"), cRegistry::REG_DWORD);
+    const qint64 seconds = ctx_.StartTime.secsTo(ctx_.platform.loop().now());
+    reg.setValue(static_cast<int32_t>(reg.Value().toLongLong() + seconds));
+}
+
+QString frmMain::installerPath() const { return ctx_.AppPath + QStringLiteral("liveupdate.exe"); }
+
+void frmMain::removeLeftoverInstaller() {
+    const QString installer = installerPath();
+    if (m_Main::FileExists(installer) && !m_Main::DeleteFile(installer))
+        log(QStringLiteral("cannot remove ") + installer);
+}
+
+void frmMain::closeWindow() {
+    if (!window_) return;
+    ctx_.platform.shell().unregisterWindowTitle(m_Main::ControllerTitle);
+    window_.reset();
+}
+
+void frmMain::log(const QString& message) {
+    ctx_.platform.log().write(QStringLiteral("frmMain"), message);
+}

@@ -1,0 +1,42 @@
+#pragma once
+#include "app/Form.h"
+#include "platform/loop/WindowTimer.h"
+#include <memory>
+
+struct AppContext;
+namespace plat { class Window; }
+
+// The hidden controller: loaded first, unloaded last. Its title marks a running instance;
+// it sets up the registry values at load, ends the program in order (ExitApp), records the
+// usage time and hands over to a downloaded installer at the very end.
+class frmMain : public Form {
+public:
+    explicit frmMain(AppContext& ctx);
+    ~frmMain() override;
+
+    void Form_Load() override;
+    void Form_Unload() override;
+    // The end of the controller, after its unload: starts a pending installer, else
+    // removes a leftover one.
+    void Form_Terminate();
+    // Unloads every window in the fixed order, the controller last, and ends the loop.
+    void ExitApp();
+
+    plat::Window& window() { return *window_; }
+    // Deferred exit: enabled by whoever launches an installer; its first tick exits.
+    plat::WindowTimer ctlTimeTerminate;
+
+private:
+    void ctlTimeTerminate_Timer();
+    void tuneConnectionLimit();
+    void recordInstallPath();
+    void addUsageTime();
+    QString installerPath() const;
+    void removeLeftoverInstaller();
+    void closeWindow();
+    void log(const QString& message);
+
+    AppContext& ctx_;
+    std::unique_ptr<plat::Window> window_;
+    bool unloadFailed_ = false;
+};

@@ -1,0 +1,173 @@
+#include "app/m_Main.h"
+#include "app/AppContext.h"
+#include "app/DesktopEntry.h"
+#include "app/frmMain.h"
+#include "base/VbText.h"
+#include "config/cls_Config.h"
+#include "platform/Platform.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace m_Main {
+
+namespace {
+
+const QString ProductShortcut = QStringLiteral("Quenra极速版.desktop");
+const QString OlderShortcut = QStringLiteral("Zavez_ZEP.exe.desktop");
+// The installed program's fixed name, whatever this process was started as.
+const QString ShortcutProgram = QStringLiteral("Zavez_ZEP");
+
+void refuse(AppContext& ctx, const QString& text, int extraStyle) {
+    ctx.platform.messageBox().show(text, plat::mb::Exclamation | plat::mb::OkOnly | extraStyle,
+                                   ctx.AppTitle);
+}
+
+// The largest picture the installation ships for launchers; empty when there is none.
+QString largestIcon(const QString& appPath) {
+    const QFileInfoList icons = QDir(appPath + QStringLiteral("icons"))
+                                    .entryInfoList({QStringLiteral("*.png")}, QDir::Files, QDir::Size);
+    return icons.isEmpty() ? QString() : icons.first().absoluteFilePath();
+}
+
+void saveShortcut(AppContext& ctx, const DesktopEntry& entry, const QString& file) {
+    if (!entry.save())
+        ctx.platform.log().write(QStringLiteral("CreateDesktopShortcut"), QStringLiteral("cannot write ") + file);
+}
+
+void writeShortcut(AppContext& ctx, const QString& file, bool withIcon) {
+    DesktopEntry entry(file);
+    entry.setName(ctx.AppTitle);
+    entry.setTarget(ctx.AppPath + ShortcutProgram);
+    const QString icon = withIcon ? largestIcon(ctx.AppPath) : QString();
+    if (!icon.isEmpty()) entry.setIcon(icon);
+    entry.setWorkingDirectory(ctx.AppPath);
+    saveShortcut(ctx, entry, file);
+}
+
+// An existing product shortcut is rewritten only when it starts another program.
+void repointShortcut(AppContext& ctx, const QString& file) {
+    DesktopEntry entry(file);
+    const QString expected = ctx.AppPath + ShortcutProgram;
+    if (!entry.load() || entry.target() == expected) return;
+    entry.setTarget(expected);
+    entry.setWorkingDirectory(ctx.AppPath);
+    saveShortcut(ctx, entry, file);
+}
+
+void readStartupSettings(AppContext& ctx) {
+    cls_Config& cfg = *ctx.Config;
+    const QString calendar = QStringLiteral("Settings/ZEP/FXCalendar");
+    const QString popup = QStringLiteral("Settings/ZEP/Popup");
+    ctx.CalendarStaySeconds = vb::CalendarStaySeconds(cfg.GetNodeAttrib(calendar, QStringLiteral("staytime")));
+    ctx.CalendarNotifyTime = vb::CInt(vb::Val(cfg.GetNodeAttrib(calendar, QStringLiteral("NotifyTime"))));
+    ctx.PopupStayTime = vb::Trim(cfg.GetNodeAttrib(popup, QStringLiteral("staytime")));
+    ctx.PopupSoundFile = vb::Trim(cfg.GetNodeAttrib(popup, QStringLiteral("SoundFile")));
+    ctx.PopupEnabled = vb::Val(cfg.GetNodeAttrib(popup, QStringLiteral("Checked"))) > 0;
+}
+
+void readServerSettings(AppContext& ctx) {
+    cls_Config& cfg = *ctx.Config;
+    const QString node = QStringLiteral("Settings/ZEP/Server");
+    const auto text = [&](const char* name) { return vb::Trim(cfg.GetNodeAttrib(node, QString::fromLatin1(name))); };
+    const auto port = [&](const char* name) { return vb::CLng(vb::Val(text(name))); };
+    ServerSettings& s = ctx.server;
+    s.address = text("Address");
+    s.pushPort = port("PushPort");
+    s.loginPort = port("LoginPort");
+    s.loginLocalPort = port("LoginLocalPort");
+    s.identityPort = port("IdentityPort");
+    s.identityLocalPort = port("IdentityLocalPort");
+    s.webSite = text("WebSite");
+    s.fileServer = text("FileServer");
+    s.productSite = text("ProductSite");
+    s.makerSite = text("MakerSite");
+}
+
+// The configuration document: false (after telling the user) when it is missing or broken.
+int openConfig(AppContext& ctx) {
+    const QString file = ctx.AppPath + QStringLiteral("ZEP.xml");
+    if (!ctx.Config) ctx.Config = std::make_shared<cls_Config>(ctx.platform);
+    ctx.Config->setXmlFile(file);
+    if (!FileExists(file)) {
+        refuse(ctx, QStringLiteral("配置文件ZEP.xml 文件不存在!"), 0);
+        return ConfigMissing;
+    }
+    ctx.PageBase = QStringLiteral("res://") + ctx.AppPath + ctx.ExeName + QStringLiteral(".exe/");
+    // A parse error has been shown by the document itself.
+    return ctx.Config->Initialize() ? Loaded : ConfigInvalid;
+}
+
+} // namespace
+
+int Main(AppContext& ctx, const QString& exeDir) {
+    ctx.CurrentAccount = QStringLiteral("not loaded");
+    ctx.ManualLogin = false;
+    ctx.AppPath = QDir::toNativeSeparators(exeDir);
+    if (!ctx.AppPath.endsWith(QDir::separator())) ctx.AppPath += QDir::separator();
+    if (ctx.platform.shell().findWindowTitle(ControllerTitle)) {
+        refuse(ctx, QStringLiteral("检测到一个正在运行的极速版Quenra!"), plat::mb::SystemModal);
+        return AlreadyRunning;
+    }
+    ctx.ExePath = ctx.AppPath + ctx.ExeName;
+    if (const int refused = openConfig(ctx)) return refused;
+    // Once per document: the marker reaches the file only with the save at exit.
+    const QString marker = QStringLiteral("desktopshorcut");
+    if (!ctx.Config->isExist(QString(), marker)) {
+        CreateDesktopShortcut(ctx);
+        ctx.Config->CreateNode(QString(), marker);
+    }
+    readStartupSettings(ctx);
+    readServerSettings(ctx);
+    ctx.load(ctx.mainCtl);
+    return Loaded;
+}
+
+bool FileExists(const QString& path) {
+    const QFileInfo fi(path);
+    return fi.exists() && !fi.isDir();
+}
+
+bool DeleteFile(const QString& path) {
+    return QFile::remove(path) || !QFileInfo(path).exists();
+}
+
+void ShellOpen(AppContext& ctx, const QString& target) {
+    if (target.isEmpty()) return;
+    plat::Screen& screen = ctx.platform.screen();
+    screen.setBusyCursor(true);
+    if (!ctx.platform.shell().open(target))
+        ctx.platform.log().write(QStringLiteral("ShellOpen"), QStringLiteral("cannot open ") + target);
+    screen.setBusyCursor(false);
+}
+
+void CreateDesktopShortcut(AppContext& ctx) {
+    const QString desktop = ctx.platform.shell().desktopDir();
+    if (desktop.isEmpty()) return;
+    const QString product = desktop + u'/' + ProductShortcut;
+    const QString older = desktop + u'/' + OlderShortcut;
+    const bool hasProduct = FileExists(product);
+    const bool hasOlder = FileExists(older);
+    if (hasOlder) DeleteFile(older);
+    if (hasProduct && hasOlder) {
+        repointShortcut(ctx, product);
+        return;
+    }
+    if (hasProduct) DeleteFile(product);
+    writeShortcut(ctx, product, hasProduct || hasOlder);
+}
+
+void AttachTaskbarProxy(AppContext& ctx, plat::Window& main) { SetOwner(ctx, main, true, nullptr); }
+
+void DetachTaskbarProxy(AppContext& ctx, plat::Window& main) { SetOwner(ctx, main, false, nullptr); }
+
+void SetOwner(AppContext& ctx, plat::Window& window, bool attach, plat::Window* newOwner) {
+    if (!attach) {
+        window.setOwner(ctx.TaskbarPreviousOwner);
+        return;
+    }
+    ctx.TaskbarPreviousOwner = window.owner();
+    window.setOwner(newOwner);
+}
+
+} // namespace m_Main
