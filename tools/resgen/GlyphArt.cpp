@@ -107,20 +107,15 @@ void GlyphArt::calendar(QPainter& p, const QRectF& box, const QColor& c, double 
     }
 }
 
-void GlyphArt::candles(QPainter& p, const QRectF& box, const QColor& c, double pen) {
+void GlyphArt::trend(QPainter& p, const QRectF& box, const QColor& c, double pen) {
     usePen(p, c, pen);
-    const double heights[][2] = {{0.45, 0.85}, {0.15, 0.6}, {0.3, 0.75}};
-    const double bodies[][2] = {{0.55, 0.78}, {0.25, 0.5}, {0.38, 0.62}};
-    for (int i = 0; i < 3; ++i) {
-        const double x = box.left() + box.width() * (0.18 + 0.32 * i);
-        p.drawLine(QPointF(x, box.top() + box.height() * heights[i][0]),
-                   QPointF(x, box.top() + box.height() * heights[i][1]));
-        const QRectF candle(x - box.width() * 0.09, box.top() + box.height() * bodies[i][0],
-                            box.width() * 0.18, box.height() * (bodies[i][1] - bodies[i][0]));
-        p.setBrush(i == 1 ? QBrush(c) : QBrush(Qt::NoBrush));
-        p.drawRect(candle);
-    }
-    p.setBrush(Qt::NoBrush);
+    const QPointF axis[] = {box.topLeft() + QPointF(pen / 2, pen / 2), box.bottomLeft() + QPointF(pen / 2, -pen / 2),
+                            box.bottomRight() - QPointF(pen / 2, pen / 2)};
+    p.drawPolyline(axis, 3);
+    const double w = box.width(), h = box.height();
+    const QPointF line[] = {box.topLeft() + QPointF(w * 0.25, h * 0.7), box.topLeft() + QPointF(w * 0.48, h * 0.42),
+                            box.topLeft() + QPointF(w * 0.66, h * 0.58), box.topLeft() + QPointF(w * 0.92, h * 0.2)};
+    p.drawPolyline(line, 4);
 }
 
 void GlyphArt::speechBubble(QPainter& p, const QRectF& box, const QColor& c, double pen) {

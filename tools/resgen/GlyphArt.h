@@ -15,7 +15,7 @@ public:
     static void speaker(QPainter& p, const QRectF& box, const QColor& c, double pen);
     static void newsSheet(QPainter& p, const QRectF& box, const QColor& c, double pen);
     static void calendar(QPainter& p, const QRectF& box, const QColor& c, double pen);
-    static void candles(QPainter& p, const QRectF& box, const QColor& c, double pen);
+    static void trend(QPainter& p, const QRectF& box, const QColor& c, double pen);
     static void speechBubble(QPainter& p, const QRectF& box, const QColor& c, double pen);
     static void bulb(QPainter& p, const QRectF& box, const QColor& c, double pen);
     // A filled warning triangle with an exclamation mark in mark.

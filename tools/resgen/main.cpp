@@ -69,7 +69,7 @@ void writeDialogImages(ResourceWriter& w) {
          brand::header);
     tabPair(w, QStringLiteral("newsgather"), QStringLiteral("资讯速递"), &GlyphArt::newsSheet);
     tabPair(w, QStringLiteral("financalender"), QStringLiteral("财经日历"), &GlyphArt::calendar);
-    tabPair(w, QStringLiteral("quotcenter"), QStringLiteral("行情中心"), &GlyphArt::candles);
+    tabPair(w, QStringLiteral("quotcenter"), QStringLiteral("行情中心"), &GlyphArt::trend);
     tabPair(w, QStringLiteral("about"), QStringLiteral("关于"), &GlyphArt::info);
     tabPair(w, QStringLiteral("ideaback"), QStringLiteral("意见反馈"), &GlyphArt::speechBubble);
     pair(w, QStringLiteral("sound.gif"), QStringLiteral("sound1.gif"), &ButtonArt::sound);
