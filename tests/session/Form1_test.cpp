@@ -1,0 +1,274 @@
+#include "SessionFixture.h"
+#include "platform/sim/SimCheckBox.h"
+#include "platform/sim/SimImageBox.h"
+#include "platform/sim/SimLabel.h"
+#include "platform/sim/SimNetworkConnection.h"
+#include "platform/sim/SimNetworkUdpPeer.h"
+#include "platform/sim/SimTextBox.h"
+#include "platform/sim/SimWindow.h"
+#include "push/Form1.h"
+#include "push/LoginReplyRecord.h"
+#include "push/LoginRequestRecord.h"
+#include "push/LoginSink.h"
+#include "push/PushLogonRecord.h"
+#include "push/RememberFile.h"
+#include "push/wsckfrm.h"
+
+namespace {
+
+struct RecordingLoginSink : push::LoginSink {
+    QStringList calls;
+    void load_status1() override { calls << "load_status1"; }
+    void ClickToday(int weekday) override { calls << QString("ClickToday %1").arg(weekday); }
+    void ClickAll() override { calls << "ClickAll"; }
+    void pop_registry() override { calls << "pop_registry"; }
+};
+
+QByteArray reply(char result, const QString& nickname = QString(), uint8_t flag = 0) {
+    push::LoginReplyRecord r;
+    r.result = static_cast<uint8_t>(result);
+    r.nickname = nickname;
+    r.accountFlag = flag;
+    return r.build();
+}
+
+QByteArray request(const QString& account, const QString& password, int32_t clientId) {
+    return push::LoginRequestRecord{account, password, clientId}.build();
+}
+
+class Form1Test : public SessionFixture {
+protected:
+    Form1Test() {
+        ctx.loginSink = &sinkCalls;
+        sim.network.listen(Server, 8000);
+    }
+
+    plat::SimNetworkUdpPeer& loginServer() { return sim.network.udpPeer(Server, 12346); }
+    // The server answers every request with this reply.
+    void answerWith(const QByteArray& bytes) {
+        loginServer().onDatagram = [this, bytes](const QByteArray&) { loginServer().reply(bytes); };
+    }
+    Form1& form() { return *ctx.form1; }
+    plat::SimLabel& label(plat::Label* l) { return static_cast<plat::SimLabel&>(*l); }
+    void type(const QString& account, const QString& password) {
+        form().Text1->setText(account);
+        form().Text2->setText(password);
+    }
+    void clickLogin() { static_cast<plat::SimImageBox*>(form().Image2)->userClick(); }
+    void remembered(const QString& account, const QString& password) {
+        writeFile(ctx.AppPath + "registry",
+                  push::RememberFile::build({1, account, password, QStringLiteral("老王")}));
+    }
+    void loadShown() {
+        ctx.load(ctx.form1).Show();
+    }
+
+    RecordingLoginSink sinkCalls;
+};
+
+TEST_F(Form1Test, LoginButtonAsksForMissingFieldsThenSendsTheRequestWithTheClientId) {
+    sim.shell.setWindowsDir(dir.path());
+    writeFile(dir.path() + "/ZEP_ID.txt", " 4711 \r\n");
+    loadShown();
+    EXPECT_TRUE(static_cast<plat::SimWindow&>(form().window()).isTopmost());
+    clickLogin();
+    EXPECT_EQ(label(form().Label5).text(), QStringLiteral("请输入您注册时的邮箱或者手机号码"));
+    form().Text1->setText("trader@example.com");
+    clickLogin();
+    EXPECT_EQ(label(form().Label6).text(), QStringLiteral("请输入密码"));
+    EXPECT_TRUE(loginServer().datagrams().empty());
+
+    form().Text2->setText("pa55");
+    form().window().onKeyDown(13);           // Enter does what the button does
+    ASSERT_EQ(loginServer().datagrams().size(), 1u);
+    EXPECT_EQ(loginServer().datagrams()[0].bytes, request("trader@example.com", "pa55", 4711));
+    EXPECT_EQ(loginServer().datagrams()[0].fromPort, 5007);
+    EXPECT_EQ(label(form().Label7).text(), QStringLiteral("正在为您登陆，请稍等..."));
+}
+
+TEST_F(Form1Test, FailureRepliesShowTheirTextsAndTheDialog) {
+    struct Case {
+        char code;
+        plat::Label* Form1::*label;
+        QString text;
+    };
+    const Case cases[] = {
+        {'2', &Form1::Label6, QStringLiteral("密码不正确")},
+        {'3', &Form1::Label7, QStringLiteral("账户未激活，请登陆该邮箱，点击收到的ＺＥＰ注册链接激活")},
+        {'4', &Form1::Label5, QStringLiteral("若已成功注册，请检查邮箱输入是否正确")},
+    };
+    for (const Case& c : cases) {
+        remembered("trader@example.com", "pa55");   // logs in hidden, by itself
+        answerWith(reply(c.code, "nick"));
+        ctx.LoggedIn = 1;
+        ctx.load(ctx.form1);
+        ASSERT_FALSE(form().Visible());
+        sim.loop.runPosted();
+        EXPECT_TRUE(form().Visible()) << c.code;
+        EXPECT_EQ(label(form().*c.label).text(), c.text) << c.code;
+        EXPECT_EQ(ctx.LoggedIn, 0);
+        EXPECT_EQ(ctx.CurrentNickname, "nick");
+        // The answer stopped the time-out.
+        sim.loop.advance(10000);
+        EXPECT_NE(label(form().Label7).text(), QStringLiteral("登陆超时,请重新登陆"));
+        ctx.unload(ctx.form1);
+    }
+}
+
+TEST_F(Form1Test, OddRepliesOnlyStopTheTimeOut) {
+    loadShown();
+    type("trader@example.com", "pa55");
+    QByteArray otherId = reply('1', "other");
+    otherId[0] = char(0xE9);                  // 1001, not a login reply
+    for (const QByteArray& odd : {QByteArray("\xF7\x03"), otherId, reply('9', "nine")}) {
+        answerWith(odd);
+        clickLogin();
+        sim.loop.advance(10000);
+        EXPECT_EQ(label(form().Label7).text(), QStringLiteral("正在为您登陆，请稍等..."));
+        EXPECT_EQ(ctx.LoggedIn, 0);
+        ASSERT_TRUE(ctx.form1);
+    }
+    // The nickname comes from every datagram of three bytes or more.
+    EXPECT_EQ(ctx.CurrentNickname, "nine");
+}
+
+TEST_F(Form1Test, TimeOutWhileHiddenShowsTheDialogAndSwitchesToManualLogin) {
+    remembered("trader@example.com", "pa55");
+    ctx.load(ctx.form1);
+    ASSERT_EQ(loginServer().datagrams().size(), 1u);
+    sim.loop.advance(9999);
+    EXPECT_FALSE(form().Visible());
+    sim.loop.advance(1);
+    EXPECT_TRUE(form().Visible());
+    EXPECT_EQ(label(form().Label7).text(), QStringLiteral("登陆超时,请重新登陆"));
+    EXPECT_TRUE(ctx.ManualLogin);
+    EXPECT_TRUE(ctx.LoginDialogOpen);
+    EXPECT_FALSE(form().Timer1.running());
+
+    // While manual, loading the dialog again fills the fields but sends nothing.
+    ctx.unload(ctx.form1);
+    EXPECT_FALSE(ctx.LoginDialogOpen);
+    ctx.load(ctx.form1);
+    EXPECT_EQ(form().Text1->text(), "trader@example.com");
+    EXPECT_EQ(form().Text2->text(), "pa55");
+    EXPECT_EQ(form().Check1->value(), 1);
+    EXPECT_EQ(loginServer().datagrams().size(), 1u);
+}
+
+TEST_F(Form1Test, TimeOutOfAShownDialogLeavesAutomaticLoginOn) {
+    loadShown();
+    type("trader@example.com", "pa55");
+    clickLogin();
+    sim.loop.advance(10000);
+    EXPECT_EQ(label(form().Label7).text(), QStringLiteral("登陆超时,请重新登陆"));
+    EXPECT_FALSE(ctx.ManualLogin);
+}
+
+TEST_F(Form1Test, SuccessPublishesTheSessionAndHandsOverToThePushSession) {
+    useConfig("<FXCalendar><Week1><Item Time=\"09:30\">CPI</Item></Week1></FXCalendar>");
+    answerWith(reply('1', "老王", 3));
+    loadShown();
+    type("trader@example.com", "pa55");
+    clickLogin();
+    sim.loop.runPosted();
+
+    EXPECT_EQ(ctx.CurrentAccount, "trader@example.com");
+    EXPECT_EQ(ctx.CurrentPassword, "pa55");
+    EXPECT_EQ(ctx.CurrentNickname, "老王");
+    EXPECT_EQ(ctx.AccountFlag, 3);
+    EXPECT_EQ(ctx.LoggedIn, 1);
+    // The loop starts on a Monday, which has events.
+    EXPECT_EQ(sinkCalls.calls, (QStringList{"load_status1", "ClickToday 1", "ClickAll"}));
+    EXPECT_GE(sim.loop.nowMs(), 1000);       // the hold before the push session
+    EXPECT_FALSE(ctx.form1);
+    EXPECT_FALSE(ctx.LoginDialogOpen);
+    ASSERT_TRUE(ctx.wsck);
+    plat::SimNetworkConnection* push = sim.network.lastConnection(Server, 8000);
+    ASSERT_NE(push, nullptr);
+    EXPECT_EQ(push->sends()[0],
+              (push::PushLogonRecord{"trader@example.com", "pa55", 0}.build()));
+    // Unchecked: no remember file.
+    EXPECT_FALSE(QFile::exists(ctx.AppPath + "registry"));
+}
+
+TEST_F(Form1Test, CheckedRememberWritesTheFileAndUncheckedLeavesAnOldOneAlone) {
+    answerWith(reply('1', "老王"));
+    loadShown();
+    type("a@b.c", "xyz");
+    static_cast<plat::SimCheckBox*>(form().Check1)->userClick();
+    clickLogin();
+    sim.loop.runPosted();
+    EXPECT_EQ(readFile(ctx.AppPath + "registry"),
+              push::RememberFile::build({1, "a@b.c", "xyz", QStringLiteral("老王")}));
+
+    const QByteArray before = readFile(ctx.AppPath + "registry");
+    ctx.ManualLogin = true;
+    loadShown();
+    static_cast<plat::SimCheckBox*>(form().Check1)->userClick();   // off again
+    type("other@b.c", "abc");
+    clickLogin();
+    sim.loop.runPosted();
+    EXPECT_EQ(ctx.CurrentAccount, "other@b.c");
+    EXPECT_EQ(readFile(ctx.AppPath + "registry"), before);
+}
+
+TEST_F(Form1Test, ANewLoginReplacesAStoppedPushSession) {
+    answerWith(reply('1'));
+    loadShown();
+    type("a@b.c", "xyz");
+    clickLogin();
+    sim.loop.runPosted();
+    sim.network.lastConnection(Server, 8000)->send(QByteArray("\xF9\x03", 2));   // 1017
+    sim.loop.runPosted();
+    ASSERT_TRUE(ctx.wsck->stopped());
+
+    loadShown();
+    type("b@b.c", "xyz");
+    clickLogin();
+    sim.loop.runPosted();
+    EXPECT_FALSE(ctx.wsck->stopped());
+    EXPECT_EQ(sim.network.connections(Server, 8000).size(), 2u);
+    EXPECT_EQ(sim.network.lastConnection(Server, 8000)->sends()[0],
+              (push::PushLogonRecord{"b@b.c", "xyz", 0}.build()));
+}
+
+TEST_F(Form1Test, LinksOpenTheirPagesAndCloseTheDialog) {
+    loadShown();
+    static_cast<plat::SimLabel*>(form().Label3)->userClick();
+    EXPECT_EQ(sim.shell.opened(), QStringList{"http://vendor.test/resetpassword/resetpassword"});
+    EXPECT_FALSE(ctx.form1);
+
+    loadShown();
+    static_cast<plat::SimLabel*>(form().Label4)->userClick();
+    EXPECT_EQ(sinkCalls.calls, QStringList{"pop_registry"});
+    EXPECT_FALSE(ctx.form1);
+
+    loadShown();
+    static_cast<plat::SimImageBox*>(form().Image1)->userClick();
+    EXPECT_FALSE(ctx.form1);
+}
+
+TEST_F(Form1Test, HoverChangesPicturesAndColoursUntilTheMouseIsBackOnTheDialog) {
+    loadShown();
+    auto& login = static_cast<plat::SimImageBox&>(*form().Image2);
+    auto& forgot = label(form().Label3);
+    login.userMouseMove();
+    forgot.userMouseMove();
+    EXPECT_EQ(login.picture(), ctx.AppPath + "image/load2.gif");
+    EXPECT_EQ(forgot.foreColor(), 0x900A00u);
+    static_cast<plat::SimWindow&>(form().window()).userMouseOverBackground();
+    EXPECT_EQ(login.picture(), ctx.AppPath + "image/load1.gif");
+    EXPECT_EQ(forgot.foreColor(), 0x416FC6u);
+}
+
+TEST_F(Form1Test, NoRequestWhenTheLoginPortCannotBeBound) {
+    sim.network.setLocalPortInUse(5007, true);
+    remembered("trader@example.com", "pa55");
+    loadShown();
+    clickLogin();
+    EXPECT_TRUE(loginServer().datagrams().empty());
+    EXPECT_FALSE(form().Timer1.running());
+    EXPECT_TRUE(label(form().Label7).text().isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+#include "SessionFixture.h"
+#include "platform/sim/SimNetworkUdpPeer.h"
+#include "push/ClientIdRecord.h"
+#include "push/ClientIdStore.h"
+#include "push/IdentityReportRecord.h"
+#include "push/frmwinsock.h"
+
+namespace {
+
+plat::NetworkAdapter adapter(const QString& description, int type, QByteArray address) {
+    return plat::NetworkAdapter{description, type, std::move(address)};
+}
+
+QByteArray assignment(int32_t id, bool store) {
+    push::ClientIdRecord r;
+    r.clientId = id;
+    r.store = store;
+    return r.build();
+}
+
+class FrmwinsockTest : public SessionFixture {
+protected:
+    FrmwinsockTest() {
+        sim.shell.setAdapters({
+            adapter("Intel(R) PCI Ethernet", 6, QByteArray::fromHex("001A2B3C4D5E")),
+            adapter("USB Ethernet", 6, QByteArray::fromHex("AABBCCDDEEFF")),
+            adapter("wlan0", 71, QByteArray::fromHex("112233445566")),
+        });
+    }
+
+    plat::SimNetworkUdpPeer& identityServer() { return sim.network.udpPeer(Server, 12355); }
+    QString idFile() const { return dir.path() + "/windows/ZEP_ID.txt"; }
+};
+
+TEST_F(FrmwinsockTest, ReportsIdAdaptersAndVersionAfterASecond) {
+    useConfig("<ZEPID>815</ZEPID>");
+    ctx.load(ctx.winsock);
+    EXPECT_EQ(sim.loop.nowMs(), 1000);
+    ASSERT_EQ(identityServer().datagrams().size(), 1u);
+    EXPECT_EQ(identityServer().datagrams()[0].fromPort, 5003);
+    push::IdentityReportRecord expected;
+    expected.clientId = 815;
+    expected.adapters = QStringLiteral("00-1A-2B-3C-4D-5E\r\n11-22-33-44-55-66\r");
+    EXPECT_EQ(identityServer().datagrams()[0].bytes, expected.build());
+}
+
+TEST_F(FrmwinsockTest, NoQualifyingAdapterSendsNothing) {
+    sim.shell.setAdapters({adapter("USB Ethernet", 6, QByteArray::fromHex("AABBCCDDEEFF"))});
+    ctx.load(ctx.winsock);
+    EXPECT_TRUE(identityServer().datagrams().empty());
+}
+
+TEST_F(FrmwinsockTest, AssignmentToKeepIsStoredInBothPlacesThenTheSocketCloses) {
+    useConfig("<Settings/>");
+    identityServer().onDatagram = [this](const QByteArray&) {
+        identityServer().reply(assignment(123456, true));
+    };
+    ctx.load(ctx.winsock);
+    sim.loop.runPosted();
+    EXPECT_EQ(ctx.Config->GetNodeText("ZEPID"), "123456");
+    EXPECT_EQ(readFile(idFile()).trimmed(), "123456");
+    EXPECT_EQ(ctx.winsock->Winsock1().state(), plat::Socket::Closed);
+}
+
+TEST_F(FrmwinsockTest, OtherStatusStoresNothingButClosesTheSocket) {
+    useConfig("<Settings/>");
+    identityServer().onDatagram = [this](const QByteArray&) {
+        identityServer().reply(assignment(99, false));
+    };
+    ctx.load(ctx.winsock);
+    sim.loop.runPosted();
+    EXPECT_FALSE(ctx.Config->isExist(QString(), "ZEPID"));
+    EXPECT_FALSE(QFile::exists(idFile()));
+    EXPECT_EQ(ctx.winsock->Winsock1().state(), plat::Socket::Closed);
+}
+
+TEST_F(FrmwinsockTest, ClientIdComesFromTheNodeFirstThenTheFile) {
+    push::ClientIdStore ids(ctx);
+    EXPECT_EQ(ids.read(), 0);                 // neither
+    QDir().mkpath(dir.path() + "/windows");
+    writeFile(idFile(), "  31337  \r\n");
+    EXPECT_EQ(ids.read(), 31337);
+    writeFile(idFile(), "-5");
+    EXPECT_EQ(ids.read(), 0);
+    writeFile(idFile(), "");
+    EXPECT_EQ(ids.read(), 0);
+
+    writeFile(idFile(), "31337");
+    useConfig("<ZEPID> 77 </ZEPID>");
+    EXPECT_EQ(ids.read(), 77);                // the node wins
+    ctx.Config->SetNodeText("ZEPID", "0");
+    EXPECT_EQ(ids.read(), 0);                 // and a node without an id means none
+
+    ids.store(4242);                          // replaces both
+    EXPECT_EQ(ctx.Config->GetNodeText("ZEPID"), "4242");
+    EXPECT_EQ(readFile(idFile()).trimmed(), "4242");
+}
+
+} // namespace
