@@ -16,11 +16,13 @@ namespace {
 constexpr int TimeoutMs = 10000;
 constexpr int HoldAfterLoginMs = 1000;
 constexpr int EnterKey = 13;
-constexpr QSize DialogSize(360, 260);
+constexpr QSize DialogSize(360, 250);   // the size of its background picture
 
 constexpr uint32_t LinkColor = 0x416FC6;          // RGB(65, 111, 198)
 constexpr uint32_t Label3HoverColor = 0x900A00;   // RGB(144, 10, 0)
 constexpr uint32_t Label4HoverColor = 0x8C0A00;   // RGB(140, 10, 0)
+constexpr uint32_t BodyColor = 0xF5F8FC;
+constexpr uint32_t TitleColor = 0xFFFFFF;
 constexpr uint32_t TextColor = 0x333333;
 constexpr uint32_t HintColor = 0xD03020;
 constexpr uint32_t StatusColor = 0x1F4E9C;
@@ -65,38 +67,39 @@ void Form1::Form_Load() {
 void Form1::buildWindow() {
     window_ = ctx_.platform.createWindow(plat::WindowKind::Dialog);
     window_->setTitle(QStringLiteral("用户登录 - ") + ctx_.AppTitle);
-    window_->setBackgroundColor(0xFFFFFF);
+    window_->setBackgroundColor(BodyColor);
+    window_->setBackgroundImage(imagePath(QStringLiteral("login_bg.gif")));
     placeCentred();
 
-    // The title band: pressing the mouse anywhere on it drags the borderless window.
-    Image4 = addImage(QRect(0, 0, DialogSize.width(), 40), QString());
-    plat::Label* title = addLabel(QRect(16, 10, 240, 22), ctx_.AppTitle + QStringLiteral(" 用户登录"),
-                                  StatusColor, 11, true);
+    // The title strip of the background: pressing the mouse on it drags the window.
+    Image4 = addImage(QRect(0, 0, DialogSize.width(), 32), QString());
+    plat::Label* title = addLabel(QRect(12, 7, 240, 20), ctx_.AppTitle + QStringLiteral(" 用户登录"),
+                                  TitleColor, 10, true);
     title->onMouseDown = [this] { window_->startSystemMove(); };
-    Image1 = addImage(QRect(326, 10, 20, 20), ClosePicture);
+    Image1 = addImage(QRect(329, 4, 30, 24), ClosePicture);
 
-    addLabel(QRect(24, 62, 56, 22), QStringLiteral("账  号："), TextColor);
+    addLabel(QRect(28, 54, 56, 20), QStringLiteral("账  号："), TextColor);
     Text1 = window_->createTextBox();
-    Text1->setGeometry(QRect(84, 60, 200, 24));
-    Label5 = addLabel(QRect(84, 86, 260, 18), QString(), HintColor, 8);
+    Text1->setGeometry(QRect(88, 50, 200, 24));
+    Label5 = addLabel(QRect(88, 76, 256, 16), QString(), HintColor, 8);
 
-    addLabel(QRect(24, 108, 56, 22), QStringLiteral("密  码："), TextColor);
+    addLabel(QRect(28, 100, 56, 20), QStringLiteral("密  码："), TextColor);
     Text2 = window_->createTextBox();
-    Text2->setGeometry(QRect(84, 106, 200, 24));
+    Text2->setGeometry(QRect(88, 96, 200, 24));
     Text2->setPassword(true);
-    Label6 = addLabel(QRect(84, 132, 260, 18), QString(), HintColor, 8);
+    Label6 = addLabel(QRect(88, 122, 256, 16), QString(), HintColor, 8);
 
     Check1 = window_->createCheckBox();
-    Check1->setGeometry(QRect(84, 154, 80, 20));
+    Check1->setGeometry(QRect(88, 142, 80, 20));
     Check1->setCaption(QStringLiteral("记住我"));
-    Label3 = addLabel(QRect(180, 156, 70, 18), QStringLiteral("忘记密码?"), LinkColor);
-    Label4 = addLabel(QRect(258, 156, 80, 18), QStringLiteral("注册新用户"), LinkColor);
+    Label3 = addLabel(QRect(184, 144, 70, 18), QStringLiteral("忘记密码?"), LinkColor);
+    Label4 = addLabel(QRect(260, 144, 80, 18), QStringLiteral("注册新用户"), LinkColor);
     Label3->setHandCursor(true);
     Label4->setHandCursor(true);
 
-    Image2 = addImage(QRect(84, 184, 200, 34), LoginPicture);
+    Image2 = addImage(QRect(90, 172, 180, 34), LoginPicture);
     Image2->setHandCursor(true);
-    Label7 = addLabel(QRect(16, 228, 328, 20), QString(), StatusColor);
+    Label7 = addLabel(QRect(12, 216, 336, 20), QString(), StatusColor);
     wireEvents();
 }
 
