@@ -1,0 +1,32 @@
+#include "ClientRecordCutter.h"
+#include "push/FeedbackRecord.h"
+#include "push/HeartbeatAnswerRecord.h"
+#include "push/MessageId.h"
+#include "push/PushLogonRecord.h"
+#include "push/RecordReader.h"
+
+int ClientRecordCutter::lengthOf(int id) {
+    switch (id) {
+    case push::Logon: return push::PushLogonRecord::Length;
+    case push::Heartbeat: return push::HeartbeatAnswerRecord::Length;
+    case push::Feedback: return push::FeedbackRecord::Length;
+    default: return 0;
+    }
+}
+
+QList<QByteArray> ClientRecordCutter::feed(const QByteArray& bytes) {
+    pending_ += bytes;
+    QList<QByteArray> records;
+    while (pending_.size() >= 2) {
+        const int length = lengthOf(push::RecordReader::idOf(pending_));
+        if (length == 0) {
+            dropped_ += pending_.size();
+            pending_.clear();
+            break;
+        }
+        if (pending_.size() < length) break;
+        records.append(pending_.left(length));
+        pending_.remove(0, length);
+    }
+    return records;
+}

@@ -1,0 +1,102 @@
+#include "PushSession.h"
+#include "AccountBook.h"
+#include "CalendarWeek.h"
+#include "DemoLog.h"
+#include "push/CalendarDayRecord.h"
+#include "push/ControlRecord.h"
+#include "push/FeedbackRecord.h"
+#include "push/HeartbeatAnswerRecord.h"
+#include "push/MessageId.h"
+#include "push/NewsFlashRecord.h"
+#include "push/PushLogonRecord.h"
+#include "push/QuoteBatchRecord.h"
+#include "push/RecordReader.h"
+#include <QTcpSocket>
+
+PushSession::PushSession(QTcpSocket* socket, const Settings& settings, DemoLog& log,
+                         const AccountBook& accounts)
+    : socket_(socket), stream_(socket, settings.seed, settings.forceSplits), log_(log),
+      accounts_(accounts),
+      peer_(QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort())) {
+    socket_->setParent(this);
+    heartbeat_.setInterval(settings.heartbeatMs);
+    connect(&heartbeat_, &QTimer::timeout, this, [this] { stream_.sendAlone(push::ControlRecord::heartbeatProbe()); });
+    connect(socket_, &QTcpSocket::readyRead, this, &PushSession::readIncoming);
+    connect(socket_, &QTcpSocket::disconnected, this, [this] {
+        heartbeat_.stop();
+        log_.line(QStringLiteral("push: %1 (%2) disconnected").arg(peer_, account_));
+        if (onEnd) onEnd(*this);
+    });
+}
+
+void PushSession::readIncoming() {
+    for (const QByteArray& record : cutter_.feed(socket_->readAll())) handle(record);
+}
+
+void PushSession::handle(const QByteArray& record) {
+    switch (push::RecordReader::idOf(record)) {
+    case push::Logon:
+        logOn(record);
+        break;
+    case push::Heartbeat:
+        log_.line(QStringLiteral("push: heartbeat answer from %1: highest news id %2")
+                      .arg(account_).arg(push::HeartbeatAnswerRecord::parse(record)->highestNewsId));
+        break;
+    case push::Feedback: {
+        const auto feedback = push::FeedbackRecord::parse(record);
+        log_.line(QStringLiteral("push: feedback from %1 (session %2): %3")
+                      .arg(feedback->account, account_, feedback->text));
+        break;
+    }
+    }
+}
+
+void PushSession::logOn(const QByteArray& record) {
+    const auto logon = push::PushLogonRecord::parse(record);
+    const auto verdict = accounts_.check(logon->account, logon->password);
+    log_.line(QStringLiteral("push: logon from %1: account %2, highest news id %3%4")
+                  .arg(peer_, logon->account).arg(logon->highestNewsId)
+                  .arg(verdict == AccountBook::Verdict::Success ? QString() : QStringLiteral(" - refused")));
+    if (verdict != AccountBook::Verdict::Success) {
+        stream_.closeWhenSent();
+        return;
+    }
+    account_ = logon->account;
+    heartbeat_.start();
+    if (onLogon) onLogon(*this, logon->highestNewsId);
+}
+
+void PushSession::sendNews(const QList<NewsFlash>& flashes) {
+    QList<QByteArray> records;
+    for (const NewsFlash& f : flashes) {
+        push::NewsFlashRecord r;
+        r.flags = QString::fromLatin1(f.flags);
+        r.text = f.text;
+        r.newsId = f.id;
+        r.time = f.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        r.detailFlag = f.hasPage ? '1' : '0';
+        records.append(r.build());
+    }
+    stream_.sendRun(records, true);
+}
+
+void PushSession::sendQuotes(const QString& quoteText) {
+    stream_.sendRun({push::QuoteBatchRecord{quoteText}.build()}, false);
+}
+
+void PushSession::sendCalendarDays(const CalendarWeek& week, const QList<int>& days) {
+    QList<QByteArray> records;
+    for (int day : days) {
+        records.append(push::CalendarDayRecord{uint8_t('0' + day), week.recordsText(day), week.summaryText(day)}.build());
+    }
+    stream_.sendRun(records, true);
+}
+
+void PushSession::kick() {
+    if (kicked_) return;
+    kicked_ = true;
+    heartbeat_.stop();
+    log_.line(QStringLiteral("push: %1 (%2) logged in elsewhere: sending 1017 and hanging up").arg(peer_, account_));
+    stream_.sendAlone(push::ControlRecord::loggedInElsewhere());
+    stream_.closeWhenSent();
+}
