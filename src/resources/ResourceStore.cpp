@@ -78,7 +78,3 @@ QStringList ResourceStore::applicationIconFiles() {
     for (const QString& name : names) files << root.filePath(name);
     return files;
 }
-
-QString ResourceStore::desktopIconFile() {
-    return QStringLiteral("icons/Zavez_ZEP.png");
-}

@@ -21,8 +21,6 @@ public:
     static QString resourceName(const QString& reference);
     // The application icon in its sizes, smallest first, as Qt resource paths.
     static QStringList applicationIconFiles();
-    // The icon for the desktop entry, relative to the installation directory.
-    static QString desktopIconFile();
 
 private:
     QHash<QString, QString> paths_;     // lower-case name -> resource path

@@ -90,7 +90,8 @@ void writeIcons(ResourceWriter& w) {
     for (int size : {16, 20, 24, 32, 40, 48, 64, 96, 128, 256}) {
         w.png(Place::Icon, QStringLiteral("Zavez_ZEP_%1.png").arg(size), BrandArt::appIcon(size));
     }
-    w.png(Place::Icon, QStringLiteral("Zavez_ZEP.png"), BrandArt::appIcon(256));
+    // The desktop entry takes the largest picture in icons/; launchers on dense screens want 512.
+    w.png(Place::Icon, QStringLiteral("Zavez_ZEP.png"), BrandArt::appIcon(512));
 }
 
 void writeSounds(ResourceWriter& w) {
