@@ -28,10 +28,11 @@ QList<Quote> parse(const QString& text) {
     QStringView list(text);
     if (list.size() >= 2 && list[list.size() - 2] == u'|') list.chop(2);
     QList<Quote> quotes;
+    quotes.reserve(list.count(u'|') + 1);
     std::array<QStringView, 4> f;
     for (const QStringView item : list.tokenize(u'|')) {
         if (!fields(item, f)) continue;
-        const int digits = vb::CInt(vb::Val(f[3].toString()));
+        const int digits = vb::CInt(vb::Val(QString::fromRawData(f[3].data(), f[3].size())));
         quotes.append({f[0].toString(), cutAfterPoint(f[1], digits), cutAfterPoint(f[2], digits)});
     }
     return quotes;
