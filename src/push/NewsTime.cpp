@@ -40,7 +40,9 @@ bool readTime(QStringView t, qsizetype& pos, DateTime& dt) {
     std::optional<int> s = 0;
     if (separator(t, pos, u":")) s = number(t, pos, 1, 2);
     if (!s || *h > 23 || *m > 59 || *s > 59) return false;
-    dt.hour = *h, dt.minute = *m, dt.second = *s;
+    dt.hour = *h;
+    dt.minute = *m;
+    dt.second = *s;
     return true;
 }
 
@@ -58,17 +60,23 @@ std::optional<DateTime> readDateTime(QStringView t) {
     return dt;
 }
 
-void put(char*& out, int value, int digits) {
+// Writes value as 'digits' decimal digits, then the separator unless it is 0.
+void put(char*& out, int value, int digits, char separator) {
     for (int i = digits - 1; i >= 0; --i, value /= 10) out[i] = static_cast<char>('0' + value % 10);
     out += digits;
+    if (separator) *out++ = separator;
 }
 
+// "yyyy/MM/dd HH:mm:ss", written by hand: this runs for every news flash.
 QString format(const DateTime& dt) {
-    std::array<char, 19> text{};   // yyyy/MM/dd HH:mm:ss
+    std::array<char, 19> text{};
     char* out = text.data();
-    put(out, dt.year, 4), *out++ = '/', put(out, dt.month, 2), *out++ = '/', put(out, dt.day, 2);
-    *out++ = ' ';
-    put(out, dt.hour, 2), *out++ = ':', put(out, dt.minute, 2), *out++ = ':', put(out, dt.second, 2);
+    put(out, dt.year, 4, '/');
+    put(out, dt.month, 2, '/');
+    put(out, dt.day, 2, ' ');
+    put(out, dt.hour, 2, ':');
+    put(out, dt.minute, 2, ':');
+    put(out, dt.second, 2, 0);
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 

@@ -19,6 +19,7 @@ constexpr std::array<uint32_t, 64> T = {
             0x432aff97, 0xab9423a7, 0xfc93a039, 0x655b59c3, 0x8f0ccc92, 0xffeff47d, 0x85845dd1,
             0x6fa87e4f, 0xfe2ce6e0, 0xa3014314, 0x4e0811a1, 0xf7537e82, 0xbd3af235, 0x2ad7d2bb,
             0xeb86d391};
+// Shift amounts, four per round.
 constexpr std::array<int, 16> S = {7, 12, 17, 22, 5, 9, 14, 20, 4, 11, 16, 23, 6, 10, 15, 21};
 
 uint32_t rotl(uint32_t x, int n) { return x << n | x >> (32 - n); }
@@ -30,16 +31,34 @@ void transform(std::array<uint32_t, 4>& state, const Block& x) {
         const int round = i / 16;
         uint32_t f;
         int k;
-        switch (round) {
-        case 0: f = (b & c) | (~b & d), k = i; break;
-        case 1: f = (b & d) | (c & ~d), k = (5 * i + 1) % 16; break;
-        case 2: f = b ^ c ^ d, k = (3 * i + 5) % 16; break;
-        default: f = c ^ (b | ~d), k = (7 * i) % 16; break;
+        switch (round) {   // the RFC's F, G, H, I and the order each round reads the words
+        case 0:
+            f = (b & c) | (~b & d);
+            k = i;
+            break;
+        case 1:
+            f = (b & d) | (c & ~d);
+            k = (5 * i + 1) % 16;
+            break;
+        case 2:
+            f = b ^ c ^ d;
+            k = (3 * i + 5) % 16;
+            break;
+        default:
+            f = c ^ (b | ~d);
+            k = (7 * i) % 16;
+            break;
         }
         const uint32_t next = b + rotl(a + f + x[k] + T[i], S[round * 4 + i % 4]);
-        a = d, d = c, c = b, b = next;
+        a = d;
+        d = c;
+        c = b;
+        b = next;
     }
-    state[0] += a, state[1] += b, state[2] += c, state[3] += d;
+    state[0] += a;
+    state[1] += b;
+    state[2] += c;
+    state[3] += d;
 }
 
 Block decode(const uint8_t* bytes) {
