@@ -1,0 +1,104 @@
+#include "AccountBook.h"
+#include "ClientRecordCutter.h"
+#include "DemoOptions.h"
+#include "push/FeedbackRecord.h"
+#include "push/HeartbeatAnswerRecord.h"
+#include "push/PushLogonRecord.h"
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using Verdict = AccountBook::Verdict;
+
+TEST(AccountBook, ShippedAccountsGiveEveryReplyCode) {
+    AccountBook book;
+    QString error;
+    ASSERT_TRUE(book.load(QStringLiteral(ZEP_SOURCE_DIR "/tools/demo-server/demo-data/accounts.txt"), &error));
+    EXPECT_EQ(book.skippedLines(), 0);
+    EXPECT_EQ(book.check("demo@quenra.test", "demo123"), Verdict::Success);
+    EXPECT_EQ(book.check("Demo@Quenra.TEST", "demo123"), Verdict::Success);   // e-mail ignores case
+    EXPECT_EQ(book.check("13800138000", "demo123"), Verdict::Success);
+    EXPECT_EQ(book.check("demo@quenra.test", "Demo123"), Verdict::WrongPassword);
+    EXPECT_EQ(book.check("inactive@quenra.test", "demo123"), Verdict::Inactive);
+    EXPECT_EQ(book.check("nobody@quenra.test", "demo123"), Verdict::Unknown);
+    EXPECT_FALSE(book.find("demo@quenra.test")->nickname.isEmpty());
+}
+
+TEST(AccountBook, SkipsMalformedLinesAndReportsAMissingFile) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("accounts.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("# comment\n\n"
+               "a@b.test | pw | 甲 | 1 | active\n"
+               "too | few | fields\n"
+               "c@d.test | pw | 乙 | 12 | active\n"        // flag must be one character
+               "e@f.test | pw | 丙 | 0 | sleeping\n");
+    file.close();
+    AccountBook book;
+    QString error;
+    ASSERT_TRUE(book.load(file.fileName(), &error));
+    EXPECT_EQ(book.all().size(), 1);
+    EXPECT_EQ(book.skippedLines(), 3);
+    EXPECT_EQ(book.find("a@b.test")->flag, '1');
+    EXPECT_FALSE(AccountBook().load(dir.filePath("missing.txt"), &error));
+    EXPECT_TRUE(error.contains("missing.txt"));
+}
+
+TEST(DemoOptions, DefaultsAreTheVendorPortsOnLoopback) {
+    QString message;
+    bool help = false;
+    const auto o = DemoOptions::parse({"server"}, "/opt/x/demo-data", &message, &help);
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->bind, QHostAddress(QHostAddress::LocalHost));
+    EXPECT_EQ(o->loginPort, 12346);
+    EXPECT_EQ(o->identityPort, 12355);
+    EXPECT_EQ(o->pushPort, 8000);
+    EXPECT_EQ(o->httpPort, 8080);
+    EXPECT_EQ(o->dataDir, "/opt/x/demo-data");
+    EXPECT_TRUE(o->offerUpdate.isEmpty());
+    EXPECT_FALSE(o->splitRecords);
+}
+
+TEST(DemoOptions, ReadsEveryOptionAndRefusesBadValues) {
+    QString message;
+    bool help = false;
+    const auto o = DemoOptions::parse({"server", "--bind", "0.0.0.0", "--push-port", "0", "--http-port", "9090",
+                                       "--news-interval-ms", "250", "--heartbeat-ms", "40", "--seed", "4000000000",
+                                       "--data", "/tmp/d", "--offer-update", "1.6.1112", "--split-records", "--quiet"},
+                                      "", &message, &help);
+    ASSERT_TRUE(o) << message.toStdString();
+    EXPECT_EQ(o->bind, QHostAddress(QHostAddress::AnyIPv4));
+    EXPECT_EQ(o->pushPort, 0);
+    EXPECT_EQ(o->httpPort, 9090);
+    EXPECT_EQ(o->newsIntervalMs, 250);
+    EXPECT_EQ(o->heartbeatMs, 40);
+    EXPECT_EQ(o->seed, 4000000000u);
+    EXPECT_EQ(o->dataDir, "/tmp/d");
+    EXPECT_EQ(o->offerUpdate, "1.6.1112");
+    EXPECT_TRUE(o->splitRecords && o->quiet);
+
+    EXPECT_FALSE(DemoOptions::parse({"server", "--push-port", "70000"}, "", &message, &help));
+    EXPECT_TRUE(message.contains("--push-port"));
+    EXPECT_FALSE(DemoOptions::parse({"server", "--quote-interval-ms", "0"}, "", &message, &help));
+    EXPECT_FALSE(DemoOptions::parse({"server", "--bind", "localhost"}, "", &message, &help));
+    EXPECT_FALSE(DemoOptions::parse({"server", "--frobnicate"}, "", &message, &help));
+    EXPECT_FALSE(help);
+    EXPECT_FALSE(DemoOptions::parse({"server", "--help"}, "", &message, &help));
+    EXPECT_TRUE(help);
+    EXPECT_TRUE(message.contains("--offer-update"));
+}
+
+TEST(ClientRecordCutter, ReassemblesWhatTheClientSends) {
+    const QByteArray logon = push::PushLogonRecord{"demo@quenra.test", "demo123", 42}.build();
+    const QByteArray answer = push::HeartbeatAnswerRecord{42}.build();
+    const QByteArray feedback = push::FeedbackRecord{"demo@quenra.test", "很好用"}.build();
+    ClientRecordCutter cutter;
+    EXPECT_TRUE(cutter.feed(logon.left(1)).isEmpty());
+    EXPECT_TRUE(cutter.feed(logon.mid(1, 50)).isEmpty());
+    EXPECT_EQ(cutter.feed(logon.mid(51) + answer + feedback.left(600)), QList<QByteArray>({logon, answer}));
+    EXPECT_EQ(cutter.feed(feedback.mid(600)), QList<QByteArray>({feedback}));
+    // An id nobody sends leaves nothing to resynchronise on.
+    EXPECT_TRUE(cutter.feed(QByteArray("\x01\x02junk", 6)).isEmpty());
+    EXPECT_EQ(cutter.dropped(), 6);
+    EXPECT_EQ(cutter.feed(answer), QList<QByteArray>({answer}));
+}

@@ -1,0 +1,207 @@
+#include "ControlConsole.h"
+#include "Loopback.h"
+#include "push/CalendarDayRecord.h"
+#include "push/ClientIdRecord.h"
+#include "push/FeedbackRecord.h"
+#include "push/HeartbeatAnswerRecord.h"
+#include "push/IdentityReportRecord.h"
+#include "push/LoginReplyRecord.h"
+#include "push/LoginRequestRecord.h"
+#include "push/MessageId.h"
+#include "push/NewsFlashRecord.h"
+#include "push/NewsTime.h"
+#include "push/QuoteBatchRecord.h"
+#include "push/QuoteText.h"
+#include <QNetworkAccessManager>
+#include <gtest/gtest.h>
+
+using demotest::PushTestClient;
+using demotest::TestServer;
+
+TEST(LoginChannel, RepliesWithTheCodeNicknameAndFlagOfEachAccount) {
+    TestServer t;
+    ASSERT_TRUE(t.start()) << t.error.toStdString();
+    struct Case {
+        const char* account;
+        const char* password;
+        char result;
+        const char* nickname;
+        char flag;
+    };
+    const Case cases[] = {
+        {"demo@quenra.test", "demo123", '1', "金市老王", '1'},
+        {"13800138000", "demo123", '1', "汇海行舟", '0'},
+        {"demo@quenra.test", "demo124", '2', "", 0},
+        {"inactive@quenra.test", "demo123", '3', "", 0},
+        {"nobody@quenra.test", "demo123", '4', "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.account);
+        const auto datagram = demotest::exchange(t.server->loginPort(),
+                                                 push::LoginRequestRecord{c.account, c.password, 30001}.build());
+        ASSERT_TRUE(datagram);
+        const auto reply = push::LoginReplyRecord::parse(*datagram);
+        ASSERT_TRUE(reply);
+        EXPECT_TRUE(reply->isLoginReply());
+        EXPECT_EQ(reply->result, uint8_t(c.result));
+        EXPECT_EQ(reply->nickname, QString::fromUtf8(c.nickname));
+        EXPECT_EQ(reply->accountFlag, uint8_t(c.flag));
+    }
+    EXPECT_TRUE(t.logged("login: 13800138000 (client id 30001)"));
+}
+
+TEST(IdentityChannel, AssignsIdsToNewClientsAndConfirmsKnownOnes) {
+    TestServer t;
+    ASSERT_TRUE(t.start()) << t.error.toStdString();
+    auto ask = [&t](qint32 clientId) {
+        const auto datagram = demotest::exchange(
+            t.server->identityPort(), push::IdentityReportRecord{clientId, "00-1A-2B-3C-4D-5E\r", "1.6.1111"}.build());
+        return datagram ? push::ClientIdRecord::parse(*datagram) : std::nullopt;
+    };
+    const auto first = ask(0), second = ask(0), known = ask(4242);
+    ASSERT_TRUE(first && second && known);
+    EXPECT_TRUE(first->isAssignment() && first->store);
+    EXPECT_GT(first->clientId, 0);
+    EXPECT_NE(second->clientId, first->clientId);
+    EXPECT_EQ(known->clientId, 4242);
+    EXPECT_TRUE(t.logged("version 1.6.1111, client id 0, adapters [00-1A-2B-3C-4D-5E]"));
+}
+
+TEST(PushChannel, LogonBringsTheWeekTheNewsAndTheQuotes) {
+    TestServer t;
+    ASSERT_TRUE(t.start()) << t.error.toStdString();
+    PushTestClient client(t.server->pushPort());
+    ASSERT_TRUE(client.logOnAndWait("demo@quenra.test", "demo123"));
+    EXPECT_TRUE(t.logged("account demo@quenra.test, highest news id 0"));
+
+    // The week: Monday to Friday, each day's records as the client takes them.
+    const QList<QByteArray> days = client.recordsOf(push::CalendarDay);
+    ASSERT_EQ(days.size(), 5);
+    for (int d = 0; d < 5; ++d) {
+        const auto day = push::CalendarDayRecord::parse(days[d]);
+        ASSERT_TRUE(day);
+        EXPECT_EQ(day->dayCode, '1' + d);
+        EXPECT_EQ(demotest::clientCalendarRecords(day->records).size(), t.server->calendar().events(d + 1).size());
+        EXPECT_TRUE(day->summary.contains(QLatin1Char('#')));
+    }
+    // The news on hand, oldest first, with times the client can show.
+    const QList<QByteArray> news = client.recordsOf(push::NewsFlash);
+    ASSERT_FALSE(news.isEmpty());
+    qint32 previous = 0;
+    for (const QByteArray& bytes : news) {
+        const auto flash = push::NewsFlashRecord::parse(bytes);
+        ASSERT_TRUE(flash);
+        EXPECT_GT(flash->newsId, previous);
+        previous = flash->newsId;
+        EXPECT_TRUE(QDateTime::fromString(flash->time, "yyyy-MM-dd HH:mm:ss").isValid()) << flash->time.toStdString();
+        EXPECT_TRUE(push::NewsTime::display(flash->time).has_value());
+        EXPECT_EQ(flash->detailFlag == '1', t.server->news().find(flash->newsId)->hasPage);
+    }
+    const auto quotes = push::QuoteBatchRecord::parse(client.recordsOf(push::QuoteBatch).first());
+    ASSERT_TRUE(quotes);
+    EXPECT_EQ(push::QuoteText::parse(quotes->text).size(), 12);
+}
+
+TEST(PushChannel, PublishingReachesEveryLoggedOnClientAndCatchUpStartsAfterItsNews) {
+    TestServer t;
+    ASSERT_TRUE(t.start()) << t.error.toStdString();
+    const qint32 newest = t.server->news().after(0, 1).first().id;
+    PushTestClient fresh(t.server->pushPort()), returning(t.server->pushPort());
+    fresh.logOn("demo@quenra.test", "demo123");
+    returning.logOn("13800138000", "demo123", newest - 2);
+    ASSERT_TRUE(fresh.waitFor(push::QuoteBatch) && returning.waitFor(push::QuoteBatch));
+    EXPECT_EQ(returning.count(push::NewsFlash), 2);
+
+    const int before = fresh.count(push::NewsFlash);
+    t.server->publishNews();
+    t.server->publishQuotes();
+    ASSERT_TRUE(fresh.waitFor(push::NewsFlash, before + 1) && returning.waitFor(push::NewsFlash, 3));
+    EXPECT_EQ(push::NewsFlashRecord::parse(returning.recordsOf(push::NewsFlash).last())->newsId, newest + 1);
+    EXPECT_TRUE(fresh.waitFor(push::QuoteBatch, 2));
+}
+
+TEST(PushChannel, ClientRecordsAreLoggedHeartbeatAnswersAndFeedback) {
+    TestServer t;
+    t.options.heartbeatMs = 20;
+    ASSERT_TRUE(t.start()) << t.error.toStdString();
+    PushTestClient client(t.server->pushPort());
+    client.logOn("demo@quenra.test", "demo123");
+    ASSERT_TRUE(client.waitFor(push::Heartbeat));
+    // Answer and feedback in one write: the server cuts them apart.
+    client.send(push::HeartbeatAnswerRecord{200123}.build() +
+                push::FeedbackRecord{"demo@quenra.test", "希望增加原油报价"}.build());
+    EXPECT_TRUE(demotest::waitUntil([&] { return t.logged("heartbeat answer from demo@quenra.test: highest news id 200123"); }));
+    EXPECT_TRUE(demotest::waitUntil([&] { return t.logged("feedback from demo@quenra.test (session demo@quenra.test): 希望增加原油报价"); }));
+}
+
+TEST(PushChannel, WrongCredentialsAreHungUpOn) {
+    TestServer t;
+    ASSERT_TRUE(t.start()) << t.error.toStdString();
+    PushTestClient client(t.server->pushPort());
+    client.logOn("demo@quenra.test", "guess");
+    EXPECT_TRUE(client.waitClosed());
+    EXPECT_TRUE(client.records.isEmpty());
+    EXPECT_TRUE(t.logged("account demo@quenra.test, highest news id 0 - refused"));
+}
+
+TEST(PushChannel, KickSendsLoggedInElsewhereToTheNamedAccountOnly) {
+    TestServer t;
+    ASSERT_TRUE(t.start()) << t.error.toStdString();
+    PushTestClient demo(t.server->pushPort()), phone(t.server->pushPort());
+    demo.logOn("demo@quenra.test", "demo123");
+    phone.logOn("13800138000", "demo123");
+    ASSERT_TRUE(demo.waitFor(push::QuoteBatch) && phone.waitFor(push::QuoteBatch));
+
+    QNetworkAccessManager http;
+    const auto reply = demotest::get(http, t.url("/control/kick?account=demo@quenra.test"));
+    EXPECT_EQ(reply.body, "kicked 1 session(s)\n");
+    ASSERT_TRUE(demo.waitFor(push::LoggedInElsewhere));
+    EXPECT_TRUE(demo.waitClosed());
+    EXPECT_EQ(phone.count(push::LoggedInElsewhere), 0);
+
+    // The console command does the same.
+    ControlConsole console(*t.server, t.log, [] {});
+    EXPECT_FALSE(console.run("frobnicate"));
+    EXPECT_TRUE(console.run("kick 13800138000"));
+    ASSERT_TRUE(phone.waitFor(push::LoggedInElsewhere));
+    EXPECT_TRUE(phone.waitClosed());
+    EXPECT_EQ(t.server->kick(QString()), 0);
+}
+
+TEST(PushChannel, ForcedSplitsStillDeliverWholeRecords) {
+    TestServer t;
+    t.options.splitRecords = true;
+    ASSERT_TRUE(t.start()) << t.error.toStdString();
+    PushTestClient client(t.server->pushPort());
+    ASSERT_TRUE(client.logOnAndWait("demo@quenra.test", "demo123"));
+    t.server->publishNews();
+    t.server->publishNews();
+    ASSERT_TRUE(client.waitFor(push::NewsFlash, 10));
+    EXPECT_EQ(client.count(push::CalendarDay), 5);
+    for (const QByteArray& r : client.recordsOf(push::NewsFlash)) EXPECT_TRUE(push::NewsFlashRecord::parse(r));
+    for (const QByteArray& r : client.recordsOf(push::CalendarDay)) EXPECT_TRUE(push::CalendarDayRecord::parse(r));
+}
+
+TEST(PushChannel, AReleasedResultResendsThatDay) {
+    TestServer t;
+    ASSERT_TRUE(t.start()) << t.error.toStdString();
+    PushTestClient client(t.server->pushPort());
+    ASSERT_TRUE(client.logOnAndWait("demo@quenra.test", "demo123"));
+    auto pendingToday = [&client] {
+        qsizetype pending = -1;
+        for (const QByteArray& r : client.recordsOf(push::CalendarDay)) {
+            const auto day = push::CalendarDayRecord::parse(r);
+            if (day->dayCode == '3') pending = day->records.count(QStringLiteral("待公布"));
+        }
+        return pending;
+    };
+    const qsizetype before = pendingToday();
+
+    t.clock.pin(QDateTime(QDate(2026, 12, 9), QTime(10, 6)));   // past the first release of the morning
+    t.server->releaseResults();
+    ASSERT_TRUE(client.waitFor(push::CalendarDay, 6));
+    const auto resent = push::CalendarDayRecord::parse(client.recordsOf(push::CalendarDay).last());
+    EXPECT_EQ(resent->dayCode, '3');                                  // Wednesday only
+    EXPECT_EQ(pendingToday(), before - 1);
+    EXPECT_TRUE(t.logged("calendar: new results, sending day(s) 3 again"));
+}

@@ -1,0 +1,162 @@
+#include "Loopback.h"
+#include "base/VbText.h"
+#include "push/CalendarDayRecord.h"
+#include "push/ControlRecord.h"
+#include "push/MessageId.h"
+#include "push/NewsFlashRecord.h"
+#include "push/PushLogonRecord.h"
+#include "push/QuoteBatchRecord.h"
+#include "push/RecordReader.h"
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QNetworkDatagram>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QUdpSocket>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace demotest {
+
+namespace {
+
+QCoreApplication& application() {
+    static int argc = 1;
+    static char name[] = "test_demo_server";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+int recordLength(int id) {
+    switch (id) {
+    case push::NewsFlash: return push::NewsFlashRecord::Length;
+    case push::CalendarDay: return push::CalendarDayRecord::Length;
+    case push::QuoteBatch: return push::QuoteBatchRecord::Length;
+    case push::LoggedInElsewhere:
+    case push::Heartbeat: return int(push::ControlRecord::heartbeatProbe().size());
+    default: return 0;
+    }
+}
+
+} // namespace
+
+bool waitUntil(const std::function<bool()>& done, int limitMs) {
+    application();
+    QDeadlineTimer limit(limitMs);
+    while (!done() && !limit.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    return done();
+}
+
+TestServer::TestServer() {
+    application();
+    QFile::copy(QStringLiteral(ZEP_SOURCE_DIR "/tools/demo-server/demo-data/accounts.txt"),
+                dir.filePath(QStringLiteral("accounts.txt")));
+    options.loginPort = options.identityPort = options.pushPort = options.httpPort = 0;
+    options.newsIntervalMs = options.quoteIntervalMs = options.heartbeatMs = options.resultCheckMs = 3600000;
+    options.seed = 7;
+    options.dataDir = dir.path();
+    // A Wednesday morning: past, present and future days in the same week.
+    clock.pin(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+    log.listener = [this](const QString& line) { lines.append(line); };
+}
+
+bool TestServer::start() {
+    server = std::make_unique<DemoServer>(options, log, clock);
+    return server->start(&error);
+}
+
+bool TestServer::logged(const QString& fragment) const {
+    return std::any_of(lines.cbegin(), lines.cend(), [&](const QString& l) { return l.contains(fragment); });
+}
+
+QString TestServer::url(const QString& path) const {
+    return QStringLiteral("http://127.0.0.1:%1%2").arg(server->httpPort()).arg(path);
+}
+
+PushTestClient::PushTestClient(quint16 port) {
+    QObject::connect(&socket_, &QTcpSocket::readyRead, [this] { readAll(); });
+    socket_.connectToHost(QHostAddress::LocalHost, port);
+    waitUntil([this] { return socket_.state() == QAbstractSocket::ConnectedState; });
+}
+
+void PushTestClient::send(const QByteArray& bytes) {
+    socket_.write(bytes);
+    socket_.flush();
+}
+
+void PushTestClient::logOn(const QString& account, const QString& password, qint32 highestNewsId) {
+    send(push::PushLogonRecord{account, password, highestNewsId}.build());
+}
+
+bool PushTestClient::logOnAndWait(const QString& account, const QString& password, qint32 highestNewsId) {
+    logOn(account, password, highestNewsId);
+    return waitFor(push::QuoteBatch);
+}
+
+void PushTestClient::readAll() {
+    pending_ += socket_.readAll();
+    while (pending_.size() >= 2) {
+        const int length = recordLength(push::RecordReader::idOf(pending_));
+        if (length == 0) {
+            ADD_FAILURE() << "unexpected record id " << push::RecordReader::idOf(pending_);
+            pending_.clear();
+            return;
+        }
+        if (pending_.size() < length) return;
+        records.append(pending_.left(length));
+        pending_.remove(0, length);
+    }
+}
+
+int PushTestClient::count(int id) const { return int(recordsOf(id).size()); }
+
+QList<QByteArray> PushTestClient::recordsOf(int id) const {
+    QList<QByteArray> found;
+    for (const QByteArray& r : records) {
+        if (push::RecordReader::idOf(r) == id) found.append(r);
+    }
+    return found;
+}
+
+bool PushTestClient::waitFor(int id, int atLeast) {
+    return waitUntil([&] { return count(id) >= atLeast; });
+}
+
+bool PushTestClient::waitClosed() {
+    return waitUntil([this] { return socket_.state() == QAbstractSocket::UnconnectedState; });
+}
+
+std::optional<QByteArray> exchange(quint16 port, const QByteArray& datagram) {
+    QUdpSocket socket;
+    socket.bind(QHostAddress::LocalHost, 0);
+    socket.writeDatagram(datagram, QHostAddress::LocalHost, port);
+    if (!waitUntil([&] { return socket.hasPendingDatagrams(); })) return std::nullopt;
+    return socket.receiveDatagram().data();
+}
+
+HttpReply get(QNetworkAccessManager& manager, const QString& url) {
+    manager.setProxy(QNetworkProxy::NoProxy);
+    QNetworkRequest request{QUrl(url)};
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    std::unique_ptr<QNetworkReply> reply(manager.get(request));
+    waitUntil([&] { return reply->isFinished(); });
+    return {reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+            reply->header(QNetworkRequest::ContentTypeHeader).toByteArray(), reply->readAll()};
+}
+
+QList<QStringList> clientCalendarRecords(const QString& text) {
+    QList<QStringList> taken;
+    for (const QString& record : text.split(QLatin1Char('|'))) {
+        const QStringList fields = record.split(QLatin1Char('#'));
+        if (fields.size() < 7) continue;
+        const QString time = vb::Trim(fields[0]);
+        if (vb::Val(time) > 0 && !time.startsWith(QLatin1Char('-'))) taken.append(fields);
+    }
+    return taken;
+}
+
+} // namespace demotest

@@ -1,0 +1,121 @@
+#include "Loopback.h"
+#include "push/PasswordDigest.h"
+#include <QCryptographicHash>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using demotest::TestServer;
+
+namespace {
+
+QString element(const QByteArray& xml, const QString& name) {
+    const int start = xml.indexOf("<" + name.toLatin1() + ">");
+    const int end = xml.indexOf("</" + name.toLatin1() + ">");
+    if (start < 0 || end < start) return {};
+    return QString::fromUtf8(xml.mid(start + name.size() + 2, end - start - name.size() - 2));
+}
+
+} // namespace
+
+TEST(UpdateManifest, OffersNothingByDefault) {
+    TestServer t;
+    ASSERT_TRUE(t.start()) << t.error.toStdString();
+    QNetworkAccessManager http;
+    const auto reply = demotest::get(http, t.url("/spd_update.xml"));
+    EXPECT_EQ(reply.status, 200);
+    EXPECT_TRUE(reply.contentType.startsWith("text/xml"));
+    EXPECT_EQ(element(reply.body, "Version"), "1.6.1111");
+    EXPECT_FALSE(element(reply.body, "URL").isEmpty());
+}
+
+TEST(UpdateManifest, OfferedInstallerMatchesItsDigestAndNotesHowItRan) {
+    TestServer t;
+    t.options.offerUpdate = "1.6.1112";
+    ASSERT_TRUE(t.start()) << t.error.toStdString();
+    QNetworkAccessManager http;
+    const auto manifest = demotest::get(http, t.url("/spd_update.xml"));
+    EXPECT_EQ(element(manifest.body, "Version"), "1.6.1112");
+    const QString download = element(manifest.body, "Download");
+    EXPECT_TRUE(download.startsWith(t.url("/download/")));
+    EXPECT_EQ(demotest::get(http, element(manifest.body, "URL")).status, 200);
+
+    const auto installer = demotest::get(http, download);
+    ASSERT_EQ(installer.status, 200);
+    EXPECT_EQ(QString::fromLatin1(QCryptographicHash::hash(installer.body, QCryptographicHash::Sha256).toHex()),
+              element(manifest.body, "SHA256"));
+
+    // Run it as the client's hand-off would.
+    QFile file(t.dir.filePath("liveupdate.exe"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(installer.body);
+    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    file.close();
+    QProcess run;
+    run.start(file.fileName(), {"/sp-", "/verysilent", "/norestart"});
+    ASSERT_TRUE(run.waitForFinished(30000));
+    EXPECT_EQ(run.exitCode(), 0);
+    QFile log(t.dir.filePath("installer-runs.log"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().trimmed().endsWith("/sp- /verysilent /norestart"));
+}
+
+TEST(WebSite, ArticlesExistForFlashesWithAPageOnly) {
+    TestServer t;
+    ASSERT_TRUE(t.start()) << t.error.toStdString();
+    QNetworkAccessManager http;
+    int checked = 0;
+    for (const NewsFlash& f : t.server->news().after(0, 8)) {
+        const auto reply = demotest::get(http, t.url(QStringLiteral("/datatransfer/rapidnews?news_id=%1").arg(f.id)));
+        EXPECT_EQ(reply.status, f.hasPage ? 200 : 404) << f.id;
+        if (f.hasPage) {
+            EXPECT_TRUE(QString::fromUtf8(reply.body).contains(f.title.toHtmlEscaped()));
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 0);
+}
+
+TEST(WebSite, EveryPageTheClientOpensIsThereInUtf8) {
+    TestServer t;
+    ASSERT_TRUE(t.start()) << t.error.toStdString();
+    QNetworkAccessManager http;
+    for (const char* path : {"/new/table", "/new/news?websiteid=0", "/dailyreport/index?id=1", "/datatransfer/regroadking",
+                             "/datatransfer/regroadking?submitted=1", "/resetpassword/resetpassword", "/ruzezaro/ruzezaro",
+                             "/product", "/maker", "/mrvx43.htm", "/MRVX43.htm", "/download", "/"}) {
+        SCOPED_TRACE(path);
+        const auto reply = demotest::get(http, t.url(path));
+        EXPECT_EQ(reply.status, 200);
+        EXPECT_EQ(reply.contentType, "text/html; charset=utf-8");
+        EXPECT_TRUE(reply.body.contains("<meta charset=\"utf-8\">"));
+    }
+    const auto change = demotest::get(http, t.url("/datatransfer/changepassword?id=13800138000"));
+    EXPECT_TRUE(change.body.contains("13800138000"));
+    const auto missing = demotest::get(http, t.url("/nothing/here"));
+    EXPECT_EQ(missing.status, 404);
+}
+
+TEST(WebSite, VoteLoginChecksThePasswordDigestAndKeepsTheVoter) {
+    TestServer t;
+    ASSERT_TRUE(t.start()) << t.error.toStdString();
+    QNetworkAccessManager http;
+    const QString digest = push::PasswordDigest::digest("demo123");
+    EXPECT_TRUE(QString::fromUtf8(demotest::get(http, t.url("/voting/index?typestate=1")).body).contains("请先"));
+
+    const auto refused = demotest::get(http, t.url("/votedatadock/userlogin?email=demo@quenra.test&password=" +
+                                                    push::PasswordDigest::digest("demo124")));
+    EXPECT_TRUE(QString::fromUtf8(refused.body).contains("登录失败"));
+    const auto accepted = demotest::get(http, t.url("/votedatadock/userlogin?email=demo@quenra.test&password=" + digest));
+    EXPECT_TRUE(QString::fromUtf8(accepted.body).contains("登录成功"));
+
+    EXPECT_EQ(demotest::get(http, t.url("/voting/vote?choice=1")).status, 302);
+    const QString poll = QString::fromUtf8(demotest::get(http, t.url("/voting/index?typestate=1")).body);
+    EXPECT_TRUE(poll.contains("demo@quenra.test"));
+    EXPECT_TRUE(poll.contains("您的选择：看跌"));
+    EXPECT_TRUE(poll.contains("共1票"));
+
+    QNetworkAccessManager phone;
+    const auto byPhone = demotest::get(phone, t.url("/votedatadock/phonelogin?phone=13800138000&password=" + digest));
+    EXPECT_TRUE(QString::fromUtf8(byPhone.body).contains("登录成功"));
+    EXPECT_TRUE(t.logged("vote: login of 13800138000 accepted"));
+}
