@@ -1,0 +1,132 @@
+#include "Wait.h"
+#include "platform/qt/QtNetwork.h"
+#include "platform/qt/QtSocket.h"
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QNetworkDatagram>
+#include <QUdpSocket>
+#include <gtest/gtest.h>
+#include <memory>
+
+using plat::Socket;
+
+namespace {
+
+// A socket with every event it raised written down in order.
+struct Recorder {
+    std::unique_ptr<Socket> socket;
+    QStringList events;
+    QByteArray data;
+
+    explicit Recorder(std::unique_ptr<Socket> s) : socket(std::move(s)) {
+        socket->onConnect = [this] { events << "connect"; };
+        socket->onClose = [this] { events << "close"; };
+        socket->onError = [this](int n, const QString&) { events << QString("error %1").arg(n); };
+        socket->onDataArrival = [this](const QByteArray& b) {
+            events << "data";
+            data += b;
+        };
+    }
+};
+
+quint16 unusedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+TEST(QtSocket, TcpConnectsCarriesBytesAndReportsThePeersClose) {
+    plat::QtNetwork net;
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+    Recorder c(net.createSocket());
+    c.socket->setRemoteHost("127.0.0.1");
+    c.socket->setRemotePort(server.serverPort());
+    c.socket->connect();
+    ASSERT_TRUE(waitUntil([&] { return c.socket->state() == Socket::Connected; }));
+    EXPECT_EQ(c.events, QStringList{"connect"});
+    ASSERT_TRUE(waitUntil([&] { return server.hasPendingConnections(); }));
+    QTcpSocket* peer = server.nextPendingConnection();
+
+    c.socket->sendData("logon");
+    QByteArray got;
+    ASSERT_TRUE(waitUntil([&] { return (got += peer->readAll()).size() >= 5; }));
+    EXPECT_EQ(got, "logon");
+    peer->write("news");
+    ASSERT_TRUE(waitUntil([&] { return c.data == "news"; }));
+
+    peer->disconnectFromHost();
+    ASSERT_TRUE(waitUntil([&] { return c.events.contains("close"); }));
+    EXPECT_EQ(c.events.filter("error").size(), 0);
+    EXPECT_EQ(c.socket->state(), Socket::Closing);
+    c.socket->close();
+    EXPECT_EQ(c.socket->state(), Socket::Closed);
+}
+
+TEST(QtSocket, RefusedConnectIs10061AndLeavesStateError) {
+    plat::QtNetwork net;
+    Recorder c(net.createSocket());
+    c.socket->setRemoteHost("127.0.0.1");
+    c.socket->setRemotePort(unusedPort());
+    c.socket->connect();
+    ASSERT_TRUE(waitUntil([&] { return !c.events.isEmpty(); }));
+    EXPECT_EQ(c.events, QStringList{"error 10061"});
+    EXPECT_EQ(c.socket->state(), Socket::Error);
+}
+
+TEST(QtSocket, QtErrorsMapToTheControlsNumbers) {
+    using E = QAbstractSocket;
+    EXPECT_EQ(plat::QtSocket::errorNumber(E::RemoteHostClosedError, true, false), 0);
+    EXPECT_EQ(plat::QtSocket::errorNumber(E::RemoteHostClosedError, true, true), 10053);
+    EXPECT_EQ(plat::QtSocket::errorNumber(E::NetworkError, true, false), 10053);
+    EXPECT_EQ(plat::QtSocket::errorNumber(E::NetworkError, false, false), 10065);
+    EXPECT_EQ(plat::QtSocket::errorNumber(E::HostNotFoundError, false, false), 10065);
+    EXPECT_EQ(plat::QtSocket::errorNumber(E::ConnectionRefusedError, false, false), 10061);
+    EXPECT_EQ(plat::QtSocket::errorNumber(E::AddressInUseError, false, false), 10000);
+}
+
+TEST(QtSocket, UdpSendsOneDatagramPerCallAndRaisesOneEventPerDatagram) {
+    plat::QtNetwork net;
+    QUdpSocket peer;
+    ASSERT_TRUE(peer.bind(QHostAddress::LocalHost, 0));
+    Recorder c(net.createSocket());
+    c.socket->setProtocol(Socket::Protocol::Udp);
+    c.socket->setRemoteHost("127.0.0.1");
+    c.socket->setRemotePort(peer.localPort());
+    const quint16 local = unusedPort();
+    c.socket->bind(local);
+    ASSERT_EQ(c.socket->state(), Socket::Open);
+    EXPECT_EQ(c.socket->localPort(), local);
+
+    c.socket->sendData("request");
+    ASSERT_TRUE(waitUntil([&] { return peer.hasPendingDatagrams(); }));
+    const QNetworkDatagram d = peer.receiveDatagram();
+    EXPECT_EQ(d.data(), "request");
+    EXPECT_EQ(d.senderPort(), local);
+    peer.writeDatagram("one", QHostAddress::LocalHost, local);
+    peer.writeDatagram("two", QHostAddress::LocalHost, local);
+    ASSERT_TRUE(waitUntil([&] { return c.events.size() == 2; }));
+    EXPECT_EQ(c.data, "onetwo");
+}
+
+TEST(QtSocket, AHandlerMayDestroyItsOwnSocket) {
+    plat::QtNetwork net;
+    QUdpSocket peer;
+    ASSERT_TRUE(peer.bind(QHostAddress::LocalHost, 0));
+    auto socket = net.createSocket();
+    socket->setProtocol(Socket::Protocol::Udp);
+    const quint16 local = unusedPort();
+    socket->bind(local);
+    int events = 0;
+    socket->onDataArrival = [&](const QByteArray&) {
+        ++events;
+        socket.reset();
+    };
+    peer.writeDatagram("one", QHostAddress::LocalHost, local);
+    peer.writeDatagram("two", QHostAddress::LocalHost, local);
+    ASSERT_TRUE(waitUntil([&] { return !socket; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(events, 1);
+}
+
+} // namespace

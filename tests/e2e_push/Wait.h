@@ -1,0 +1,15 @@
+#pragma once
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <functional>
+
+// Runs the real event loop until done() holds or the time is up; true when it holds. The
+// bound only keeps a broken build from hanging: every wait ends on an event.
+inline bool waitUntil(const std::function<bool()>& done, int boundMs = 10000) {
+    const QDeadlineTimer deadline(boundMs);
+    while (!done()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    return true;
+}
