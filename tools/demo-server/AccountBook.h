@@ -19,7 +19,6 @@ public:
 
     // Reads the file; lines that are empty, comments or malformed are skipped and counted.
     bool load(const QString& path, QString* error);
-    void add(const Account& account) { accounts_.append(account); }
 
     // E-mail addresses match without regard to case, as sign-up forms do.
     std::optional<Account> find(const QString& name) const;

@@ -5,7 +5,9 @@
 #include "push/PushLogonRecord.h"
 #include "push/RecordReader.h"
 
-int ClientRecordCutter::lengthOf(int id) {
+namespace {
+
+int lengthOf(int id) {
     switch (id) {
     case push::Logon: return push::PushLogonRecord::Length;
     case push::Heartbeat: return push::HeartbeatAnswerRecord::Length;
@@ -13,6 +15,8 @@ int ClientRecordCutter::lengthOf(int id) {
     default: return 0;
     }
 }
+
+} // namespace
 
 QList<QByteArray> ClientRecordCutter::feed(const QByteArray& bytes) {
     pending_ += bytes;

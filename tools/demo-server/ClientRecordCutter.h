@@ -12,8 +12,6 @@ public:
     // Bytes dropped because they began with an unknown id.
     qsizetype dropped() const { return dropped_; }
 
-    static int lengthOf(int id);
-
 private:
     QByteArray pending_;
     qsizetype dropped_ = 0;

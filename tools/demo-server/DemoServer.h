@@ -43,7 +43,6 @@ public:
 
     const CalendarWeek& calendar() const { return calendar_; }
     const NewsDesk& news() const { return news_; }
-    const UpdateOffer& update() const { return update_; }
 
 private:
     void welcome(PushSession& session, qint32 highestNewsId);
