@@ -153,8 +153,10 @@ QByteArray SitePages::dailyReport() const {
                                e(ev.previous), e(ev.forecast));
         }
     }
+    const QString quiet = today.dayOfWeek() > CalendarWeek::kDays ? QStringLiteral("<p>周末休市，下周数据请见财经日历。</p>\n")
+                                                                  : QStringLiteral("<p>今日无重要数据公布。</p>\n");
     const QString agenda = events.isEmpty()
-                               ? QStringLiteral("<p>今日无重要数据公布。</p>\n")
+                               ? quiet
                                : QStringLiteral("<table><tr><th>时间</th><th>事件</th><th>重要性</th><th>前值</th><th>预测</th></tr>\n%1</table>\n").arg(events);
     QString views;
     for (const char* symbol : {"XAUUSD", "EURUSD", "USDJPY", "GBPUSD"}) {
