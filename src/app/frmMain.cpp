@@ -5,6 +5,9 @@
 #include "config/cRegistry.h"
 #include "config/cls_Config.h"
 #include "platform/Platform.h"
+#include "push/Form1.h"
+#include "push/frmwinsock.h"
+#include "push/wsckfrm.h"
 #include <QFile>
 
 namespace {
@@ -80,9 +83,13 @@ void frmMain::Form_Terminate() {
 void frmMain::ExitApp() {
     // This object goes with the controller's unload; only the context is used after it.
     AppContext& ctx = ctx_;
-    // The order of the exit: the browser window, the main window, the login, identity and
-    // vote windows, the about and settings dialogs, the popup, the tray icon window, the
-    // live-update window, the push connection window; each joins here in its place.
+    // The fixed order of the exit. Still to join in their places: the browser window and
+    // the main window before the login window; the vote window, the about and settings
+    // dialogs, the popup, the tray icon window and the live-update window before the push
+    // connection window.
+    unloadStep(ctx, ctx.form1);
+    unloadStep(ctx, ctx.winsock);
+    unloadStep(ctx, ctx.wsck);
     // The controller comes last. Taken just before its unload, so that an ExitApp that
     // ran meanwhile (from a message pumped above) has already done the rest.
     const std::shared_ptr<frmMain> self = ctx.mainCtl;

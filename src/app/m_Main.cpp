@@ -84,7 +84,8 @@ void readServerSettings(AppContext& ctx) {
     s.makerSite = text("MakerSite");
 }
 
-// The configuration document: false (after telling the user) when it is missing or broken.
+// Opens the configuration document; a refusal (the user has been told) when it is missing
+// or broken.
 int openConfig(AppContext& ctx) {
     const QString file = ctx.AppPath + QStringLiteral("ZEP.xml");
     if (!ctx.Config) ctx.Config = std::make_shared<cls_Config>(ctx.platform);

@@ -1,0 +1,71 @@
+#pragma once
+#include "app/AppContext.h"
+#include "platform/sim/SimPlatform.h"
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+// A scratch installation directory with a configuration document, a scratch desktop,
+// and simulated processes started in it.
+class TestInstallation {
+public:
+    // A simulated process of the program: its system and its process-wide values.
+    struct Process {
+        explicit Process(std::shared_ptr<plat::SimShell::Titles> titles) : sim(std::move(titles)) {}
+        plat::SimPlatform sim;
+        AppContext ctx{sim.platform};
+    };
+
+    TestInstallation() {
+        QDir().mkpath(appDir());
+        QDir().mkpath(desktopDir());
+    }
+
+    QString appDir() const { return root_.path() + QStringLiteral("/app"); }
+    QString desktopDir() const { return root_.path() + QStringLiteral("/desktop"); }
+    QString configFile() const { return appDir() + QStringLiteral("/ZEP.xml"); }
+
+    // The document with every setting the start-up reads.
+    static QString defaultConfig() {
+        return QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+<App>
+  <Settings>
+    <ZEP>
+      <Popup staytime=" 5m " SoundFile=" ding.wav " Checked="1"/>
+      <FXCalendar staytime="2m" NotifyTime="10.5"/>
+      <Server Address="127.0.0.1" PushPort="8000" LoginPort="12346" LoginLocalPort="5007"
+              IdentityPort="12355" IdentityLocalPort="5003" WebSite="http://127.0.0.1:8081"
+              FileServer="http://127.0.0.1:8080" ProductSite="http://product.test"
+              MakerSite="http://maker.test"/>
+    </ZEP>
+  </Settings>
+</App>
+)");
+    }
+
+    void writeConfig(const QString& xml = defaultConfig()) const { writeFile(configFile(), xml); }
+    QString readConfig() const { return readFile(configFile()); }
+
+    static void writeFile(const QString& path, const QString& text) {
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(text.toUtf8());
+    }
+    static QString readFile(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+
+    // A new process on the same machine: it sees the window titles of the others.
+    std::unique_ptr<Process> process() {
+        auto p = std::make_unique<Process>(titles_);
+        p->sim.shell.setDesktopDir(desktopDir());
+        p->sim.shell.setWindowsDir(root_.path());
+        p->sim.shell.setUserDataDir(root_.path());
+        return p;
+    }
+
+private:
+    QTemporaryDir root_;
+    std::shared_ptr<plat::SimShell::Titles> titles_ = std::make_shared<plat::SimShell::Titles>();
+};

@@ -1,0 +1,168 @@
+#include "app/frmMain.h"
+#include "app/m_Main.h"
+#include "config/cRegistry.h"
+#include "config/cls_Config.h"
+#include "push/Form1.h"
+#include "push/frmwinsock.h"
+#include "push/wsckfrm.h"
+#include "TestInstallation.h"
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Process = TestInstallation::Process;
+
+const QString InternetSettings = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+const QString ProductKey = "Software\\Zavez_ZEP\\";
+
+struct Controller : ::testing::Test {
+    TestInstallation inst;
+
+    Controller() { inst.writeConfig(); }
+
+    std::unique_ptr<Process> start() {
+        auto p = inst.process();
+        EXPECT_EQ(m_Main::Main(p->ctx, inst.appDir()), m_Main::Loaded);
+        return p;
+    }
+    static QVariant value(Process& p, uint32_t root, const QString& section, const QString& name) {
+        cRegistry reg(p.sim.registry);
+        reg.setClassKey(root);
+        reg.setSectionKey(section);
+        reg.setValueKey(name);
+        return reg.Value();
+    }
+    static void setValue(plat::RegistryStore& store, uint32_t root, const QString& section,
+                         const QString& name, int type, const QVariant& v) {
+        cRegistry reg(store);
+        reg.setClassKey(root);
+        reg.setSectionKey(section);
+        reg.setValueKey(name);
+        reg.setValueType(type);
+        reg.setValue(v);
+    }
+    static QVariant usageTime(Process& p) {
+        return value(p, cRegistry::HKEY_LOCAL_MACHINE, ProductKey, "Time");
+    }
+    QString installer() const { return inst.appDir() + "/liveupdate.exe"; }
+};
+
+TEST_F(Controller, LoadSetsTheRegistryValuesAndRemovesALeftoverInstaller) {
+    TestInstallation::writeFile(installer(), "old");
+    auto p = start();
+    EXPECT_EQ(value(*p, cRegistry::HKEY_CURRENT_USER, InternetSettings, "MaxConnectionsPerServer"), 10);
+    EXPECT_EQ(value(*p, cRegistry::HKEY_LOCAL_MACHINE, ProductKey, "Path").toString(), p->ctx.ExePath);
+    EXPECT_FALSE(QFile::exists(installer()));
+    EXPECT_EQ(p->ctx.StartTime, p->sim.loop.now());
+    EXPECT_EQ(p->ctx.mainCtl->window().title(), "[brisaDesk_Class]");
+    EXPECT_FALSE(p->ctx.mainCtl->window().isVisible());
+}
+
+TEST_F(Controller, RegistryFailuresAreLoggedAndTheLoadGoesOnWithoutNeedlessWrites) {
+    auto p = inst.process();
+    setValue(p->sim.registry, cRegistry::HKEY_CURRENT_USER, InternetSettings,
+             "MaxConnectionsPerServer", cRegistry::REG_DWORD, 10);
+    p->sim.registry.setFailWrites(true);
+    ASSERT_EQ(m_Main::Main(p->ctx, inst.appDir()), m_Main::Loaded);
+    ASSERT_EQ(p->sim.log.lines().size(), 1);
+    EXPECT_TRUE(p->sim.log.lines().front().contains("Path"));
+    EXPECT_TRUE(p->ctx.mainCtl);
+}
+
+TEST_F(Controller, ExitAppSavesRecordsTheUsageTimeAndEndsTheLoop) {
+    auto p = start();
+    p->sim.loop.advance(30'500);
+    p->ctx.mainCtl->ExitApp();
+    EXPECT_FALSE(p->ctx.mainCtl);
+    EXPECT_EQ(p->sim.loop.exitStatus(), 0);
+    EXPECT_TRUE(inst.readConfig().contains("<desktopshorcut/>"));
+    EXPECT_EQ(usageTime(*p), 29);    // from the -1 that a missing value reads as
+    EXPECT_FALSE(p->sim.shell.findWindowTitle("[brisaDesk_Class]"));
+    EXPECT_TRUE(p->sim.shell.started().empty());
+}
+
+TEST_F(Controller, UsageTimeAddsUpOverRuns) {
+    auto first = start();
+    first->sim.loop.advance(30'000);
+    first->ctx.mainCtl->ExitApp();
+    auto second = inst.process();
+    for (const auto& e : first->sim.registry.entries())
+        second->sim.registry.write(e.root, e.section, e.name, e.type, e.data);
+    m_Main::Main(second->ctx, inst.appDir());
+    second->sim.loop.advance(45'000);
+    second->ctx.mainCtl->ExitApp();
+    EXPECT_EQ(usageTime(*second).toInt() - (-1), 75);
+}
+
+TEST_F(Controller, ExitAppUnloadsEveryLoadedWindowAndTheControllerLast) {
+    auto p = start();
+    AppContext& ctx = p->ctx;
+    ctx.load(ctx.winsock);
+    ctx.load(ctx.form1);
+    ctx.load(ctx.wsck);
+    ctx.mainCtl->ExitApp();
+    EXPECT_FALSE(ctx.winsock);
+    EXPECT_FALSE(ctx.form1);
+    EXPECT_FALSE(ctx.wsck);
+    EXPECT_FALSE(ctx.mainCtl);
+    EXPECT_EQ(p->sim.loop.exitStatus(), 0);
+    EXPECT_TRUE(p->sim.desktop.messageBoxes().empty());
+}
+
+TEST_F(Controller, AFailedSaveOrRegistryWriteEndsWithAFailureStatusButSavesWhatItCan) {
+    auto p = start();
+    p->sim.registry.setFailWrites(true);
+    p->ctx.mainCtl->ExitApp();
+    EXPECT_EQ(p->sim.loop.exitStatus(), 1);
+    EXPECT_TRUE(inst.readConfig().contains("<desktopshorcut/>"));
+
+    auto q = start();
+    q->ctx.Config->setXmlFile(inst.appDir() + "/missing/ZEP.xml");
+    q->ctx.mainCtl->ExitApp();
+    EXPECT_EQ(q->sim.loop.exitStatus(), 1);
+    EXPECT_FALSE(q->sim.log.lines().isEmpty());
+}
+
+TEST_F(Controller, APendingInstallerStartsOnceAfterEverythingIsUnloadedAndSaved) {
+    auto p = start();
+    TestInstallation::writeFile(installer(), "#!/bin/sh\n");
+    p->ctx.UpdatePending = true;
+    bool savedFirst = false, unloadedFirst = false;
+    p->sim.shell.onStarted = [&] {
+        savedFirst = inst.readConfig().contains("<desktopshorcut/>");
+        unloadedFirst = !p->ctx.mainCtl && !p->sim.shell.findWindowTitle("[brisaDesk_Class]");
+    };
+    p->ctx.mainCtl->ExitApp();
+    ASSERT_EQ(p->sim.shell.started().size(), 1u);
+    const auto& run = p->sim.shell.started().front();
+    EXPECT_EQ(run.program, installer());
+    EXPECT_EQ(run.args, QStringList({"/sp-", "/verysilent", "/norestart"}));
+    EXPECT_TRUE(QFileInfo(installer()).isExecutable());
+    EXPECT_TRUE(savedFirst);
+    EXPECT_TRUE(unloadedFirst);
+    EXPECT_EQ(p->sim.loop.exitStatus(), 0);
+}
+
+TEST_F(Controller, WithoutAPendingUpdateALeftoverInstallerIsRemovedAtTheEnd) {
+    auto p = start();
+    TestInstallation::writeFile(installer(), "partial download");
+    p->ctx.mainCtl->ExitApp();
+    EXPECT_FALSE(QFile::exists(installer()));
+    EXPECT_TRUE(p->sim.shell.started().empty());
+}
+
+TEST_F(Controller, TheDeferredExitRunsOnTheFirstTick) {
+    auto p = start();
+    p->ctx.UpdatePending = true;
+    p->ctx.mainCtl->ctlTimeTerminate.setEnabled(true);
+    p->sim.loop.advance(99);
+    EXPECT_TRUE(p->ctx.mainCtl);
+    p->sim.loop.advance(1000);
+    EXPECT_FALSE(p->ctx.mainCtl);
+    EXPECT_EQ(p->sim.loop.exitStatus(), 0);
+    EXPECT_EQ(p->sim.shell.started().size(), 1u);
+    EXPECT_EQ(p->sim.loop.activeTimers(), 0);
+}
+
+} // namespace

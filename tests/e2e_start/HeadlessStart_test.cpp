@@ -1,0 +1,149 @@
+#include <QDir>
+#include <QElapsedTimer>
+#include <QtEndian>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <csignal>
+#include <functional>
+#include <unistd.h>
+
+// The built program, started headless in a scratch installation with a scratch home.
+namespace {
+
+class HeadlessStart : public ::testing::Test {
+protected:
+    HeadlessStart() : root_(QStringLiteral(ZEP_BINARY_DIR "/e2e-start-XXXXXX")) {
+        for (const char* d : {"app", "home", "config", "data", "windows", "tmp"})
+            QDir().mkpath(path(d));
+        // A hard link keeps the executable's own directory in the scratch installation.
+        const QByteArray exe = QByteArrayLiteral(ZEP_BINARY_DIR "/src/Zavez_ZEP");
+        if (::link(exe.constData(), program().toLocal8Bit().constData()) != 0)
+            QFile::copy(QString::fromLocal8Bit(exe), program());
+    }
+
+    QString path(const char* sub) const { return root_.path() + u'/' + QLatin1String(sub); }
+    QString program() const { return path("app") + QStringLiteral("/Zavez_ZEP"); }
+    QString config() const { return path("app") + QStringLiteral("/ZEP.xml"); }
+    QString registryFile() const { return path("config") + QStringLiteral("/Quenra/registry.txt"); }
+
+    void installShippedConfig() {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ZEP_SOURCE_DIR "/dist/ZEP.xml"), config()));
+    }
+
+    void start(QProcess& p) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("HOME"), path("home"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), path("data"));
+        env.insert(QStringLiteral("ZEP_WINDOWS_DIR"), path("windows"));
+        env.insert(QStringLiteral("TMPDIR"), path("tmp"));
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(path("home"));
+        p.start(program(), {QStringLiteral("--headless")});
+        ASSERT_TRUE(p.waitForStarted(10000));
+    }
+
+    // Runs to the end and answers what it said on standard error.
+    QString runToEnd(int& status) {
+        QProcess p;
+        start(p);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        status = p.exitCode();
+        return QString::fromUtf8(p.readAllStandardError());
+    }
+
+    // Waits (no longer than a minute) until the condition holds or the process ends.
+    static bool waitUntil(QProcess& p, const std::function<bool()>& condition) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!condition()) {
+            if (p.state() != QProcess::Running || clock.elapsed() > 60000) return false;
+            p.waitForFinished(50);
+        }
+        return true;
+    }
+
+    // The usage time as the registry file holds it; -1 while there is none.
+    int usageTime() const {
+        QFile f(registryFile());
+        if (!f.open(QIODevice::ReadOnly)) return -1;
+        for (const QByteArray& line : f.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split('\t');
+            if (fields.size() == 5 && fields[2] == "Time") {
+                const QByteArray data = QByteArray::fromHex(fields[4]);
+                return data.size() == 4 ? qFromLittleEndian<qint32>(data.constData()) : -1;
+            }
+        }
+        return -1;
+    }
+
+    void seedUsageTime(qint32 seconds) {
+        QDir().mkpath(path("config") + QStringLiteral("/Quenra"));
+        QFile f(registryFile());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        QByteArray data(4, '\0');
+        qToLittleEndian(seconds, data.data());
+        f.write("# Quenra registry 1\n80000002\tSoftware%5CZavez_ZEP%5C\tTime\t4\t" + data.toHex() + "\n");
+    }
+
+    QTemporaryDir root_;
+};
+
+TEST_F(HeadlessStart, RefusesToRunWithoutItsConfigurationDocument) {
+    int status = 0;
+    const QString err = runToEnd(status);
+    EXPECT_NE(status, 0);
+    EXPECT_TRUE(err.contains(QStringLiteral("配置文件ZEP.xml 文件不存在!"))) << err.toStdString();
+}
+
+TEST_F(HeadlessStart, RefusesABrokenDocumentNamingTheLine) {
+    QFile f(config());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<?xml version=\"1.0\"?>\n<App>\n<Settings>\n</App>\n");
+    f.close();
+    int status = 0;
+    const QString err = runToEnd(status);
+    EXPECT_NE(status, 0);
+    // The parser's reason (which ends its own line), then the line number.
+    const QString box = err.mid(err.indexOf(QStringLiteral("Quenra极速版: "))).trimmed();
+    EXPECT_TRUE(box.contains(QStringLiteral("mismatch"))) << err.toStdString();
+    EXPECT_TRUE(box.endsWith(QStringLiteral("\n4"))) << err.toStdString();
+}
+
+TEST_F(HeadlessStart, ASecondInstanceIsRefusedAndAnInterruptedRunStillSaves) {
+    installShippedConfig();
+    seedUsageTime(100);
+    QProcess first;
+    start(first);
+    QElapsedTimer running;
+    running.start();
+    // The controller has loaded once its install path is in the registry.
+    ASSERT_TRUE(waitUntil(first, [&] {
+        QFile f(registryFile());
+        return f.open(QIODevice::ReadOnly) && f.readAll().contains("\tPath\t");
+    })) << first.readAllStandardError().toStdString();
+
+    int status = 0;
+    const QString err = runToEnd(status);
+    EXPECT_NE(status, 0);
+    EXPECT_TRUE(err.contains(QStringLiteral("检测到一个正在运行的极速版Quenra!"))) << err.toStdString();
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    // Long enough for a whole second of use to count.
+    while (running.elapsed() < 1200) first.waitForFinished(100);
+    ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
+    ASSERT_TRUE(first.waitForFinished(60000));
+    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
+    QFile saved(config());
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("desktopshorcut"));
+    EXPECT_GT(usageTime(), 100);
+    EXPECT_TRUE(QFile::exists(path("home") + QStringLiteral("/Desktop/Quenra极速版.desktop")));
+}
+
+} // namespace
