@@ -1,0 +1,19 @@
+#pragma once
+
+struct AppContext;
+
+// The dialogs that go away when the main window is minimised or closed and come back when
+// it is shown again: those that are open at the time. So far the login dialog; the about
+// and settings dialogs join here when they exist.
+class OwnedDialogs {
+public:
+    explicit OwnedDialogs(AppContext& ctx) : ctx_(ctx) {}
+
+    void hideOpen();
+    void showOpen();
+
+private:
+    bool loginOpen() const;
+
+    AppContext& ctx_;
+};

@@ -1,0 +1,265 @@
+#include "mainwindow/frmFXInfo.h"
+#include "app/AppContext.h"
+#include "app/ResumeNext.h"
+#include "app/m_Main.h"
+#include "config/cls_Config.h"
+#include "platform/Platform.h"
+#include "platform/browser/Browser.h"
+#include "push/Form1.h"
+#include "push/frmwinsock.h"
+#include <QDir>
+
+namespace {
+
+const QString Here = QStringLiteral("frmFXInfo");
+// The news window opens this far below the main window's top.
+constexpr int NewsWindowDropTwips = 1905;
+
+} // namespace
+
+frmFXInfo::frmFXInfo(AppContext& ctx)
+    : ctx_(ctx), window_(ctx.platform.createWindow(plat::WindowKind::Main)),
+      setUpHost_(ctx.platform.createWindow(plat::WindowKind::Hidden)),
+      WebBrowser1(setUpHost_->createBrowser()), page_(window_->createBrowser()),
+      placement_(ctx.Config.get()), dialogs_(ctx),
+      shell_(*window_, ctx.platform.screen(), page_, dialogs_, placement_),
+      docking_(*window_, ctx.platform.screen(), ctx.platform.loop(), ctx.platform.log()),
+      panes_(ctx, page_), tabs_(ctx, page_, panes_, [this] { SelWeekTab(ctx_.platform.loop().now().date().dayOfWeek()); }),
+      account_(ctx, page_, tabs_), news_(ctx, page_),
+      bridge_(ctx, page_, *this, [this] { pageSetUp(); }), procedures_(procedureTable()) {
+    wireWindow();
+}
+
+frmFXInfo::~frmFXInfo() {
+    if (ctx_.pushSink == this) ctx_.pushSink = nullptr;
+    if (ctx_.loginSink == this) ctx_.loginSink = nullptr;
+}
+
+void frmFXInfo::wireWindow() {
+    window_->onResize = [this] { Form_Resize(); };
+    window_->onCloseRequest = [this](bool& cancel) {
+        run(QStringLiteral("Form_QueryUnload"), [&] { cancel = Form_QueryUnload(vbFormControlMenu); });
+    };
+    plat::Browser* browser = page_.get();
+    if (!browser) return;
+    browser->onDocumentComplete = [this](const QString&, bool topLevel) {
+        run(QStringLiteral("DocumentComplete"), [&] { bridge_.DocumentComplete(topLevel); });
+    };
+    browser->onNewWindow = [this](bool& cancel) {
+        run(QStringLiteral("NewWindow2"), [&] { bridge_.NewWindow2(cancel); });
+    };
+}
+
+// Each step on its own: a failing one is logged and the window opens with the rest.
+void frmFXInfo::Form_Load() {
+    ctx_.pushSink = this;
+    ctx_.loginSink = this;
+    plat::Screen& screen = ctx_.platform.screen();
+    const QString where = QStringLiteral("Form_Load");
+    run(where, [&] { ctx_.LoginDialogOpen = false; });
+    run(where, [&] { sizeLimit_.install(*window_, screen.workArea()); });
+    run(where, [&] {
+        window_->setTitle(ctx_.AppTitle);
+        m_Main::AttachTaskbarProxy(ctx_, *window_);
+    });
+    run(where, [&] {
+        plat::Browser& browser = page_.browser();
+        browser.setSilent(true);
+        browser.setDropTarget(false);
+        browser.navigate(ctx_.PageBase + QStringLiteral("ruzezaro.htm"));
+    });
+    run(where, [&] { docking_.install(); });
+    run(where, [&] { shell_.placeAtStart(); });
+    run(where, [&] { ctx_.load(ctx_.winsock); });
+    run(where, [&] {
+        const Twips twips(screen);
+        const QRect r = window_->geometry();
+        news_.setArticleWindowPos(QPoint(twips.fromPixelsX(r.left()), twips.fromPixelsY(r.top()) + NewsWindowDropTwips));
+    });
+}
+
+void frmFXInfo::Form_Resize() {
+    const QString where = QStringLiteral("Form_Resize");
+    const plat::WindowState state = window_->state();
+    run(where, [&] { shell_.keepMinimumSize(); });
+    run(where, [&] { page_.browser().setGeometry(QRect(QPoint(0, 0), window_->geometry().size())); });
+    if (state == plat::WindowState::Normal && page_.loaded())
+        run(where, [&] { shell_.showMaximiseFace(); });
+    if (state != plat::WindowState::Minimized) run(where, [&] { dialogs_.showOpen(); });
+    run(where, [&] { tabs_.fitCurrentPane(); });
+}
+
+bool frmFXInfo::Form_QueryUnload(int unloadMode) {
+    // Docked and slid out of sight, the window is kept as it shows at its edge.
+    const QRect geometry = docking_.docked() ? docking_.shownAtEdge() : window_->geometry();
+    run(QStringLiteral("Form_QueryUnload"), [&] { placement_.saveGeometry(geometry); });
+    if (unloadMode != vbFormControlMenu) return false;
+    window_->hide();
+    showTrayTipOnce();
+    return true;
+}
+
+void frmFXInfo::showTrayTipOnce() {
+    if (trayTipShown_) return;
+    trayTipShown_ = true;
+    ctx_.platform.log().write(Here, QStringLiteral("PENDING balloon"));
+}
+
+void frmFXInfo::Form_Unload() {
+    const QString where = QStringLiteral("Form_Unload");
+    run(where, [&] { placement_.saveState(window_->state()); });
+    docking_.remove();
+    sizeLimit_.remove();
+    m_Main::DetachTaskbarProxy(ctx_, *window_);
+    ctx_.pushSink = nullptr;
+    ctx_.loginSink = nullptr;
+}
+
+bool frmFXInfo::Busy() const { return bridge_.Busy(); }
+
+void frmFXInfo::BerthShow() {
+    run(QStringLiteral("BerthShow"), [&] { docking_.BerthShow(); });
+}
+
+void frmFXInfo::pageSetUp() {
+    const QString where = QStringLiteral("page set-up");
+    run(where, [&] {
+        if (!WebBrowser1) throw std::runtime_error("no browser for the set-up page");
+        WebBrowser1->navigate(ctx_.server.fileServer + QStringLiteral("/mrvx43.htm"));
+    });
+    run(where, [&] {
+        const int weekday = ctx_.platform.loop().now().date().dayOfWeek();
+        if (weekday <= 5) SelWeekTab(weekday);
+    });
+    run(where, [&] { shell_.restoreMaximised(); });
+    run(where, [&] { loadLoginDialog(); });
+}
+
+// Without a remembered login the dialog shows; with one it logs in by itself.
+void frmFXInfo::loadLoginDialog() {
+    QString dir = ctx_.AppPath;
+    if (!dir.endsWith(QDir::separator())) dir += QDir::separator();
+    if (m_Main::FileExists(dir + QStringLiteral("registry"))) {
+        ctx_.load(ctx_.form1);
+        return;
+    }
+    ctx_.LoginDialogOpen = true;
+    ctx_.LoggedIn = 0;
+    ctx_.load(ctx_.form1).Show();
+}
+
+QHash<QString, frmFXInfo::Procedure> frmFXInfo::procedureTable() {
+    const auto tab = [this](const char* id) { return [this, id] { tabs_.SwitchTab(QString::fromLatin1(id)); }; };
+    const auto later = [this](const char* name) { return [this, name] { notInThisBuild(QString::fromLatin1(name)); }; };
+    const std::pair<const char*, Procedure> table[] = {
+        {"retrieve_page", [this] { account_.retrieve_page(); }},
+        {"quituser", [this] { account_.quituser(); }},
+        {"display_news", [this] { news_.display_news(); }},
+        {"pop_load", [this] { account_.pop_load(); }},
+        {"pop_registry", [this] { account_.pop_registry(); }},
+        {"frm_loadinfo", [this] { account_.frm_loadinfo(); }},
+        {"WindowMove", [this] { shell_.WindowMove(); }},
+        {"SizeGrip", [this] { shell_.SizeGrip(); }},
+        {"zep_min", [this] { shell_.zep_min(); }},
+        {"zep_max_frm", [this] { shell_.zep_max_frm(); }},
+        {"zep_Close", [this] { zep_Close(); }},
+        {"btn_vote", [this] { btn_vote(); }},
+        {"ClickCLRefer", tab("iCLRefer")},
+        {"ClickNewsReport", tab("iNewsReport")},
+        {"everyday_tactics", tab("prof_tactics")},
+        {"ClickAll", tab("iAll")},
+        {"Calendar", tab("iFXCalendar")},
+        {"WebDoc_onclick", [this] { bridge_.WebDoc_onclick(); }},
+        // The settings, about, quote centre and calendar work comes with those features.
+        {"pop_set", later("pop_set")},
+        {"feedback_idea", later("feedback_idea")},
+        {"zep_about", later("zep_about")},
+        {"control_quota", later("control_quota")},
+        {"onweek1", later("onweek1")},
+        {"onweek2", later("onweek2")},
+        {"onweek3", later("onweek3")},
+        {"onweek4", later("onweek4")},
+        {"onweek5", later("onweek5")},
+        {"TBodyClick", later("TBodyClick")},
+    };
+    QHash<QString, Procedure> byName;
+    for (const auto& [name, fn] : table) byName.insert(QString::fromLatin1(name).toLower(), fn);
+    return byName;
+}
+
+void frmFXInfo::CallByName(const QString& procedure) {
+    const auto it = procedures_.constFind(procedure.toLower());
+    if (it == procedures_.constEnd()) {
+        ctx_.platform.log().write(Here, QStringLiteral("no procedure named ") + procedure);
+        return;
+    }
+    run(procedure, *it);
+}
+
+void frmFXInfo::zep_Close() {
+    dialogs_.hideOpen();
+    Form_QueryUnload(vbFormControlMenu);
+}
+
+void frmFXInfo::SwitchTab(const QString& id) {
+    run(QStringLiteral("SwitchTab"), [&] { tabs_.SwitchTab(id); });
+}
+
+void frmFXInfo::SelWeekTab(int weekday) {
+    notInThisBuild(QStringLiteral("SelWeekTab(%1)").arg(weekday));
+}
+
+// The vote needs a login first.
+void frmFXInfo::btn_vote() {
+    if (ctx_.LoggedIn == 1) {
+        notInThisBuild(QStringLiteral("btn_vote"));
+        return;
+    }
+    ctx_.LoginDialogOpen = true;
+    ctx_.load(ctx_.form1).Show();
+}
+
+void frmFXInfo::Get_allMsg(const QString&, const QString& time, const QString& title, int32_t newsId,
+                           uint8_t detailFlag) {
+    run(QStringLiteral("Get_allMsg"), [&] { news_.Get_allMsg(time, title, newsId, detailFlag); });
+}
+
+void frmFXInfo::quot_center(const QString& symbol, const QString& bid, const QString& ask) {
+    notShown(QStringLiteral("quote"), symbol + u' ' + bid + u' ' + ask);
+}
+
+void frmFXInfo::GetInfo_DownCalendar(int16_t dayCode, const QString& summary, const QString&) {
+    notShown(QStringLiteral("calendar day"), QString::number(dayCode) + u' ' + summary);
+}
+
+void frmFXInfo::GetInfo_UpdateCalendar(int16_t dayCode, const QString& summary, const QString&) {
+    notShown(QStringLiteral("calendar day"), QString::number(dayCode) + u' ' + summary);
+}
+
+void frmFXInfo::load_status1() {
+    run(QStringLiteral("load_status1"), [&] { account_.load_status1(); });
+}
+
+void frmFXInfo::ClickToday(int weekday) { notInThisBuild(QStringLiteral("ClickToday(%1)").arg(weekday)); }
+
+void frmFXInfo::ClickAll() { SwitchTab(QStringLiteral("iAll")); }
+
+void frmFXInfo::pop_registry() {
+    run(QStringLiteral("pop_registry"), [&] { account_.pop_registry(); });
+}
+
+void frmFXInfo::notInThisBuild(const QString& what) {
+    ctx_.platform.log().write(Here, what + QStringLiteral(": not available in this build"));
+}
+
+// Quotes and calendar days arrive all the time: the first of each kind is logged.
+void frmFXInfo::notShown(const QString& kind, const QString& item) {
+    if (notShownKinds_.contains(kind)) return;
+    notShownKinds_.insert(kind);
+    ctx_.platform.log().write(Here, kind + u' ' + item + QStringLiteral(": not shown in this build (nor any later ") +
+                                        kind + QStringLiteral(")"));
+}
+
+bool frmFXInfo::run(const QString& where, const Procedure& fn) {
+    return ResumeNext(ctx_.platform.log(), Here + u'.' + where, fn);
+}
