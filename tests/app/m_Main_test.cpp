@@ -213,6 +213,10 @@ TEST(MainHelpers, ShellOpenOpensWithTheHourglassOnlyMeanwhile) {
     m_Main::ShellOpen(p->ctx, "http://example.test/a");
     EXPECT_EQ(p->sim.shell.opened(), QStringList{"http://example.test/a"});
     EXPECT_FALSE(p->sim.desktop.simScreen().busyCursor());
+    p->sim.shell.setSucceeds(false);
+    m_Main::ShellOpen(p->ctx, "http://example.test/b");
+    EXPECT_FALSE(p->sim.desktop.simScreen().busyCursor());
+    EXPECT_EQ(p->sim.log.lines().size(), 1);
 }
 
 TEST(MainHelpers, TheMainWindowLeavesItsOwnerAndComesBack) {
