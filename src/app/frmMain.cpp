@@ -4,6 +4,7 @@
 #include "app/m_Main.h"
 #include "config/cRegistry.h"
 #include "config/cls_Config.h"
+#include "mainwindow/frmFXInfo.h"
 #include "platform/Platform.h"
 #include "push/Form1.h"
 #include "push/frmwinsock.h"
@@ -83,10 +84,10 @@ void frmMain::Form_Terminate() {
 void frmMain::ExitApp() {
     // This object goes with the controller's unload; only the context is used after it.
     AppContext& ctx = ctx_;
-    // The fixed order of the exit. Still to join in their places: the browser window and
-    // the main window before the login window; the vote window, the about and settings
-    // dialogs, the popup, the tray icon window and the live-update window before the push
-    // connection window.
+    // The fixed order of the exit. Still to join in their places: the browser window
+    // before the main window; the vote window, the about and settings dialogs, the popup,
+    // the tray icon window and the live-update window before the push connection window.
+    unloadStep(ctx, ctx.fxInfo);
     unloadStep(ctx, ctx.form1);
     unloadStep(ctx, ctx.winsock);
     unloadStep(ctx, ctx.wsck);
@@ -101,6 +102,8 @@ void frmMain::ExitApp() {
     }
     ctx.platform.loop().quit(status);
 }
+
+void frmMain::Popup(const QString& html, int32_t stay) { popups_.Popup(html, stay, *window_); }
 
 void frmMain::ctlTimeTerminate_Timer() {
     ctlTimeTerminate.setEnabled(false);

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/Form.h"
+#include "notify/PopupRequest.h"
 #include "platform/loop/WindowTimer.h"
 #include <memory>
 
@@ -21,6 +22,9 @@ public:
     void Form_Terminate();
     // Unloads every window in the fixed order, the controller last, and ends the loop.
     void ExitApp();
+    // Shows an item in the notification popup with the sound; stay in seconds, 0 for the
+    // configured stay time.
+    void Popup(const QString& html, int32_t stay);
 
     plat::Window& window() { return *window_; }
     // Deferred exit: enabled by whoever launches an installer; its first tick exits.
@@ -39,4 +43,5 @@ private:
     AppContext& ctx_;
     std::unique_ptr<plat::Window> window_;
     bool unloadFailed_ = false;
+    PopupRequest popups_{ctx_};
 };
