@@ -130,7 +130,7 @@ void QtSocket::readAll() {
     // One event per datagram; a handler may close or destroy this control meanwhile.
     auto* udp = static_cast<QUdpSocket*>(socket_);
     const std::weak_ptr<char> alive = alive_;
-    while (udp->hasPendingDatagrams()) {
+    while (udp->state() == QAbstractSocket::BoundState && udp->hasPendingDatagrams()) {
         fire(onDataArrival, udp->receiveDatagram().data());
         if (alive.expired() || socket_ != udp) return;
     }

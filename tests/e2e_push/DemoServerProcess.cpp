@@ -1,0 +1,62 @@
+#include "DemoServerProcess.h"
+#include "Wait.h"
+
+namespace {
+const QString Program = QStringLiteral(ZEP_BINARY_DIR "/tools/demo-server/quenra-demo-server");
+}
+
+DemoServerProcess::DemoServerProcess(QString dataDir) : dataDir_(std::move(dataDir)) {
+    QObject::connect(&process_, &QProcess::readyReadStandardOutput, &process_,
+                     [this] { readOutput(); });
+}
+
+DemoServerProcess::~DemoServerProcess() { kill(); }
+
+bool DemoServerProcess::start(const Ports& ports) {
+    lines_.clear();
+    pending_.clear();
+    ports_ = Ports{};
+    process_.start(Program, {"--login-port", QString::number(ports.login),
+                             "--identity-port", QString::number(ports.identity),
+                             "--push-port", QString::number(ports.push),
+                             "--http-port", QString::number(ports.http),
+                             // Frequent traffic keeps the waits short.
+                             "--heartbeat-ms", "200", "--quote-interval-ms", "200",
+                             "--news-interval-ms", "500", "--seed", "7", "--data", dataDir_});
+    return waitForLine(QStringLiteral("Type \"kick")) && ports_.push && ports_.login;
+}
+
+void DemoServerProcess::kill() {
+    if (process_.state() == QProcess::NotRunning) return;
+    process_.kill();
+    process_.waitForFinished(5000);
+}
+
+void DemoServerProcess::command(const QString& line) { process_.write((line + "\n").toUtf8()); }
+
+bool DemoServerProcess::waitForLine(const QString& text, qsizetype from) {
+    return waitUntil([&] { return count(text, from) > 0; });
+}
+
+qsizetype DemoServerProcess::count(const QString& text, qsizetype from) const {
+    qsizetype n = 0;
+    for (qsizetype i = from; i < lines_.size(); ++i) n += lines_[i].contains(text);
+    return n;
+}
+
+void DemoServerProcess::readOutput() {
+    pending_ += process_.readAllStandardOutput();
+    qsizetype end;
+    while ((end = pending_.indexOf('\n')) >= 0) {
+        const QString line = QString::fromUtf8(pending_.left(end));
+        pending_.remove(0, end + 1);
+        readPort(line, QStringLiteral("login     udp"), ports_.login);
+        readPort(line, QStringLiteral("identity  udp"), ports_.identity);
+        readPort(line, QStringLiteral("push      tcp"), ports_.push);
+        lines_ << line;
+    }
+}
+
+void DemoServerProcess::readPort(const QString& line, const QString& channel, int& port) {
+    if (line.trimmed().startsWith(channel)) port = line.section(QLatin1Char(':'), -1).toInt();
+}
