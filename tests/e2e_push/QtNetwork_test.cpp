@@ -1,6 +1,5 @@
 #include "Wait.h"
 #include "platform/qt/QtNetwork.h"
-#include "platform/qt/QtSocket.h"
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QNetworkDatagram>
@@ -72,17 +71,6 @@ TEST(QtSocket, RefusedConnectIs10061AndLeavesStateError) {
     ASSERT_TRUE(waitUntil([&] { return !c.events.isEmpty(); }));
     EXPECT_EQ(c.events, QStringList{"error 10061"});
     EXPECT_EQ(c.socket->state(), Socket::Error);
-}
-
-TEST(QtSocket, QtErrorsMapToTheControlsNumbers) {
-    using E = QAbstractSocket;
-    EXPECT_EQ(plat::QtSocket::errorNumber(E::RemoteHostClosedError, true, false), 0);
-    EXPECT_EQ(plat::QtSocket::errorNumber(E::RemoteHostClosedError, true, true), 10053);
-    EXPECT_EQ(plat::QtSocket::errorNumber(E::NetworkError, true, false), 10053);
-    EXPECT_EQ(plat::QtSocket::errorNumber(E::NetworkError, false, false), 10065);
-    EXPECT_EQ(plat::QtSocket::errorNumber(E::HostNotFoundError, false, false), 10065);
-    EXPECT_EQ(plat::QtSocket::errorNumber(E::ConnectionRefusedError, false, false), 10061);
-    EXPECT_EQ(plat::QtSocket::errorNumber(E::AddressInUseError, false, false), 10000);
 }
 
 TEST(QtSocket, UdpSendsOneDatagramPerCallAndRaisesOneEventPerDatagram) {

@@ -248,19 +248,6 @@ TEST_F(Form1Test, LinksOpenTheirPagesAndCloseTheDialog) {
     EXPECT_FALSE(ctx.form1);
 }
 
-TEST_F(Form1Test, HoverChangesPicturesAndColoursUntilTheMouseIsBackOnTheDialog) {
-    loadShown();
-    auto& login = static_cast<plat::SimImageBox&>(*form().Image2);
-    auto& forgot = label(form().Label3);
-    login.userMouseMove();
-    forgot.userMouseMove();
-    EXPECT_EQ(login.picture(), ctx.AppPath + "image/load2.gif");
-    EXPECT_EQ(forgot.foreColor(), 0x900A00u);
-    static_cast<plat::SimWindow&>(form().window()).userMouseOverBackground();
-    EXPECT_EQ(login.picture(), ctx.AppPath + "image/load1.gif");
-    EXPECT_EQ(forgot.foreColor(), 0x416FC6u);
-}
-
 TEST_F(Form1Test, NoRequestWhenTheLoginPortCannotBeBound) {
     sim.network.setLocalPortInUse(5007, true);
     remembered("trader@example.com", "pa55");

@@ -30,17 +30,16 @@ public:
     void sendData(const QByteArray& bytes) override;
     int state() const override;
 
+private:
     // The error number a Qt socket error stands for; 0 when it is the peer's orderly close.
     static int errorNumber(QAbstractSocket::SocketError error, bool wasConnected,
                            bool unsentData);
 
-private:
     // One Qt socket per protocol; replaced when the protocol changes.
     void makeSocket();
     void discardSocket();
     void readAll();
     void qtError(QAbstractSocket::SocketError error);
-    void qtDisconnected();
     QHostAddress remoteAddress();
     template <class F, class... A>
     static void fire(const F& handler, const A&... args);
