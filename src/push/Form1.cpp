@@ -205,7 +205,6 @@ void Form1::Image2_Click() {
 
 void Form1::send() {
     // Enabling restarts the count: a second request gets its own ten seconds.
-    Timer1.setEnabled(false);
     Timer1.setEnabled(true);
     msgpacket_send();
 }
