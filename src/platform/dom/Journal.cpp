@@ -1,0 +1,262 @@
+#include "platform/dom/Journal.h"
+#include <cstdio>
+#include <string>
+
+namespace dom {
+
+const char* Op::kindName(Kind k)
+{
+    switch (k) {
+    case Kind::Attr: return "attr";
+    case Kind::RemoveAttr: return "rmattr";
+    case Kind::Style: return "style";
+    case Kind::Text: return "text";
+    case Kind::Html: return "html";
+    case Kind::Insert: return "insert";
+    case Kind::Remove: return "remove";
+    case Kind::Move: return "move";
+    case Kind::Order: return "order";
+    case Kind::Checked: return "checked";
+    case Kind::Forget: return "forget";
+    }
+    return "?";
+}
+
+std::vector<Op> Journal::take()
+{
+    std::vector<Op> out;
+    out.swap(ops_);
+    return out;
+}
+
+namespace {
+
+// The JSON text is built in a std::string (cheap appends), then handed over once.
+using Out = std::string;
+
+void putHex4(Out& out, unsigned v)
+{
+    static const char hex[] = "0123456789abcdef";
+    const char buf[6] = {'\\', 'u', hex[(v >> 12) & 15], hex[(v >> 8) & 15], hex[(v >> 4) & 15], hex[v & 15]};
+    out.append(buf, 6);
+}
+
+void putString(Out& out, const QString& s)
+{
+    out += '"';
+    const QChar* p = s.constData();
+    const qsizetype n = s.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        // A run of plain ASCII in one go.
+        qsizetype j = i;
+        while (j < n && p[j].unicode() >= 0x20 && p[j].unicode() < 0x80 && p[j].unicode() != '"'
+               && p[j].unicode() != '\\')
+            ++j;
+        if (j > i) {
+            const size_t old = out.size();
+            out.resize(old + static_cast<size_t>(j - i));
+            char* d = out.data() + old;
+            for (qsizetype k = i; k < j; ++k)
+                *d++ = static_cast<char>(p[k].unicode());
+            i = j - 1;
+            continue;
+        }
+        const char16_t c = p[i].unicode();
+        if (c < 0x80) {
+            switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20)
+                    putHex4(out, c);
+                else
+                    out += static_cast<char>(c);
+            }
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1].unicode())) {
+            const char32_t u = QChar::surrogateToUcs4(c, p[i + 1].unicode());
+            ++i;
+            out += static_cast<char>(0xF0 | (u >> 18));
+            out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (u & 0x3F));
+        } else if (QChar::isSurrogate(c) || c == 0x2028 || c == 0x2029) {
+            putHex4(out, c);
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    out += '"';
+}
+
+void putInt(Out& out, qint64 v)
+{
+    char buf[24];
+    const int len = std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(v));
+    out.append(buf, static_cast<size_t>(len));
+}
+
+void putKey(Out& out, const char* key)
+{
+    out += ",\"";
+    out += key;
+    out += "\":";
+}
+
+} // namespace
+
+QByteArray Journal::toJson(const std::vector<Op>& ops, qint64 seq)
+{
+    Out out;
+    out.reserve(32 + ops.size() * 64);
+    out += "{\"v\":1,\"seq\":";
+    putInt(out, seq);
+    out += ",\"ops\":[";
+    bool firstOp = true;
+    for (const Op& op : ops) {
+        if (!firstOp)
+            out += ',';
+        firstOp = false;
+        out += "{\"op\":\"";
+        out += Op::kindName(op.kind);
+        out += '"';
+        switch (op.kind) {
+        case Op::Kind::Attr:
+            putKey(out, "node"); putInt(out, op.node);
+            putKey(out, "name"); putString(out, op.name);
+            putKey(out, "value"); putString(out, op.value);
+            break;
+        case Op::Kind::RemoveAttr:
+            putKey(out, "node"); putInt(out, op.node);
+            putKey(out, "name"); putString(out, op.name);
+            break;
+        case Op::Kind::Style:
+            putKey(out, "node"); putInt(out, op.node);
+            putKey(out, "name"); putString(out, op.name);
+            putKey(out, "value"); putString(out, op.value);
+            putKey(out, "css"); putString(out, op.css);
+            break;
+        case Op::Kind::Text:
+            putKey(out, "node"); putInt(out, op.node);
+            putKey(out, "value"); putString(out, op.value);
+            break;
+        case Op::Kind::Html:
+            putKey(out, "node"); putInt(out, op.node);
+            putKey(out, "value"); putString(out, op.value);
+            putKey(out, "first"); putInt(out, op.first);
+            putKey(out, "count"); putInt(out, op.count);
+            break;
+        case Op::Kind::Insert:
+            putKey(out, "parent"); putInt(out, op.parent);
+            putKey(out, "index"); putInt(out, op.index);
+            putKey(out, "tag"); putString(out, op.name);
+            putKey(out, "id"); putInt(out, op.node);
+            break;
+        case Op::Kind::Remove:
+            putKey(out, "node"); putInt(out, op.node);
+            break;
+        case Op::Kind::Move:
+            putKey(out, "node"); putInt(out, op.node);
+            putKey(out, "parent"); putInt(out, op.parent);
+            putKey(out, "index"); putInt(out, op.index);
+            break;
+        case Op::Kind::Order:
+        case Op::Kind::Forget:
+            if (op.kind == Op::Kind::Order) {
+                putKey(out, "parent");
+                putInt(out, op.parent);
+            }
+            putKey(out, "ids");
+            out += '[';
+            for (size_t i = 0; i < op.ids.size(); ++i) {
+                if (i)
+                    out += ',';
+                putInt(out, op.ids[i]);
+            }
+            out += ']';
+            break;
+        case Op::Kind::Checked:
+            putKey(out, "node"); putInt(out, op.node);
+            putKey(out, "value"); out += op.flag ? "true" : "false";
+            break;
+        }
+        out += '}';
+    }
+    out += "]}";
+    return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
+}
+
+QString Journal::applierScript()
+{
+    return QStringLiteral(R"JS((function () {
+  'use strict';
+  if (window.__zepDom) return;
+  var byId = new Map(), ids = new WeakMap(), next = 1;
+  function kids(n) { return (n.content && n.content.nodeType === 11) ? n.content : n; }
+  function number(root, first) {
+    var k = first;
+    (function walk(n) {
+      for (var c = kids(n).firstChild; c; c = c.nextSibling) {
+        if (c.nodeType !== 1) continue;
+        byId.set(k, c); ids.set(c, k); k++;
+        walk(c);
+      }
+    })(root);
+    if (k > next) next = k;
+    return k - first;
+  }
+  function hash(root) {
+    var h = 0x811c9dc5 >>> 0;
+    (function walk(n) {
+      for (var c = kids(n).firstChild; c; c = c.nextSibling) {
+        if (c.nodeType !== 1) continue;
+        var s = c.localName + ',';
+        for (var i = 0; i < s.length; i++) h = Math.imul(h ^ s.charCodeAt(i), 16777619) >>> 0;
+        walk(c);
+      }
+    })(root);
+    return h;
+  }
+  function at(p, i) { return p.childNodes[i] || null; }
+  function apply(batch) {
+    if (typeof batch === 'string') batch = JSON.parse(batch);
+    var ok = true;
+    for (var o of batch.ops) {
+      var n = byId.get(o.node), p = byId.get(o.parent);
+      if (o.op !== 'order' && o.op !== 'forget' && o.op !== 'insert' && !n) { ok = false; continue; }
+      try {
+        switch (o.op) {
+        case 'attr': n.setAttribute(o.name, o.value); break;
+        case 'rmattr': n.removeAttribute(o.name); break;
+        case 'style': n.setAttribute('style', o.css); break;
+        case 'text': n.textContent = o.value; break;
+        case 'html': n.innerHTML = o.value; if (number(n, o.first) !== o.count) ok = false; break;
+        case 'insert': var e = document.createElement(o.tag); p.insertBefore(e, at(p, o.index));
+                       byId.set(o.id, e); ids.set(e, o.id); if (o.id >= next) next = o.id + 1; break;
+        case 'remove': n.remove(); break;
+        case 'move': n.remove(); p.insertBefore(n, at(p, o.index)); break;
+        case 'order': for (var i of o.ids) p.appendChild(byId.get(i)); break;
+        case 'checked': n.checked = o.value; break;
+        case 'forget': for (var f of o.ids) { var g = byId.get(f); if (g) ids.delete(g); byId.delete(f); } break;
+        }
+      } catch (err) { ok = false; }
+    }
+    return ok;
+  }
+  window.__zepDom = {
+    init: function () { byId.clear(); next = 1; return { count: number(document, 1), hash: hash(document) }; },
+    apply: apply,
+    node: function (id) { return byId.get(id) || null; },
+    id: function (el) { return ids.get(el) || 0; }
+  };
+})();)JS");
+}
+
+} // namespace dom

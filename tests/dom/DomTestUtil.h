@@ -1,0 +1,73 @@
+#pragma once
+#include "platform/dom/Document.h"
+#include "platform/dom/Element.h"
+#include "platform/dom/EventHandler.h"
+#include "platform/dom/Journal.h"
+#include "platform/dom/JournalReplay.h"
+#include <QString>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace domtest {
+
+inline QString S(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// A handler that counts its calls and can run an action.
+class CountingHandler : public dom::EventHandler {
+public:
+    explicit CountingHandler(std::function<void()> action = {}) : action_(std::move(action)) {}
+    void theDefault() override
+    {
+        ++calls;
+        if (action_)
+            action_();
+    }
+    int calls = 0;
+
+private:
+    std::function<void()> action_;
+};
+
+// The parts of the main and popup pages the program works on (resources/pages).
+inline QString mainPage()
+{
+    return S("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\">\n"
+             "<html><head><meta charset=\"gb2312\"><title>Quenra</title>\n"
+             "<script>function sortTable(id){}</script></head>\n"
+             "<body>\n"
+             "<div id=\"iallnews\"><div id=\"tabcontent1\">\n"
+             "<table id=\"firstpage_table\" class=\"fina704 new_news\" style=\"display:none\">\n"
+             "  <tr style=\"display:none\"><td id=\"iAllSort\" onclick=\"sortTable('firstpage_table')\">时间</td><td>内容</td></tr>\n"
+             "</table></div></div>\n"
+             "<table id=\"QuoteList\"><thead><tr><th colspan=\"3\">行情中心</th></tr></thead>\n"
+             "<tbody><tr id=\"iTrFirst\" class=\"th\"><td>商 品</td><td>卖 出</td><td>买 入</td></tr></tbody></table>\n"
+             "<table id=\"iCalendar_Table\"><tr style=\"display:none\"><td>h</td></tr><tbody id=\"iTBody\"></tbody></table>\n"
+             "<span id=\"news_item\" style=\"display:none\"></span>\n"
+             "</body></html>\n");
+}
+
+// Parses page twice: the model and a mirror standing for the real page; after mutate(model)
+// the model's journal, through JSON, must bring the mirror to the model's DOM.
+inline void expectReplayMatches(const QString& page, const std::function<void(dom::Document&)>& mutate)
+{
+    auto model = dom::Document::parse(page);
+    auto mirror = dom::Document::parse(page);
+    mutate(*model);
+    const std::vector<dom::Op> ops = model->takeOps();
+    const QByteArray json = dom::Journal::toJson(ops, 1);
+    bool ok = false;
+    const std::vector<dom::Op> back = dom::JournalReplay::fromJson(json, &ok);
+    ASSERT_TRUE(ok) << json.constData();
+    ASSERT_EQ(back.size(), ops.size());
+    EXPECT_TRUE(dom::JournalReplay::apply(*mirror, back)) << json.constData();
+    EXPECT_EQ(mirror->serializeDocument(), model->serializeDocument()) << json.constData();
+    EXPECT_EQ(mirror->nextNodeId(), model->nextNodeId());
+}
+
+} // namespace domtest

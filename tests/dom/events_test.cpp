@@ -1,0 +1,255 @@
+// Events, bound handlers, the inline-script interpreter, user clicks and the page sort.
+#include "DomTestUtil.h"
+#include "platform/dom/LocaleCompare.h"
+
+using namespace dom;
+using domtest::CountingHandler;
+using domtest::S;
+
+TEST(DomEvents, FireEventReachesTheBoundHandler)
+{
+    auto d = Document::parse(S("<span id=news_item style='display:none'></span>"));
+    auto h = std::make_shared<CountingHandler>();
+    Element* e = d->getElementById(S("news_item"));
+    e->setHandler(S("onclick"), h);
+    EXPECT_TRUE(e->fireEvent(S("onclick")));
+    EXPECT_TRUE(e->fireEvent(S("click")));
+    EXPECT_TRUE(e->fireEvent(S("onClick")));
+    EXPECT_EQ(h->calls, 3);
+    EXPECT_FALSE(e->fireEvent(S("onmousedown")));
+    EXPECT_EQ(h->calls, 3);
+    EXPECT_EQ(e->handler(S("ONCLICK")), h);
+}
+
+TEST(DomEvents, ElementWithoutHandlerDoesNothing)
+{
+    auto d = Document::parse(S("<div id=a><span id=b>x</span></div>"));
+    const QString before = d->serialize();
+    EXPECT_FALSE(d->getElementById(S("b"))->fireEvent(S("onclick")));
+    d->getElementById(S("b"))->click();
+    EXPECT_EQ(d->serialize(), before);
+    EXPECT_TRUE(d->takeOps().empty());
+}
+
+TEST(DomEvents, HandlerReplacedAndRemoved)
+{
+    Document d;
+    auto h1 = std::make_shared<CountingHandler>();
+    auto h2 = std::make_shared<CountingHandler>();
+    d.body()->setHandler(S("onclick"), h1);
+    d.body()->setHandler(S("onclick"), h2);   // week1 bound twice: one binding
+    d.body()->fireEvent(S("onclick"));
+    EXPECT_EQ(h1->calls, 0);
+    EXPECT_EQ(h2->calls, 1);
+    d.body()->setHandler(S("onclick"), nullptr);
+    EXPECT_FALSE(d.body()->fireEvent(S("onclick")));
+}
+
+TEST(DomEvents, FireEventDoesNotBubble)
+{
+    auto d = Document::parse(S("<div id=a><span id=b></span></div>"));
+    auto h = std::make_shared<CountingHandler>();
+    d->getElementById(S("a"))->setHandler(S("onclick"), h);
+    d->getElementById(S("b"))->fireEvent(S("onclick"));
+    EXPECT_EQ(h->calls, 0);
+}
+
+TEST(DomScript, InnerTextThenFireEventPatternOfTheNewsLink)
+{
+    // The news list link: <a href='' target='_blank' onClick=news_item.innerText='...';news_item.fireEvent('onclick') >
+    auto d = Document::parse(domtest::mainPage());
+    QString seen;
+    Element* item = d->getElementById(S("news_item"));
+    item->setHandler(S("onclick"), std::make_shared<CountingHandler>([&] { seen = item->innerText(); }));
+    Element* t = d->getElementById(S("firstpage_table"));
+    Element* cell = t->insertRow(1)->insertCell(-1);
+    cell->setInnerHTML(S("<a  href='' target='_blank'  onClick=news_item.innerText='http://web.test/datatransfer/rapidnews?news_id=42';"
+                         "news_item.fireEvent('onclick') >美联储维持利率不变</a>"));
+    Element* a = cell->firstElementChild();
+    ASSERT_NE(a, nullptr);
+    a->click();
+    EXPECT_EQ(seen, S("http://web.test/datatransfer/rapidnews?news_id=42"));
+    EXPECT_EQ(d->activeElement(), a);
+}
+
+TEST(DomScript, PopupLinePattern)
+{
+    auto d = Document::parse(S("<table id=popupWin_Table></table><span id=popupWin_iLink style='display:none'></span>"));
+    int clicks = 0;
+    QString link;
+    Element* iLink = d->getElementById(S("popupWin_iLink"));
+    iLink->setHandler(S("onclick"), std::make_shared<CountingHandler>([&] {
+        ++clicks;
+        link = iLink->innerText();
+    }));
+    Element* cell = d->getElementById(S("popupWin_Table"))->insertRow(-1)->insertCell(-1);
+    cell->setInnerHTML(S("<span style='background-color:#F2F2F2' onClick=\"popupWin_iLink.innerText='';popupWin_iLink.fireEvent('onclick');\" "
+                         "onMouseOver=\"this.className='popupTextHover';\" onMouseOut=\"this.className='popupText';\">08:00&nbsp;x</span>"));
+    Element* span = cell->firstElementChild();
+    d->dispatchUserEvent(span, S("onmouseover"));
+    EXPECT_EQ(span->className(), S("popupTextHover"));
+    d->dispatchUserEvent(span, S("onmouseout"));
+    EXPECT_EQ(span->className(), S("popupText"));
+    span->click();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(link, QString());
+}
+
+TEST(DomScript, UnknownAndBrokenStatementsAreIgnored)
+{
+    auto d = Document::parse(S("<div id=a>x</div><div id=b>y</div>"));
+    Element* a = d->getElementById(S("a"));
+    const char* scripts[] = {
+        "alert('x')", "a.innerText=", "a.innerText='unterminated", "nosuch.innerText='z'", "a.fireEvent(",
+        "a.innerText = b.innerText", "(((", "';;;'", "a.b.c.d='e'", "this.className=1", "", ";;;", "\\",
+        "javascript:", "return false;a.innerText='never'", "sortTable()", "sortTable('nosuch')",
+        "a.fireEvent('onclick')"};
+    for (const char* s : scripts)
+        d->runScript(a, S(s));
+    EXPECT_EQ(a->innerText(), S("x"));
+    d->runScript(a, S("javascript:a.innerText='it\\'s';B.innerText=\"t\\u00e9\";this.className='k'; return true"));
+    EXPECT_EQ(a->innerText(), S("it's"));
+    EXPECT_EQ(d->getElementById(S("b"))->innerText(), S("té"));
+    EXPECT_EQ(a->className(), S("k"));
+    d->runScript(a, S("a.style.display='none'"));
+    EXPECT_EQ(a->style(S("display")), S("none"));
+}
+
+TEST(DomScript, SelfFiringScriptsStop)
+{
+    auto d = Document::parse(S("<div id=a onclick=\"a.fireEvent('onclick')\">x</div>"));
+    d->getElementById(S("a"))->fireEvent(S("onclick"));   // bounded recursion, no crash
+    SUCCEED();
+}
+
+TEST(DomUserEvent, BubblesToAncestorsAndDocument)
+{
+    auto d = Document::parse(domtest::mainPage());
+    std::vector<QString> order;
+    Element* tbody = d->getElementById(S("iTBody"));
+    tbody->setHandler(S("onclick"), std::make_shared<CountingHandler>([&] { order.push_back(S("tbody")); }));
+    d->setHandler(S("onclick"), std::make_shared<CountingHandler>([&] { order.push_back(S("doc")); }));
+    Element* row = tbody->insertRow(-1);
+    Element* cell = row->insertCell(-1);
+    cell->setInnerHTML(S("<INPUT style='cursor:pointer' type=checkbox id='w_3_chk1' CHECKED >"));
+    Element* box = d->getElementById(S("w_3_chk1"));
+    bool checkedSeen = true;
+    tbody->setHandler(S("onclick"), std::make_shared<CountingHandler>([&] {
+        order.push_back(S("tbody"));
+        checkedSeen = d->activeElement()->checked();
+        EXPECT_EQ(d->activeElement()->id(), S("w_3_chk1"));
+    }));
+    box->click();
+    EXPECT_EQ(order, (std::vector<QString>{S("tbody"), S("doc")}));
+    EXPECT_FALSE(checkedSeen);   // toggled before the handlers ran
+    EXPECT_FALSE(box->checked());
+    box->click();
+    EXPECT_TRUE(box->checked());
+}
+
+TEST(DomUserEvent, DisabledControlGetsNothing)
+{
+    auto d = Document::parse(S("<table><tbody id=t><tr><td><INPUT type=radio id='w_1_chk1'  Disabled ></td></tr></tbody></table>"));
+    auto h = std::make_shared<CountingHandler>();
+    d->getElementById(S("t"))->setHandler(S("onclick"), h);
+    d->getElementById(S("w_1_chk1"))->click();
+    EXPECT_EQ(h->calls, 0);
+    EXPECT_FALSE(d->getElementById(S("w_1_chk1"))->checked());
+}
+
+TEST(DomUserEvent, ActiveElementIsTheClickedCellOrItsLink)
+{
+    auto d = Document::parse(S("<table><tr id=r><td id=c>EURUSD</td><td><a id=a href='http://x/'><font id=f>go</font></a></td></tr></table>"));
+    d->dispatchUserEvent(d->getElementById(S("c")), S("onmousedown"));
+    EXPECT_EQ(d->activeElement()->id(), S("c"));
+    EXPECT_EQ(d->activeElement()->parentElement()->id(), S("r"));   // downtomove's row
+    d->getElementById(S("f"))->click();
+    EXPECT_EQ(d->activeElement()->tagName(), S("A"));
+    d->setActiveElement(nullptr);
+    EXPECT_EQ(d->activeElement(), d->body());
+}
+
+TEST(DomSort, LocaleCompareOrdersTimesAndChinese)
+{
+    EXPECT_LT(LocaleCompare::compare(S("12/06 08:00"), S("12/06 08:10")), 0);
+    EXPECT_GT(LocaleCompare::compare(S("12/06 18:00"), S("12/06 08:10")), 0);
+    EXPECT_EQ(LocaleCompare::compare(S("12/06 08:00"), S("12/06 08:00")), 0);
+    EXPECT_GT(LocaleCompare::compare(S("时间"), S("12/06 08:00")), 0);
+    EXPECT_GT(LocaleCompare::compare(S("时间"), S("99/99 99:99")), 0);
+    EXPECT_LT(LocaleCompare::compare(S("时间"), S("时间a")), 0);
+    EXPECT_LT(LocaleCompare::compare(S("a"), S("B")), 0);    // not code-point order
+    EXPECT_LT(LocaleCompare::compare(S("a"), S("A")), 0);    // ICU tertiary: lower first
+    EXPECT_GT(LocaleCompare::compare(S("12/06 9:00"), S("12/06 10:00")), 0);   // text, not numbers
+    EXPECT_LT(LocaleCompare::compare(S(""), S("0")), 0);
+}
+
+TEST(DomSort, LocaleFollowsTheEngineLanguage)
+{
+    // Chromium's default ("en"): Latin before Han; with zh-CN: Han before Latin. Digits
+    // come before Han in both (checked against QtWebEngine's Chromium).
+    EXPECT_LT(LocaleCompare::compare(S("zz"), S("时间")), 0);
+    const QLocale saved = LocaleCompare::locale();
+    LocaleCompare::setLocale(QLocale(QLocale::Chinese, QLocale::China));
+    EXPECT_GT(LocaleCompare::compare(S("zz"), S("时间")), 0);
+    EXPECT_LT(LocaleCompare::compare(S("12/06 08:00"), S("时间")), 0);
+    LocaleCompare::setLocale(saved);
+    EXPECT_LT(LocaleCompare::compare(S("zz"), S("时间")), 0);
+}
+
+namespace {
+
+QStringList firstCells(const Element* t)
+{
+    QStringList out;
+    for (const Element* r : t->rows())
+        out << r->cells()[0]->innerText();
+    return out;
+}
+
+} // namespace
+
+TEST(DomSort, DescendingStableWithChineseHeaderFirst)
+{
+    auto d = Document::parse(S("<table id=t><tr><td id=iAllSort onclick=\"sortTable('t')\">时间</td><td>h</td></tr>"
+                               "<tr><td>12/06 08:00</td><td>a</td></tr>"
+                               "<tr><td>12/06 09:30</td><td>b</td></tr>"
+                               "<tr><td>12/06 08:00</td><td>c</td></tr>"
+                               "<tr><td>12/05 23:59</td><td>d</td></tr>"
+                               "<tr><td>12/06 09:30</td><td>e</td></tr></table>"));
+    Element* t = d->getElementById(S("t"));
+    d->sortTable(S("T"));
+    EXPECT_EQ(firstCells(t), (QStringList{S("时间"), S("12/06 09:30"), S("12/06 09:30"), S("12/06 08:00"),
+                                          S("12/06 08:00"), S("12/05 23:59")}));
+    // Stable: equal times keep their order (b before e, a before c).
+    QStringList second;
+    for (const Element* r : t->rows())
+        second << r->cells()[1]->innerText();
+    EXPECT_EQ(second, (QStringList{S("h"), S("b"), S("e"), S("a"), S("c"), S("d")}));
+}
+
+TEST(DomSort, ClickOnTheSortHeaderRunsSortTable)
+{
+    auto d = Document::parse(domtest::mainPage());
+    Element* t = d->getElementById(S("firstpage_table"));
+    for (const char* time : {"12/06 10:00", "12/06 07:00", "12/06 11:00"})
+        t->insertRow(-1)->insertCell()->setInnerText(S(time));
+    d->takeOps();
+    d->getElementById(S("iAllSort"))->fireEvent(S("onclick"));   // Get_allMsg step 8
+    EXPECT_EQ(firstCells(t), (QStringList{S("时间"), S("12/06 11:00"), S("12/06 10:00"), S("12/06 07:00")}));
+    const auto ops = d->takeOps();
+    ASSERT_EQ(ops.size(), 1u);
+    EXPECT_EQ(ops[0].kind, Op::Kind::Order);
+    EXPECT_EQ(ops[0].parent, t->tBody()->nodeId());
+    // Already sorted: nothing changes, nothing is journaled.
+    d->getElementById(S("iAllSort"))->click();
+    EXPECT_TRUE(d->takeOps().empty());
+}
+
+TEST(DomSort, RowsWithoutCellsAndWhitespaceNodes)
+{
+    auto d = Document::parse(S("<table id=t>\n<tbody>\n<tr><td>1</td></tr>\n<tr></tr>\n<tr><td>3</td></tr>\n</tbody></table>"));
+    d->sortTable(S("t"));
+    Element* b = d->getElementById(S("t"))->tBody();
+    // Rows re-appended after the other child nodes, as through a fragment.
+    EXPECT_EQ(b->innerHTML(), S("\n\n\n\n<tr><td>3</td></tr><tr><td>1</td></tr><tr></tr>"));
+}

@@ -1,0 +1,285 @@
+// The mutation journal: op records with the right ids, JSON batches, and replay on a copy
+// of the page (what the browser side does) reaching the model's DOM.
+#include "DomTestUtil.h"
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using namespace dom;
+using domtest::S;
+
+TEST(DomJournal, ParseLeavesNoOps)
+{
+    auto d = Document::parse(domtest::mainPage());
+    EXPECT_TRUE(d->journal().empty());
+}
+
+TEST(DomJournal, AttributeStyleTextOpsCarryTheNodeId)
+{
+    auto d = Document::parse(S("<div id=a></div>"));
+    Element* a = d->getElementById(S("a"));
+    a->setClassName(S("red"));
+    a->setStyle(S("display"), S("none"));
+    a->setInnerText(S("x"));
+    a->removeAttribute(S("class"));
+    a->removeAttribute(S("nothere"));    // no change, no op
+    a->setClassName(S("red"));
+    a->setClassName(S("red"));           // same value, no op
+    const auto ops = d->takeOps();
+    ASSERT_EQ(ops.size(), 5u);
+    EXPECT_EQ(ops[0].kind, Op::Kind::Attr);
+    EXPECT_EQ(ops[0].node, a->nodeId());
+    EXPECT_EQ(ops[0].name, S("class"));
+    EXPECT_EQ(ops[0].value, S("red"));
+    EXPECT_EQ(ops[1].kind, Op::Kind::Style);
+    EXPECT_EQ(ops[1].name, S("display"));
+    EXPECT_EQ(ops[1].value, S("none"));
+    EXPECT_EQ(ops[1].css, S("display: none;"));
+    EXPECT_EQ(ops[2].kind, Op::Kind::Text);
+    EXPECT_EQ(ops[2].value, S("x"));
+    EXPECT_EQ(ops[3].kind, Op::Kind::RemoveAttr);
+    EXPECT_EQ(ops[4].kind, Op::Kind::Attr);
+    EXPECT_TRUE(d->takeOps().empty());   // taken and cleared
+}
+
+TEST(DomJournal, InsertRowRecordsNewIdsAndPositions)
+{
+    auto d = Document::parse(S("<table id=t></table>"));
+    Element* t = d->getElementById(S("t"));
+    const int next = d->nextNodeId();
+    Element* r = t->insertRow();
+    Element* c = r->insertCell();
+    const auto ops = d->takeOps();
+    ASSERT_EQ(ops.size(), 3u);
+    EXPECT_EQ(ops[0].kind, Op::Kind::Insert);
+    EXPECT_EQ(ops[0].name, S("tbody"));
+    EXPECT_EQ(ops[0].parent, t->nodeId());
+    EXPECT_EQ(ops[0].node, next);
+    EXPECT_EQ(ops[1].name, S("tr"));
+    EXPECT_EQ(ops[1].parent, next);
+    EXPECT_EQ(ops[1].node, r->nodeId());
+    EXPECT_EQ(ops[1].node, next + 1);
+    EXPECT_EQ(ops[2].name, S("td"));
+    EXPECT_EQ(ops[2].node, c->nodeId());
+    EXPECT_EQ(ops[2].index, 0);
+}
+
+TEST(DomJournal, HtmlOpCarriesFirstIdAndCount)
+{
+    auto d = Document::parse(S("<div id=a>old<b>x</b></div>"));
+    Element* a = d->getElementById(S("a"));
+    const int next = d->nextNodeId();
+    a->setInnerHTML(S("<p id=p1><i>1</i></p>text<p id=p2></p>"));
+    const auto ops = d->takeOps();
+    ASSERT_EQ(ops.size(), 1u);
+    EXPECT_EQ(ops[0].kind, Op::Kind::Html);
+    EXPECT_EQ(ops[0].node, a->nodeId());
+    EXPECT_EQ(ops[0].first, next);
+    EXPECT_EQ(ops[0].count, 3);
+    EXPECT_EQ(d->getElementById(S("p1"))->nodeId(), next);
+    EXPECT_EQ(d->getElementsByTagName(S("i"))[0]->nodeId(), next + 1);
+    EXPECT_EQ(d->getElementById(S("p2"))->nodeId(), next + 2);
+}
+
+TEST(DomJournal, RemoveMoveOrderChecked)
+{
+    auto d = Document::parse(S("<table id=t><tr id=r0><td>1</td></tr><tr id=r1><td>2</td></tr><tr id=r2><td>3</td></tr></table>"
+                               "<input type=checkbox id=c>"));
+    Element* t = d->getElementById(S("t"));
+    const int r0 = d->getElementById(S("r0"))->nodeId();
+    const int r1 = d->getElementById(S("r1"))->nodeId();
+    t->moveRow(0, 2);
+    t->deleteRow(0);
+    d->getElementById(S("c"))->setChecked(true);
+    d->sortTable(S("t"));   // rows "3", "1": already in order, no op
+    d->getElementById(S("r0"))->cells()[0]->setInnerText(S("9"));
+    d->sortTable(S("t"));
+    auto ops = d->takeOps();
+    ASSERT_EQ(ops.size(), 5u);
+    ops.erase(ops.begin() + 3);   // the text op
+    EXPECT_EQ(ops[0].kind, Op::Kind::Move);
+    EXPECT_EQ(ops[0].node, r0);
+    EXPECT_EQ(ops[0].parent, t->tBody()->nodeId());
+    EXPECT_EQ(ops[0].index, 2);
+    EXPECT_EQ(ops[1].kind, Op::Kind::Remove);
+    EXPECT_EQ(ops[1].node, r1);
+    EXPECT_EQ(ops[2].kind, Op::Kind::Checked);
+    EXPECT_TRUE(ops[2].flag);
+    EXPECT_EQ(ops[3].kind, Op::Kind::Order);
+    EXPECT_EQ(ops[3].ids, (std::vector<int>{r0, d->getElementById(S("r2"))->nodeId()}));
+}
+
+TEST(DomJournal, CollectGarbageJournalsTheFreedIds)
+{
+    auto d = Document::parse(S("<table id=t><tr id=r><td id=c><b id=b>x</b></td></tr></table><div id=a><i id=i></i></div>"));
+    const std::vector<int> dead = {d->getElementById(S("r"))->nodeId(), d->getElementById(S("c"))->nodeId(),
+                                   d->getElementById(S("b"))->nodeId(), d->getElementById(S("i"))->nodeId()};
+    d->getElementById(S("t"))->deleteRow(0);
+    d->getElementById(S("a"))->setInnerText(S("y"));
+    d->takeOps();
+    d->collectGarbage();
+    const auto ops = d->takeOps();
+    ASSERT_EQ(ops.size(), 1u);
+    EXPECT_EQ(ops[0].kind, Op::Kind::Forget);
+    EXPECT_EQ(ops[0].ids, dead);
+    EXPECT_EQ(Journal::toJson(ops, 3), QByteArray("{\"v\":1,\"seq\":3,\"ops\":[{\"op\":\"forget\",\"ids\":[")
+                                           + QByteArray::number(dead[0]) + "," + QByteArray::number(dead[1]) + ","
+                                           + QByteArray::number(dead[2]) + "," + QByteArray::number(dead[3]) + "]}]}");
+    d->collectGarbage();   // nothing left: no op
+    EXPECT_TRUE(d->takeOps().empty());
+}
+
+TEST(DomJournal, JsonBatchFormat)
+{
+    auto d = Document::parse(S("<div id=a></div>"));
+    Element* a = d->getElementById(S("a"));
+    a->setInnerText(S("引号\"\\\n") + QChar(0x2028) + QChar(0xD800) + S("😀"));
+    a->setStyle(S("height"), S("10px"));
+    const QByteArray json = Journal::toJson(d->takeOps(), 7);
+    EXPECT_TRUE(json.contains("\\u2028"));
+    EXPECT_TRUE(json.contains("\\ud800"));
+    const QJsonDocument doc = QJsonDocument::fromJson(json);
+    ASSERT_TRUE(doc.isObject()) << json.constData();
+    const QJsonObject root = doc.object();
+    EXPECT_EQ(root.value(S("v")).toInt(), 1);
+    EXPECT_EQ(root.value(S("seq")).toInt(), 7);
+    const QJsonArray ops = root.value(S("ops")).toArray();
+    ASSERT_EQ(ops.size(), 2);
+    EXPECT_EQ(ops[0].toObject().value(S("op")).toString(), S("text"));
+    EXPECT_EQ(ops[0].toObject().value(S("node")).toInt(), a->nodeId());
+    EXPECT_EQ(ops[1].toObject().value(S("css")).toString(), S("height: 10px;"));
+    EXPECT_EQ(Journal::toJson({}, 1), QByteArray("{\"v\":1,\"seq\":1,\"ops\":[]}"));
+}
+
+TEST(DomJournal, DisabledJournalRecordsNothing)
+{
+    Document d;
+    d.journal().setEnabled(false);
+    d.body()->setInnerHTML(S("<p>x</p>"));
+    EXPECT_TRUE(d.takeOps().empty());
+}
+
+TEST(DomJournal, ApplierScriptIsProvided)
+{
+    const QString js = Journal::applierScript();
+    EXPECT_TRUE(js.contains(S("__zepDom")));
+    for (const char* op : {"'attr'", "'rmattr'", "'style'", "'text'", "'html'", "'insert'", "'remove'", "'move'",
+                           "'order'", "'checked'", "'forget'"})
+        EXPECT_TRUE(js.contains(S(op))) << op;
+}
+
+TEST(DomReplay, StructureHashMatchesAfterReplay)
+{
+    auto model = Document::parse(domtest::mainPage());
+    auto mirror = Document::parse(domtest::mainPage());
+    EXPECT_EQ(model->structureHash(), mirror->structureHash());
+    model->getElementById(S("QuoteList"))->insertRow(-1);
+    EXPECT_NE(model->structureHash(), mirror->structureHash());
+    JournalReplay::apply(*mirror, model->takeOps());
+    EXPECT_EQ(model->structureHash(), mirror->structureHash());
+    EXPECT_EQ(model->elementCount(), mirror->elementCount());
+}
+
+// The program's own sequences (news list, calendar, quotes, popup) replayed on a mirror page.
+
+TEST(DomReplay, NewsFlashes)
+{
+    domtest::expectReplayMatches(domtest::mainPage(), [](Document& d) {
+        for (int i = 0; i < 12; ++i) {
+            Element* t = d.getElementById(S("firstpage_table"));
+            Element* header = t->rows()[0];
+            if (header->parentElement()->style(S("display")).isEmpty())
+                header->parentElement()->setStyle(S("display"), S("none"));
+            if (t->rows().size() >= 10)
+                t->deleteRow(static_cast<int>(t->rows().size()) - 1);
+            Element* r = t->insertRow(1);
+            Element* c0 = r->insertCell();
+            c0->setAttribute(S("valign"), S("middle"));
+            c0->setAttribute(S("align"), S("left"));
+            c0->setStyle(S("padding-left"), S("18px"));
+            c0->setStyle(S("width"), S("80px"));
+            c0->setStyle(S("color"), S("#000106"));
+            c0->setInnerText(QString::asprintf("12/06 %02d:%02d", (i * 7) % 24, (i * 13) % 60));
+            Element* c1 = r->insertCell();
+            c1->setStyle(S("padding-left"), S("15px"));
+            c1->setInnerHTML(S("<a  href='' target='_blank'  onClick=news_item.innerText='http://w/datatransfer/rapidnews?news_id=")
+                             + QString::number(i) + S("';news_item.fireEvent('onclick') >标题") + QString::number(i) + S("</a>"));
+            d.getElementById(S("iAllSort"))->fireEvent(S("onclick"));
+            d.getElementsByTagName(S("a")).front()->click();
+        }
+        d.collectGarbage();
+    });
+}
+
+TEST(DomReplay, QuotesCalendarAndPopup)
+{
+    domtest::expectReplayMatches(domtest::mainPage(), [](Document& d) {
+        Element* q = d.getElementById(S("QuoteList"));
+        for (const char* sym : {"EURUSD", "USDJPY", "XAUUSD", "GBPUSD"}) {
+            Element* r = q->insertRow(-1);
+            r->setTitle(S("点击拖动排列"));
+            r->setStyle(S("cursor"), S("default"));
+            r->setClassName(S("bg8fc"));
+            r->insertCell()->setInnerText(S(sym));
+            r->insertCell()->setId(S(sym) + S("p"));
+            r->insertCell()->setId(S(sym) + S("l"));
+        }
+        d.getElementById(S("xauusdp"))->setStyle(S("color"), S("#FF0000"));
+        d.getElementById(S("xauusdp"))->setInnerText(S("2034.50"));
+        Element* section = d.getElementById(S("iTrFirst"))->parentElement();
+        section->moveRow(4, 1);
+        section->moveRow(1, 3);
+        Element* cal = d.getElementById(S("iCalendar_Table"));
+        while (cal->rows().size() > 1)
+            cal->deleteRow(static_cast<int>(cal->rows().size()) - 1);
+        for (int i = 1; i <= 3; ++i) {
+            Element* r = cal->insertRow(-1);
+            r->setClassName(S("main_list_date"));
+            for (int k = 0; k < 4; ++k)
+                r->insertCell();
+            r->cells()[0]->setInnerText(S("09:30"));
+            r->cells()[1]->setInnerHTML(S("美国 非农 <nobr>前值: 1</nobr> <img src='ldata.gif' align='absmiddle'/>"));
+            r->cells()[3]->setInnerHTML(S("<INPUT style='cursor:pointer' type=checkbox id='w_2_chk") + QString::number(i)
+                                        + S("' CHECKED >"));
+        }
+        d.getElementById(S("w_2_chk2"))->click();
+        d.getElementById(S("w_2_chk3"))->setDisabled(true);
+        d.getElementById(S("quotacenter")) ? void() : void();
+        Element* body = d.body();
+        body->insertRow();   // not a table: nothing
+        // Popup rows (a second table in the same page for the test).
+        Element* div = d.getElementById(S("tabcontent1"));
+        Element* holder = div->parentElement();
+        holder->setInnerHTML(S("<table id=popupWin_Table></table><span id=popupWin_iLink></span>"));
+        Element* p = d.getElementById(S("popupWin_Table"));
+        for (int i = 0; i < 12; ++i) {
+            Element* r = p->insertRow(p->rows().empty() ? -1 : 0);
+            Element* c = r->insertCell();
+            c->setAttribute(S("valign"), S("middle"));
+            c->setInnerHTML(S("<span onClick=\"popupWin_iLink.innerText='';popupWin_iLink.fireEvent('onclick');\">") + QString::number(i)
+                            + S("</span>"));
+            if (p->rows().size() >= 11)
+                p->deleteRow(static_cast<int>(p->rows().size()) - 1);
+        }
+        d.getElementsByTagName(S("span")).front()->click();
+        while (!p->rows().empty())
+            p->deleteRow(static_cast<int>(p->rows().size()) - 1);
+    });
+}
+
+TEST(DomReplay, NodeIdsStayInStepAcrossBatches)
+{
+    auto model = Document::parse(domtest::mainPage());
+    auto mirror = Document::parse(domtest::mainPage());
+    for (int batch = 1; batch <= 5; ++batch) {
+        Element* t = model->getElementById(S("firstpage_table"));
+        t->insertRow(1)->insertCell()->setInnerHTML(S("<b>") + QString::number(batch) + S("</b>"));
+        model->getElementById(S("news_item"))->setInnerText(QString::number(batch));
+        ASSERT_TRUE(JournalReplay::apply(*mirror, JournalReplay::fromJson(Journal::toJson(model->takeOps(), batch))));
+        model->collectGarbage();
+        mirror->collectGarbage();
+        EXPECT_EQ(mirror->serializeDocument(), model->serializeDocument());
+        for (Element* e : model->getElementsByTagName(S("*")))
+            EXPECT_EQ(mirror->elementByNodeId(e->nodeId())->localName(), e->localName());
+    }
+}

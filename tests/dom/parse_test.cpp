@@ -1,0 +1,285 @@
+// Parsing, ids, lookup, attributes, serialisation, innerHTML and fragment contexts.
+#include "DomTestUtil.h"
+
+using namespace dom;
+using domtest::S;
+
+TEST(DomParse, ImpliedElementsAndTbodyAsChromium)
+{
+    auto d = Document::parse(S("<table id=t><tr><td>a</td></tr></table>"));
+    EXPECT_EQ(d->serialize(),
+              S("<html><head></head><body><table id=\"t\"><tbody><tr><td>a</td></tr></tbody></table></body></html>"));
+    ASSERT_NE(d->body(), nullptr);
+    EXPECT_EQ(d->body()->tagName(), S("BODY"));
+    EXPECT_EQ(d->documentElement()->tagName(), S("HTML"));
+}
+
+TEST(DomParse, EmptyDocumentHasHtmlHeadBody)
+{
+    Document d;
+    EXPECT_EQ(d.serialize(), S("<html><head></head><body></body></html>"));
+    EXPECT_EQ(d.activeElement(), d.body());
+}
+
+TEST(DomParse, NodeIdsInDocumentOrderStartingAtOne)
+{
+    auto d = Document::parse(S("<div id=a><p id=b></p></div><span id=c></span>"));
+    EXPECT_EQ(d->documentElement()->nodeId(), 1);
+    EXPECT_EQ(d->head()->nodeId(), 2);
+    EXPECT_EQ(d->body()->nodeId(), 3);
+    EXPECT_EQ(d->getElementById(S("a"))->nodeId(), 4);
+    EXPECT_EQ(d->getElementById(S("b"))->nodeId(), 5);
+    EXPECT_EQ(d->getElementById(S("c"))->nodeId(), 6);
+    EXPECT_EQ(d->nextNodeId(), 7);
+    EXPECT_EQ(d->elementByNodeId(5), d->getElementById(S("b")));
+    EXPECT_EQ(d->elementCount(), 6);
+}
+
+TEST(DomParse, NodeIdsAreNeverReused)
+{
+    auto d = Document::parse(S("<div id=a><b>x</b></div>"));
+    Element* a = d->getElementById(S("a"));
+    const int before = d->nextNodeId();
+    a->setInnerHTML(S("<i>y</i>"));
+    EXPECT_EQ(a->firstElementChild()->nodeId(), before);
+    a->setInnerHTML(S("<i>z</i>"));
+    EXPECT_EQ(a->firstElementChild()->nodeId(), before + 1);
+    d->collectGarbage();
+    a->setInnerHTML(S("<u>w</u>"));
+    EXPECT_EQ(a->firstElementChild()->nodeId(), before + 2);
+}
+
+TEST(DomParse, GetElementByIdIgnoresCase)
+{
+    auto d = domtest::mainPage();
+    auto doc = Document::parse(d);
+    Element* e = doc->getElementById(S("iAllNews"));
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->id(), S("iallnews"));
+    EXPECT_EQ(doc->getElementById(S("IALLSORT")), doc->getElementById(S("iAllSort")));
+    EXPECT_EQ(doc->getElementById(S("nothere")), nullptr);
+    EXPECT_EQ(doc->getElementById(QString()), nullptr);
+}
+
+TEST(DomParse, GetElementByIdFirstInDocumentOrderAndFollowsChanges)
+{
+    auto d = Document::parse(S("<p id=x>1</p><p id=X>2</p>"));
+    EXPECT_EQ(d->getElementById(S("x"))->innerText(), S("1"));
+    Element* first = d->getElementById(S("x"));
+    first->setId(S("y"));
+    EXPECT_EQ(d->getElementById(S("x"))->innerText(), S("2"));
+    EXPECT_EQ(d->getElementById(S("Y")), first);
+    d->body()->setInnerHTML(S("<b id=x>3</b>"));
+    EXPECT_EQ(d->getElementById(S("x"))->innerText(), S("3"));
+    EXPECT_EQ(d->getElementById(S("y")), nullptr);
+}
+
+TEST(DomParse, AttributesKeepOrderAndCase)
+{
+    auto d = Document::parse(S("<div ID=a Class=c data-z=1 title='t' style='color:red'></div>"));
+    Element* e = d->getElementById(S("a"));
+    ASSERT_EQ(e->attributes().size(), 5u);
+    EXPECT_EQ(e->attributes()[0].name, S("id"));
+    EXPECT_EQ(e->attributes()[1].name, S("class"));
+    EXPECT_EQ(e->attributes()[2].name, S("data-z"));
+    EXPECT_EQ(e->attributes()[3].name, S("title"));
+    EXPECT_EQ(e->attributes()[4].name, S("style"));
+    e->setAttribute(S("Title"), S("new"));    // existing: keeps its place
+    e->setAttribute(S("align"), S("left"));   // new: appended
+    EXPECT_EQ(e->attributes()[3].value, S("new"));
+    EXPECT_EQ(e->attributes()[5].name, S("align"));
+    e->removeAttribute(S("CLASS"));
+    EXPECT_EQ(e->attributes()[1].name, S("data-z"));
+    EXPECT_FALSE(e->hasAttribute(S("class")));
+    EXPECT_EQ(e->getAttribute(S("DATA-Z")), S("1"));
+    EXPECT_FALSE(e->setAttribute(S("bad name"), S("x")));
+    EXPECT_FALSE(e->setAttribute(QString(), S("x")));
+    EXPECT_EQ(e->outerHTML(), S("<div id=\"a\" data-z=\"1\" title=\"new\" style=\"color:red\" align=\"left\"></div>"));
+}
+
+TEST(DomParse, SerialisationEscapesAsHtml5)
+{
+    auto d = Document::parse(S("<p title='a&amp;b\"c&nbsp;'>x &lt; y &amp; z&nbsp;&gt;</p>"
+                               "<script>if (a < b && c) {}</script><style>a>b{}</style><br><img src=x>"
+                               "<!-- note -->"));
+    EXPECT_EQ(d->body()->innerHTML(),
+              S("<p title=\"a&amp;b&quot;c&nbsp;\">x &lt; y &amp; z&nbsp;&gt;</p>"
+                "<script>if (a < b && c) {}</script><style>a>b{}</style><br><img src=\"x\"><!-- note -->"));
+}
+
+TEST(DomParse, DoctypeAndTopLevelComments)
+{
+    auto d = Document::parse(S("<!-- top --><!DOCTYPE html><html><body>x</body></html>"));
+    EXPECT_FALSE(d->quirksMode());
+    EXPECT_EQ(d->serializeDocument(), S("<!-- top --><!DOCTYPE html><html><head></head><body>x</body></html>"));
+    auto q = Document::parse(S("<html><body>x</body></html>"));
+    EXPECT_TRUE(q->quirksMode());
+    auto dt = Document::parse(S("<!DOCTYPE html><p>x"));
+    EXPECT_EQ(dt->serializeDocument(), S("<!DOCTYPE html><html><head></head><body><p>x</p></body></html>"));
+}
+
+TEST(DomParse, ForeignElementsKeepTheirCase)
+{
+    auto d = Document::parse(S("<svg viewBox='0 0 1 1'><foreignObject><p>x</p></foreignObject></svg><my-tag a=1>y</my-tag>"));
+    EXPECT_EQ(d->body()->innerHTML(),
+              S("<svg viewBox=\"0 0 1 1\"><foreignObject><p>x</p></foreignObject></svg><my-tag a=\"1\">y</my-tag>"));
+    auto fo = d->getElementsByTagName(S("foreignObject"));
+    ASSERT_EQ(fo.size(), 1u);
+    EXPECT_EQ(fo[0]->tagName(), S("foreignObject"));
+    EXPECT_EQ(d->getElementsByTagName(S("MY-TAG")).at(0)->tagName(), S("MY-TAG"));
+}
+
+TEST(DomParse, GetElementsByTagNameInDocumentOrder)
+{
+    auto d = Document::parse(S("<div id=a><span id=b></span></div><SPAN id=c></SPAN>"));
+    auto spans = d->getElementsByTagName(S("SPAN"));
+    ASSERT_EQ(spans.size(), 2u);
+    EXPECT_EQ(spans[0]->id(), S("b"));
+    EXPECT_EQ(spans[1]->id(), S("c"));
+    EXPECT_EQ(d->getElementById(S("a"))->getElementsByTagName(S("span")).size(), 1u);
+    EXPECT_EQ(d->getElementsByTagName(S("*")).size(), 6u);
+    EXPECT_EQ(d->getElementById(S("b"))->parentElement()->id(), S("a"));
+    EXPECT_EQ(d->body()->children().size(), 2u);
+}
+
+TEST(DomInnerHtml, RoundTrip)
+{
+    Document d;
+    const QString html = S("<div class=\"x\" id=\"q\"><a href=\"http://a/?b=1&amp;c=2\">k</a>&nbsp;<b>粗</b></div>");
+    d.body()->setInnerHTML(html);
+    EXPECT_EQ(d.body()->innerHTML(), html);
+    d.body()->setInnerHTML(d.body()->innerHTML());
+    EXPECT_EQ(d.body()->innerHTML(), html);
+    EXPECT_EQ(d.getElementById(S("Q"))->className(), S("x"));
+}
+
+TEST(DomInnerHtml, RowFragmentInsideTbodyStaysARow)
+{
+    auto d = Document::parse(S("<table><tbody id=b></tbody></table>"));
+    Element* b = d->getElementById(S("b"));
+    b->setInnerHTML(S("<tr><td>1</td><td>2</td></tr><tr><td>3</td></tr>"));
+    EXPECT_EQ(b->innerHTML(), S("<tr><td>1</td><td>2</td></tr><tr><td>3</td></tr>"));
+    EXPECT_EQ(b->rows().size(), 2u);
+    EXPECT_EQ(b->rows()[0]->cells().size(), 2u);
+}
+
+TEST(DomInnerHtml, CellFragmentInsideRow)
+{
+    auto d = Document::parse(S("<table><tr id=r><td>x</td></tr></table>"));
+    Element* r = d->getElementById(S("r"));
+    r->setInnerHTML(S("<td>a</td><th>b</th>"));
+    EXPECT_EQ(r->cells().size(), 2u);
+    EXPECT_EQ(r->cells()[1]->tagName(), S("TH"));
+}
+
+TEST(DomInnerHtml, TableInsideCellGetsItsTbody)
+{
+    auto d = Document::parse(S("<table><tr><td id=c></td></tr></table>"));
+    Element* c = d->getElementById(S("c"));
+    c->setInnerHTML(S("<table><tr><td><img src='warn.gif'></td><td>财经事件提醒</td></tr></table>"));
+    EXPECT_EQ(c->innerHTML(),
+              S("<table><tbody><tr><td><img src=\"warn.gif\"></td><td>财经事件提醒</td></tr></tbody></table>"));
+}
+
+TEST(DomInnerHtml, RowFragmentInADivLosesTableTags)
+{
+    // As a browser: outside a table context the row and cell tags are dropped.
+    Document d;
+    d.body()->setInnerHTML(S("<tr><td>a</td></tr>"));
+    EXPECT_EQ(d.body()->innerHTML(), S("a"));
+}
+
+TEST(DomInnerHtml, PopupNewsLineParsesWithItsScripts)
+{
+    auto d = Document::parse(S("<table id=popupWin_Table></table>"));
+    Element* t = d->getElementById(S("popupWin_Table"));
+    Element* cell = t->insertRow(-1)->insertCell(-1);
+    const QString line = S("<span style='background-color:#F2F2F2' onClick=\"popupWin_iLink.innerText='http://x/datatransfer/"
+                           "rapidnews?news_id=5';popupWin_iLink.fireEvent('onclick');\" onMouseOver=\"this.className='popupTextHover';\" "
+                           "onMouseOut=\"this.className='popupText';\">12/06 08:00&nbsp;美元走强</span>");
+    cell->setInnerHTML(line);
+    Element* span = cell->firstElementChild();
+    ASSERT_NE(span, nullptr);
+    EXPECT_EQ(span->getAttribute(S("onclick")),
+              S("popupWin_iLink.innerText='http://x/datatransfer/rapidnews?news_id=5';popupWin_iLink.fireEvent('onclick');"));
+    EXPECT_EQ(span->innerText(), S("12/06 08:00") + QChar(0xA0) + S("美元走强"));
+    EXPECT_TRUE(t->outerHTML().contains(S("onmouseover=\"this.className='popupTextHover';\"")));
+}
+
+TEST(DomInnerHtml, ArbitraryBytesNeverBreakTheTree)
+{
+    Document d;
+    const char raw[] = "\x00<\xff\xfe<td><tr></table></td><table><tr><td>\x01\x02</select><svg><math></p>"
+                       "<!--<a href='\xc3('>&#0;&#xD800;&#x110000;<script><!--<script>";
+    const QString s = QString::fromLatin1(raw, sizeof(raw) - 1) + QChar(0xD800) + S("x") + QChar(0xDC00);
+    for (const char* ctx : {"div", "tbody", "tr", "td", "table", "select", "textarea", "script"}) {
+        Document doc;
+        doc.body()->setInnerHTML(S("<") + S(ctx) + S(" id=ctx></") + S(ctx) + S(">"));
+        Element* e = doc.getElementById(S("ctx"));
+        if (!e)
+            continue;
+        e->setInnerHTML(s);
+        e->setInnerText(s);
+        e->setInnerHTML(e->innerHTML());
+        (void)doc.serializeDocument();
+    }
+    d.body()->setInnerHTML(s);
+    EXPECT_TRUE(d.body()->isConnected());
+}
+
+TEST(DomInnerHtml, DeepNestingIsFlattenedNotFatal)
+{
+    QString deep;
+    for (int i = 0; i < 5000; ++i)
+        deep += S("<div>");
+    auto d = Document::parse(deep + S("x"));
+    int depth = 0;
+    for (Node* n = d->getElementsByTagName(S("div")).back(); n; n = n->parentNode())
+        ++depth;
+    EXPECT_LE(depth, 520);
+    EXPECT_EQ(d->getElementsByTagName(S("div")).size(), 5000u);
+    EXPECT_FALSE(d->serialize().isEmpty());
+}
+
+TEST(DomInnerText, SimplePages)
+{
+    auto d = Document::parse(S("<div id=a>  hello   <b>big</b>\n world </div>"
+                               "<table id=t><tr><td> a </td><td>b</td></tr><tr><td>c</td></tr></table>"
+                               "<div id=m>one<br>two<p>para</p>three<div>blk</div></div>"
+                               "<span id=h style='display:none'> raw  text </span>"
+                               "<div id=s>x<script>var a;</script><span style='display:none'>hid</span>y</div>"));
+    EXPECT_EQ(d->getElementById(S("a"))->innerText(), S("hello big world"));
+    EXPECT_EQ(d->getElementById(S("t"))->innerText(), S("a\tb\nc"));
+    EXPECT_EQ(d->getElementById(S("m"))->innerText(), S("one\ntwo\n\npara\n\nthree\nblk"));
+    EXPECT_EQ(d->getElementById(S("h"))->innerText(), S(" raw  text "));   // not rendered: textContent
+    EXPECT_EQ(d->getElementById(S("s"))->innerText(), S("xy"));
+    auto sel = Document::parse(S("<div id=d>a<select id=s><option>1<option>2</select>b</div>"));
+    EXPECT_EQ(sel->getElementById(S("s"))->innerText(), QString());   // as Chromium
+    EXPECT_EQ(sel->getElementById(S("d"))->innerText(), S("ab"));
+}
+
+TEST(DomInnerText, SetReplacesChildrenByOneTextNode)
+{
+    auto d = Document::parse(S("<div id=a><b>x</b><i>y</i></div>"));
+    Element* a = d->getElementById(S("a"));
+    a->setInnerText(S("<b>not markup</b> & more"));
+    ASSERT_EQ(a->childCount(), 1);
+    EXPECT_TRUE(a->firstChild()->isText());
+    EXPECT_EQ(a->innerHTML(), S("&lt;b&gt;not markup&lt;/b&gt; &amp; more"));
+    a->setInnerText(QString());
+    EXPECT_EQ(a->childCount(), 0);
+}
+
+TEST(DomLifetime, RemovedElementsStayValidUntilCollected)
+{
+    auto d = Document::parse(S("<table id=t><tr><td id=c>x</td></tr></table>"));
+    Element* c = d->getElementById(S("c"));
+    const int id = c->nodeId();
+    d->getElementById(S("t"))->deleteRow(0);
+    EXPECT_FALSE(c->isConnected());
+    EXPECT_EQ(c->innerText(), S("x"));
+    EXPECT_EQ(d->elementByNodeId(id), c);
+    EXPECT_EQ(d->getElementById(S("c")), nullptr);
+    d->collectGarbage();
+    EXPECT_EQ(d->elementByNodeId(id), nullptr);
+}
