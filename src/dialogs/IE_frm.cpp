@@ -2,6 +2,7 @@
 #include "app/AppContext.h"
 #include "app/ResumeNext.h"
 #include "base/VbText.h"
+#include "mainwindow/frmFXInfo.h"
 #include "platform/Platform.h"
 #include "platform/browser/Browser.h"
 #include "platform/dom/Document.h"
@@ -63,6 +64,14 @@ void IE_frm::Form_Resize() {
     b.moveTopLeft(QPoint(0, 0));
     b.setWidth(width);
     WebBrowser1_->setGeometry(b);
+}
+
+void IE_frm::Form_Unload() {
+    if (!ctx_.fxInfo) return;
+    plat::Window& main = ctx_.fxInfo->window();
+    QRect r = main.geometry();
+    r.moveTopLeft(window_->geometry().topLeft());
+    main.setGeometry(r);
 }
 
 void IE_frm::Move(int leftTwips, int topTwips) {

@@ -17,6 +17,8 @@ public:
     // Opens NewsLink and uses it up.
     void Form_Load() override;
     void Form_Resize();
+    // The main window takes this window's place, where the user left the article.
+    void Form_Unload() override;
 
     void Move(int leftTwips, int topTwips);
     void Show();

@@ -114,17 +114,17 @@ void frmPopUp::AddHtml(const QString& text) {
     run("AddHtml", [this] { raiseWithoutActivation(); });
 }
 
-// An item already in the table is not added again: the table is searched for the item as
-// written and as the page writes it back (attribute quotes and case normalised), so that
-// the same line in HTML is found too.
+// An item already in the table is not added again. Items are compared with the rows as
+// the page writes them back (attribute quotes and case normalised), whole: a short item
+// must not match the table's own markup.
 void frmPopUp::addItem(dom::Element& table, const QString& item) {
-    const QString before = table.innerHTML();
-    if (vb::InStrNoCase(before, item) > 0) return;
-    dom::Element* row = table.rows().empty() ? table.insertRow(-1) : table.insertRow(0);
+    const std::vector<dom::Element*> earlier = table.rows();
+    dom::Element* row = earlier.empty() ? table.insertRow(-1) : table.insertRow(0);
     dom::Element* cell = row->insertCell();
     cell->setAttribute(QStringLiteral("valign"), QStringLiteral("middle"));
     cell->setInnerHTML(item);
-    if (vb::InStrNoCase(before, cell->innerHTML()) > 0) {
+    for (const dom::Element* other : earlier) {
+        if (other->innerHTML().compare(row->innerHTML(), Qt::CaseInsensitive) != 0) continue;
         table.deleteRow(row->rowIndex());
         return;
     }

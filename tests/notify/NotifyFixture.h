@@ -3,6 +3,10 @@
 #include "app/TestInstallation.h"
 #include "notify/PopupRequest.h"
 #include "notify/frmPopUp.h"
+#include "platform/dom/Document.h"
+#include "platform/dom/Element.h"
+#include "platform/dom/PlainLayout.h"
+#include "platform/sim/SimBrowser.h"
 #include "platform/sim/SimPlatform.h"
 #include "platform/sim/SimWindow.h"
 #include <QDir>
@@ -20,6 +24,31 @@ protected:
         ctx.PopupSoundFile = QStringLiteral("ding.wav");
         QDir().mkpath(ctx.AppPath + QStringLiteral("Sound"));
         TestInstallation::writeFile(soundFile(), QStringLiteral("not a wave: plays 1000 ms"));
+    }
+
+    // The popup window loaded ahead of the first request, its page box fixed at width x
+    // height px: 4230 x 4515 twips, a step of 376 twips.
+    void preparePopup(int width = 282, int height = 301) {
+        ctx.load(ctx.popup);
+        popupWindow().browser()->layout().setSize(QStringLiteral("popupWin"), width, height);
+    }
+    dom::Document& page() { return *ctx.popup->WebBrowser()->document(); }
+    dom::Element& element(const char* id) { return *page().getElementById(QString::fromLatin1(id)); }
+    // The user clicks the element.
+    void click(dom::Element& e) { page().dispatchUserEvent(&e, QStringLiteral("onclick")); }
+    QStringList rows() {
+        QStringList texts;
+        for (const dom::Element* row : element("popupWin_Table").rows()) texts << row->innerText().trimmed();
+        return texts;
+    }
+    // A news line as the news list builds it.
+    static QString newsLine(const QString& link, const QString& text) {
+        QString line = QStringLiteral("<span style='background-color:#F2F2F2' onClick=|popupWin_iLink.innerText='") +
+                       link +
+                       QStringLiteral("';popupWin_iLink.fireEvent('onclick');| onMouseOver=|this.className='popupTextHover';|"
+                                      " onMouseOut=|this.className='popupText';|>12/06 10:15&nbsp;") +
+                       text + QStringLiteral("</span>");
+        return line.replace(u'|', u'"');
     }
 
     QString soundFile() const { return ctx.AppPath + QStringLiteral("Sound/ding.wav"); }

@@ -1,0 +1,101 @@
+#include "app/frmMain.h"
+#include "dialogs/IE_frm.h"
+#include "mainwindow/MainWindowFixture.h"
+#include "notify/PopupRequest.h"
+#include "notify/frmPopUp.h"
+#include "platform/dom/Document.h"
+#include "platform/dom/Element.h"
+#include "platform/dom/PlainLayout.h"
+#include "platform/sim/SimBrowser.h"
+
+namespace {
+
+// The news window and the popup's ways back to the main window, with the main window left
+// at (100, 60) in the previous run.
+class NewsWindow : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        start({100, 60, 1100, 760, 0});
+        owner = sim().platform.createWindow(plat::WindowKind::Hidden);
+        request = std::make_unique<PopupRequest>(ctx());
+        ctx().PopupEnabled = true;
+        ctx().PopupStayTime = QStringLiteral("30");
+    }
+    void TearDown() override { request.reset(); }
+
+    IE_frm& openNews(const QString& link) {
+        ctx().NewsLink = link;
+        IE_frm& news = ctx().load(ctx().ieFrm);
+        sim().loop.runPosted();
+        return news;
+    }
+    plat::SimWindow& newsWindow() { return static_cast<plat::SimWindow&>(ctx().ieFrm->window()); }
+    dom::Element& popupElement(const char* id) {
+        return *ctx().popup->WebBrowser()->document()->getElementById(QString::fromLatin1(id));
+    }
+    void clickPopup(dom::Element& e) {
+        ctx().popup->WebBrowser()->document()->dispatchUserEvent(&e, QStringLiteral("onclick"));
+    }
+    void popupWithLink(const QString& link) {
+        const QString line = QStringLiteral("<span onclick=\"popupWin_iLink.innerText='%1';"
+                                            "popupWin_iLink.fireEvent('onclick');\">12/06 10:15 标题</span>")
+                                 .arg(link);
+        request->Popup(line, 0, *owner);
+        sim().loop.advance(700);
+    }
+
+    std::unique_ptr<plat::Window> owner;
+    std::unique_ptr<PopupRequest> request;
+};
+
+TEST_F(NewsWindow, OpensTheLinkOfTheListWithoutItsMarkAndUsesItUp) {
+    EXPECT_EQ(openNews("1http://web.test/a").WebBrowser1()->locationUrl(), "http://web.test/a");
+    EXPECT_TRUE(ctx().NewsLink.isEmpty());
+    ctx().unload(ctx().ieFrm);
+    EXPECT_EQ(openNews("http://web.test/b").WebBrowser1()->locationUrl(), "http://web.test/b");
+}
+
+// 12,405 twips wide; the window 375 twips and the browser 60 twips higher than the body.
+TEST_F(NewsWindow, KeepsTheArticleWidthAndTakesTheArticleHeight) {
+    ctx().NewsLink = "http://web.test/a";
+    auto& browser = static_cast<plat::SimBrowser&>(*ctx().load(ctx().ieFrm).WebBrowser1());
+    // The empty page's body is as high as the browser when the page completes.
+    const int body = browser.layout().viewport().height();
+    sim().loop.runPosted();
+    EXPECT_EQ(newsWindow().geometry().size(), QSize(827, body + 25));
+    EXPECT_EQ(browser.geometry(), QRect(0, 0, 827, body + 4));
+    EXPECT_EQ(browser.document()->body()->getAttribute("scroll"), "no");
+    EXPECT_EQ(browser.document()->body()->style("overflow"), "hidden");
+    newsWindow().show();
+    newsWindow().userSizeTo(QSize(1000, 500));
+    EXPECT_EQ(newsWindow().geometry().size(), QSize(827, 500));
+}
+
+TEST_F(NewsWindow, APopupLinkOpensOverTheMainWindowWhichTakesItsPlaceAfterwards) {
+    popupWithLink("http://web.test/datatransfer/rapidnews?news_id=7");
+    clickPopup(*popupElement("popupWin_Table").getElementsByTagName("span").at(0));
+    ASSERT_TRUE(ctx().ieFrm);
+    EXPECT_EQ(newsWindow().geometry().topLeft(), QPoint(100, 60));
+    EXPECT_TRUE(newsWindow().isVisible());
+    EXPECT_FALSE(ctx().PopupShowing);
+
+    newsWindow().userDrag(QPoint(300, 200));
+    ctx().unload(ctx().ieFrm);
+    EXPECT_FALSE(ctx().ieFrm);
+    EXPECT_EQ(win().geometry(), QRect(300, 200, 1100, 760));
+}
+
+TEST_F(NewsWindow, MoreClosesThePopupAndBringsBackTheMainWindow) {
+    popupWithLink("");
+    clickPopup(popupElement("popupWin_LinkMore"));
+    EXPECT_FALSE(ctx().PopupShowing);
+    EXPECT_TRUE(win().isVisible());
+
+    win().setState(plat::WindowState::Minimized);
+    popupWithLink("");
+    clickPopup(popupElement("popupWin_LinkMore"));
+    EXPECT_EQ(win().state(), plat::WindowState::Normal);
+    EXPECT_TRUE(win().isVisible());
+}
+
+} // namespace

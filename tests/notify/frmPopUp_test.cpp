@@ -1,0 +1,174 @@
+#include "NotifyFixture.h"
+#include "dialogs/IE_frm.h"
+
+namespace {
+
+struct Frame {
+    QRect geometry;
+    int alpha;
+};
+
+class PopupWindow : public NotifyFixture {
+protected:
+    PopupWindow() { preparePopup(); }
+
+    Frame frame() { return {popupWindow().geometry(), popupWindow().alpha()}; }
+    // Time since the request that started the showing.
+    qint64 since(qint64 start) const { return sim.loop.nowMs() - start; }
+    // The showing's phase at t ms after start.
+    int32_t phaseAt(qint64 start, qint64 t) {
+        advance(start + t - sim.loop.nowMs());
+        return popupForm().PopUpStatus();
+    }
+};
+
+// 301 px = 4515 twips high, 282 px wide; the work area's bottom-right corner is (1600, 960).
+// Each frame grows by 376 twips, positions rounded to the nearest pixel.
+TEST_F(PopupWindow, SlidesUpFadingInStaysFadesOutAndCollapses) {
+    popup(QStringLiteral("A"), 1);
+    const qint64 start = sim.loop.nowMs();
+    for (int k = 1; k <= 12; ++k) {
+        const int grown = 376 * k;
+        const QRect expected(1318, qRound((14400 - grown) / 15.0), 282, qRound(grown / 15.0));
+        EXPECT_EQ(frame().geometry, expected) << "frame " << k;
+        EXPECT_EQ(frame().alpha, k * 255 / 12) << "frame " << k;
+        EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::SlidingIn);
+        advance(50);
+    }
+    EXPECT_EQ(since(start), 600);
+    EXPECT_EQ(frame().geometry, QRect(1318, 659, 282, 301));
+    EXPECT_EQ(frame().alpha, 255);
+    EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::Showing);
+    EXPECT_TRUE(popupWindow().isTopmost());
+
+    advance(1000);
+    EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::FadingOut);
+    for (int counter = 11; counter >= 0; --counter) {
+        advance(50);
+        EXPECT_EQ(frame().alpha, counter * 255 / 12);
+        EXPECT_EQ(frame().geometry, QRect(1318, 659, 282, 301));
+    }
+    EXPECT_TRUE(ctx.PopupShowing);
+    advance(50);
+    EXPECT_EQ(since(start), 600 + 1000 + 13 * 50);
+    EXPECT_EQ(frame().geometry, QRect(1318, 960, 282, 0));
+    EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::SlidingIn);
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_FALSE(ctx.PopupShowing);
+}
+
+TEST_F(PopupWindow, StayComesFromTheRequestOrTheSetting) {
+    struct Case {
+        const char* setting;
+        int32_t stay;
+        qint64 expectedMs;
+    };
+    // "m" counts as minutes only as the last character; stays beyond the old timer's
+    // 65,535 ms are kept.
+    const Case cases[] = {{"1m", 0, 60000}, {"1m5", 0, 1000}, {"1m", 8, 8000}, {"90", 0, 90000}};
+    for (const Case& c : cases) {
+        ctx.PopupStayTime = QString::fromLatin1(c.setting);
+        popup(QStringLiteral("item"), c.stay);
+        const qint64 start = sim.loop.nowMs();
+        EXPECT_EQ(phaseAt(start, 600 + c.expectedMs - 1), frmPopUp::Showing) << c.setting << " " << c.stay;
+        EXPECT_EQ(phaseAt(start, 600 + c.expectedMs), frmPopUp::FadingOut) << c.setting << " " << c.stay;
+        advance(13 * 50);
+        ASSERT_FALSE(ctx.PopupShowing);
+    }
+}
+
+TEST_F(PopupWindow, NoStayKeepsTheWindowUntilItIsClosed) {
+    ctx.PopupStayTime = QString();
+    popup(QStringLiteral("A"));
+    advance(3600 * 1000);
+    EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::Showing);
+    EXPECT_EQ(frame().geometry, QRect(1318, 659, 282, 301));
+    click(element("popupWin_CloseButton"));
+    EXPECT_EQ(frame().geometry.height(), 0);
+    EXPECT_FALSE(ctx.PopupShowing);
+    EXPECT_TRUE(rows().isEmpty());
+}
+
+// Requests while sliding in, showing and fading add their rows and change nothing else: the
+// showing ends when the first one would have.
+TEST_F(PopupWindow, RequestsDuringAShowingOnlyAddRows) {
+    popup(QStringLiteral("first"), 2);
+    const qint64 start = sim.loop.nowMs();
+    advance(100);
+    popup(QStringLiteral("sliding"), 60);
+    advance(1000);
+    popup(QStringLiteral("showing"), 60);
+    advance(start + 600 + 2000 + 100 - sim.loop.nowMs());
+    ASSERT_EQ(popupForm().PopUpStatus(), frmPopUp::FadingOut);
+    popup(QStringLiteral("fading"), 60);
+    EXPECT_EQ(rows(), (QStringList{"fading", "showing", "sliding", "first"}));
+    EXPECT_EQ(phaseAt(start, 600 + 2000 + 13 * 50 - 1), frmPopUp::FadingOut);
+    EXPECT_EQ(phaseAt(start, 600 + 2000 + 13 * 50), frmPopUp::SlidingIn);
+    EXPECT_FALSE(ctx.PopupShowing);
+
+    popup(QStringLiteral("next"));
+    EXPECT_EQ(rows(), QStringList{"next"});
+    EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::SlidingIn);
+    EXPECT_EQ(frame().geometry.height(), 25);
+}
+
+TEST_F(PopupWindow, RowsKeepTheirOrderAtMostTenAndNoDuplicate) {
+    popup(QStringLiteral("Alpha~Beta"));
+    popup(QStringLiteral("Gamma"));
+    EXPECT_EQ(rows(), (QStringList{"Gamma", "Alpha", "Beta"}));
+    // Already there: ignoring case, and as the page writes the line back.
+    popup(QStringLiteral("alpha"));
+    const QString news = newsLine(QString(), QStringLiteral("美联储维持利率不变"));
+    popup(news);
+    popup(news);
+    EXPECT_EQ(rows().size(), 4);
+    // "b" is in the table's markup ("tbody"), but no row holds it.
+    popup(QStringLiteral("b~1~2~3~4~5~6"));
+    EXPECT_EQ(rows(), (QStringList{"b", "1", "2", "3", "4", "5", "6",
+                                   QStringLiteral("12/06 10:15\u00a0美联储维持利率不变"), "Gamma", "Alpha"}));
+}
+
+TEST_F(PopupWindow, NeverTakesTheFocus) {
+    auto other = sim.platform.createWindow(plat::WindowKind::Main);
+    other->show();
+    ASSERT_TRUE(other->isActive());
+    popup(QStringLiteral("A"));
+    advance(700);
+    EXPECT_TRUE(popupWindow().isVisible());
+    EXPECT_TRUE(other->isActive());
+    EXPECT_FALSE(popupWindow().isActive());
+}
+
+TEST_F(PopupWindow, ARowWithoutLinkDoesNothingWhenClicked) {
+    popup(newsLine(QString(), QStringLiteral("无链接")));
+    advance(700);
+    click(*element("popupWin_Table").getElementsByTagName(QStringLiteral("span")).at(0));
+    EXPECT_TRUE(ctx.PopupShowing);
+    EXPECT_EQ(rows().size(), 1);
+    EXPECT_FALSE(ctx.ieFrm);
+}
+
+TEST_F(PopupWindow, TheOnlyRowWithALinkClosesThePopupAndOpensTheArticle) {
+    const QString link = QStringLiteral("http://web.test/datatransfer/rapidnews?news_id=7");
+    popup(newsLine(link, QStringLiteral("有链接")));
+    advance(700);
+    click(*element("popupWin_Table").getElementsByTagName(QStringLiteral("span")).at(0));
+    EXPECT_FALSE(ctx.PopupShowing);
+    EXPECT_EQ(frame().geometry.height(), 0);
+    ASSERT_TRUE(ctx.ieFrm);
+    EXPECT_TRUE(ctx.ieFrm->window().isVisible());
+    sim.loop.runPosted();
+    EXPECT_EQ(ctx.ieFrm->WebBrowser1()->locationUrl(), link);
+    EXPECT_TRUE(ctx.NewsLink.isEmpty());
+}
+
+TEST_F(PopupWindow, ALinkAmongOtherRowsKeepsThePopup) {
+    popup(QStringLiteral("plain"));
+    popup(newsLine(QStringLiteral("http://web.test/a"), QStringLiteral("有链接")));
+    click(*element("popupWin_Table").getElementsByTagName(QStringLiteral("span")).at(0));
+    EXPECT_TRUE(ctx.PopupShowing);
+    EXPECT_EQ(rows().size(), 2);
+    EXPECT_TRUE(ctx.ieFrm);
+}
+
+} // namespace
