@@ -1,14 +1,19 @@
 #include "app/frmMain.h"
 #include "app/AppContext.h"
 #include "app/ResumeNext.h"
+#include "app/frmSysTray.h"
 #include "app/m_Main.h"
 #include "config/cRegistry.h"
 #include "config/cls_Config.h"
+#include "dialogs/IE_frm.h"
 #include "mainwindow/frmFXInfo.h"
+#include "notify/frmPopUp.h"
 #include "platform/Platform.h"
 #include "push/Form1.h"
 #include "push/frmwinsock.h"
 #include "push/wsckfrm.h"
+#include "update/frmLiveUpdate.h"
+#include "base/VbText.h"
 #include <QFile>
 
 namespace {
@@ -48,12 +53,12 @@ void frmMain::Form_Load() {
         log(QStringLiteral("cannot register the window title"));
     ctx_.StartTime = ctx_.platform.loop().now();
     // From here on a failing step is logged and the next one runs.
-    // The tray icon window is created here.
     plat::Log& sink = ctx_.platform.log();
+    ResumeNext(sink, QStringLiteral("frmMain.Form_Load"), [this] { loadTrayIcon(); });
     ResumeNext(sink, QStringLiteral("frmMain.Form_Load"), [this] { tuneConnectionLimit(); });
     ResumeNext(sink, QStringLiteral("frmMain.Form_Load"), [this] { recordInstallPath(); });
     removeLeftoverInstaller();
-    // The live-update check starts here.
+    ResumeNext(sink, QStringLiteral("frmMain.Form_Load"), [this] { ChkLiveUpdate(true); });
 }
 
 void frmMain::Form_Unload() {
@@ -84,12 +89,15 @@ void frmMain::Form_Terminate() {
 void frmMain::ExitApp() {
     // This object goes with the controller's unload; only the context is used after it.
     AppContext& ctx = ctx_;
-    // The fixed order of the exit. Still to join in their places: the browser window
-    // before the main window; the vote window, the about and settings dialogs, the popup,
-    // the tray icon window and the live-update window before the push connection window.
+    // The fixed order of the exit (the vote window and the about and settings dialogs
+    // join between the identity window and the popup when they are built).
+    unloadStep(ctx, ctx.ieFrm);
     unloadStep(ctx, ctx.fxInfo);
     unloadStep(ctx, ctx.form1);
     unloadStep(ctx, ctx.winsock);
+    unloadStep(ctx, ctx.popup);
+    unloadStep(ctx, ctx.sysTray);
+    unloadStep(ctx, ctx.liveUpdate);
     unloadStep(ctx, ctx.wsck);
     // The controller comes last. Taken just before its unload, so that an ExitApp that
     // ran meanwhile (from a message pumped above) has already done the rest.
@@ -104,6 +112,66 @@ void frmMain::ExitApp() {
 }
 
 void frmMain::Popup(const QString& html, int32_t stay) { popups_.Popup(html, stay, *window_); }
+
+void frmMain::loadTrayIcon() {
+    frmSysTray& tray = ctx_.load(ctx_.sysTray);
+    tray.MenuClick = [this](const QString& key) { m_frmSysTray_MenuClick(key); };
+    tray.SysTrayMouseDown = [this](int button) { m_frmSysTray_SysTrayMouseDown(button); };
+}
+
+void frmMain::ChkLiveUpdate(bool tip) { ctx_.load(ctx_.liveUpdate).Tip = tip; }
+
+void frmMain::ShowBalloonTip(const QString& text, const QString& title, int iconFlags) {
+    constexpr int FiveMinutes = 300000;
+    if (ctx_.sysTray) ctx_.sysTray->ShowBalloonTip(text, title, iconFlags, FiveMinutes);
+}
+
+void frmMain::m_frmSysTray_MenuClick(const QString& key) {
+    if (key == QLatin1String("Exit"))
+        ExitApp();
+    else if (key == QLatin1String("Main"))
+        ShowFxInfo();
+    else if (key == QLatin1String("Settings") || key == QLatin1String("About"))
+        log(key + QStringLiteral(": that dialog is not available in this build"));
+}
+
+void frmMain::m_frmSysTray_SysTrayMouseDown(int button) {
+    if (button == 2) {
+        if (ctx_.sysTray) ctx_.sysTray->ShowMenu();
+    } else if (button == 1) {
+        if (!bringBackUnlessMinimised(false)) restoreMinimised();
+    }
+}
+
+void frmMain::ShowFxInfo() {
+    if (!bringBackUnlessMinimised(true)) restoreMinimised();
+}
+
+bool frmMain::bringBackUnlessMinimised(bool activate) {
+    if (!ctx_.fxInfo) return true;
+    plat::Window& main = ctx_.fxInfo->window();
+    if (main.state() == plat::WindowState::Minimized) return false;
+    main.show();
+    if (activate) {
+        ctx_.fxInfo->BerthShow();
+        main.activate();
+    }
+    return true;
+}
+
+void frmMain::restoreMinimised() {
+    plat::Window& main = ctx_.fxInfo->window();
+    cls_Config& config = *ctx_.Config;
+    if (vb::Val(config.GetNodeAttrib(QStringLiteral("Window/ZEP_state"), QStringLiteral("windstate"))) == 2) {
+        main.setState(plat::WindowState::Maximized);
+        return;
+    }
+    main.setState(plat::WindowState::Normal);
+    auto stored = [&](const char* key) {
+        return static_cast<int>(vb::Val(config.GetNodeAttrib(QStringLiteral("Window/ZEP_Main"), QLatin1String(key))));
+    };
+    main.setGeometry(QRect(stored("Left"), stored("Top"), stored("Width"), stored("Height")));
+}
 
 void frmMain::ctlTimeTerminate_Timer() {
     ctlTimeTerminate.setEnabled(false);

@@ -25,6 +25,14 @@ public:
     // Shows an item in the notification popup with the sound; stay in seconds, 0 for the
     // configured stay time.
     void Popup(const QString& html, int32_t stay);
+    // A balloon at the tray icon, closed after five minutes at the latest.
+    void ShowBalloonTip(const QString& text, const QString& title, int iconFlags);
+    // Brings the main window to the front.
+    void ShowFxInfo();
+    // Loads the live-update window, which opens the main window unless an update is offered.
+    void ChkLiveUpdate(bool tip);
+    void m_frmSysTray_MenuClick(const QString& key);
+    void m_frmSysTray_SysTrayMouseDown(int button);
 
     plat::Window& window() { return *window_; }
     // Deferred exit: enabled by whoever launches an installer; its first tick exits.
@@ -32,6 +40,10 @@ public:
 
 private:
     void ctlTimeTerminate_Timer();
+    void loadTrayIcon();
+    // The first part of ShowFxInfo; false when the main window is minimised.
+    bool bringBackUnlessMinimised(bool activate);
+    void restoreMinimised();
     void tuneConnectionLimit();
     void recordInstallPath();
     void addUsageTime();

@@ -87,6 +87,10 @@ void wsckfrm::reconnect() {
     closeSocket();
     // The new connection cannot finish a record the old one left half done.
     cutter_.connectionRestarted();
+    // The server knows a session only by its connection: a new connection that never
+    // logged on stays connected and silent, so every reconnect owes the logon, not only
+    // those after an abort or an unreachable host.
+    relogonNeeded_ = true;
     socket_->setRemoteHost(ctx_.server.address);
     socket_->setRemotePort(ctx_.server.pushPort);
     socket_->connect();

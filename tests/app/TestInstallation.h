@@ -26,7 +26,7 @@ public:
     QString desktopDir() const { return root_.path() + QStringLiteral("/desktop"); }
     QString configFile() const { return appDir() + QStringLiteral("/ZEP.xml"); }
 
-    // The document with every setting the start-up reads.
+    // The document with every setting the start-up and the main window read.
     static QString defaultConfig() {
         return QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
 <App>
@@ -40,6 +40,10 @@ public:
               MakerSite="http://maker.test"/>
     </ZEP>
   </Settings>
+  <Window>
+    <ZEP_Main Left="40" Top="30" Width="1020" Height="700"/>
+    <ZEP_state windstate="0"/>
+  </Window>
 </App>
 )");
     }

@@ -2,6 +2,7 @@
 #include "app/m_Main.h"
 #include "config/cRegistry.h"
 #include "config/cls_Config.h"
+#include "mainwindow/frmFXInfo.h"
 #include "push/Form1.h"
 #include "push/frmwinsock.h"
 #include "push/wsckfrm.h"
@@ -102,13 +103,15 @@ TEST_F(Controller, ExitAppUnloadsEveryLoadedWindowAndTheControllerLast) {
     ctx.load(ctx.winsock);
     ctx.load(ctx.form1);
     ctx.load(ctx.wsck);
+    ctx.load(ctx.fxInfo);
     ctx.mainCtl->ExitApp();
+    EXPECT_FALSE(ctx.fxInfo);
     EXPECT_FALSE(ctx.winsock);
     EXPECT_FALSE(ctx.form1);
     EXPECT_FALSE(ctx.wsck);
     EXPECT_FALSE(ctx.mainCtl);
     EXPECT_EQ(p->sim.loop.exitStatus(), 0);
-    EXPECT_TRUE(p->sim.desktop.messageBoxes().empty());
+    for (const auto& box : p->sim.desktop.messageBoxes()) ADD_FAILURE() << box.text.toStdString();
 }
 
 TEST_F(Controller, AFailedSaveOrRegistryWriteEndsWithAFailureStatusButSavesWhatItCan) {

@@ -1,4 +1,5 @@
 #include "platform/qt/QtLoop.h"
+#include <QTimer>
 #include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
@@ -34,7 +35,14 @@ void QtLoop::post(Callback fn) {
     QMetaObject::invokeMethod(this, [fn = std::move(fn)] { guarded(fn); }, Qt::QueuedConnection);
 }
 
-void QtLoop::pumpMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtLoop::pumpMessages() {
+    // Waits for the next event, but never longer than a few milliseconds, so that a wait
+    // which pumps in a loop neither spins the processor nor oversleeps its own deadline.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.start(5);
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
 
 void QtLoop::holdThread(int ms) { QThread::msleep(static_cast<unsigned long>(std::max(ms, 0))); }
 
