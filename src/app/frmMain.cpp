@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 #include "app/AppContext.h"
+#include "app/PageDump.h"
 #include "app/ResumeNext.h"
 #include "app/frmSysTray.h"
 #include "app/m_Main.h"
@@ -89,6 +90,7 @@ void frmMain::Form_Terminate() {
 void frmMain::ExitApp() {
     // This object goes with the controller's unload; only the context is used after it.
     AppContext& ctx = ctx_;
+    ResumeNext(ctx.platform.log(), QStringLiteral("ExitApp"), [&] { PageDump(ctx).write(); });
     // The fixed order of the exit (the vote window and the about and settings dialogs
     // join between the identity window and the popup when they are built).
     unloadStep(ctx, ctx.ieFrm);

@@ -2,6 +2,7 @@
 #include "app/AppContext.h"
 #include "app/ResumeNext.h"
 #include "app/clsForward.h"
+#include "app/frmMain.h"
 #include "base/VbText.h"
 #include "dialogs/IE_frm.h"
 #include "mainwindow/frmFXInfo.h"
@@ -236,7 +237,10 @@ void frmPopUp::ClickMore() {
     CloseFrm();
     if (!ctx_.fxInfo) return;
     plat::Window& main = ctx_.fxInfo->window();
-    if (main.state() == plat::WindowState::Minimized) main.setState(plat::WindowState::Normal);
+    if (main.state() == plat::WindowState::Minimized) {
+        if (ctx_.mainCtl) ctx_.mainCtl->ShowFxInfo();
+        return;
+    }
     main.show();
 }
 

@@ -1,7 +1,6 @@
 #include "app/frmMain.h"
 #include "dialogs/IE_frm.h"
 #include "mainwindow/MainWindowFixture.h"
-#include "notify/PopupRequest.h"
 #include "notify/frmPopUp.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
@@ -15,12 +14,10 @@ class NewsWindow : public MainWindowFixture {
 protected:
     void SetUp() override {
         start({100, 60, 1100, 760, 0});
-        owner = sim().platform.createWindow(plat::WindowKind::Hidden);
-        request = std::make_unique<PopupRequest>(ctx());
+        ctx().load(ctx().mainCtl);
         ctx().PopupEnabled = true;
         ctx().PopupStayTime = QStringLiteral("30");
     }
-    void TearDown() override { request.reset(); }
 
     IE_frm& openNews(const QString& link) {
         ctx().NewsLink = link;
@@ -39,12 +36,9 @@ protected:
         const QString line = QStringLiteral("<span onclick=\"popupWin_iLink.innerText='%1';"
                                             "popupWin_iLink.fireEvent('onclick');\">12/06 10:15 标题</span>")
                                  .arg(link);
-        request->Popup(line, 0, *owner);
+        ctx().mainCtl->Popup(line, 0);
         sim().loop.advance(700);
     }
-
-    std::unique_ptr<plat::Window> owner;
-    std::unique_ptr<PopupRequest> request;
 };
 
 TEST_F(NewsWindow, OpensTheLinkOfTheListWithoutItsMarkAndUsesItUp) {
