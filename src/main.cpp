@@ -7,6 +7,7 @@
 #include "platform/qt/QtDesktop.h"
 #include "platform/qt/QtLoop.h"
 #include "platform/qt/QtNetwork.h"
+#include "platform/qt/QtResSchemeHandler.h"
 #include "platform/qt/QtShell.h"
 #include "platform/qt/SignalWatcher.h"
 #include "platform/qt/StderrLog.h"
@@ -70,6 +71,8 @@ int main(int argc, char** argv) {
         std::fputs("usage: Zavez_ZEP [--headless] [--dump-pages DIR]\n", stderr);
         return 64;
     }
+    // The pages' "res" scheme: only a registration before the application object counts.
+    plat::QtResSchemeHandler::registerScheme();
     const std::unique_ptr<QCoreApplication> app = makeApplication(options.headless, argc, argv);
     plat::QtLoop loop;
     plat::QtNetwork network;
@@ -85,8 +88,10 @@ int main(int argc, char** argv) {
 
     // An interrupted run ends as the user's exit would: everything unloaded and saved.
     plat::SignalWatcher interrupts;
-    interrupts.onSignal = [&ctx](int) {
-        if (ctx.mainCtl) ctx.mainCtl->ExitApp();
+    interrupts.onSignal = [&ctx, &loop](int) {
+        loop.postOutsideWaits([&ctx] {
+            if (ctx.mainCtl) ctx.mainCtl->ExitApp();
+        });
     };
     if (const int refused = m_Main::Main(ctx, QCoreApplication::applicationDirPath())) return refused;
     return loop.run();

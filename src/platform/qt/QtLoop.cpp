@@ -35,13 +35,29 @@ void QtLoop::post(Callback fn) {
     QMetaObject::invokeMethod(this, [fn = std::move(fn)] { guarded(fn); }, Qt::QueuedConnection);
 }
 
+void QtLoop::postOutsideWaits(Callback fn) {
+    outsideWaits_.push_back(std::move(fn));
+    QMetaObject::invokeMethod(this, [this] { runOutsideWaits(); }, Qt::QueuedConnection);
+}
+
+void QtLoop::runOutsideWaits() {
+    // Inside a wait: the end of the outermost pump asks again.
+    if (pumpDepth_ > 0) return;
+    std::vector<Callback> due;
+    due.swap(outsideWaits_);
+    for (const Callback& fn : due) guarded(fn);
+}
+
 void QtLoop::pumpMessages() {
     // Waits for the next event, but never longer than a few milliseconds, so that a wait
     // which pumps in a loop neither spins the processor nor oversleeps its own deadline.
     QTimer wake;
     wake.setSingleShot(true);
     wake.start(5);
+    ++pumpDepth_;
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    if (--pumpDepth_ == 0 && !outsideWaits_.empty())
+        QMetaObject::invokeMethod(this, [this] { runOutsideWaits(); }, Qt::QueuedConnection);
 }
 
 void QtLoop::holdThread(int ms) { QThread::msleep(static_cast<unsigned long>(std::max(ms, 0))); }

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace plat {
 
@@ -26,8 +27,13 @@ public:
 
     // Runs the loop until quit() and returns its status; at once when quit() came first.
     int run();
+    // Runs fn on the loop once no wait is pumping messages: work that unloads windows must
+    // not pull them from under a wait that is still using them.
+    void postOutsideWaits(Callback fn);
 
 private:
+    void runOutsideWaits();
+
     // A callback's exception must not unwind through Qt's event dispatch.
     static void guarded(const Callback& fn);
 
@@ -35,6 +41,8 @@ private:
     std::map<int, QPointer<QTimer>> timers_;
     int nextId_ = 1;
     std::optional<int> quitStatus_;
+    int pumpDepth_ = 0;
+    std::vector<Callback> outsideWaits_;
 };
 
 } // namespace plat
