@@ -130,7 +130,7 @@ void frmMain::ShowBalloonTip(const QString& text, const QString& title, int icon
 
 void frmMain::m_frmSysTray_MenuClick(const QString& key) {
     if (key == QLatin1String("Exit"))
-        ExitApp();
+        exitOutsideWaits();
     else if (key == QLatin1String("Main"))
         ShowFxInfo();
     else if (key == QLatin1String("Settings") || key == QLatin1String("About"))
@@ -177,7 +177,16 @@ void frmMain::restoreMinimised() {
 
 void frmMain::ctlTimeTerminate_Timer() {
     ctlTimeTerminate.setEnabled(false);
-    ExitApp();
+    exitOutsideWaits();
+}
+
+void frmMain::exitOutsideWaits() {
+    // A wait that pumps messages (the start path's wait for the main page) must not have
+    // its windows unloaded under it: the exit runs once it has returned.
+    AppContext& ctx = ctx_;
+    ctx.platform.loop().postOutsideWaits([&ctx] {
+        if (ctx.mainCtl) ctx.mainCtl->ExitApp();
+    });
 }
 
 void frmMain::tuneConnectionLimit() {

@@ -22,6 +22,8 @@ public:
     void Form_Terminate();
     // Unloads every window in the fixed order, the controller last, and ends the loop.
     void ExitApp();
+    // ExitApp as soon as no wait that pumps messages is running.
+    void exitOutsideWaits();
     // Shows an item in the notification popup with the sound; stay in seconds, 0 for the
     // configured stay time.
     void Popup(const QString& html, int32_t stay);

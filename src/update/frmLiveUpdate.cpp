@@ -147,11 +147,8 @@ void frmLiveUpdate::ctlDown_Complete(const QByteArray& data, bool success, const
     }
     if (!saveInstaller(data)) return;
     ctx_.UpdatePending = true;
-    // The exit unloads this window: run it after this event.
-    AppContext& ctx = ctx_;
-    ctx.platform.loop().post([&ctx] {
-        if (ctx.mainCtl) ctx.mainCtl->ExitApp();
-    });
+    // The exit unloads this window: it runs after this event.
+    if (ctx_.mainCtl) ctx_.mainCtl->exitOutsideWaits();
 }
 
 bool frmLiveUpdate::saveInstaller(const QByteArray& data) {

@@ -23,6 +23,9 @@ public:
 
     // Runs fn on the loop after the current event has finished.
     virtual void post(Callback fn) = 0;
+    // Runs fn once no wait that pumps messages is running any more: for work that unloads
+    // the windows such a wait belongs to (the exit).
+    virtual void postOutsideWaits(Callback fn) { post(std::move(fn)); }
 
     // "Let pending messages run": processes what is pending, then returns. Waits that keep
     // the loop running call this in a loop; the simulated loop advances virtual time to the

@@ -29,7 +29,7 @@ public:
     int run();
     // Runs fn on the loop once no wait is pumping messages: work that unloads windows must
     // not pull them from under a wait that is still using them.
-    void postOutsideWaits(Callback fn);
+    void postOutsideWaits(Callback fn) override;
 
 private:
     void runOutsideWaits();
