@@ -1,4 +1,5 @@
 #include "platform/qt/QtWindow.h"
+#include "platform/qt/QtBrowser.h"
 #include "platform/qt/QtCheckBox.h"
 #include "platform/qt/QtImageBox.h"
 #include "platform/qt/QtLabel.h"
@@ -165,9 +166,8 @@ void QtWindow::startSystemMove() { sizeMove_->start(false); }
 
 void QtWindow::startSystemResizeBottomRight() { sizeMove_->start(true); }
 
-// The real browser control (QtBrowser, the projection of the page model into a web view)
-// does not exist yet.
-Browser* QtWindow::createBrowser() { return nullptr; }
+// The browser goes with this object, its view with the widget.
+Browser* QtWindow::createBrowser() { return new QtBrowser(this, widget_); }
 
 Label* QtWindow::createLabel() { return controls_.add<QtLabel>(widget_); }
 TextBox* QtWindow::createTextBox() { return controls_.add<QtTextBox>(widget_); }

@@ -1,0 +1,78 @@
+#include "BrowserTesting.h"
+#include <QFile>
+#include <QPixmap>
+#include <cstdio>
+
+namespace browsertest {
+
+namespace {
+
+void logHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (context.category && qstrcmp(context.category, "zep.browser") == 0 && type != QtDebugMsg && type != QtInfoMsg)
+        BrowserLog::lines() << message;
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+BrowserLog::BrowserLog() : previous_(qInstallMessageHandler(logHandler)) { lines().clear(); }
+
+BrowserLog::~BrowserLog() { qInstallMessageHandler(previous_); }
+
+QStringList& BrowserLog::lines() {
+    static QStringList all;
+    return all;
+}
+
+void PageFixture::open(const QString& name, const QSize& size, plat::WindowKind kind) {
+    log = std::make_unique<BrowserLog>();
+    window = std::make_unique<plat::QtWindow>(kind);
+    window->setGeometry(QRect(QPoint(40, 40), size));
+    window->show();
+    browser = static_cast<plat::QtBrowser*>(window->createBrowser());
+    browser->setGeometry(QRect(QPoint(), window->widget()->size()));
+    browser->onDocumentComplete = [this](const QString& url, bool top) {
+        completed << url + (top ? QStringLiteral(" top") : QStringLiteral(" frame"));
+    };
+    browser->navigate(pageBase() + name);
+    ASSERT_NE(browser->document(), nullptr) << "a res page's model is there at once";
+    ASSERT_TRUE(waitFor([this] { return !browser->busy(); }, 30000)) << "the page did not load";
+    ASSERT_EQ(completed, QStringList{pageBase() + name + QStringLiteral(" top")});
+}
+
+void PageFixture::TearDown() {
+    if (log) EXPECT_EQ(BrowserLog::lines(), QStringList()) << "the browser logged trouble";
+    window.reset();
+    log.reset();
+    settle(100);
+}
+
+::testing::AssertionResult PageFixture::pageMatchesModel() const {
+    QString html;
+    QString model;
+    if (waitFor([&] { return (html = pageHtml()) == (model = doc().serialize()); }, 5000))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "page:\n" << html.toStdString() << "\nmodel:\n" << model.toStdString();
+}
+
+QPoint PageFixture::screenCentre(const QString& selector) const {
+    const QVariant v = runJs(page(), QStringLiteral(
+        "(function (s) { var e = document.getElementById(s) || document.querySelector(s);"
+        " var r = e.getBoundingClientRect(); return [Math.round(r.left + r.width / 2), Math.round(r.top + r.height / 2)]; })(%1)")
+        .arg(QString::fromUtf8(QJsonDocument(QJsonArray{selector}).toJson(QJsonDocument::Compact)).mid(1).chopped(1)));
+    const QVariantList xy = v.toList();
+    return xy.size() == 2 ? browser->view()->mapToGlobal(QPoint(xy[0].toInt(), xy[1].toInt())) : QPoint();
+}
+
+void PageFixture::clickAt(const QPoint& p, int button) const {
+    xdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()), QStringLiteral("click"),
+             QString::number(button)});
+}
+
+void PageFixture::saveScreenshot(const QString& name) const {
+    settle(500);   // the view draws a changed page a little later
+    QDir().mkpath(QStringLiteral(ZEP_SOURCE_DIR "/artifacts"));
+    window->widget()->grab().save(QStringLiteral(ZEP_SOURCE_DIR "/artifacts/") + name);
+}
+
+} // namespace browsertest

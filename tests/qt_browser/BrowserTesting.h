@@ -1,0 +1,98 @@
+#pragma once
+#include "platform/dom/Document.h"
+#include "platform/dom/Element.h"
+#include "platform/dom/EventHandler.h"
+#include "platform/qt/QtBrowser.h"
+#include "platform/qt/QtWindow.h"
+#include "qt_desktop/DesktopTesting.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QStringList>
+#include <QVariant>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <QWidget>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace browsertest {
+
+inline QString S(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// The page base as the program forms it: "res://" + directory + executable name + ".exe/".
+inline QString pageBase() {
+    return QStringLiteral("res://") + QCoreApplication::applicationDirPath() + QStringLiteral("/Zavez_ZEP.exe/");
+}
+
+// Runs script in the page's own world; the result, or an invalid value when none came.
+inline QVariant runJs(QWebEnginePage* page, const QString& script) {
+    QVariant result;
+    bool done = false;
+    page->runJavaScript(script, [&](const QVariant& v) {
+        result = v;
+        done = true;
+    });
+    waitFor([&] { return done; }, 10000);
+    return result;
+}
+
+// A handler that counts its calls and runs an action.
+class Handler : public dom::EventHandler {
+public:
+    explicit Handler(std::function<void()> action = {}) : action_(std::move(action)) {}
+    void theDefault() override {
+        ++calls;
+        if (action_) action_();
+    }
+    int calls = 0;
+
+private:
+    std::function<void()> action_;
+};
+
+// What the browser control writes to its log, warnings and worse; printed as they come.
+class BrowserLog {
+public:
+    BrowserLog();
+    ~BrowserLog();
+    static QStringList& lines();
+
+private:
+    QtMessageHandler previous_;
+};
+
+// A real window with a browser showing one of the embedded pages.
+class PageFixture : public testing::Test {
+protected:
+    // Opens name in a window of that client size and waits for its DocumentComplete.
+    void open(const QString& name, const QSize& size, plat::WindowKind kind = plat::WindowKind::Main);
+    void TearDown() override;
+
+    QWebEnginePage* page() const { return browser->view()->page(); }
+    dom::Document& doc() const { return *browser->document(); }
+    dom::Element* byId(const char* id) const { return doc().getElementById(QString::fromLatin1(id)); }
+    // The real page's document.documentElement.outerHTML.
+    QString pageHtml() const { return runJs(page(), QStringLiteral("document.documentElement.outerHTML")).toString(); }
+    // Waits until the real page shows what the model holds.
+    ::testing::AssertionResult pageMatchesModel() const;
+    // The centre of the element with that id in screen pixels; of the first match of a CSS
+    // selector when it is not an id.
+    QPoint screenCentre(const QString& selector) const;
+    void clickAt(const QPoint& p, int button = 1) const;
+    void saveScreenshot(const QString& name) const;
+
+    std::unique_ptr<plat::QtWindow> window;
+    plat::QtBrowser* browser = nullptr;
+    std::unique_ptr<BrowserLog> log;
+    QStringList completed;   // DocumentComplete: "url top" / "url frame"
+};
+
+} // namespace browsertest

@@ -1,0 +1,176 @@
+// The program's changes to a page's model reach the real page: after each step of a
+// sequence like the program's, the real page's markup is the model's; the page's own sort
+// orders as the model's; sizes read right after a change are the page's new ones.
+#include "BrowserTesting.h"
+#include <QElapsedTimer>
+#include <algorithm>
+#include <iostream>
+
+using namespace browsertest;
+using dom::Element;
+
+namespace {
+
+class Projection : public PageFixture {
+protected:
+    // A news row as the news list adds it: time cell, then a cell with a generated link.
+    void addNews(const QString& time, const QString& title, int id) {
+        Element* t = byId("firstpage_table");
+        Element* r = t->insertRow(1);
+        Element* c0 = r->insertCell();
+        c0->setAttribute(S("valign"), S("middle"));
+        c0->setStyle(S("padding-left"), S("18px"));
+        c0->setInnerText(time);
+        Element* c1 = r->insertCell();
+        c1->setStyle(S("padding-left"), S("15px"));
+        c1->setInnerHTML(S("<a  href='' target='_blank'  onClick=news_item.innerText='http://web.test/datatransfer/"
+                           "rapidnews?news_id=") + QString::number(id) +
+                         S("';news_item.fireEvent('onclick') >") + title + S("</a>"));
+    }
+
+    QStringList pageChecks() const {
+        return runJs(page(), S("Array.prototype.map.call(document.getElementsByTagName('input'), function (i) {"
+                               " return i.id + '=' + i.checked; })")).toStringList();
+    }
+    QStringList modelChecks() const {
+        QStringList out;
+        for (const Element* i : doc().getElementsByTagName(S("input")))
+            out << i->id() + (i->checked() ? S("=true") : S("=false"));
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(Projection, MainPageFollowsTheProgramsChangesStepByStep) {
+    ASSERT_NO_FATAL_FAILURE(open(S("ruzezaro.htm"), QSize(1100, 720)));
+    ASSERT_TRUE(pageMatchesModel()) << "the page as loaded, with what its own scripts did";
+
+    // The news pane: shown, rows inserted at the top, one deleted, then sorted by the
+    // hidden header's click.
+    byId("iallnews")->setStyle(S("display"), S(""));
+    byId("firstpage_table")->setStyle(S("display"), S(""));
+    addNews(S("08:01"), S("美联储&nbsp;维持利率不变"), 11);
+    addNews(S("09:30"), S("欧元区 PMI <b>超预期</b>"), 12);
+    addNews(S("07:15"), S("黄金 & 白银"), 13);
+    addNews(S("09:30"), S("Same minute, later news"), 14);
+    addNews(S(""), S("no time"), 15);
+    byId("firstpage_table")->deleteRow(2);
+    ASSERT_TRUE(pageMatchesModel()) << "rows, styles, texts, links";
+    byId("iAllSort")->click();
+    ASSERT_TRUE(pageMatchesModel()) << "the model's sort";
+    EXPECT_EQ(runJs(page(), S("(function () { var b = GetObj('firstpage_table').tBodies[0], before = b.innerHTML;"
+                              " sortTable('firstpage_table'); return b.innerHTML === before; })()")).toBool(), true)
+        << "the page's own sort of the model's order changes nothing";
+    ASSERT_TRUE(pageMatchesModel());
+
+    // The quote center: rows with alternating classes, one moved, one deleted.
+    Element* quotes = byId("QuoteList");
+    for (int i = 0; i < 4; ++i) {
+        Element* r = quotes->insertRow(-1);
+        r->setTitle(S("点击拖动排列"));
+        r->setClassName(i % 2 ? S("bgccc") : S("bg8fc"));
+        for (const char* cell : {"EURUSD", "1.0841", "1.0843"}) r->insertCell()->setInnerText(S(cell));
+    }
+    quotes->moveRow(4, 2);
+    quotes->tBody()->deleteRow(3);
+    ASSERT_TRUE(pageMatchesModel()) << "rows moved and deleted";
+    saveScreenshot(S("qt_browser_main_news.png"));
+
+    // The calendar: the body filled with a table fragment with check boxes, one unchecked.
+    byId("iallnews")->setStyle(S("display"), S("none"));
+    byId("iFXCal")->setStyle(S("display"), S(""));
+    byId("FXecodata")->setStyle(S("display"), S(""));
+    byId("iTBody")->setInnerHTML(
+        S("<tr><td>08:30</td><td>非农就业<img src='ldata.gif'></td><td class=red>高</td>"
+          "<td><INPUT style='cursor:pointer' type=checkbox id='w_1_chk0' CHECKED ></td></tr>"
+          "<tr><td>10:00</td><td><table><tr><td>前值</td><td>预期</td></tr></table></td><td>中</td>"
+          "<td><INPUT style='cursor:pointer' type=checkbox id='w_1_chk1' ></td></tr>"));
+    byId("w_1_chk0")->setChecked(false);
+    byId("w_1_chk1")->setChecked(true);
+    byId("iFXCalevent")->rows()[0]->cells()[0]->setInnerHTML(S("<table><tr><td>今日</td></tr></table><p>重要事件"));
+    ASSERT_TRUE(pageMatchesModel()) << "table fragments";
+    EXPECT_TRUE(waitFor([&] { return pageChecks() == modelChecks(); })) << pageChecks().join(' ').toStdString();
+
+    // The header: account links, the maximise button, the tab colours; an attribute removed;
+    // the quote center collapsed.
+    byId("load_zep")->setStyle(S("display"), S("none"));
+    byId("nickname")->setStyle(S("display"), S(""));
+    byId("nickname")->setInnerText(S("demo@quenra.test"));
+    byId("zep_max")->setTitle(S("还原"));
+    byId("switch")->setAttribute(S("src"), S("2x.png"));
+    byId("iFXCalendar")->setStyle(S("background-color"), S("#0077de"));
+    byId("iFXCalendar")->setStyle(S("color"), S("#FFFFFF"));
+    byId("footer")->removeAttribute(S("id"));
+    byId("quotacenter")->setClassName(S("right_main right_col"));
+    byId("contentarea")->setStyle(S("margin-right"), S("40px"));
+    ASSERT_TRUE(pageMatchesModel()) << "styles, titles, attributes";
+    saveScreenshot(S("qt_browser_main_calendar.png"));
+
+    // A resize: the page's own layout handlers set the panes' heights, the body's client
+    // height follows the view.
+    window->widget()->resize(1100, 800);
+    browser->setGeometry(QRect(0, 0, 1100, 800));
+    EXPECT_TRUE(waitFor([&] { return doc().body()->clientHeight() == 800; })) << doc().body()->clientHeight();
+    EXPECT_TRUE(pageMatchesModel()) << "the layout handlers' heights";
+}
+
+TEST_F(Projection, SizesReadRightAfterAChangeAreThePagesNewOnes) {
+    ASSERT_NO_FATAL_FAILURE(open(S("iPopup.htm"), QSize(282, 320), plat::WindowKind::Popup));
+    Element* box = byId("popupWin");
+    const int before = box->offsetHeight();
+    EXPECT_EQ(before, runJs(page(), S("document.getElementById('popupWin').offsetHeight")).toInt());
+    Element* table = byId("popupWin_Table");
+    for (int i = 0; i < 3; ++i) {
+        Element* cell = table->insertRow(0)->insertCell();
+        cell->setAttribute(S("valign"), S("middle"));
+        cell->setInnerHTML(S("<span style='background-color:#F2F2F2' onClick=\"popupWin_iLink.innerText='http://web.test/"
+                             "datatransfer/rapidnews?news_id=7';popupWin_iLink.fireEvent('onclick');\">09:3") +
+                           QString::number(i) + S("&nbsp;非农数据公布，美元走强</span>"));
+    }
+    // Synchronous reads, as the popup measures its box right after adding rows.
+    const int width = box->offsetWidth();
+    const int height = box->offsetHeight();
+    const int rowHeight = table->rows()[0]->offsetHeight();
+    EXPECT_EQ(width, runJs(page(), S("document.getElementById('popupWin').offsetWidth")).toInt());
+    EXPECT_EQ(height, runJs(page(), S("document.getElementById('popupWin').offsetHeight")).toInt());
+    EXPECT_EQ(rowHeight, runJs(page(), S("document.getElementById('popupWin_Table').rows[0].offsetHeight")).toInt())
+        << "an element measured for the first time";
+    EXPECT_EQ(width, 282);
+    EXPECT_GT(rowHeight, 0);
+
+    EXPECT_EQ(doc().body()->clientHeight(), runJs(page(), S("document.body.clientHeight")).toInt());
+    saveScreenshot(S("qt_browser_popup_page.png"));
+}
+
+// How long the real page takes from a batch's sending to its acknowledgement, for a batch of
+// 1,000 ops: a size read right after the changes sends the batch and waits for the answer.
+TEST_F(Projection, ThousandOpBatchIsAppliedAndAcknowledged) {
+    ASSERT_NO_FATAL_FAILURE(open(S("ruzezaro.htm"), QSize(1100, 720)));
+    byId("iallnews")->setStyle(S("display"), S(""));
+    byId("firstpage_table")->setStyle(S("display"), S(""));
+    pageMatchesModel();
+    std::vector<qint64> times;
+    for (int round = 0; round < 5; ++round) {
+        Element* t = byId("firstpage_table");
+        for (int i = 0; i < 250; ++i) {
+            Element* r = t->insertRow(1);                                    // insert
+            Element* c = r->insertCell();                                    // insert
+            c->setInnerText(S("%1 行情快讯").arg(round * 1000 + i));          // text
+            c->setStyle(S("padding-left"), S("18px"));                       // style
+        }
+        ASSERT_EQ(doc().journal().size(), 1000u);
+        QElapsedTimer clock;
+        clock.start();
+        const int height = t->offsetHeight();
+        times.push_back(clock.nsecsElapsed() / 1000);
+        EXPECT_EQ(height, runJs(page(), S("GetObj('firstpage_table').offsetHeight")).toInt());
+        for (int i = 0; i < 250; ++i) t->deleteRow(1);
+        pageMatchesModel();
+    }
+    ASSERT_TRUE(pageMatchesModel());
+    std::sort(times.begin(), times.end());
+    std::cout << "[ timing ] 1000-op batch, send to acknowledgement, microseconds over 5 rounds: min " << times.front()
+              << ", median " << times[2] << ", max " << times.back() << std::endl;
+    RecordProperty("batch1000_median_us", static_cast<int>(times[2]));
+}
