@@ -55,10 +55,10 @@ TEST_F(SimWindowTest, MaximisedFillsTheAnsweredRectangleAndRestoresTheNormalOne)
     ASSERT_EQ(log.ids(), (std::vector<int>{wm::GETMINMAXINFO, wm::SIZE}));
     EXPECT_EQ(log.seen[1].wParam, wm::SIZE_MAXIMIZED);
 
-    w.setGeometry(QRect(200, 200, 1100, 750));   // remembered for the restore
+    w.setGeometry(QRect(200, 200, 1100, 750));   // a maximised window is not moved
     EXPECT_EQ(w.geometry(), QRect(0, 0, 1600, 960));
     w.setState(WindowState::Normal);
-    EXPECT_EQ(w.geometry(), QRect(200, 200, 1100, 750));
+    EXPECT_EQ(w.geometry(), QRect(100, 100, 1096, 724));
 
     log.answer = [](WindowMessage& m) {
         if (m.msg != wm::GETMINMAXINFO) return false;

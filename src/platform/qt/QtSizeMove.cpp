@@ -21,6 +21,7 @@ void QtSizeMove::start(bool sizing) {
     QWindow* handle = widget_.windowHandle();
     if (!handle) return;
     sizing_ = sizing;
+    released_ = false;
     startRect_ = lastRect_ = window_.geometry();
     startCursor_ = lastCursor_ = QCursor::pos();
     byWindowManager_ = sizing ? handle->startSystemResize(Qt::BottomEdge | Qt::RightEdge)
@@ -36,11 +37,13 @@ void QtSizeMove::windowChanged(bool resized) {
 }
 
 void QtSizeMove::poll() {
-    if (!(QtPointerState::buttons() & Qt::LeftButton)) {
+    if (QtPointerState::buttons() & Qt::LeftButton) {
+        if (!byWindowManager_) followCursor();
+    } else if (!released_) {
+        released_ = true;
+    } else {
         finish();
-        return;
     }
-    if (!byWindowManager_) followCursor();
 }
 
 void QtSizeMove::followCursor() {
@@ -65,6 +68,7 @@ void QtSizeMove::step(const QRect& r) {
 }
 
 void QtSizeMove::finish() {
+    if (byWindowManager_ && window_.geometry() != lastRect_) step(window_.geometry());
     timer_.stop();
     WindowMessage exit = wm::make(wm::EXITSIZEMOVE);
     send_(exit);

@@ -18,7 +18,9 @@ namespace plat {
 // already has, and a rectangle the hook changes is applied afterwards. Where the window
 // manager cannot, the window follows the cursor by itself and the hook sees a true proposal
 // first. Either way the end is the left button's release, polled from the display server,
-// because the window manager holds the pointer and the application hears no release.
+// because the window manager holds the pointer and the application hears no release; the
+// end waits one poll more for the window manager's last move, which is often the only one
+// it reports.
 class QtSizeMove : public QObject {
 public:
     using Send = std::function<void(WindowMessage&)>;
@@ -47,6 +49,7 @@ private:
     QTimer timer_;
     bool sizing_ = false;
     bool byWindowManager_ = false;
+    bool released_ = false;
     QRect startRect_;
     QPoint startCursor_;
     QPoint lastCursor_;

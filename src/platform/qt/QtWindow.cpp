@@ -44,7 +44,7 @@ Qt::WindowFlags flagsFor(WindowKind kind) {
 QtWindow::QtWindow(WindowKind kind) : kind_(kind), widget_(new QWidget(nullptr, flagsFor(kind))) {
     widget_->setAttribute(Qt::WA_ShowWithoutActivating, kind == WindowKind::Popup);
     widget_->setMouseTracking(true);
-    sizeMove_ = std::make_unique<QtSizeMove>(*widget_, *this, [this](WindowMessage& m) { send(m); });
+    sizeMove_ = std::make_unique<QtSizeMove>(*widget_, *this, [this](WindowMessage& m) { sizeMoveMessage(m); });
     // Application-wide, for the keys that the window's controls receive (key preview).
     qApp->installEventFilter(this);
 }
@@ -66,10 +66,7 @@ void QtWindow::setIconFile(const QString& path) { widget_->setWindowIcon(QIcon(p
 QRect QtWindow::geometry() const { return widget_->frameGeometry(); }
 
 void QtWindow::setGeometry(const QRect& r) {
-    if (state() != WindowState::Normal) {
-        restoreGeometry_ = r;
-        return;
-    }
+    if (state() != WindowState::Normal) return;
     const QRect frame = widget_->frameGeometry();
     const QRect client = widget_->geometry();
     widget_->setGeometry(r.adjusted(client.left() - frame.left(), client.top() - frame.top(),
@@ -209,13 +206,13 @@ bool QtWindow::windowEvent(QEvent* event) {
         sendClientSize();
         break;
     case QEvent::WindowStateChange:
-        stateChanged();
+        sendClientSize();
         break;
     case QEvent::WindowActivate:
-        sendActivation(QtPointerState::buttons() != Qt::NoButton ? wm::WA_CLICKACTIVE : wm::WA_ACTIVE);
+        activationChanged(QtPointerState::buttons() != Qt::NoButton ? wm::WA_CLICKACTIVE : wm::WA_ACTIVE);
         break;
     case QEvent::WindowDeactivate:
-        sendActivation(wm::WA_INACTIVE);
+        activationChanged(wm::WA_INACTIVE);
         break;
     case QEvent::Enter:
         sendMouseOverFrame(QCursor::pos());
@@ -231,13 +228,15 @@ bool QtWindow::windowEvent(QEvent* event) {
     return false;
 }
 
-void QtWindow::stateChanged() {
-    if (state() == WindowState::Normal && restoreGeometry_) {
-        const QRect r = *restoreGeometry_;
-        restoreGeometry_.reset();
-        setGeometry(r);
-    }
-    sendClientSize();
+void QtWindow::activationChanged(int how) {
+    if (!sizeMove_->active()) sendActivation(how);
+}
+
+void QtWindow::sizeMoveMessage(WindowMessage& m) {
+    if (m.msg == wm::ENTERSIZEMOVE) activeAtDragStart_ = isActive();
+    send(m);
+    if (m.msg == wm::EXITSIZEMOVE && isActive() != activeAtDragStart_)
+        sendActivation(isActive() ? wm::WA_ACTIVE : wm::WA_INACTIVE);
 }
 
 bool QtWindow::closeRequested(QCloseEvent* event) {

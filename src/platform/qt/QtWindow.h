@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QPointer>
 #include <memory>
-#include <optional>
 #include <vector>
 
 class QCloseEvent;
@@ -24,7 +23,9 @@ class QtSizeMove;
 // The hook hears Qt's window events as the classic messages. Where X11 differs from Windows:
 // - SIZE follows Qt's resize and state-change events, so one change of state may bring two.
 // - ACTIVATE says "by a click" (2) when a mouse button is down as the window gains the
-//   activation; the window manager gives no other sign of how it was activated.
+//   activation; the window manager gives no other sign of how it was activated. While the
+//   window manager drags the window it takes the focus away and back; the hook hears of
+//   the activation only if it differs at the end of the drag.
 // - MOVING and SIZING: the window manager drags the window itself and tells it afterwards,
 //   so the rectangle is the one the window already has; a rectangle that the hook changes
 //   is applied at once. Only where the window manager cannot drag (no _NET_WM_MOVERESIZE)
@@ -86,9 +87,10 @@ protected:
 
 private:
     bool windowEvent(QEvent* event);
-    void stateChanged();
     bool closeRequested(QCloseEvent* event);
     void keyPressed(QObject* receiver, QKeyEvent* event);
+    void activationChanged(int how);
+    void sizeMoveMessage(WindowMessage& m);
     void sendClientSize();
     bool acceptsActivation() const;
 
@@ -98,8 +100,7 @@ private:
     ControlList controls_;
     QPointer<QtWindow> owner_;
     int alpha_ = 255;
-    // Where a minimised or maximised window goes when it is restored.
-    std::optional<QRect> restoreGeometry_;
+    bool activeAtDragStart_ = false;
 };
 
 } // namespace plat

@@ -4,7 +4,7 @@
 namespace plat {
 
 SimDesktop::SimDesktop(EventLoop& loop, Mode mode, SimConsole console)
-    : loop_(loop), mode_(mode), console_(console), windows_(screen_), messageBox_(this->console()) {}
+    : loop_(loop), mode_(mode), console_(console), windows_(screen_, loop, resources_), messageBox_(this->console()) {}
 
 std::unique_ptr<Window> SimDesktop::createWindow(WindowKind kind) {
     return std::make_unique<SimWindow>(windows_, kind);

@@ -7,6 +7,7 @@
 #include "platform/sim/SimTrayIcon.h"
 #include "platform/sim/SimWindowManager.h"
 #include "platform/window/Desktop.h"
+#include "resources/ResourceStore.h"
 
 namespace plat {
 
@@ -43,6 +44,7 @@ private:
     const Mode mode_;
     SimConsole console_;
     SimScreen screen_;
+    ResourceStore resources_;
     SimWindowManager windows_;
     SimMessageBox messageBox_;
     SimLiveList<SimTrayIcon> trayIcons_;

@@ -1,4 +1,5 @@
 #include "platform/sim/SimWindow.h"
+#include "platform/sim/SimBrowser.h"
 #include "platform/sim/SimCheckBox.h"
 #include "platform/sim/SimImageBox.h"
 #include "platform/sim/SimLabel.h"
@@ -17,12 +18,7 @@ SimWindow::SimWindow(SimWindowManager& manager, WindowKind kind) : manager_(mana
 SimWindow::~SimWindow() { manager_.remove(this); }
 
 void SimWindow::setGeometry(const QRect& r) {
-    // A minimised or maximised window keeps its state; it returns to r when restored.
-    if (state_ != WindowState::Normal) {
-        normalGeometry_ = withMinimum(r);
-        return;
-    }
-    place(withMinimum(r), false);
+    if (state_ == WindowState::Normal) place(withMinimum(r), false);
 }
 
 void SimWindow::setState(WindowState s) {
@@ -61,7 +57,11 @@ bool SimWindow::setAlpha(int alpha) {
     return true;
 }
 
-Browser* SimWindow::createBrowser() { return nullptr; }
+Browser* SimWindow::createBrowser() {
+    if (!browser_)
+        browser_ = std::make_unique<SimBrowser>(manager_.loop(), manager_.resources(), geometry_.size());
+    return browser_.get();
+}
 
 Label* SimWindow::createLabel() { return controls_.add<SimLabel>(*this); }
 TextBox* SimWindow::createTextBox() { return controls_.add<SimTextBox>(*this); }

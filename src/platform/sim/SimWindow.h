@@ -7,6 +7,7 @@
 
 namespace plat {
 
+class SimBrowser;
 class SimWindowManager;
 
 // A top-level window of the simulated window system, in memory. It behaves as a Windows
@@ -72,6 +73,7 @@ public:
     int systemResizeRequests() const { return systemResizes_; }
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_.items(); }
     Control* focusedControl() const { return focus_; }
+    SimBrowser* browser() const { return browser_.get(); }
 
     // The user's actions.
     // A click on the window: activates it, ACTIVATE with wm::WA_CLICKACTIVE.
@@ -130,6 +132,7 @@ private:
     uint32_t backgroundColor_ = 0xFFFFFF;
     ControlList controls_;
     Control* focus_ = nullptr;
+    std::unique_ptr<SimBrowser> browser_;
 };
 
 } // namespace plat

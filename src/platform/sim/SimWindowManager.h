@@ -1,19 +1,26 @@
 #pragma once
 #include "platform/sim/SimLiveList.h"
 
+class ResourceStore;
+
 namespace plat {
 
+class EventLoop;
 class SimScreen;
 class SimWindow;
 
-// The simulated window system's shared state: which windows exist and which one is active.
+// The simulated window system's shared state: which windows exist and which one is active,
+// and what their browsers load pages from and complete them on.
 // Activation moves as on Windows: the window that loses it hears ACTIVATE (inactive) first,
 // then the one that gains it hears ACTIVATE (active, or activated by a click).
 class SimWindowManager {
 public:
-    explicit SimWindowManager(SimScreen& screen) : screen_(screen) {}
+    SimWindowManager(SimScreen& screen, EventLoop& loop, const ResourceStore& resources)
+        : screen_(screen), loop_(loop), resources_(resources) {}
 
     SimScreen& screen() const { return screen_; }
+    EventLoop& loop() const { return loop_; }
+    const ResourceStore& resources() const { return resources_; }
     const std::vector<SimWindow*>& windows() const { return windows_.items(); }
     SimWindow* activeWindow() const { return active_; }
 
@@ -28,6 +35,8 @@ public:
 
 private:
     SimScreen& screen_;
+    EventLoop& loop_;
+    const ResourceStore& resources_;
     SimLiveList<SimWindow> windows_;
     SimWindow* active_ = nullptr;
 };

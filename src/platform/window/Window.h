@@ -31,6 +31,8 @@ public:
     virtual void setIconFile(const QString& path) = 0;
 
     virtual QRect geometry() const = 0;          // outer rectangle on the virtual screen
+    // Nothing happens while the window is minimised or maximised (a form refuses to be
+    // moved then); restoring brings back the rectangle it had before.
     virtual void setGeometry(const QRect& r) = 0;
     virtual void setMinimumSize(const QSize& s) = 0;
 

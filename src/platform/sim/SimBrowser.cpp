@@ -1,0 +1,56 @@
+#include "platform/sim/SimBrowser.h"
+#include "platform/dom/Document.h"
+#include "platform/dom/PlainLayout.h"
+#include "resources/ResourceStore.h"
+
+namespace plat {
+
+namespace {
+const QString resourceScheme = QStringLiteral("res://");
+const QString executableBase = QStringLiteral(".exe/");
+} // namespace
+
+SimBrowser::SimBrowser(EventLoop& loop, const ResourceStore& resources, const QSize& size)
+    : loop_(loop), resources_(resources), layout_(std::make_shared<dom::PlainLayout>()) {
+    setGeometry(QRect(QPoint(0, 0), size));
+}
+
+SimBrowser::~SimBrowser() = default;
+
+void SimBrowser::setGeometry(const QRect& r) {
+    geometry_ = r;
+    layout_->setViewport(r.width(), r.height());
+}
+
+void SimBrowser::navigate(const QString& url) {
+    const int navigation = ++navigations_;
+    pending_ = navigation;
+    const std::weak_ptr<int> alive = life_;
+    loop_.post([this, alive, navigation, url] {
+        // A later navigation replaces one still in flight.
+        if (!alive.expired() && pending_ == navigation) complete(url);
+    });
+}
+
+void SimBrowser::complete(const QString& url) {
+    document_ = load(url);
+    document_->setUrl(url);
+    document_->setMetrics(layout_);
+    document_->journal().setEnabled(false);
+    url_ = url;
+    pending_ = 0;
+    const std::weak_ptr<int> alive = life_;
+    if (onNavigateComplete) onNavigateComplete(url);
+    if (!alive.expired() && onDocumentComplete) onDocumentComplete(url, true);
+}
+
+std::unique_ptr<dom::Document> SimBrowser::load(const QString& url) const {
+    const int base = url.indexOf(executableBase, 0, Qt::CaseInsensitive);
+    if (url.startsWith(resourceScheme, Qt::CaseInsensitive) && base >= 0) {
+        if (const auto page = resources_.find(url.mid(base + executableBase.size())))
+            return dom::Document::parse(page->text());
+    }
+    return std::make_unique<dom::Document>();
+}
+
+} // namespace plat

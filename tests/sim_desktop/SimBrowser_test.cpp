@@ -1,0 +1,81 @@
+#include "platform/dom/Document.h"
+#include "platform/dom/Element.h"
+#include "platform/dom/LayoutMetrics.h"
+#include "platform/sim/SimBrowser.h"
+#include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimLoop.h"
+#include "platform/sim/SimWindow.h"
+#include <gtest/gtest.h>
+
+using namespace plat;
+
+namespace {
+
+const QString base = QStringLiteral("res:///opt/quenra/Zavez_ZEP.exe/");
+
+class SimBrowserTest : public testing::Test {
+protected:
+    SimBrowserTest() {
+        window->setGeometry(QRect(1320, 960, 280, 300));
+        browser = window->createBrowser();
+        browser->onNavigateComplete = [this](const QString& url) { events << "navigate " + url; };
+        browser->onDocumentComplete = [this](const QString& url, bool top) {
+            events << QStringLiteral("document %1 %2").arg(url).arg(top);
+        };
+    }
+
+    SimLoop loop;
+    SimDesktop desktop{loop, SimDesktop::Mode::Recording};
+    std::unique_ptr<Window> window = desktop.createWindow(WindowKind::Popup);
+    Browser* browser;
+    QStringList events;
+};
+
+TEST_F(SimBrowserTest, AnEmbeddedPageLoadsOnceTheLoopRuns) {
+    browser->navigate(base + QStringLiteral("iPopup.htm"));
+    EXPECT_TRUE(browser->busy());
+    EXPECT_EQ(browser->document(), nullptr);
+    EXPECT_TRUE(events.isEmpty());
+
+    loop.runPosted();
+    EXPECT_FALSE(browser->busy());
+    EXPECT_EQ(events, QStringList({"navigate " + base + "iPopup.htm", "document " + base + "iPopup.htm 1"}));
+    EXPECT_EQ(browser->locationUrl(), base + QStringLiteral("iPopup.htm"));
+    dom::Document* page = browser->document();
+    ASSERT_NE(page, nullptr);
+    EXPECT_NE(page->getElementById(QStringLiteral("popupWin_Table")), nullptr);
+    EXPECT_EQ(page->metrics().clientHeight(*page->body()), 300);   // the browser's height
+    browser->setGeometry(QRect(0, 0, 280, 250));
+    EXPECT_EQ(page->metrics().clientHeight(*page->body()), 250);
+    EXPECT_TRUE(page->journal().empty());
+    page->body()->setInnerText(QStringLiteral("x"));
+    EXPECT_TRUE(page->journal().empty());                             // nothing projects it
+}
+
+TEST_F(SimBrowserTest, OtherAddressesGiveAnEmptyPageTheSameWay) {
+    browser->navigate(QStringLiteral("http://news.example/datatransfer/rapidnews?news_id=7"));
+    loop.runPosted();
+    ASSERT_NE(browser->document(), nullptr);
+    EXPECT_EQ(browser->document()->body()->children().size(), 0u);
+    EXPECT_EQ(events.size(), 2);
+
+    browser->navigate(base + QStringLiteral("missing.htm"));
+    loop.runPosted();
+    EXPECT_EQ(browser->document()->getElementById(QStringLiteral("popupWin_Table")), nullptr);
+}
+
+TEST_F(SimBrowserTest, OnlyTheLastOfQuickNavigationsCompletes) {
+    browser->navigate(base + QStringLiteral("iPopup.htm"));
+    browser->navigate(base + QStringLiteral("ruzezaro.htm"));
+    loop.runPosted();
+    ASSERT_EQ(events.size(), 2);
+    EXPECT_EQ(browser->locationUrl(), base + QStringLiteral("ruzezaro.htm"));
+    EXPECT_NE(browser->document()->getElementById(QStringLiteral("firstpage_table")), nullptr);
+
+    browser->navigate(base + QStringLiteral("iPopup.htm"));
+    window.reset();                                   // gone with its window before completing
+    loop.runPosted();
+    EXPECT_EQ(events.size(), 2);
+}
+
+} // namespace
