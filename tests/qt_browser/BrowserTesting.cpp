@@ -24,7 +24,9 @@ QStringList& BrowserLog::lines() {
     return all;
 }
 
-void PageFixture::open(const QString& name, const QSize& size, plat::WindowKind kind) {
+void PageFixture::open(const QString& page, const QSize& size, plat::WindowKind kind,
+                       const std::function<void()>& beforeLoad) {
+    const QString url = page.contains(QLatin1String("://")) ? page : pageBase() + page;
     log = std::make_unique<BrowserLog>();
     window = std::make_unique<plat::QtWindow>(kind);
     window->setGeometry(QRect(QPoint(40, 40), size));
@@ -34,10 +36,12 @@ void PageFixture::open(const QString& name, const QSize& size, plat::WindowKind 
     browser->onDocumentComplete = [this](const QString& url, bool top) {
         completed << url + (top ? QStringLiteral(" top") : QStringLiteral(" frame"));
     };
-    browser->navigate(pageBase() + name);
-    ASSERT_NE(browser->document(), nullptr) << "a res page's model is there at once";
+    browser->navigate(url);
+    ASSERT_NE(browser->document(), nullptr) << "the model is there at once";
+    EXPECT_TRUE(browser->busy());
+    if (beforeLoad) beforeLoad();
     ASSERT_TRUE(waitFor([this] { return !browser->busy(); }, 30000)) << "the page did not load";
-    ASSERT_EQ(completed, QStringList{pageBase() + name + QStringLiteral(" top")});
+    ASSERT_EQ(completed, QStringList{url + QStringLiteral(" top")});
 }
 
 void PageFixture::TearDown() {

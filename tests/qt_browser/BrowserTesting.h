@@ -72,8 +72,10 @@ private:
 // A real window with a browser showing one of the embedded pages.
 class PageFixture : public testing::Test {
 protected:
-    // Opens name in a window of that client size and waits for its DocumentComplete.
-    void open(const QString& name, const QSize& size, plat::WindowKind kind = plat::WindowKind::Main);
+    // Opens page (an embedded page's name, or an address) in a window of that client size
+    // and waits for its DocumentComplete; meanwhile runs beforeLoad right after navigate().
+    void open(const QString& page, const QSize& size, plat::WindowKind kind = plat::WindowKind::Main,
+              const std::function<void()>& beforeLoad = {});
     void TearDown() override;
 
     QWebEnginePage* page() const { return browser->view()->page(); }

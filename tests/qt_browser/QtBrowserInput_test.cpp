@@ -96,7 +96,18 @@ TEST_F(Input, RightClickShowsNoMenuButReachesTheDocument) {
     for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible() && qobject_cast<QMenu*>(w));
 }
 
-TEST_F(Input, OnlyALinkInsideAFrameOpensAWindow) {
+TEST_F(Input, LinksNeverTakeThePageAwayAndOnlyFrameLinksOpenWindows) {
+    QString activeHref;
+    auto onDocClick = std::make_shared<Handler>([&] { activeHref = doc().activeElement()->href(); });
+    doc().setHandler(S("onclick"), onDocClick);
+    byId("firstpage_table")->insertRow(1)->insertCell()->setInnerHTML(S("<a id=plain href='http://web.test/page'>web page</a>"));
+    ASSERT_TRUE(pageMatchesModel());
+    clickAt(screenCentre(S("plain")));
+    ASSERT_TRUE(waitFor([&] { return onDocClick->calls == 1; }));
+    EXPECT_EQ(activeHref, S("http://web.test/page")) << "the program opens it itself";
+    settle();
+    EXPECT_EQ(runJs(page(), S("location.href")).toString(), pageBase() + S("ruzezaro.htm"));
+
     clickAt(screenCentre(S("#footer a")));
     ASSERT_TRUE(waitFor([&] { return !newWindows.isEmpty(); }));
     EXPECT_EQ(newWindows, QList<bool>{true}) << "a link of the page itself";

@@ -2,6 +2,7 @@
 // sequence like the program's, the real page's markup is the model's; the page's own sort
 // orders as the model's; sizes read right after a change are the page's new ones.
 #include "BrowserTesting.h"
+#include "WebPageServer.h"
 #include <QElapsedTimer>
 #include <algorithm>
 #include <iostream>
@@ -43,7 +44,9 @@ protected:
 } // namespace
 
 TEST_F(Projection, MainPageFollowsTheProgramsChangesStepByStep) {
-    ASSERT_NO_FATAL_FAILURE(open(S("ruzezaro.htm"), QSize(1100, 720)));
+    // Changes made before the page has loaded wait for it.
+    ASSERT_NO_FATAL_FAILURE(open(S("ruzezaro.htm"), QSize(1100, 720), plat::WindowKind::Main,
+                                 [this] { byId("set_coloum")->setTitle(S("设置")); }));
     ASSERT_TRUE(pageMatchesModel()) << "the page as loaded, with what its own scripts did";
 
     // The news pane: shown, rows inserted at the top, one deleted, then sorted by the
@@ -107,12 +110,13 @@ TEST_F(Projection, MainPageFollowsTheProgramsChangesStepByStep) {
     ASSERT_TRUE(pageMatchesModel()) << "styles, titles, attributes";
     saveScreenshot(S("qt_browser_main_calendar.png"));
 
-    // A resize: the page's own layout handlers set the panes' heights, the body's client
-    // height follows the view.
+    // A resize: the page's own layout handlers set the panes' heights while the program sets
+    // one of them too; the body's client height follows the view.
     window->widget()->resize(1100, 800);
     browser->setGeometry(QRect(0, 0, 1100, 800));
+    byId("tabcontent2")->setStyle(S("height"), S("650px"));
     EXPECT_TRUE(waitFor([&] { return doc().body()->clientHeight() == 800; })) << doc().body()->clientHeight();
-    EXPECT_TRUE(pageMatchesModel()) << "the layout handlers' heights";
+    EXPECT_TRUE(pageMatchesModel()) << "the layout handlers' heights and the program's";
 }
 
 TEST_F(Projection, SizesReadRightAfterAChangeAreThePagesNewOnes) {
@@ -173,4 +177,19 @@ TEST_F(Projection, ThousandOpBatchIsAppliedAndAcknowledged) {
     std::cout << "[ timing ] 1000-op batch, send to acknowledgement, microseconds over 5 rounds: min " << times.front()
               << ", median " << times[2] << ", max " << times.back() << std::endl;
     RecordProperty("batch1000_median_us", static_cast<int>(times[2]));
+}
+
+TEST_F(Projection, WebPageHasAnEmptyModelAndReportsItsSize) {
+    WebPageServer server("<!DOCTYPE html><html><body style='margin:0'><div style='height:1234px'>article</div>"
+                         "<a id=next href='/next.htm'>next</a></body></html>");
+    ASSERT_NO_FATAL_FAILURE(open(server.url("/article.htm"), QSize(900, 600)));
+    EXPECT_EQ(doc().serialize(), S("<html><head></head><body></body></html>"));
+    const int height = runJs(page(), S("document.body.clientHeight")).toInt();
+    EXPECT_GT(height, 1234);
+    EXPECT_TRUE(waitFor([&] { return doc().body()->clientHeight() == height; })) << doc().body()->clientHeight();
+    doc().body()->setAttribute(S("scroll"), S("no"));   // nothing of a web page's model goes to the page
+    runJs(page(), S("document.getElementById('next').click()"));
+    EXPECT_TRUE(waitFor([&] { return completed.size() == 2; })) << "a link followed inside a web page";
+    EXPECT_EQ(completed.value(1), server.url("/next.htm") + S(" top"));
+    EXPECT_EQ(browser->locationUrl(), server.url("/next.htm"));
 }
