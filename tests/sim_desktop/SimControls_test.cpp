@@ -1,6 +1,5 @@
 #include "platform/sim/SimCheckBox.h"
 #include "platform/sim/SimDesktop.h"
-#include "platform/sim/SimImageBox.h"
 #include "platform/sim/SimLoop.h"
 #include "platform/sim/SimTextBox.h"
 #include <gtest/gtest.h>
@@ -62,18 +61,6 @@ TEST_F(SimControlsTest, ACheckBoxTogglesBeforeItsClick) {
     remember->setValue(1);                           // the program's change raises nothing
     EXPECT_EQ(seen, (std::vector<int>{1, 0}));
     EXPECT_EQ(remember->value(), 1);
-}
-
-TEST_F(SimControlsTest, ImageEventsReachTheirHandlers) {
-    auto* drag = static_cast<SimImageBox*>(dialog.createImageBox());
-    drag->onMouseDown = [&] { dialog.startSystemMove(); };
-    int hovers = 0;
-    drag->onMouseMove = [&] { ++hovers; };
-    drag->userMouseDown();
-    drag->userMouseMove();
-    EXPECT_EQ(dialog.systemMoveRequests(), 1);
-    EXPECT_EQ(hovers, 1);
-    EXPECT_EQ(dialog.controls().size(), 3u);
 }
 
 } // namespace

@@ -50,7 +50,7 @@ QtWindow::QtWindow(WindowKind kind) : kind_(kind), widget_(new QWidget(nullptr, 
 }
 
 QtWindow::~QtWindow() {
-    qApp->removeEventFilter(this);
+    if (qApp) qApp->removeEventFilter(this);
     controls_.clear();
     widget_->hide();
     // The widget may be in the middle of delivering the event whose handler destroys this.
