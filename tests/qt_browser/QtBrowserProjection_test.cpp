@@ -108,6 +108,13 @@ TEST_F(Projection, MainPageFollowsTheProgramsChangesStepByStep) {
     byId("quotacenter")->setClassName(S("right_main right_col"));
     byId("contentarea")->setStyle(S("margin-right"), S("40px"));
     ASSERT_TRUE(pageMatchesModel()) << "styles, titles, attributes";
+
+    // The page's own scripts change it too: texts, markup, attributes, an order.
+    runJs(page(), S("GetObj('nickname').innerText = '第一行\\n第二行'; GetObj('quit').textContent = '退出登录';"
+                    " GetObj('zep_min').removeAttribute('title'); var b = GetObj('QuoteList').tBodies[0];"
+                    " b.appendChild(b.rows[1]);"));
+    ASSERT_TRUE(pageMatchesModel()) << "the page's own changes, taken into the model";
+    EXPECT_EQ(byId("nickname")->innerHTML(), S("第一行<br>第二行"));
     saveScreenshot(S("qt_browser_main_calendar.png"));
 
     // A resize: the page's own layout handlers set the panes' heights while the program sets

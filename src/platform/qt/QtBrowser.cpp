@@ -202,7 +202,8 @@ void QtBrowser::pageReady(const QJsonObject& m) {
     metrics_->take(m);
     batches_.setReady();
     sendWatch(std::vector<int>(metrics_->watched().begin(), metrics_->watched().end()));
-    if (m.value(QLatin1String("loaded")).toBool()) pageLoaded(m);
+    if (m.value(QLatin1String("loaded")).toBool())
+        pageLoaded(QJsonObject{{QStringLiteral("kind"), QStringLiteral("loaded")}, {QStringLiteral("instance"), instance}});
 }
 
 void QtBrowser::checkNumbering(const QJsonObject& m) const {
