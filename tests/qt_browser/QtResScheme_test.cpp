@@ -2,8 +2,6 @@
 // images come from inside the executable, by relative and root-relative references in any
 // case, with the right charset.
 #include "BrowserTesting.h"
-#include "platform/qt/QtResSchemeHandler.h"
-#include <QUrl>
 
 using namespace browsertest;
 
@@ -33,14 +31,6 @@ void expectAllLoaded(const QVariantMap& probes) {
 class ResScheme : public PageFixture {};
 
 } // namespace
-
-TEST(ResSchemeAddress, OnlyWhatFollowsTheExecutableNamesTheResource) {
-    using plat::QtResSchemeHandler;
-    EXPECT_EQ(QtResSchemeHandler::resourceReference(QUrl(S("res:///opt/quenra/Zavez_ZEP.exe/ruzezaro.htm"))), S("ruzezaro.htm"));
-    EXPECT_EQ(QtResSchemeHandler::resourceReference(QUrl(S("res:///opt/Quenra%20X/ZAVEZ_ZEP.EXE/img/LOGO.PNG?x=1"))),
-              S("img/LOGO.PNG"));
-    EXPECT_EQ(QtResSchemeHandler::resourceReference(QUrl(S("res:///logo.png"))), S("/logo.png"));
-}
 
 TEST_F(ResScheme, MainPageGetsItsStyleSheetScriptAndImagesInItsCharset) {
     ASSERT_NO_FATAL_FAILURE(open(S("ruzezaro.htm"), QSize(1100, 720)));
