@@ -14,7 +14,7 @@ namespace plat {
 // The desktop without a display. Recording (tests): everything shown is kept for the test to
 // read and the test acts as the user. Printing (--headless): the same, and what a user would
 // have seen goes to the console as lines: message boxes (answered OK) on standard error,
-// tray balloons on standard output. Sounds are silent in both.
+// tray balloons and the rows of popups on standard output. Sounds are silent in both.
 class SimDesktop : public Desktop {
 public:
     enum class Mode { Recording, Printing };

@@ -1,0 +1,57 @@
+#include "app/AppContext.h"
+#include "notify/PopupRequest.h"
+#include "platform/sim/SimPlatform.h"
+#include <QTemporaryFile>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The headless desktop prints each popup row once, when the user could first have seen it.
+class HeadlessPopup : public ::testing::Test {
+protected:
+    HeadlessPopup() {
+        ctx.PageBase = QStringLiteral("res:///opt/quenra/Zavez_ZEP.exe/");
+        ctx.PopupEnabled = true;
+        ctx.PopupStayTime = QStringLiteral("1");
+    }
+    ~HeadlessPopup() override { std::fclose(out); }
+
+    void popup(const QString& html) { request.Popup(html, 0, *owner); }
+    QStringList printed() {
+        std::fflush(out);
+        std::rewind(out);
+        QByteArray bytes;
+        char buf[4096];
+        while (const size_t n = std::fread(buf, 1, sizeof buf, out)) bytes.append(buf, static_cast<qsizetype>(n));
+        return QString::fromUtf8(bytes).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+    std::FILE* out = std::tmpfile();
+    plat::SimLoop loop;
+    plat::SimDesktop desktop{loop, plat::SimDesktop::Mode::Printing, plat::SimConsole(out, out)};
+    plat::SimNetwork network{loop};
+    plat::SimShell shell{std::make_shared<plat::SimShell::Titles>()};
+    plat::SimRegistryStore registry;
+    plat::SimLog log;
+    plat::Platform platform{loop, desktop, network, shell, registry, log};
+    AppContext ctx{platform};
+    std::unique_ptr<plat::Window> owner = platform.createWindow(plat::WindowKind::Hidden);
+    PopupRequest request{ctx};
+};
+
+TEST_F(HeadlessPopup, PrintsEachRowOnceAsItComesIntoView) {
+    popup(QStringLiteral("<span>12/06 10:15&nbsp;美联储维持利率不变</span>~Beta"));
+    EXPECT_EQ(printed(), (QStringList{"popup: 12/06 10:15 美联储维持利率不变", "popup: Beta"}));
+    loop.advance(700);
+    popup(QStringLiteral("<table><tr><td>财经事件提醒</td></tr><tr><td>美国CPI</td></tr></table>"));
+    EXPECT_EQ(printed().size(), 3);
+    EXPECT_EQ(printed().last(), "popup: 财经事件提醒 美国CPI");
+    loop.advance(5000);
+    ASSERT_FALSE(ctx.PopupShowing);
+    popup(QStringLiteral("Beta"));
+    EXPECT_EQ(printed().size(), 4);
+    EXPECT_EQ(printed().last(), "popup: Beta");
+}
+
+} // namespace
