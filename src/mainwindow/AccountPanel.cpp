@@ -53,9 +53,10 @@ void AccountPanel::quituser() {
 }
 
 void AccountPanel::pop_load() {
-    ctx_.LoginDialogOpen = true;
     ctx_.ManualLogin = true;
     ctx_.unload(ctx_.form1);
+    // After the unload, which clears it: the dialog is open from here on.
+    ctx_.LoginDialogOpen = true;
     ctx_.load(ctx_.form1).Show();
 }
 

@@ -1,6 +1,8 @@
 #include "mainwindow/NewsList.h"
 #include "app/AppContext.h"
 #include "app/ResumeNext.h"
+#include "app/frmMain.h"
+#include "dialogs/IE_frm.h"
 #include "mainwindow/HtmlText.h"
 #include "mainwindow/MainPage.h"
 #include "platform/Platform.h"
@@ -58,15 +60,16 @@ QString NewsList::articleAddress(int32_t newsId, uint8_t detailFlag) const {
     return ctx_.server.webSite + QStringLiteral("/datatransfer/rapidnews?news_id=") + QString::number(newsId);
 }
 
-// The line targets the popup page's hidden link element.
+// The line targets the popup page's hidden link element. A "~" would split it into two
+// items at the popup, so it goes in as a character reference.
 QString NewsList::popupLine(const QString& address, const QString& time, const QString& title) {
+    const auto text = [](const QString& s) { return HtmlText::escape(s).replace(u'~', QStringLiteral("&#126;")); };
     QString open = QStringLiteral(
         "<span style='background-color:#F2F2F2' onClick=|popupWin_iLink.innerText='%1';"
         "popupWin_iLink.fireEvent('onclick');| onMouseOver=|this.className='popupTextHover';| "
         "onMouseOut=|this.className='popupText';|>");
     open.replace(u'|', u'"');
-    return open.arg(address) + HtmlText::escape(time) + QStringLiteral("&nbsp;") + HtmlText::escape(title) +
-           QStringLiteral("</span>");
+    return open.arg(address) + text(time) + QStringLiteral("&nbsp;") + text(title) + QStringLiteral("</span>");
 }
 
 void NewsList::addRow(const QString& time, const QString& title, const QString& address) {
@@ -87,8 +90,18 @@ void NewsList::step(const char* what, const std::function<void()>& fn) {
     ResumeNext(ctx_.platform.log(), QStringLiteral("Get_allMsg ") + QString::fromLatin1(what), fn);
 }
 
-void NewsList::offerToPopup(const QString& line) { ctx_.platform.log().write(QStringLiteral("PENDING"), line); }
+// Stay time 0: the configured one. The controller decides whether and how it shows.
+void NewsList::offerToPopup(const QString& line) {
+    if (!ctx_.mainCtl) throw std::runtime_error("no controller to show the popup");
+    ctx_.mainCtl->Popup(line, 0);
+}
 
+// The news window reads the address and uses it up; it opens where the main window was
+// when it loaded.
 void NewsList::display_news() {
     ctx_.NewsLink = QStringLiteral("1") + page_.element(QStringLiteral("news_item")).innerText();
+    ctx_.unload(ctx_.ieFrm);
+    IE_frm& news = ctx_.load(ctx_.ieFrm);
+    news.Move(articleWindowPos_.x(), articleWindowPos_.y());
+    news.Show();
 }

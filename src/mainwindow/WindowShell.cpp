@@ -44,9 +44,13 @@ void WindowShell::setFace(const QString& title, const QString& image) {
 }
 
 void WindowShell::restoreMaximised() {
-    if (placement_.windstate() != WindowPlacement::Maximised) return;
     const int screenWidth = twips_.fromPixelsX(screen_.screenRect().width());
-    if (twips_.fromPixelsX(placement_.storedWidth()) < screenWidth - FullWidthSlackTwips) return;
+    const bool fullWidth = twips_.fromPixelsX(placement_.storedWidth()) >= screenWidth - FullWidthSlackTwips;
+    if (placement_.windstate() != WindowPlacement::Maximised || !fullWidth) {
+        // The page comes with the restore face; a normal window shows the maximise one.
+        if (window_.state() == WindowState::Normal) showMaximiseFace();
+        return;
+    }
     window_.setState(WindowState::Maximized);
     showRestoreFace();
     workAreaMaximised_ = true;

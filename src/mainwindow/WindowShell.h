@@ -27,7 +27,8 @@ public:
     // The page's maximise button: the maximise symbol ("2x.png") or the restore symbol.
     void showMaximiseFace();
     void showRestoreFace();
-    // A window closed maximised on the full screen width opens maximised.
+    // A window closed maximised on the full screen width opens maximised; the button shows
+    // the face for the window's state.
     void restoreMaximised();
     bool workAreaMaximised() const { return workAreaMaximised_; }
 

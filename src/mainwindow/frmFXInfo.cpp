@@ -1,6 +1,7 @@
 #include "mainwindow/frmFXInfo.h"
 #include "app/AppContext.h"
 #include "app/ResumeNext.h"
+#include "app/frmMain.h"
 #include "app/m_Main.h"
 #include "config/cls_Config.h"
 #include "platform/Platform.h"
@@ -102,7 +103,10 @@ bool frmFXInfo::Form_QueryUnload(int unloadMode) {
 void frmFXInfo::showTrayTipOnce() {
     if (trayTipShown_) return;
     trayTipShown_ = true;
-    ctx_.platform.log().write(Here, QStringLiteral("PENDING balloon"));
+    run(QStringLiteral("Form_QueryUnload"), [&] {
+        if (!ctx_.mainCtl) throw std::runtime_error("no controller for the tray balloon");
+        ctx_.mainCtl->ShowBalloonTip(QStringLiteral("最小化到系统任务托盘栏!"), QStringLiteral("Quenra极速版仍在运行!"), 1);
+    });
 }
 
 void frmFXInfo::Form_Unload() {

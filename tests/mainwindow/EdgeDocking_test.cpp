@@ -133,16 +133,6 @@ TEST_F(Docking, ActivationDuringTheSlideStopsIt) {
     EXPECT_EQ(win().geometry().top(), 0);
 }
 
-TEST_F(Docking, AMaximisedWindowNeitherSlidesNorJumps) {
-    win().userDrag(QPoint(300, -5));
-    fx().CallByName("zep_max_frm");
-    cursorAway();
-    sim().desktop.windows().userClickOutside();
-    sim().loop.advance(2000);
-    EXPECT_EQ(win().geometry(), sim().desktop.simScreen().workArea());
-    EXPECT_FALSE(dock().ctlTimeBerth.Enabled());
-}
-
 TEST_F(Docking, ClosedWhileHiddenItIsKeptAsItShowsAtItsEdge) {
     win().userDrag(QPoint(700, 150));
     cursorTo(QPoint(5, 5));

@@ -1,10 +1,15 @@
 #pragma once
 #include "app/AppContext.h"
 #include "app/TestInstallation.h"
+#include "app/frmMain.h"
 #include "config/cls_Config.h"
 #include "mainwindow/frmFXInfo.h"
+#include "platform/dom/Document.h"
+#include "platform/dom/Element.h"
 #include "platform/sim/SimWindow.h"
+#include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 // A main window loaded in a simulated process, with the geometry of the previous run as
 // the configuration document keeps it.
@@ -22,6 +27,8 @@ protected:
 
     static QString config(const Stored& s) {
         QString xml = TestInstallation::defaultConfig();
+        xml.remove(QRegularExpression(QStringLiteral("\\s*<Window>.*</Window>"),
+                                      QRegularExpression::DotMatchesEverythingOption));
         xml.replace(QStringLiteral("</App>"),
                     QStringLiteral("  <Window>\n    <ZEP_Main Left=\"%1\" Top=\"%2\" Width=\"%3\" Height=\"%4\"/>\n"
                                    "    <ZEP_state windstate=\"%5\"/>\n  </Window>\n</App>")
@@ -46,6 +53,37 @@ protected:
         prepare(stored);
         ctx().load(ctx().fxInfo);
     }
+    // As at start-up: the hidden controller with its tray icon and popup, which opens the
+    // main window when it finds no update.
+    void startWithController(const Stored& stored = Stored()) {
+        prepare(stored);
+        ctx().PopupEnabled = true;
+        ctx().load(ctx().mainCtl);
+        sim().loop.runPosted();
+        ASSERT_TRUE(ctx().fxInfo);
+    }
+    // The main page loaded and wired.
+    void loadPage(const Stored& stored = Stored()) {
+        start(stored);
+        completeNavigation();
+    }
+    void completeNavigation() {
+        sim().loop.runPosted();
+        ASSERT_FALSE(fx().Busy());
+    }
+
+    dom::Document& doc() { return *fx().WebBrowser()->document(); }
+    dom::Element& el(const QString& id) {
+        dom::Element* e = doc().getElementById(id);
+        if (!e) throw std::runtime_error(("no element " + id).toStdString());
+        return *e;
+    }
+    void click(const QString& id) { el(id).click(); }
+    void mouseDown(const QString& id) { doc().dispatchUserEvent(&el(id), QStringLiteral("onmousedown")); }
+    QString style(const QString& id, const char* property) { return el(id).style(QString::fromLatin1(property)); }
+    bool shown(const QString& id) { return !el(id).displayNoneInline(); }
+    // The CSS height that fills the window less margin.
+    QString heightLess(int margin) { return QString::number(win().geometry().height() - margin) + "px"; }
 
     AppContext& ctx() { return proc->ctx; }
     plat::SimPlatform& sim() { return proc->sim; }

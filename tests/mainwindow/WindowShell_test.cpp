@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "platform/sim/SimTrayIcon.h"
 #include "push/Form1.h"
 
 namespace {
@@ -22,24 +23,19 @@ TEST_F(Shell, OpensWhereItWasLeftWithinTheRules) {
     EXPECT_EQ(win().geometry(), QRect(30, 40, 1020, 700));
 }
 
-TEST_F(Shell, StaysAtLeastTheMinimumSize) {
-    start();
-    win().show();
-    win().userSizeTo(QSize(900, 680));
-    EXPECT_EQ(win().geometry().size(), QSize(1020, 700));
-    win().userSizeTo(QSize(1300, 900));
-    EXPECT_EQ(win().geometry().size(), QSize(1300, 900));
-}
-
 TEST_F(Shell, MaximisesWithinTheWorkAreaAndRestoresByTheSameButton) {
-    start({100, 60, 1100, 760, 0});
-    fx().CallByName("zep_max_frm");
+    loadPage({100, 60, 1100, 760, 0});
+    const auto face = [&] { return el("zep_max").title() + ' ' + el("switch").getAttribute("src"); };
+    EXPECT_EQ(face(), "最大化 2x.png");
+    click("zep_max");
     EXPECT_EQ(win().state(), WindowState::Maximized);
     EXPECT_EQ(win().geometry(), sim().desktop.simScreen().workArea());
-    fx().CallByName("zep_max_frm");
+    EXPECT_EQ(face(), "还原 control.png");
+    click("zep_max");
     EXPECT_EQ(win().state(), WindowState::Normal);
     EXPECT_EQ(win().geometry(), QRect(100, 60, 1100, 760));
-    fx().CallByName("zep_max_frm");
+    EXPECT_EQ(face(), "最大化 2x.png");
+    click("zep_max");
     EXPECT_EQ(win().state(), WindowState::Maximized);
 }
 
@@ -74,36 +70,48 @@ TEST_F(Shell, DragsAndSizesByThePageButNeverDragsAMaximisedWindow) {
     EXPECT_EQ(win().systemMoveRequests(), 1);
 }
 
-TEST_F(Shell, UnloadKeepsGeometryAndStateAndGivesTheWindowBack) {
-    start({100, 60, 1100, 760, 0});
+TEST_F(Shell, ClosingHidesToTheTrayWithOneBalloonPerRun) {
+    startWithController({100, 60, 1100, 760, 0});
+    ASSERT_TRUE(win().isVisible());
+    ASSERT_TRUE(ctx().form1 && ctx().form1->Visible());
+    win().userDrag(QPoint(120, 80));
+    EXPECT_FALSE(win().userClose());
+    EXPECT_FALSE(win().isVisible());
+    EXPECT_TRUE(ctx().fxInfo);
+    EXPECT_EQ(stored("Window/ZEP_Main", "Left"), "120");
+    EXPECT_EQ(stored("Window/ZEP_Main", "Top"), "80");
+
     win().show();
-    win().userDrag(QPoint(150, 90));
-    fx().CallByName("zep_max_frm");
-    ctx().unload(ctx().fxInfo);
-    EXPECT_FALSE(ctx().fxInfo);
-    EXPECT_EQ(stored("Window/ZEP_state", "windstate"), "2");
-    // The maximised rectangle: a window closed maximised on the full width opens so again.
-    EXPECT_EQ(stored("Window/ZEP_Main", "Left"), "0");
-    EXPECT_EQ(stored("Window/ZEP_Main", "Width"), "1600");
-    EXPECT_EQ(stored("Window/ZEP_Main", "Height"), "960");
-    EXPECT_EQ(ctx().pushSink, nullptr);
-    EXPECT_EQ(ctx().loginSink, nullptr);
+    fx().CallByName("zep_Close");
+    EXPECT_FALSE(win().isVisible());
+    EXPECT_FALSE(ctx().form1->Visible());
+    ASSERT_EQ(sim().desktop.trayIcons().size(), 1u);
+    const auto& balloons = sim().desktop.trayIcons().front()->balloons();
+    ASSERT_EQ(balloons.size(), 1u);
+    EXPECT_EQ(balloons.front().text, "最小化到系统任务托盘栏!");
+    EXPECT_EQ(balloons.front().title, "Quenra极速版仍在运行!");
+    EXPECT_EQ(balloons.front().iconFlags, 1);
 }
 
-TEST_F(Shell, UnloadWritesTheMinimisedAndNormalStates) {
-    start();
-    fx().CallByName("zep_min");
-    ctx().unload(ctx().fxInfo);
-    EXPECT_EQ(stored("Window/ZEP_state", "windstate"), "1");
-
+TEST_F(Shell, UnloadKeepsGeometryAndState) {
     start({100, 60, 1100, 760, 1});
     win().show();
     win().userDrag(QPoint(120, 80));
+    fx().CallByName("zep_min");
     ctx().unload(ctx().fxInfo);
-    EXPECT_EQ(stored("Window/ZEP_state", "windstate"), "0");
+    EXPECT_EQ(stored("Window/ZEP_state", "windstate"), "1");
     EXPECT_EQ(stored("Window/ZEP_Main", "Left"), "120");
-    EXPECT_EQ(stored("Window/ZEP_Main", "Top"), "80");
     EXPECT_EQ(stored("Window/ZEP_Main", "Width"), "1020");
+    EXPECT_EQ(ctx().pushSink, nullptr);
+    EXPECT_EQ(ctx().loginSink, nullptr);
+
+    // Maximised: the maximised rectangle, so that it opens maximised again.
+    start();
+    fx().CallByName("zep_max_frm");
+    ctx().unload(ctx().fxInfo);
+    EXPECT_EQ(stored("Window/ZEP_state", "windstate"), "2");
+    EXPECT_EQ(stored("Window/ZEP_Main", "Width"), "1600");
+    EXPECT_EQ(stored("Window/ZEP_Main", "Height"), "960");
 }
 
 } // namespace

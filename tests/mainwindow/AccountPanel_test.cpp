@@ -1,0 +1,87 @@
+#include "MainWindowFixture.h"
+#include "push/Form1.h"
+#include "push/wsckfrm.h"
+
+namespace {
+
+struct Account : MainWindowFixture {
+    void logIn(const QString& nickname) {
+        ctx().LoggedIn = 1;
+        ctx().CurrentAccount = "demo@quenra.test";
+        ctx().CurrentPassword = "demo123";
+        ctx().CurrentNickname = nickname;
+        ctx().loginSink->load_status1();
+    }
+    // The value cell of the account data pane's user-name row.
+    QString userNameCell() {
+        return el("mydata").getElementsByTagName("table").front()->rows()[1]->cells()[1]->innerText();
+    }
+};
+
+TEST_F(Account, TheHeaderShowsTheLoggedInAccount) {
+    loadPage();
+    logIn("张三丰");
+    EXPECT_FALSE(shown("load_zep"));
+    EXPECT_FALSE(shown("registe_zep"));
+    EXPECT_TRUE(shown("quit"));
+    EXPECT_TRUE(shown("nickname"));
+    EXPECT_EQ(el("nickname").innerText(), "用户名：张三丰");
+    EXPECT_EQ(el("nickname").title(), "点击查看个人详细信息");
+    EXPECT_EQ(userNameCell(), "张三丰");
+    EXPECT_EQ(style("control_righttop", "width"), "220px");
+
+    logIn("张三丰人");
+    EXPECT_EQ(style("control_righttop", "width"), "290px");
+
+    ctx().LoggedIn = 0;
+    ctx().loginSink->load_status1();
+    EXPECT_TRUE(shown("load_zep"));
+    EXPECT_TRUE(shown("registe_zep"));
+    EXPECT_FALSE(shown("quit"));
+    EXPECT_FALSE(shown("nickname"));
+    EXPECT_EQ(style("control_righttop", "width"), "220px");
+}
+
+TEST_F(Account, LogOutForgetsTheCredentialsAndClosesThePushSession) {
+    loadPage();
+    logIn("张三丰人");
+    ctx().load(ctx().wsck);
+    click("quit");
+    EXPECT_EQ(ctx().LoggedIn, 0);
+    EXPECT_TRUE(ctx().CurrentAccount.isEmpty());
+    EXPECT_TRUE(ctx().CurrentPassword.isEmpty());
+    EXPECT_FALSE(ctx().wsck);
+    EXPECT_TRUE(shown("load_zep"));
+    EXPECT_FALSE(shown("nickname"));
+    EXPECT_EQ(style("control_righttop", "width"), "220px");
+
+    // The frame panes stay empty until the next login.
+    click("iCLRefer");
+    EXPECT_TRUE(el("iDivCLRefer").getElementsByTagName("iframe").empty());
+}
+
+TEST_F(Account, TheLoginLinkOpensTheDialogAfreshForAManualLogin) {
+    loadPage();
+    ctx().form1->Text1->setText("typed before");
+    ctx().form1->window().hide();
+    ctx().LoginDialogOpen = false;
+    mouseDown("load_zep");
+    ASSERT_TRUE(ctx().form1);
+    EXPECT_TRUE(ctx().form1->Text1->text().isEmpty());
+    EXPECT_TRUE(ctx().form1->Visible());
+    EXPECT_TRUE(ctx().LoginDialogOpen);
+    EXPECT_TRUE(ctx().ManualLogin);
+}
+
+TEST_F(Account, ThePasswordPageOpensOutsideWithTheAccount) {
+    loadPage();
+    logIn("nick");
+    click("Achange");
+    ctx().CurrentAccount = "a+b&c@quenra.test";
+    click("Achange");
+    EXPECT_EQ(sim().shell.opened(),
+              QStringList({"http://web.test/datatransfer/changepassword?id=demo@quenra.test",
+                           "http://web.test/datatransfer/changepassword?id=a%2Bb%26c@quenra.test"}));
+}
+
+} // namespace

@@ -1,0 +1,114 @@
+#include "MainWindowFixture.h"
+#include "platform/browser/Browser.h"
+#include "push/Form1.h"
+
+namespace {
+
+using Bridge = MainWindowFixture;
+
+TEST_F(Bridge, BindsEveryElementOfTheTableToItsProcedure) {
+    loadPage();
+    for (const PageBridge::Binding& b : PageBridge::bindings())
+        EXPECT_TRUE(el(b.id).handler(b.event)) << b.id;
+    // A bound element reaches its procedure.
+    click("zep_max");
+    EXPECT_EQ(win().state(), plat::WindowState::Maximized);
+    mouseDown("registe_zep");
+    EXPECT_EQ(fx().CurrentTab(), "register_page");
+    // Procedures of features still to come say so.
+    mouseDown("set_coloum");
+    click("week3");
+    EXPECT_TRUE(logged("pop_set: not available in this build"));
+    EXPECT_TRUE(logged("onweek3: not available in this build"));
+}
+
+TEST_F(Bridge, AnUnknownProcedureOrAMissingElementIsLoggedAndSkipped) {
+    loadPage();
+    fx().CallByName("no_such_procedure");
+    EXPECT_TRUE(logged("no procedure named no_such_procedure"));
+
+    // A reloaded page without the feedback tab: the rest is bound again.
+    el("feedback").setId("feedback_gone");
+    el("iAll").setHandler("onclick", nullptr);
+    fx().WebBrowser()->onDocumentComplete(fx().WebBrowser()->locationUrl(), true);
+    EXPECT_TRUE(logged("the page has no element feedback for feedback_idea"));
+    EXPECT_TRUE(el("iAll").handler("onclick"));
+    // A frame finishing its page binds nothing.
+    el("iAll").setHandler("onclick", nullptr);
+    fx().WebBrowser()->onDocumentComplete("http://web.test/new/table", false);
+    EXPECT_FALSE(el("iAll").handler("onclick"));
+}
+
+TEST_F(Bridge, SetUpOnTheFirstPage) {
+    start();
+    EXPECT_TRUE(fx().Busy());
+    completeNavigation();
+    // Without a remembered login the dialog shows, logged out.
+    ASSERT_TRUE(ctx().form1);
+    EXPECT_TRUE(ctx().form1->Visible());
+    EXPECT_TRUE(ctx().LoginDialogOpen);
+    EXPECT_EQ(ctx().LoggedIn, 0);
+    // The calendar's week view comes later (the test clock starts on a Monday).
+    EXPECT_TRUE(logged("SelWeekTab(1): not available in this build"));
+    EXPECT_EQ(fx().WebBrowser()->geometry(), QRect(QPoint(0, 0), win().geometry().size()));
+}
+
+TEST_F(Bridge, ARememberedLoginLoadsTheDialogHidden) {
+    prepare();
+    TestInstallation::writeFile(inst.appDir() + "/registry", "1,1,a@b.test,x,nick");
+    ctx().load(ctx().fxInfo);
+    completeNavigation();
+    ASSERT_TRUE(ctx().form1);
+    EXPECT_FALSE(ctx().form1->Visible());
+    EXPECT_FALSE(ctx().LoginDialogOpen);
+}
+
+TEST_F(Bridge, AWindowClosedMaximisedOnTheFullWidthOpensMaximised) {
+    loadPage({0, 0, 1598, 960, 2});
+    EXPECT_EQ(win().state(), plat::WindowState::Maximized);
+    EXPECT_EQ(el("zep_max").title(), "还原");
+    EXPECT_EQ(el("switch").getAttribute("src"), "control.png");
+    // The first click restores it to a fixed place.
+    click("zep_max");
+    EXPECT_EQ(win().state(), plat::WindowState::Normal);
+    EXPECT_EQ(win().geometry(), QRect(100, 100, 1096, 724));
+    EXPECT_EQ(el("zep_max").title(), "最大化");
+
+    // Narrower than the screen less 2 px: it opens normal.
+    loadPage({0, 0, 1590, 960, 2});
+    EXPECT_EQ(win().state(), plat::WindowState::Normal);
+}
+
+TEST_F(Bridge, WebLinksOpenInTheUsersBrowserAndOnlyFramesOpenWindows) {
+    loadPage();
+    dom::Element* footerLink = el("footer").getElementsByTagName("a").front();
+    footerLink->click();
+    ASSERT_EQ(sim().shell.opened().size(), 1u);
+    EXPECT_EQ(sim().shell.opened().front(), footerLink->href());
+    EXPECT_EQ(doc().activeElement(), &el("iAll"));
+    // A link that is not a web address stays with the page.
+    click("quota_control");
+    EXPECT_EQ(sim().shell.opened().size(), 1u);
+
+    bool cancel = false;
+    footerLink->click();
+    fx().WebBrowser()->onNewWindow(cancel);
+    EXPECT_TRUE(cancel);
+    el("iDivCLRefer").setInnerHTML("<iframe id='f' src='http://web.test/new/table'></iframe>");
+    doc().setActiveElement(&el("f"));
+    fx().WebBrowser()->onNewWindow(cancel);
+    EXPECT_FALSE(cancel);
+}
+
+TEST_F(Bridge, VoteAsksForALoginFirst) {
+    loadPage();
+    ctx().unload(ctx().form1);
+    click("iqingxu");
+    ASSERT_TRUE(ctx().form1);
+    EXPECT_TRUE(ctx().form1->Visible());
+    ctx().LoggedIn = 1;
+    click("iqingxu");
+    EXPECT_TRUE(logged("btn_vote: not available in this build"));
+}
+
+} // namespace
