@@ -25,7 +25,12 @@ void SimLoop::pumpMessages() {
         return;
     }
     const int id = nextDue(INT64_MAX);
-    if (!id) return;
+    if (!id) {
+        // Nothing will ever happen by itself: let time pass, so that a wait bounded in
+        // time still ends.
+        nowMs_ += IdlePumpMs;
+        return;
+    }
     nowMs_ = std::max(nowMs_, timers_.at(id).dueMs);
     fire(id);
 }

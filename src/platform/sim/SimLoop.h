@@ -18,7 +18,9 @@ public:
     int setThreadTimer(int intervalMs, Callback onTick) override;
     void killThreadTimer(int id) override;
     void post(Callback fn) override;
+    // Runs what is posted, else the next due timer, else lets IdlePumpMs pass.
     void pumpMessages() override;
+    static constexpr qint64 IdlePumpMs = 10;
     void holdThread(int ms) override { nowMs_ += ms < 0 ? 0 : ms; }
     void quit(int status) override { exitStatus_ = status; }
 
