@@ -30,5 +30,6 @@ void MainPage::setShown(const QString& id, bool shown) const {
 void MainPage::fitHeight(const QString& id, int margin) const {
     dom::Element* body = document().body();
     if (!body) throw std::runtime_error("the main page has no body");
-    element(id).setStyle(QStringLiteral("height"), QString::number(body->clientHeight() - margin) + QStringLiteral("px"));
+    const QString height = QString::number(body->clientHeight() - margin) + QStringLiteral("px");
+    element(id).setStyle(QStringLiteral("height"), height);
 }

@@ -63,13 +63,16 @@ QString NewsList::articleAddress(int32_t newsId, uint8_t detailFlag) const {
 // The line targets the popup page's hidden link element. A "~" would split it into two
 // items at the popup, so it goes in as a character reference.
 QString NewsList::popupLine(const QString& address, const QString& time, const QString& title) {
-    const auto text = [](const QString& s) { return HtmlText::escape(s).replace(u'~', QStringLiteral("&#126;")); };
+    const auto text = [](const QString& s) {
+        return HtmlText::escape(s).replace(u'~', QStringLiteral("&#126;"));
+    };
     QString open = QStringLiteral(
         "<span style='background-color:#F2F2F2' onClick=|popupWin_iLink.innerText='%1';"
         "popupWin_iLink.fireEvent('onclick');| onMouseOver=|this.className='popupTextHover';| "
         "onMouseOut=|this.className='popupText';|>");
     open.replace(u'|', u'"');
-    return open.arg(address) + text(time) + QStringLiteral("&nbsp;") + text(title) + QStringLiteral("</span>");
+    return open.arg(address) + text(time) + QStringLiteral("&nbsp;") + text(title) +
+           QStringLiteral("</span>");
 }
 
 void NewsList::addRow(const QString& time, const QString& title, const QString& address) {

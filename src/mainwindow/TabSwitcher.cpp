@@ -29,7 +29,8 @@ const QString HighlightText = QStringLiteral("#ffffff");
 const TabSwitcher::Tab* TabSwitcher::find(const QString& id) {
     using F = Tab::Fill;
     static const Tab tabs[] = {
-        {"iCLRefer", true, {"iDivCLRefer"}, {"iDivCLRefer"}, &FramePanes::CLRefer, F::None, "iDivCLRefer", 108},
+        {"iCLRefer", true, {"iDivCLRefer"}, {"iDivCLRefer"}, &FramePanes::CLRefer, F::None,
+         "iDivCLRefer", 108},
         {"iNewsReport", true, {"iDivNewsReport"}, {"iDivNewsReport"}, &FramePanes::NewsReport, F::None,
          "iDivNewsReport", 108},
         {"prof_tactics", true, {"iprof_tactics"}, {"iprof_tactics"}, &FramePanes::prof_tactics, F::None,

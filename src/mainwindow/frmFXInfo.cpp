@@ -25,7 +25,7 @@ frmFXInfo::frmFXInfo(AppContext& ctx)
       placement_(ctx.Config.get()), dialogs_(ctx),
       shell_(*window_, ctx.platform.screen(), page_, dialogs_, placement_),
       docking_(*window_, ctx.platform.screen(), ctx.platform.loop(), ctx.platform.log()),
-      panes_(ctx, page_), tabs_(ctx, page_, panes_, [this] { SelWeekTab(ctx_.platform.loop().now().date().dayOfWeek()); }),
+      panes_(ctx, page_), tabs_(ctx, page_, panes_, [this] { SelWeekTab(today()); }),
       account_(ctx, page_, tabs_), news_(ctx, page_),
       bridge_(ctx, page_, *this, [this] { pageSetUp(); }), procedures_(procedureTable()) {
     wireWindow();
@@ -75,7 +75,8 @@ void frmFXInfo::Form_Load() {
     run(where, [&] {
         const Twips twips(screen);
         const QRect r = window_->geometry();
-        news_.setArticleWindowPos(QPoint(twips.fromPixelsX(r.left()), twips.fromPixelsY(r.top()) + NewsWindowDropTwips));
+        news_.setArticleWindowPos(
+            QPoint(twips.fromPixelsX(r.left()), twips.fromPixelsY(r.top()) + NewsWindowDropTwips));
     });
 }
 
@@ -105,7 +106,8 @@ void frmFXInfo::showTrayTipOnce() {
     trayTipShown_ = true;
     run(QStringLiteral("Form_QueryUnload"), [&] {
         if (!ctx_.mainCtl) throw std::runtime_error("no controller for the tray balloon");
-        ctx_.mainCtl->ShowBalloonTip(QStringLiteral("最小化到系统任务托盘栏!"), QStringLiteral("Quenra极速版仍在运行!"), 1);
+        ctx_.mainCtl->ShowBalloonTip(QStringLiteral("最小化到系统任务托盘栏!"),
+                                     QStringLiteral("Quenra极速版仍在运行!"), 1);
     });
 }
 
@@ -132,7 +134,7 @@ void frmFXInfo::pageSetUp() {
         WebBrowser1->navigate(ctx_.server.fileServer + QStringLiteral("/mrvx43.htm"));
     });
     run(where, [&] {
-        const int weekday = ctx_.platform.loop().now().date().dayOfWeek();
+        const int weekday = today();
         if (weekday <= 5) SelWeekTab(weekday);
     });
     run(where, [&] { shell_.restoreMaximised(); });
@@ -153,8 +155,12 @@ void frmFXInfo::loadLoginDialog() {
 }
 
 QHash<QString, frmFXInfo::Procedure> frmFXInfo::procedureTable() {
-    const auto tab = [this](const char* id) { return [this, id] { tabs_.SwitchTab(QString::fromLatin1(id)); }; };
-    const auto later = [this](const char* name) { return [this, name] { notInThisBuild(QString::fromLatin1(name)); }; };
+    const auto tab = [this](const char* id) {
+        return [this, id] { tabs_.SwitchTab(QString::fromLatin1(id)); };
+    };
+    const auto later = [this](const char* name) {
+        return [this, name] { notInThisBuild(QString::fromLatin1(name)); };
+    };
     const std::pair<const char*, Procedure> table[] = {
         {"retrieve_page", [this] { account_.retrieve_page(); }},
         {"quituser", [this] { account_.quituser(); }},
@@ -260,9 +266,13 @@ void frmFXInfo::notInThisBuild(const QString& what) {
 void frmFXInfo::notShown(const QString& kind, const QString& item) {
     if (notShownKinds_.contains(kind)) return;
     notShownKinds_.insert(kind);
-    ctx_.platform.log().write(Here, kind + u' ' + item + QStringLiteral(": not shown in this build (nor any later ") +
-                                        kind + QStringLiteral(")"));
+    ctx_.platform.log().write(Here, kind + u' ' + item +
+                                        QStringLiteral(": not shown in this build (nor any later ") + kind +
+                                        u')');
 }
+
+// Monday 1 .. Sunday 7.
+int frmFXInfo::today() const { return ctx_.platform.loop().now().date().dayOfWeek(); }
 
 bool frmFXInfo::run(const QString& where, const Procedure& fn) {
     return ResumeNext(ctx_.platform.log(), Here + u'.' + where, fn);

@@ -78,6 +78,7 @@ private:
     void notInThisBuild(const QString& what);
     void notShown(const QString& kind, const QString& item);
     void showTrayTipOnce();
+    int today() const;
     bool run(const QString& where, const Procedure& fn);
 
     AppContext& ctx_;

@@ -29,7 +29,10 @@ struct News : MainWindowFixture {
         if (!ctx().popup) return {};
         return ctx().popup->WebBrowser()->document()->getElementById("popupWin_Table")->rows();
     }
-    static QString minute(int i) { return QString("01/08 %1:%2").arg(9 + i / 60, 2, 10, QChar('0')).arg(i % 60, 2, 10, QChar('0')); }
+    static QString minute(int i) {
+        const auto two = [](int n) { return QString::number(n).rightJustified(2, '0'); };
+        return "01/08 " + two(9 + i / 60) + ':' + two(i % 60);
+    }
 };
 
 TEST_F(News, EachFlashIsListedOnceNewestFirst) {
