@@ -111,6 +111,22 @@ void frmPopUp::AddHtml(const QString& text) {
         dom::Element& table = element(TableId);
         for (qsizetype i = items.size() - 1; i >= 0; --i) addItem(table, items[i]);
     });
+    fitSoon();
+}
+
+// Measuring the page box waits for the real page to apply the new rows; done once at the
+// end of the loop's turn, a burst of items costs one such wait instead of one per item.
+void frmPopUp::fitSoon() {
+    if (fitPending_) return;
+    fitPending_ = true;
+    ctx_.platform.loop().post([this, alive = std::weak_ptr<int>(life_)] {
+        if (!alive.expired()) fitToPage();
+    });
+}
+
+void frmPopUp::fitToPage() {
+    if (!fitPending_) return;
+    fitPending_ = false;
     run("AddHtml", [this] { measure(); });
     run("AddHtml", [this] { raiseWithoutActivation(); });
 }
@@ -144,6 +160,7 @@ void frmPopUp::measure() {
 }
 
 void frmPopUp::Popup() {
+    fitToPage();
     const plat::Screen& screen = ctx_.platform.screen();
     const QRect work = screen.workArea();
     const int32_t right = (work.left() + work.width()) * screen.twipsPerPixelX();

@@ -39,7 +39,8 @@ public:
     // Stay time of the next showing, in ms.
     void ShowDelay(int32_t stayMs) { stay_ = stayMs; }
     void Popup();
-    // Items separated by "~", written above the rows already there in their given order.
+    // Items separated by "~", written above the rows already there in their given order;
+    // the window takes their size at the end of the loop's turn, or at the next Popup.
     void AddHtml(const QString& text);
     int32_t PopUpStatus() const { return phase_; }
     void CloseFrm();
@@ -68,6 +69,9 @@ private:
     void WebBrowser_DocumentComplete(bool topLevel);
     void bindPage(dom::Document& doc);
     void addItem(dom::Element& table, const QString& item);
+    void fitSoon();
+    // Measures the page box and raises the window, when items came since the last time.
+    void fitToPage();
     void measure();
     QPoint mainWindowPlace() const;
     QRect pixels(int topTwips, int heightTwips) const;
@@ -99,4 +103,7 @@ private:
     bool canFade_ = false;
     bool loaded_ = false;
     bool waitGaveUp_ = false;
+    bool fitPending_ = false;
+    // Expires with the window, so that a fit posted for later finds it gone.
+    std::shared_ptr<int> life_ = std::make_shared<int>(0);
 };

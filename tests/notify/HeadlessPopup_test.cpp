@@ -45,6 +45,9 @@ TEST_F(HeadlessPopup, PrintsEachRowOnceAsItComesIntoView) {
     EXPECT_EQ(printed(), (QStringList{"popup: 12/06 10:15 美联储维持利率不变", "popup: Beta"}));
     loop.advance(700);
     popup(QStringLiteral("<table><tr><td>财经事件提醒</td></tr><tr><td>美国CPI</td></tr></table>"));
+    // A row that joins a showing comes into view at the end of the loop's turn.
+    EXPECT_EQ(printed().size(), 2);
+    loop.runPosted();
     EXPECT_EQ(printed().size(), 3);
     EXPECT_EQ(printed().last(), "popup: 财经事件提醒 美国CPI");
     loop.advance(5000);

@@ -1,0 +1,96 @@
+#pragma once
+// The program as a news flash meets it once logged in: a scratch installation with the
+// popup and its sound enabled, the controller loaded (whose live update finds no server
+// and opens the main window), and the push session's cutter and decoder feeding the main
+// window as wsckfrm does on a data-arrival event.
+#include "app/AppContext.h"
+#include "app/frmMain.h"
+#include "config/cls_Config.h"
+#include "mainwindow/frmFXInfo.h"
+#include "notify/frmPopUp.h"
+#include "platform/Platform.h"
+#include "platform/browser/Browser.h"
+#include "platform/dom/Document.h"
+#include "platform/dom/Element.h"
+#include "push/NewsFlashRecord.h"
+#include "push/PushDecoder.h"
+#include "push/PushStreamCutter.h"
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+class NewsClient : public push::PushRecordHandler {
+public:
+    // pump: lets the loop run once, until the main page has loaded.
+    NewsClient(plat::Platform& platform, const std::function<void()>& pump) : ctx_(platform) {
+        const QString app = dir_.path() + u'/';
+        QDir().mkpath(app + QStringLiteral("Sound"));
+        write(app + QStringLiteral("ZEP.xml"), config());
+        write(app + QStringLiteral("Sound/ding.wav"), "chime");
+        ctx_.AppPath = app;
+        ctx_.PageBase = QStringLiteral("res://") + app + QStringLiteral("Zavez_ZEP.exe/");
+        ctx_.server.webSite = QStringLiteral("http://127.0.0.1:9");
+        ctx_.server.fileServer = QStringLiteral("http://127.0.0.1:9");
+        ctx_.Config = std::make_shared<cls_Config>(platform);
+        ctx_.Config->setXmlFile(app + QStringLiteral("ZEP.xml"));
+        ctx_.Config->Initialize();
+        ctx_.PopupEnabled = true;
+        ctx_.PopupStayTime = QStringLiteral("5");
+        ctx_.PopupSoundFile = QStringLiteral("ding.wav");
+        ctx_.load(ctx_.mainCtl);
+        while (!ctx_.fxInfo || ctx_.fxInfo->Busy()) pump();
+        decoder_ = std::make_unique<push::PushDecoder>(*ctx_.fxInfo, ctx_.HighestNewsId);
+    }
+
+    // A flash the list has not seen: the seen list keeps time and title.
+    static QByteArray flash(int id) {
+        return push::NewsFlashRecord{QStringLiteral("100"),
+                                     QStringLiteral("现货黄金短线拉升10美元，现报2045.30美元/盎司 第%1条").arg(id), id,
+                                     QStringLiteral("2026-12-%1 %2:%3:05")
+                                         .arg(1 + id % 28, 2, 10, QChar('0'))
+                                         .arg(id % 24, 2, 10, QChar('0'))
+                                         .arg(id % 60, 2, 10, QChar('0')),
+                                     static_cast<uint8_t>(id % 2 ? '1' : '0')}
+            .build();
+    }
+
+    // The record's bytes as one data-arrival event.
+    void arrive(const QByteArray& bytes) { cutter_.examine(bytes); }
+    dom::Element& listTable() { return table(ctx_.fxInfo->WebBrowser(), "firstpage_table"); }
+    int listRows() { return static_cast<int>(listTable().rows().size()); }
+    int popupRows() {
+        return ctx_.popup ? static_cast<int>(table(ctx_.popup->WebBrowser(), "popupWin_Table").rows().size()) : 0;
+    }
+
+private:
+    static dom::Element& table(plat::Browser* browser, const char* id) {
+        return *browser->document()->getElementById(QString::fromLatin1(id));
+    }
+    static void write(const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+    }
+    static QByteArray config() {
+        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<App><Settings><ZEP>"
+               "<Popup staytime=\"5\" SoundFile=\"ding.wav\" Checked=\"1\"/>"
+               "<FXCalendar staytime=\"2m\" NotifyTime=\"5\"/>"
+               "<Server Address=\"127.0.0.1\" PushPort=\"9\" LoginPort=\"9\" LoginLocalPort=\"0\" IdentityPort=\"9\""
+               " IdentityLocalPort=\"0\" WebSite=\"http://127.0.0.1:9\" FileServer=\"http://127.0.0.1:9\""
+               " ProductSite=\"http://127.0.0.1:9\" MakerSite=\"http://127.0.0.1:9\"/>"
+               "</ZEP></Settings><Window><ZEP_Main Left=\"100\" Top=\"60\" Width=\"1020\" Height=\"700\"/>"
+               "<ZEP_state windstate=\"0\"/></Window></App>\n";
+    }
+
+    void newsFlash(QByteArrayView r) override { decoder_->news_analysis(r); }
+    void calendarDay(QByteArrayView) override {}
+    void quoteBatch(QByteArrayView) override {}
+    void loggedInElsewhere() override {}
+    void heartbeatProbe() override {}
+
+    QTemporaryDir dir_;
+    AppContext ctx_;
+    std::unique_ptr<push::PushDecoder> decoder_;
+    push::PushStreamCutter cutter_{*this};
+};
