@@ -29,6 +29,12 @@ IE_frm::IE_frm(AppContext& ctx)
     : ctx_(ctx), window_(ctx.platform.createWindow(plat::WindowKind::Browser)),
       WebBrowser1_(window_->createBrowser()) {
     window_->onResize = [this] { run("Form_Resize", [this] { Form_Resize(); }); };
+    // The user's close unloads the window, once its close has finished.
+    window_->onCloseRequest = [this](bool&) {
+        ctx_.platform.loop().post([&ctx = ctx_, self = this] {
+            if (ctx.ieFrm.get() == self) ctx.unload(ctx.ieFrm);
+        });
+    };
     if (!WebBrowser1_) return;
     WebBrowser1_->onDocumentComplete = [this](const QString&, bool topLevel) {
         run("DocumentComplete", [&] { WebBrowser1_DocumentComplete(topLevel); });

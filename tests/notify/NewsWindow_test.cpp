@@ -74,7 +74,8 @@ TEST_F(NewsWindow, APopupLinkOpensOverTheMainWindowWhichTakesItsPlaceAfterwards)
     EXPECT_FALSE(ctx().PopupShowing);
 
     newsWindow().userDrag(QPoint(300, 200));
-    ctx().unload(ctx().ieFrm);
+    EXPECT_TRUE(newsWindow().userClose());
+    sim().loop.runPosted();
     EXPECT_FALSE(ctx().ieFrm);
     EXPECT_EQ(win().geometry(), QRect(QPoint(300, 200), main.size()));
 }
