@@ -9,7 +9,8 @@ cmake -S . -B build-run -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEP_TESTS=O
 cmake --build build-run -j2
 cmake --install build-run --prefix out >/dev/null
 export QTWEBENGINE_DISABLE_SANDBOX=1
-out/quenra-demo-server --data out/demo-data &
+out/quenra-demo-server --data out/demo-data > out/demo-server.log 2>&1 &
+echo "Demo server started (its log: out/demo-server.log)."
 server=$!
 trap 'kill $server 2>/dev/null' EXIT
 sleep 1
