@@ -84,7 +84,6 @@ TEST_F(PopupWindow, NoStayKeepsTheWindowUntilItIsClosed) {
     EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::Showing);
     EXPECT_EQ(frame().geometry, QRect(1318, 659, 282, 301));
     click(element("popupWin_CloseButton"));
-    EXPECT_EQ(frame().geometry.height(), 0);
     EXPECT_FALSE(ctx.PopupShowing);
     EXPECT_TRUE(rows().isEmpty());
 }
@@ -126,6 +125,32 @@ TEST_F(PopupWindow, RowsKeepTheirOrderAtMostTenAndNoDuplicate) {
     popup(QStringLiteral("b~1~2~3~4~5~6"));
     EXPECT_EQ(rows(), (QStringList{"b", "1", "2", "3", "4", "5", "6",
                                    QStringLiteral("12/06 10:15\u00a0美联储维持利率不变"), "Gamma", "Alpha"}));
+}
+
+// The first request waits for the page with the loop running and the controller disabled;
+// a request that comes in meanwhile is shown too.
+TEST_F(PopupWindow, TheFirstRequestWaitsForThePage) {
+    bool ownerEnabled = true;
+    sim.loop.post([&] {
+        ownerEnabled = owner->isEnabled();
+        popup(QStringLiteral("during the wait"));
+    });
+    popup(QStringLiteral("first"));
+    EXPECT_FALSE(ownerEnabled);
+    EXPECT_TRUE(owner->isEnabled());
+    EXPECT_EQ(rows(), (QStringList{"first", "during the wait"}));
+    advance(600);
+    EXPECT_EQ(frame().geometry, QRect(1318, 659, 282, 301));
+}
+
+TEST_F(PopupWindow, CaptionDragsAndCloseButtonCloses) {
+    popup(QStringLiteral("A"));
+    advance(600);
+    page().dispatchUserEvent(&element("popupWin_CaptionText"), QStringLiteral("onmousedown"));
+    EXPECT_EQ(popupWindow().systemMoveRequests(), 1);
+    click(element("popupWin_CloseButton"));
+    EXPECT_EQ(frame().geometry.height(), 0);
+    EXPECT_FALSE(ctx.PopupShowing);
 }
 
 TEST_F(PopupWindow, NeverTakesTheFocus) {
