@@ -28,11 +28,4 @@ TEST_F(PageDumpTest, WritesTheLoadedPagesAsTheyAreNow) {
     EXPECT_TRUE(popup.contains("<td valign=\"middle\">美联储维持利率不变</td>"));
 }
 
-TEST_F(PageDumpTest, NothingWithoutADirectory) {
-    loadPage();
-    const QStringList before = QDir(inst.appDir()).entryList(QDir::Files);
-    PageDump(ctx()).write();
-    EXPECT_EQ(QDir(inst.appDir()).entryList(QDir::Files), before);
-}
-
 } // namespace

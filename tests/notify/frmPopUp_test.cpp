@@ -77,17 +77,6 @@ TEST_F(PopupWindow, StayComesFromTheRequestOrTheSetting) {
     }
 }
 
-TEST_F(PopupWindow, NoStayKeepsTheWindowUntilItIsClosed) {
-    ctx.PopupStayTime = QString();
-    popup(QStringLiteral("A"));
-    advance(3600 * 1000);
-    EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::Showing);
-    EXPECT_EQ(frame().geometry, QRect(1318, 659, 282, 301));
-    click(element("popupWin_CloseButton"));
-    EXPECT_FALSE(ctx.PopupShowing);
-    EXPECT_TRUE(rows().isEmpty());
-}
-
 // Requests while sliding in, showing and fading add their rows and change nothing else: the
 // showing ends when the first one would have.
 TEST_F(PopupWindow, RequestsDuringAShowingOnlyAddRows) {
@@ -143,14 +132,20 @@ TEST_F(PopupWindow, TheFirstRequestWaitsForThePage) {
     EXPECT_EQ(frame().geometry, QRect(1318, 659, 282, 301));
 }
 
-TEST_F(PopupWindow, CaptionDragsAndCloseButtonCloses) {
+// No stay (an empty setting and a request for the configured one): the window stays until
+// the user closes it; its caption drags it.
+TEST_F(PopupWindow, WithoutStayItWaitsForTheCloseButton) {
+    ctx.PopupStayTime = QString();
     popup(QStringLiteral("A"));
-    advance(600);
+    advance(3600 * 1000);
+    EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::Showing);
+    EXPECT_EQ(frame().geometry, QRect(1318, 659, 282, 301));
     page().dispatchUserEvent(&element("popupWin_CaptionText"), QStringLiteral("onmousedown"));
     EXPECT_EQ(popupWindow().systemMoveRequests(), 1);
     click(element("popupWin_CloseButton"));
     EXPECT_EQ(frame().geometry.height(), 0);
     EXPECT_FALSE(ctx.PopupShowing);
+    EXPECT_TRUE(rows().isEmpty());
 }
 
 TEST_F(PopupWindow, NeverTakesTheFocus) {
