@@ -150,12 +150,14 @@ void frmMain::ShowFxInfo() {
 }
 
 bool frmMain::bringBackUnlessMinimised(bool activate) {
-    if (!ctx_.fxInfo) return true;
-    plat::Window& main = ctx_.fxInfo->window();
+    // Not loaded yet when the user cancelled the update: the tray is the way to it then.
+    frmFXInfo& fx = ctx_.load(ctx_.fxInfo);
+    plat::Window& main = fx.window();
     if (main.state() == plat::WindowState::Minimized) return false;
     main.show();
     if (activate) {
-        ctx_.fxInfo->BerthShow();
+        // Only a docked window has an edge to come out of; any other stays where it is.
+        if (fx.docking().docked()) fx.BerthShow();
         main.activate();
     }
     return true;

@@ -1,0 +1,148 @@
+#include "StartedProgram.h"
+#include "config/cls_Config.h"
+
+// A newer version offered at start-up: the balloon, the download with its progress, the
+// installer saved and handed over at the very end; and what a bad download leaves the user.
+namespace {
+
+struct LiveUpdate : StartedProgram {
+    // Runs the update path until the program has ended, noting every progress text shown and
+    // whether the main window was ever loaded or the update window ever shown.
+    void runToExit() {
+        ASSERT_TRUE(pumpUntil([&] {
+            mainWindowLoaded = mainWindowLoaded || ctx().fxInfo;
+            if (ctx().liveUpdate) {
+                updateWindowShown = updateWindowShown || updateWindow().isVisible();
+                const QString progress = updateTexts().value(2);
+                if (!progress.isEmpty() && progressTexts.value(progressTexts.size() - 1) != progress)
+                    progressTexts << progress;
+            }
+            return sim().loop.exitStatus().has_value();
+        }));
+    }
+    // Runs the update path until the download has ended without handing over.
+    void runToRejectedDownload() {
+        start();
+        ASSERT_TRUE(pumpUntil([&] { return ctx().liveUpdate && updateTexts().value(1).startsWith("下载"); }));
+        sim().loop.runPosted();
+        ASSERT_TRUE(ctx().liveUpdate);
+        EXPECT_TRUE(updateWindow().isVisible());
+        EXPECT_FALSE(QFile::exists(installer()));
+        EXPECT_FALSE(ctx().UpdatePending);
+        EXPECT_FALSE(ctx().fxInfo);
+    }
+
+    bool mainWindowLoaded = false;
+    bool updateWindowShown = false;
+    QStringList progressTexts;
+};
+
+TEST_F(LiveUpdate, ANewerVersionIsDownloadedSavedAndInstalledAfterTheExit) {
+    const QByteArray bytes = installerBytes();
+    serveManifest(manifest("1.6.1112", bytes));
+    serveInstaller(bytes);
+    struct AtStart {
+        bool everythingUnloaded = false;
+        bool saved = false;
+        bool pending = false;
+    } atStart;
+    sim().shell.onStarted = [&] {
+        AppContext& c = ctx();
+        atStart.everythingUnloaded = !c.mainCtl && !c.sysTray && !c.liveUpdate && !c.fxInfo &&
+                                     !sim().shell.findWindowTitle(m_Main::ControllerTitle) &&
+                                     sim().desktop.trayIcons().empty();
+        atStart.saved = inst.readConfig().contains("<desktopshorcut/>");
+        atStart.pending = c.UpdatePending;
+    };
+    start();
+    runToExit();
+
+    EXPECT_EQ(sim().loop.exitStatus(), 0);
+    EXPECT_TRUE(updateWindowShown);
+    EXPECT_FALSE(mainWindowLoaded);
+    EXPECT_EQ(progressTexts, QStringList({"已下载 64 KB / 146 KB（43%）", "已下载 128 KB / 146 KB（87%）",
+                                          "已下载 146 KB / 146 KB（100%）"}));
+    EXPECT_EQ(sim().network.httpRequests(), QStringList({FileServer + "/spd_update.xml", InstallerUrl}));
+
+    QFile saved(installer());
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), bytes);
+    ASSERT_EQ(sim().shell.started().size(), 1u);
+    const auto& run = sim().shell.started().front();
+    EXPECT_EQ(run.program, installer());
+    EXPECT_EQ(run.args, QStringList({"/sp-", "/verysilent", "/norestart"}));
+    EXPECT_TRUE(atStart.everythingUnloaded);
+    EXPECT_TRUE(atStart.saved);
+    EXPECT_TRUE(atStart.pending);
+}
+
+TEST_F(LiveUpdate, TheUpdateIsAnnouncedInABalloonThatTheTrayClosesAfterFiveMinutes) {
+    serveManifest(manifest("1.6.1112"));
+    start();
+    ASSERT_TRUE(pumpUntil([&] { return !tray().balloons().empty(); }));
+    const plat::SimBalloon balloon = tray().balloons().front();
+    EXPECT_EQ(balloon.title, "升级提醒");
+    EXPECT_EQ(balloon.text, "软件正在升级，请等待。若升级失败，请到官网：http://127.0.0.1:8081 下载安装最新版。");
+    EXPECT_EQ(balloon.iconFlags, 1);
+    EXPECT_EQ(balloon.timeoutMs, 300000);
+    ASSERT_TRUE(ctx().liveUpdate);
+    EXPECT_TRUE(updateWindow().isVisible());
+    EXPECT_TRUE(updateTexts().value(1).contains("1.6.1112"));
+    // The installer is not served: the failed download leaves the program running.
+    sim().loop.advance(299'000);
+    EXPECT_TRUE(tray().balloonShowing());
+    sim().loop.advance(1'000);
+    EXPECT_FALSE(tray().balloonShowing());
+    EXPECT_FALSE(sim().loop.exitStatus());
+}
+
+TEST_F(LiveUpdate, AnInstallerOfAnotherSizeOrDigestIsNotSavedAndOkOpensTheManualPageThenExits) {
+    const QByteArray bytes = installerBytes();
+    struct Case {
+        const char* what;
+        QByteArray digestOf;
+        bool lengthKnown;
+    };
+    for (const Case& c : {Case{"size unknown, so 0 expected", {}, false},
+                          Case{"digest of other bytes", QByteArray("#!/bin/sh\necho other\n"), true}}) {
+        SCOPED_TRACE(c.what);
+        proc = inst.process();
+        serveManifest(manifest("1.6.1112", c.digestOf));
+        serveInstaller(bytes, c.lengthKnown);
+        runToRejectedDownload();
+        EXPECT_EQ(updateTexts().value(1), "下载的安装程序不完整。请点击确定到官网下载，或点击取消。");
+        EXPECT_TRUE(logged("installer rejected"));
+
+        clickUpdateButton(0);
+        EXPECT_EQ(sim().shell.opened(), QStringList{ManualPage});
+        sim().loop.runPosted();
+        EXPECT_FALSE(ctx().liveUpdate);
+        sim().loop.advance(99);
+        EXPECT_TRUE(ctx().mainCtl) << "the exit waits for the deferred-exit timer";
+        sim().loop.advance(1);
+        EXPECT_EQ(sim().loop.exitStatus(), 0);
+        EXPECT_FALSE(ctx().mainCtl);
+        EXPECT_TRUE(sim().shell.started().empty());
+        EXPECT_FALSE(QFile::exists(installer()));
+    }
+}
+
+TEST_F(LiveUpdate, AfterAFailedDownloadAndCancelTheTrayStillOpensTheMainWindow) {
+    serveManifest(manifest("1.6.1112"));
+    runToRejectedDownload();
+    EXPECT_EQ(updateTexts().value(1), "下载失败。请点击确定到官网下载，或点击取消。");
+
+    clickUpdateButton(1);
+    sim().loop.advance(10'000);
+    EXPECT_FALSE(ctx().liveUpdate);
+    EXPECT_FALSE(sim().loop.exitStatus());
+    EXPECT_TRUE(sim().shell.opened().isEmpty());
+
+    ASSERT_TRUE(tray().userChooseMenuItem("Main"));
+    ASSERT_TRUE(ctx().fxInfo);
+    sim().loop.runPosted();
+    EXPECT_TRUE(mainWindow().isVisible());
+    EXPECT_FALSE(ctx().fxInfo->Busy());
+}
+
+} // namespace
