@@ -1,5 +1,6 @@
 #include "DemoServerProcess.h"
 #include "Wait.h"
+#include <QRegularExpression>
 
 namespace {
 const QString Program = QStringLiteral(ZEP_BINARY_DIR "/tools/demo-server/quenra-demo-server");
@@ -12,17 +13,18 @@ DemoServerProcess::DemoServerProcess(QString dataDir) : dataDir_(std::move(dataD
 
 DemoServerProcess::~DemoServerProcess() { kill(); }
 
-bool DemoServerProcess::start(const Ports& ports) {
+bool DemoServerProcess::start(const Ports& ports, const QStringList& extraArgs) {
     lines_.clear();
     pending_.clear();
     ports_ = Ports{};
-    process_.start(Program, {"--login-port", QString::number(ports.login),
+    process_.start(Program, QStringList{"--login-port", QString::number(ports.login),
                              "--identity-port", QString::number(ports.identity),
                              "--push-port", QString::number(ports.push),
                              "--http-port", QString::number(ports.http),
                              // Frequent traffic keeps the waits short.
                              "--heartbeat-ms", "200", "--quote-interval-ms", "200",
-                             "--news-interval-ms", "500", "--seed", "7", "--data", dataDir_});
+                             "--news-interval-ms", "500", "--seed", "7", "--data", dataDir_}
+                               + extraArgs);
     return waitForLine(QStringLiteral("Type \"kick")) && ports_.push && ports_.login;
 }
 
@@ -53,8 +55,14 @@ void DemoServerProcess::readOutput() {
         readPort(line, QStringLiteral("login     udp"), ports_.login);
         readPort(line, QStringLiteral("identity  udp"), ports_.identity);
         readPort(line, QStringLiteral("push      tcp"), ports_.push);
+        readWebPort(line);
         lines_ << line;
     }
+}
+
+void DemoServerProcess::readWebPort(const QString& line) {
+    static const QRegularExpression web(QStringLiteral("^\\s*web/files http://[^/]*:(\\d+)/"));
+    if (const auto m = web.match(line); m.hasMatch()) ports_.http = m.captured(1).toInt();
 }
 
 void DemoServerProcess::readPort(const QString& line, const QString& channel, int& port) {

@@ -17,7 +17,8 @@ public:
     ~DemoServerProcess();
 
     // Starts and waits until the server says where it listens; false when it did not.
-    bool start(const Ports& ports);
+    // extraArgs go to the server as they are (--offer-update VERSION, ...).
+    bool start(const Ports& ports, const QStringList& extraArgs = {});
     // Ends the process at once, as a crash would.
     void kill();
     void command(const QString& line);
@@ -32,6 +33,7 @@ public:
 private:
     void readOutput();
     void readPort(const QString& line, const QString& channel, int& port);
+    void readWebPort(const QString& line);
 
     QString dataDir_;
     QProcess process_;
