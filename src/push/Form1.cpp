@@ -71,9 +71,10 @@ void Form1::buildWindow() {
     window_->setBackgroundImage(imagePath(QStringLiteral("login_bg.gif")));
     placeCentred();
 
-    // The title strip of the background: pressing the mouse on it drags the window.
+    // The title strip of the background (its mark at the left): pressing the mouse on it
+    // drags the window.
     Image4 = addImage(QRect(0, 0, DialogSize.width(), 32), QString());
-    plat::Label* title = addLabel(QRect(12, 7, 240, 20), ctx_.AppTitle + QStringLiteral(" 用户登录"),
+    plat::Label* title = addLabel(QRect(36, 7, 240, 20), ctx_.AppTitle + QStringLiteral(" 用户登录"),
                                   TitleColor, 10, true);
     title->onMouseDown = [this] { window_->startSystemMove(); };
     Image1 = addImage(QRect(329, 4, 30, 24), ClosePicture);
