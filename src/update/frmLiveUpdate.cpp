@@ -10,10 +10,13 @@
 namespace {
 // How long the start path waits for the main page before showing the window anyway.
 constexpr qint64 MainPageWaitMs = 30000;
+// How long the manifest may take before the start path goes on without it.
+constexpr int ManifestWaitMs = 30000;
 const QString UpdateKey = QStringLiteral("iUpdate");
 } // namespace
 
-frmLiveUpdate::frmLiveUpdate(AppContext& ctx) : ctx_(ctx), ctlDown(ctx.platform) {}
+frmLiveUpdate::frmLiveUpdate(AppContext& ctx)
+    : ctx_(ctx), manifestWait_(ctx.platform.loop(), ManifestWaitMs, false), ctlDown(ctx.platform) {}
 
 frmLiveUpdate::~frmLiveUpdate() = default;
 
@@ -25,13 +28,28 @@ void frmLiveUpdate::Form_Load() {
     };
     m_XML = ctx_.platform.createHttpFetch();
     m_XML->onFinished = [this](bool ok, const QByteArray& data, const QString& error) {
-        if (!ok) log(QStringLiteral("no update manifest: ") + error);
-        m_XML_onreadystatechange(ok, data);
+        manifestArrived(ok, data, error);
     };
+    manifestWait_.onTimer = [this] { manifestTimedOut(); };
+    manifestWait_.setEnabled(true);
     m_XML->get(ctx_.server.fileServer + QStringLiteral("/spd_update.xml"));
 }
 
+void frmLiveUpdate::manifestArrived(bool ok, const QByteArray& data, const QString& error) {
+    manifestWait_.setEnabled(false);
+    if (!ok) log(QStringLiteral("no update manifest: ") + error);
+    m_XML_onreadystatechange(ok, data);
+}
+
+void frmLiveUpdate::manifestTimedOut() {
+    manifestWait_.setEnabled(false);
+    m_XML->cancel();
+    log(QStringLiteral("no update manifest within %1 s").arg(ManifestWaitMs / 1000));
+    m_XML_onreadystatechange(false, {});
+}
+
 void frmLiveUpdate::Form_Unload() {
+    manifestWait_.setEnabled(false);
     if (m_XML) m_XML->cancel();
     ctlDown.CancelDownload(UpdateKey);
     if (window_) window_->hide();

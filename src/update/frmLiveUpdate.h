@@ -1,5 +1,6 @@
 #pragma once
 #include "app/Form.h"
+#include "platform/loop/WindowTimer.h"
 #include "update/UpdateManifest.h"
 #include "update/ctlDownload.h"
 #include <QString>
@@ -39,6 +40,8 @@ public:
 private:
     void buildWindow();
     void Form_Activate();
+    void manifestArrived(bool ok, const QByteArray& data, const QString& error);
+    void manifestTimedOut();
     void openMainWindow();
     void startUpdate();
     void ctlDown_Progress(qint64 read, qint64 max);
@@ -50,6 +53,8 @@ private:
     AppContext& ctx_;
     std::unique_ptr<plat::Window> window_;
     std::unique_ptr<plat::HttpFetch> m_XML;
+    // Bounds the wait for the manifest: a file server that never answers counts as none.
+    plat::WindowTimer manifestWait_;
     ctlDownload ctlDown;
     UpdateManifest manifest_;
     bool downloadStarted_ = false;

@@ -1,3 +1,4 @@
+#include "SilentFileServer.h"
 #include "StartedProgram.h"
 
 // From Main to the main window when no newer version is offered, or the offer cannot be read.
@@ -49,6 +50,21 @@ TEST_F(StartPath, AnUnreachableFileServerOpensTheMainWindow) {
     sim().network.setUnreachable("127.0.0.1", true);
     start();
     expectMainWindowOnly();
+}
+
+TEST_F(StartPath, AFileServerThatNeverAnswersCountsAsNoUpdateAfterThirtySeconds) {
+    SilentFileServer silent(sim().network);
+    plat::Platform platform(sim().loop, sim().desktop, silent, sim().shell, sim().registry, sim().log);
+    AppContext silentCtx(platform);
+    ASSERT_EQ(m_Main::Main(silentCtx, inst.appDir()), m_Main::Loaded);
+    sim().loop.advance(29'999);
+    EXPECT_FALSE(silentCtx.fxInfo);
+    sim().loop.advance(1);
+    ASSERT_TRUE(silentCtx.fxInfo);
+    EXPECT_TRUE(silentCtx.fxInfo->window().isVisible());
+    EXPECT_FALSE(silentCtx.liveUpdate);
+    EXPECT_TRUE(logged("no update manifest within 30 s"));
+    EXPECT_TRUE(sim().desktop.trayIcons().at(0)->balloons().empty());
 }
 
 TEST_F(StartPath, AManifestThatIsNoXmlDocumentOpensTheMainWindow) {
