@@ -192,27 +192,12 @@ Element* Document::activeElement() const
 
 void Document::setHandler(const QString& event, std::shared_ptr<EventHandler> h)
 {
-    const QString name = Element::normalizeEventName(event);
-    for (auto it = handlers_.begin(); it != handlers_.end(); ++it) {
-        if (it->first == name) {
-            if (h)
-                it->second = std::move(h);
-            else
-                handlers_.erase(it);
-            return;
-        }
-    }
-    if (h)
-        handlers_.emplace_back(name, std::move(h));
+    handlers_.set(Element::normalizeEventName(event), std::move(h));
 }
 
 std::shared_ptr<EventHandler> Document::handler(const QString& event) const
 {
-    const QString name = Element::normalizeEventName(event);
-    for (const auto& [n, h] : handlers_)
-        if (n == name)
-            return h;
-    return nullptr;
+    return handlers_.get(Element::normalizeEventName(event));
 }
 
 void Document::dispatchUserEvent(Element* target, const QString& event) { dispatch(target, event, false); }

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/dom/EventHandlerTable.h"
 #include "platform/dom/Journal.h"
 #include "platform/dom/Node.h"
 #include <QHash>
@@ -126,7 +127,7 @@ private:
     mutable bool idIndexDirty_ = true;
     mutable bool idIndexHasDuplicates_ = false;
     std::vector<std::unique_ptr<Node>> graveyard_;
-    std::vector<std::pair<QString, std::shared_ptr<EventHandler>>> handlers_;
+    EventHandlerTable handlers_;
     std::shared_ptr<LayoutMetrics> metrics_;
     Journal journal_;
     int scriptDepth_ = 0;

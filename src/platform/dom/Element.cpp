@@ -637,27 +637,12 @@ QString Element::normalizeEventName(const QString& event)
 
 void Element::setHandler(const QString& event, std::shared_ptr<EventHandler> h)
 {
-    const QString name = normalizeEventName(event);
-    for (auto it = handlers_.begin(); it != handlers_.end(); ++it) {
-        if (it->first == name) {
-            if (h)
-                it->second = std::move(h);
-            else
-                handlers_.erase(it);
-            return;
-        }
-    }
-    if (h)
-        handlers_.emplace_back(name, std::move(h));
+    handlers_.set(normalizeEventName(event), std::move(h));
 }
 
 std::shared_ptr<EventHandler> Element::handler(const QString& event) const
 {
-    const QString name = normalizeEventName(event);
-    for (const auto& [n, h] : handlers_)
-        if (n == name)
-            return h;
-    return nullptr;
+    return handlers_.get(normalizeEventName(event));
 }
 
 bool Element::fireEvent(const QString& event)

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/dom/EventHandlerTable.h"
 #include "platform/dom/Node.h"
 #include <QString>
 #include <cstdint>
@@ -157,7 +158,7 @@ private:
     Namespace ns_;
     int nodeId_ = 0;
     std::vector<Attribute> attrs_;
-    std::vector<std::pair<QString, std::shared_ptr<EventHandler>>> handlers_;
+    EventHandlerTable handlers_;
     uint32_t tagFlags_ = 0;
     bool checked_ = false;
     bool checkedDirty_ = false;
