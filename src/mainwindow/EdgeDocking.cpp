@@ -125,7 +125,9 @@ void EdgeDocking::BerthShow() {
 }
 
 void EdgeDocking::BerthLeave() {
-    if (!cSizeMove_AreaIn()) start(ctlTimeBerth, HideTickMs);
+    if (cSizeMove_AreaIn()) return;
+    slideFrom_ = QRect();
+    start(ctlTimeBerth, HideTickMs);
 }
 
 void EdgeDocking::ctlTimeLeave_Timer() {
@@ -140,6 +142,13 @@ void EdgeDocking::ctlTimeBerth_Timer() {
         return;
     }
     QRect r = window_.geometry();
+    // A window manager that keeps part of every window on screen holds it where it is:
+    // the slide has gone as far as it can.
+    if (r == slideFrom_) {
+        ctlTimeBerth.setEnabled(false);
+        return;
+    }
+    slideFrom_ = r;
     const int across = (side_ == Top || side_ == Bottom) ? r.height() : r.width();
     const bool hidden = slide(r, across / HideSteps);
     window_.setGeometry(r);

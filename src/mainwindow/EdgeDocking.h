@@ -63,4 +63,5 @@ private:
     Side side_ = Top;
     bool showByHover_ = false;
     bool inSizeMove_ = false;
+    QRect slideFrom_;   // where the last step of the slide started
 };
