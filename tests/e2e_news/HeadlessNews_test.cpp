@@ -1,49 +1,18 @@
 #include "e2e_push/DemoServerProcess.h"
 #include "e2e_push/Wait.h"
+#include "e2e_update/ScratchInstall.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
-#include "push/RememberFile.h"
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <arpa/inet.h>
 #include <csignal>
 #include <cstdio>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 // The installed program, headless, against the demo server: the flashes it pushes reach the
 // news list and the popup, and the pages left at exit show them.
 namespace {
-
-// A port that was free a moment ago.
-int freePort(int type) {
-    const int fd = ::socket(AF_INET, type, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    int port = 0;
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) == 0)
-        port = ntohs(a.sin_port);
-    ::close(fd);
-    return port;
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 QStringList rowTexts(const dom::Document& page, const char* tableId) {
     QStringList texts;
@@ -56,55 +25,28 @@ QStringList rowTexts(const dom::Document& page, const char* tableId) {
 
 class HeadlessNews : public ::testing::Test {
 protected:
-    HeadlessNews() : root_(QStringLiteral(ZEP_BINARY_DIR "/e2e-news-XXXXXX")), server_(path("demo-data")) {
-        for (const char* d : {"app", "home", "config", "data", "windows", "tmp", "pages", "demo-data"})
-            QDir().mkpath(path(d));
-        QFile::copy(QStringLiteral(ZEP_SOURCE_DIR "/tools/demo-server/demo-data/accounts.txt"),
-                    path("demo-data") + QStringLiteral("/accounts.txt"));
+    HeadlessNews() : install_(QStringLiteral("e2e-news")), server_(install_.path(QStringLiteral("demo-data"))) {
+        QDir().mkpath(install_.path(QStringLiteral("pages")));
     }
 
-    QString path(const char* sub) const { return root_.path() + u'/' + QLatin1String(sub); }
-    QString app(const char* file) const { return path("app") + u'/' + QLatin1String(file); }
+    QString pages(const char* file) const { return install_.path(QStringLiteral("pages/")) + QLatin1String(file); }
 
     // The build tree installed, ZEP.xml pointed at the demo server, the login remembered.
     void install() {
-        QProcess cmake;
-        cmake.setStandardOutputFile(QProcess::nullDevice());
-        cmake.start(QStringLiteral("cmake"), {"--install", ZEP_BINARY_DIR, "--prefix", path("app")});
-        ASSERT_TRUE(cmake.waitForFinished(60000));
-        ASSERT_EQ(cmake.exitCode(), 0) << cmake.readAllStandardError().toStdString();
-        const DemoServerProcess::Ports& ports = server_.ports();
-        const QString web = QStringLiteral("http://127.0.0.1:%1").arg(httpPort_);
-        const QString element =
-            QStringLiteral("<Server Address=\"127.0.0.1\" PushPort=\"%1\" LoginPort=\"%2\" LoginLocalPort=\"%3\" "
-                           "IdentityPort=\"%4\" IdentityLocalPort=\"%5\" WebSite=\"%6\" FileServer=\"%6\" "
-                           "ProductSite=\"%6/product\" MakerSite=\"%6/maker\"/>")
-                .arg(ports.push).arg(ports.login).arg(freePort(SOCK_DGRAM)).arg(ports.identity)
-                .arg(freePort(SOCK_DGRAM)).arg(web);
-        // The document is GB2312; the element is ASCII, so Latin-1 keeps every other byte.
-        QString config = QString::fromLatin1(readFile(app("ZEP.xml")));
-        config.replace(QRegularExpression(QStringLiteral("<Server [^>]*/>")), element);
-        ASSERT_TRUE(writeFile(app("ZEP.xml"), config.toLatin1()));
-        const push::RememberFile::RememberedLogin login{1, QStringLiteral("demo@quenra.test"),
-                                                        QStringLiteral("demo123"), QStringLiteral("demo")};
-        ASSERT_TRUE(writeFile(app("registry"), push::RememberFile::build(login)));
+        QString error;
+        ASSERT_TRUE(install_.install(&error)) << error.toStdString();
+        ASSERT_TRUE(install_.pointAt(server_.ports()));
+        ASSERT_TRUE(install_.rememberLogin(QStringLiteral("demo@quenra.test"), QStringLiteral("demo123")));
     }
 
     void startProgram() {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        env.insert(QStringLiteral("HOME"), path("home"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), path("data"));
-        env.insert(QStringLiteral("ZEP_WINDOWS_DIR"), path("windows"));
-        env.insert(QStringLiteral("TMPDIR"), path("tmp"));
-        program_.setProcessEnvironment(env);
-        program_.setWorkingDirectory(path("home"));
+        program_.setProcessEnvironment(install_.environment(false));
+        program_.setWorkingDirectory(install_.path(QStringLiteral("home")));
         QObject::connect(&program_, &QProcess::readyReadStandardOutput, &program_, [this] {
             output_ += program_.readAllStandardOutput();
         });
-        program_.start(app("Zavez_ZEP"), {QStringLiteral("--headless"), QStringLiteral("--dump-pages"), path("pages")});
+        program_.start(install_.program(),
+                       {QStringLiteral("--headless"), QStringLiteral("--dump-pages"), install_.path(QStringLiteral("pages"))});
         ASSERT_TRUE(program_.waitForStarted(10000));
     }
 
@@ -123,15 +65,14 @@ protected:
         return texts;
     }
 
-    QTemporaryDir root_;
+    ScratchInstall install_;
     DemoServerProcess server_;
-    int httpPort_ = freePort(SOCK_STREAM);
     QProcess program_;
     QByteArray output_;
 };
 
 TEST_F(HeadlessNews, FlashesReachTheListAndThePopup) {
-    ASSERT_TRUE(server_.start({0, 0, 0, httpPort_})) << server_.lines().join("\n").toStdString();
+    ASSERT_TRUE(server_.start({0, 0, 0, 0})) << server_.lines().join("\n").toStdString();
     install();
     startProgram();
     // Log-in, push logon with the flashes missed so far, then one every 500 ms.
@@ -148,7 +89,7 @@ TEST_F(HeadlessNews, FlashesReachTheListAndThePopup) {
     EXPECT_EQ(program_.exitCode(), 0);
     const QString err = QString::fromUtf8(program_.readAllStandardError());
 
-    const auto main = dom::Document::parse(QString::fromUtf8(readFile(path("pages") + "/ruzezaro.htm")));
+    const auto main = dom::Document::parse(QString::fromUtf8(ScratchInstall::readFile(pages("ruzezaro.htm"))));
     const QStringList list = rowTexts(*main, "firstpage_table").mid(1);   // below the header row
     ASSERT_GE(list.size(), 4) << err.toStdString();
     EXPECT_LE(list.size(), 299);
@@ -160,7 +101,7 @@ TEST_F(HeadlessNews, FlashesReachTheListAndThePopup) {
     // Every popup line printed is a listed flash.
     for (const QString& line : popupLines()) EXPECT_TRUE(list.contains(line)) << line.toStdString();
 
-    const auto popup = dom::Document::parse(QString::fromUtf8(readFile(path("pages") + "/iPopup.htm")));
+    const auto popup = dom::Document::parse(QString::fromUtf8(ScratchInstall::readFile(pages("iPopup.htm"))));
     const QStringList shown = rowTexts(*popup, "popupWin_Table");
     ASSERT_FALSE(shown.isEmpty());
     EXPECT_LE(shown.size(), 10);

@@ -1,9 +1,9 @@
+#include "e2e_update/ScratchInstall.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QtEndian>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <csignal>
 #include <functional>
@@ -14,16 +14,14 @@ namespace {
 
 class HeadlessStart : public ::testing::Test {
 protected:
-    HeadlessStart() : root_(QStringLiteral(ZEP_BINARY_DIR "/e2e-start-XXXXXX")) {
-        for (const char* d : {"app", "home", "config", "data", "windows", "tmp"})
-            QDir().mkpath(path(d));
+    HeadlessStart() : install_(QStringLiteral("e2e-start")) {
         // A hard link keeps the executable's own directory in the scratch installation.
         const QByteArray exe = QByteArrayLiteral(ZEP_BINARY_DIR "/src/Zavez_ZEP");
         if (::link(exe.constData(), program().toLocal8Bit().constData()) != 0)
             QFile::copy(QString::fromLocal8Bit(exe), program());
     }
 
-    QString path(const char* sub) const { return root_.path() + u'/' + QLatin1String(sub); }
+    QString path(const char* sub) const { return install_.path(QLatin1String(sub)); }
     QString program() const { return path("app") + QStringLiteral("/Zavez_ZEP"); }
     QString config() const { return path("app") + QStringLiteral("/ZEP.xml"); }
     QString registryFile() const { return path("config") + QStringLiteral("/Quenra/registry.txt"); }
@@ -33,15 +31,7 @@ protected:
     }
 
     void start(QProcess& p) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        env.insert(QStringLiteral("HOME"), path("home"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), path("data"));
-        env.insert(QStringLiteral("ZEP_WINDOWS_DIR"), path("windows"));
-        env.insert(QStringLiteral("TMPDIR"), path("tmp"));
-        p.setProcessEnvironment(env);
+        p.setProcessEnvironment(install_.environment(false));
         p.setWorkingDirectory(path("home"));
         p.start(program(), {QStringLiteral("--headless")});
         ASSERT_TRUE(p.waitForStarted(10000));
@@ -90,7 +80,7 @@ protected:
         f.write("# Quenra registry 1\n80000002\tSoftware%5CZavez_ZEP%5C\tTime\t4\t" + data.toHex() + "\n");
     }
 
-    QTemporaryDir root_;
+    ScratchInstall install_;
 };
 
 TEST_F(HeadlessStart, RefusesToRunWithoutItsConfigurationDocument) {
