@@ -5,6 +5,7 @@
 #include "core/TaskbarOwner.h"
 #include "core/FileHelpers.h"
 #include "config/cls_Config.h"
+#include "dialogs/frmdispose.h"
 #include "platform/Platform.h"
 #include "platform/browser/Browser.h"
 #include "session/Form1.h"
@@ -181,8 +182,8 @@ QHash<QString, frmFXInfo::Procedure> frmFXInfo::procedureTable() {
         {"ClickAll", tab("iAll")},
         {"Calendar", tab("iFXCalendar")},
         {"WebDoc_onclick", [this] { bridge_.WebDoc_onclick(); }},
-        // The settings, about, quote centre and calendar work comes with those features.
-        {"pop_set", later("pop_set")},
+        // The about, quote centre and calendar work comes with those features.
+        {"pop_set", [this] { ctx_.load(ctx_.settings).Show(window_.get()); }},
         {"feedback_idea", later("feedback_idea")},
         {"zep_about", later("zep_about")},
         {"control_quota", later("control_quota")},

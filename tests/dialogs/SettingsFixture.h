@@ -7,7 +7,7 @@
 #include "platform/sim/SimImageBox.h"
 #include "platform/sim/SimLabel.h"
 #include "platform/sim/SimScrollBar.h"
-#include "shell/StartedProgram.h"
+#include "app/StartedProgram.h"
 
 // The program started in a simulated process, its main window showing, with the settings
 // as the installation ships them: a GB2312 document with three pairs, one of them hidden.
@@ -22,6 +22,7 @@ protected:
                               "\n        <EURUSD Checked=\"1\"/>\n        <GBPUSD Checked=\"0\"/>\n        <XAUUSD Checked=\"1\"/>")) {
         QString xml = TestInstallation::defaultConfig();
         xml.replace(QStringLiteral("encoding=\"UTF-8\""), QStringLiteral("encoding=\"gb2312\""));
+        xml.replace(QStringLiteral("\n              "), QStringLiteral(" "));   // attributes on one line, as saved
         xml.replace(QStringLiteral("<Popup staytime=\" 5m \" SoundFile=\" ding.wav \" Checked=\"1\"/>"),
                     QStringLiteral("<Popup staytime=\"10s\" SoundFile=\"News.wav\" Checked=\"1\"/>"));
         xml.replace(QStringLiteral("<FXCalendar staytime=\"2m\" NotifyTime=\"10.5\"/>"),
