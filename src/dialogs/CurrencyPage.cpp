@@ -7,7 +7,7 @@
 namespace {
 
 constexpr uint32_t NameColor = 0x1F2D3D;
-constexpr int NameWidth = 58;
+constexpr int NameWidth = 54;
 const QString Checked = QStringLiteral("Checked");
 
 } // namespace
@@ -26,9 +26,9 @@ void CurrencyPage::buildCells(plat::Window& window, DialogCanvas& canvas) {
     const int width = area_.width() / Columns;
     for (int cell = 0; cell < Cells; ++cell) {
         const QPoint at(area_.left() + cell % Columns * width, area_.top() + cell / Columns * RowHeight);
-        Label13[cell] = canvas.label(QRect(at + QPoint(8, 5), QSize(NameWidth, 20)), QString(), NameColor);
+        Label13[cell] = canvas.label(QRect(at + QPoint(6, 4), QSize(NameWidth, 20)), QString(), NameColor);
         plat::CheckBox* box = window.createCheckBox();
-        box->setGeometry(QRect(at + QPoint(8 + NameWidth, 4), QSize(width - NameWidth - 10, 20)));
+        box->setGeometry(QRect(at + QPoint(6 + NameWidth, 4), QSize(width - NameWidth - 8, 20)));
         box->setCaption(QStringLiteral("显示"));
         box->onClick = [this, cell, box] { ticked_[pairAt(cell)] = box->value(); };
         Check2[cell] = box;

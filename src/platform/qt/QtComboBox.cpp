@@ -1,6 +1,16 @@
 #include "platform/qt/QtComboBox.h"
+#include <QPalette>
 
 namespace plat {
+
+// A text that is none of the choices is still the setting in force: it shows in the colour
+// of a choice, not greyed as a hint would be (unless the box is disabled).
+QtComboBox::QtComboBox(QWidget* parent) : QtControl(new QComboBox(parent)) {
+    QPalette palette = box()->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::PlaceholderText, palette.color(group, QPalette::ButtonText));
+    box()->setPalette(palette);
+}
 
 void QtComboBox::setItems(const QStringList& items) {
     const QString current = text();

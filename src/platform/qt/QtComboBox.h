@@ -8,7 +8,7 @@ namespace plat {
 // list does not offer) shows as the box's placeholder until the user chooses.
 class QtComboBox : public QtControl<ComboBox> {
 public:
-    explicit QtComboBox(QWidget* parent) : QtControl(new QComboBox(parent)) {}
+    explicit QtComboBox(QWidget* parent);
 
     void setItems(const QStringList& items) override;
     QStringList items() const override;
