@@ -1,6 +1,6 @@
 #include "dialogs/CurrencyPage.h"
 #include "base/VbText.h"
-#include "dialogs/DialogCanvas.h"
+#include "core/DialogCanvas.h"
 #include "platform/window/Window.h"
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "core/Form.h"
 #include "dialogs/CurrencyPage.h"
-#include "dialogs/DialogCanvas.h"
+#include "core/DialogCanvas.h"
 #include <QString>
 #include <array>
 #include <memory>

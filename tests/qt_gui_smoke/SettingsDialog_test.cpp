@@ -1,12 +1,5 @@
-#include "XDesktop.h"
-#include "e2e_push/DemoServerProcess.h"
-#include "e2e_push/Wait.h"
-#include "e2e_update/ScratchInstall.h"
-#include <QDir>
-#include <QProcess>
-#include <gtest/gtest.h>
+#include "InstalledProgram.h"
 #include <csignal>
-#include <iostream>
 
 // The settings dialog of the installed program on a real desktop (Xvfb, openbox, trayer),
 // driven with the real mouse: opened from the tray icon's menu, its pages switched by their
@@ -14,9 +7,7 @@
 // go to artifacts/.
 namespace {
 
-const QString WindowClass = QStringLiteral("Zavez_ZEP");
 const QString DialogTitle = QStringLiteral("软件设置");
-const QString Artifacts = QStringLiteral(ZEP_SOURCE_DIR "/artifacts/");
 
 // Places on the dialog, from its top-left corner.
 const QPoint Tab1(72, 61);
@@ -28,38 +19,10 @@ const QPoint OkButton(284, 332);
 const QPoint TitleStrip(300, 16);
 const QPoint ScrollDown(486, 299);
 
-class SettingsDialog : public ::testing::Test {
+class SettingsDialog : public InstalledProgram {
 protected:
-    SettingsDialog() : install_(QStringLiteral("gui-settings")), server_(install_.path("demo-data")) {}
+    SettingsDialog() : InstalledProgram(QStringLiteral("gui-settings")) {}
 
-    void SetUp() override {
-        if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "needs scripts/with-desktop.sh";
-        QDir().mkpath(Artifacts);
-    }
-    void TearDown() override {
-        if (HasFailure())
-            std::cout << "the program said:\n"
-                      << ScratchInstall::readFile(install_.path("program-stderr.txt")).toStdString() << std::endl;
-        if (program_.state() != QProcess::NotRunning) {
-            program_.kill();
-            program_.waitForFinished(10000);
-        }
-    }
-
-    void startProgram() {
-        QProcessEnvironment env = install_.environment(true);
-        env.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
-        program_.setProcessEnvironment(env);
-        program_.setWorkingDirectory(install_.path("home"));
-        program_.setStandardOutputFile(QProcess::nullDevice());
-        program_.setStandardErrorFile(install_.path("program-stderr.txt"));
-        program_.start(install_.program(), {});
-        ASSERT_TRUE(program_.waitForStarted(10000));
-    }
-    bool waitWhileRunning(const std::function<bool()>& condition, int boundMs) {
-        return waitUntil([&] { return program_.state() != QProcess::Running || condition(); }, boundMs) &&
-               program_.state() == QProcess::Running;
-    }
     // The tray menu's window: the small one of the program's that is neither the main
     // window nor the tray icon.
     QRect menuRect() const {
@@ -73,12 +36,6 @@ protected:
     void clickDialog(const QPoint& at) { XDesktop::click(dialogRect().topLeft() + at); }
     // Lets the program draw what the last click changed.
     static void settle() { waitUntil([] { return false; }, 700); }
-    void screenshot(const char* name) {
-        const QString file = Artifacts + QLatin1String(name);
-        EXPECT_TRUE(XDesktop::screenshot(file)) << file.toStdString();
-        std::cout << "screenshot " << file.toStdString() << std::endl;
-    }
-    QByteArray savedConfig() const { return ScratchInstall::readFile(install_.app("ZEP.xml")); }
     // The user's own ZEP.xml: a popup stay time that the list does not offer, and pairs
     // beyond the 24 cells of the currency page. The additions are ASCII, as GB2312 keeps it.
     bool customiseConfig() {
@@ -91,18 +48,10 @@ protected:
         xml.replace("staytime=\"10s\" SoundFile", "staytime=\"15s\" SoundFile");
         return ScratchInstall::writeFile(install_.app("ZEP.xml"), xml);
     }
-
-    ScratchInstall install_;
-    DemoServerProcess server_;
-    QProcess program_;
 };
 
 TEST_F(SettingsDialog, OpensFromTheTrayMenuSwitchesPagesAndApplies) {
-    ASSERT_TRUE(server_.start({})) << server_.lines().join("\n").toStdString();
-    QString error;
-    ASSERT_TRUE(install_.install(&error)) << error.toStdString();
-    ASSERT_TRUE(install_.pointAt(server_.ports()));
-    ASSERT_TRUE(install_.rememberLogin(QStringLiteral("demo@quenra.test"), QStringLiteral("demo123")));
+    ASSERT_NO_FATAL_FAILURE(installLoggedIn());
     ASSERT_TRUE(customiseConfig());
     startProgram();
     ASSERT_TRUE(waitWhileRunning([&] {

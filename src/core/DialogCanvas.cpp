@@ -1,4 +1,4 @@
-#include "dialogs/DialogCanvas.h"
+#include "core/DialogCanvas.h"
 #include "platform/window/Window.h"
 #include <utility>
 
