@@ -15,7 +15,7 @@ class SettingsFixture : public StartedProgram {
 protected:
     static QString pairs(int count) {
         QString xml;
-        for (int i = 0; i < count; ++i) xml += QStringLiteral("\n        <PAIR%1 Checked=\"1\"/>").arg(i, 2, 10, QLatin1Char('0'));
+        for (int i = 0; i < count; ++i) xml += QStringLiteral("\n        <PAIR%1 Checked=\"1\"/>").arg(i, 2, 10, QChar(u'0'));
         return xml;
     }
     static QString config(const QString& currencies = QStringLiteral(
@@ -41,7 +41,6 @@ protected:
     }
     void SetUp() override { startToMainWindow(); }
 
-    // The document as it was written, for the bytes the program saves.
     const QString& document() const { return document_; }
     QByteArray savedBytes() const {
         QFile f(inst.configFile());
@@ -56,7 +55,6 @@ protected:
     frmdispose& dialog() { return *ctx().settings; }
     plat::SimWindow& dialogWindow() { return static_cast<plat::SimWindow&>(dialog().window()); }
 
-    // The user's actions on the dialog's controls.
     static void click(plat::ImageBox* c) { static_cast<plat::SimImageBox*>(c)->userClick(); }
     static void click(plat::CheckBox* c) { static_cast<plat::SimCheckBox*>(c)->userClick(); }
     static bool choose(plat::ComboBox* c, const QString& text) {
