@@ -38,7 +38,8 @@ void CurrencyPage::buildCells(plat::Window& window, DialogCanvas& canvas) {
 // Placed by placeGrid once the number of pairs is known.
 void CurrencyPage::buildGrid(DialogCanvas& canvas) {
     for (int row = 0; row <= Rows; ++row) rowLines_.push_back(canvas.line(QRect(), DialogCanvas::FrameColor));
-    for (int column = 0; column <= Columns; ++column) columnLines_.push_back(canvas.line(QRect(), DialogCanvas::FrameColor));
+    for (int column = 0; column <= Columns; ++column)
+        columnLines_.push_back(canvas.line(QRect(), DialogCanvas::FrameColor));
 }
 
 // The grid spans the rows that hold pairs.
@@ -46,7 +47,8 @@ void CurrencyPage::placeGrid() {
     const int rows = usedRows();
     const int width = area_.width() / Columns;
     for (int row = 0; row <= Rows; ++row)
-        rowLines_[row]->setGeometry(QRect(area_.left(), area_.top() + row * RowHeight, Columns * width + 1, 1));
+        rowLines_[row]->setGeometry(
+            QRect(area_.left(), area_.top() + row * RowHeight, Columns * width + 1, 1));
     for (int column = 0; column <= Columns; ++column)
         columnLines_[column]->setGeometry(
             QRect(area_.left() + column * width, area_.top(), 1, rows * RowHeight + 1));

@@ -21,8 +21,7 @@ const QStringList NotifyChoices{"1分钟前",  "3分钟前",  "5分钟前",  "10
                                 "20分钟前", "25分钟前", "30分钟", "45分钟",  "60分钟"};
 const QStringList ReminderStayChoices{"10s", "15s", "20s", "30s", "45s", "1m"};
 
-const QString SaveFailed =
-    QStringLiteral("设置已生效，但未能写入配置文件ZEP.xml（退出程序时将再次保存）。");
+const QString SaveFailed = QStringLiteral("设置已生效，但未能写入配置文件ZEP.xml（退出程序时将再次保存）。");
 
 } // namespace
 
@@ -84,22 +83,27 @@ void frmdispose::buildTabs() {
 void frmdispose::buildPopupPage() {
     Check1 = window_->createCheckBox();
     Check1->setGeometry(QRect(152, 86, 20, 20));
-    plat::Label* label3 = canvas_->label(QRect(174, 86, 300, 20), QStringLiteral("屏幕右下角弹出即时速递讯息窗口"), TextColor);
-    plat::Label* label2 = canvas_->label(QRect(152, 124, 320, 20), QStringLiteral("资讯速递窗口资讯显示停留时间"), TextColor);
+    plat::Label* label3 = text(QRect(174, 86, 300, 20), QStringLiteral("屏幕右下角弹出即时速递讯息窗口"));
+    plat::Label* label2 = text(QRect(152, 124, 320, 20), QStringLiteral("资讯速递窗口资讯显示停留时间"));
     Combo1 = combo(QRect(152, 148, 140, 24), PopupStayChoices);
-    plat::Label* label4 = canvas_->label(QRect(152, 188, 320, 20), QStringLiteral("资讯速递窗口弹出时播放声音"), TextColor);
+    plat::Label* label4 = text(QRect(152, 188, 320, 20), QStringLiteral("资讯速递窗口弹出时播放声音"));
     Combo2 = combo(QRect(152, 212, 140, 24), SoundChoices);
-    Image5 = canvas_->button(QRect(300, 212, 28, 24), QStringLiteral("sound.gif"), QStringLiteral("sound1.gif"));
+    Image5 = canvas_->button(QRect(300, 212, 28, 24), QStringLiteral("sound.gif"),
+                             QStringLiteral("sound1.gif"));
     Image5->setHandCursor(true);
     pages_[0].controls = {Check1, label3, label2, Combo1, label4, Combo2, Image5};
 }
 
 void frmdispose::buildCalendarPage() {
-    plat::Label* notify = canvas_->label(QRect(152, 86, 320, 20), QStringLiteral("财经日历提醒通知时间"), TextColor);
+    plat::Label* notify = text(QRect(152, 86, 320, 20), QStringLiteral("财经日历提醒通知时间"));
     Combo4 = combo(QRect(152, 110, 140, 24), NotifyChoices);
-    plat::Label* stay = canvas_->label(QRect(152, 150, 320, 20), QStringLiteral("财经日历结果提醒停留时间"), TextColor);
+    plat::Label* stay = text(QRect(152, 150, 320, 20), QStringLiteral("财经日历结果提醒停留时间"));
     Combo5 = combo(QRect(152, 174, 140, 24), ReminderStayChoices);
     pages_[1].controls = {notify, Combo4, stay, Combo5};
+}
+
+plat::Label* frmdispose::text(const QRect& r, const QString& caption) {
+    return canvas_->label(r, caption, TextColor);
 }
 
 void frmdispose::buildButtons() {
@@ -232,7 +236,9 @@ void frmdispose::applyCalendar() {
     config.SetNodeAttrib(CalendarNode, QStringLiteral("NotifyTime"), Combo4->text());
     config.SetNodeAttrib(CalendarNode, QStringLiteral("staytime"), Combo5->text());
     save();
-    SettingValues::setCalendar(ctx_, Combo4->text(), config.GetNodeAttrib(CalendarNode, QStringLiteral("staytime")));
+    // The stay time as the document now holds it, read as at start-up.
+    const QString stay = config.GetNodeAttrib(CalendarNode, QStringLiteral("staytime"));
+    SettingValues::setCalendar(ctx_, Combo4->text(), stay);
 }
 
 // The quote center drops the rows of the pairs no longer shown; those shown again come

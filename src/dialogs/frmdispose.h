@@ -76,6 +76,7 @@ private:
     void buildCalendarPage();
     void buildButtons();
     plat::ComboBox* combo(const QRect& r, const QStringList& choices);
+    plat::Label* text(const QRect& r, const QString& caption);
     void wireEvents();
     void readSettings();
     void selectPage(size_t index);
