@@ -12,14 +12,16 @@ const QString Checked = QStringLiteral("Checked");
 } // namespace
 
 bool CurrencyPairs::shown(const QString& symbol) {
-    if (unstorable_.contains(symbol)) return true;
-    if (noChecked_.contains(symbol)) return false;
-    if (!stored(symbol)) return true;
-    cls_Config& config = *ctx_.Config;
-    const QString path = Currency + u'/' + symbol;
-    const QString checked = config.GetNodeAttrib(path, Checked);
-    if (checked.isEmpty() && !config.isExistAttrib(path, Checked)) noChecked_.insert(symbol);
-    return vb::Val(checked) == 1;
+    const auto known = shown_.constFind(symbol);
+    if (known != shown_.constEnd()) return *known;
+    const bool on = lookUp(symbol);
+    shown_.insert(symbol, on);
+    return on;
+}
+
+bool CurrencyPairs::lookUp(const QString& symbol) {
+    if (unstorable_.contains(symbol) || !stored(symbol)) return true;
+    return vb::Val(ctx_.Config->GetNodeAttrib(Currency + u'/' + symbol, Checked)) == 1;
 }
 
 // Whether the pair has its element, which is added when the pair is new. A prefixed name

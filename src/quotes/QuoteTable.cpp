@@ -1,11 +1,13 @@
 #include "quotes/QuoteTable.h"
 #include "mainwindow/MainPage.h"
+#include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
 #include "platform/dom/InnerText.h"
 #include <stdexcept>
 
 namespace {
 
+const QString TableId = QStringLiteral("QuoteList");
 const QString Light = QStringLiteral("bg8fc");
 const QString Dark = QStringLiteral("bgccc");
 constexpr int AskCell = 1;
@@ -32,7 +34,7 @@ QString QuoteTable::symbolOf(const dom::Element& row) {
     return first ? first->innerText().trimmed() : QString();
 }
 
-dom::Element& QuoteTable::table() const { return page_.element(QStringLiteral("QuoteList")); }
+dom::Element& QuoteTable::table() const { return page_.element(TableId); }
 
 dom::Element& QuoteTable::headings() const { return page_.element(QStringLiteral("iTrFirst")); }
 
@@ -44,10 +46,24 @@ std::vector<dom::Element*> QuoteTable::pairRows() const {
 }
 
 // Only pair rows are searched: a symbol spelled like a heading must not take it over.
-dom::Element* QuoteTable::find(const QString& symbol) const {
-    for (dom::Element* row : pairRows())
-        if (symbolOf(*row) == symbol) return row;
+dom::Element* QuoteTable::find(const QString& symbol) {
+    if (dom::Element* row = remembered(symbol)) return row;
+    for (dom::Element* row : pairRows()) {
+        if (symbolOf(*row) != symbol) continue;
+        rowIds_.insert(symbol, row->nodeId());
+        return row;
+    }
     return nullptr;
+}
+
+dom::Element* QuoteTable::remembered(const QString& symbol) const {
+    const auto id = rowIds_.constFind(symbol);
+    if (id == rowIds_.constEnd()) return nullptr;
+    dom::Element* row = page_.document().elementByNodeId(*id);
+    const dom::Element* section = row && row->is("tr") && row->isConnected() ? row->parentElement() : nullptr;
+    const dom::Element* list = section ? section->parentElement() : nullptr;
+    const bool ours = list && list->is("table") && list->id() == TableId;
+    return ours && symbolOf(*row) == symbol ? row : nullptr;
 }
 
 dom::Element& QuoteTable::append(const QString& symbol, const QString& ask, const QString& bid) {
@@ -62,6 +78,7 @@ dom::Element& QuoteTable::append(const QString& symbol, const QString& ask, cons
     addCell(*row, QString(), symbol);
     addCell(*row, symbol + u'p', ask);
     addCell(*row, symbol + u'l', bid);
+    rowIds_.insert(symbol, row->nodeId());
     return *row;
 }
 

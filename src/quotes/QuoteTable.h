@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -24,7 +25,7 @@ public:
     // The pair rows in table order.
     std::vector<dom::Element*> pairRows() const;
     // The row of that displayed symbol; nullptr when it has none.
-    dom::Element* find(const QString& symbol) const;
+    dom::Element* find(const QString& symbol);
     // A new row at the end, striped against the row before it; symbol and prices go in as
     // text. The symbol's cells get the ids symbol & "p" (ask) and symbol & "l" (bid).
     dom::Element& append(const QString& symbol, const QString& ask, const QString& bid);
@@ -38,6 +39,10 @@ public:
 
 private:
     dom::Element& table() const;
+    dom::Element* remembered(const QString& symbol) const;
 
     MainPage& page_;
+    // Where each symbol's row was last found, by node id: checked before it is used, since
+    // rows move, go, and come with a new page.
+    QHash<QString, int> rowIds_;
 };

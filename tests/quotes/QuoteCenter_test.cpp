@@ -125,13 +125,6 @@ TEST_F(Quotes, HiddenPairsNeverShowAndComeBackAtTheEndWhenSwitchedOn) {
     fx().refreshShownPairs();
     EXPECT_EQ(symbols(), QStringList({"CADCHF", "GBPUSD"}));
     EXPECT_EQ(stripes(), Striped.mid(0, 2));
-
-    // Switched on without a refresh, it comes with its next quote.
-    setChecked("EURUSD", "1");
-    batch({{"EURUSD", "1.12", "1.22"}});
-    EXPECT_EQ(symbols(), QStringList({"CADCHF", "GBPUSD", "EURUSD"}));
-    fx().refreshShownPairs();
-    EXPECT_EQ(symbols(), QStringList({"CADCHF", "GBPUSD", "EURUSD"})) << "not twice";
 }
 
 // Symbols and prices come off the network: text only, and a symbol that cannot be an
