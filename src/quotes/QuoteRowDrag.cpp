@@ -27,10 +27,12 @@ dom::Element* QuoteRowDrag::draggedRow() const {
 }
 
 // The document hears the pointer too, so that a row left behind by a quick move catches up
-// and a button released outside the rows still ends the drag.
+// and a button released outside the rows still ends the drag. A row's height is read before
+// anything changes: the page answers a size read at once only while it has every change.
 void QuoteRowDrag::downtomove() {
     dom::Element* row = pressedRow();
     if (!row) return;
+    rowHeight_ = table_.headings().offsetHeight();
     row->setStyle(QStringLiteral("z-index"), QStringLiteral("1"));
     start_ = ctx_.platform.screen().cursorPos();
     rowId_ = row->nodeId();
@@ -62,8 +64,7 @@ void QuoteRowDrag::uptomove() {
 
 // Whole row heights only, toward zero; the headings stay first in the row's section.
 void QuoteRowDrag::drop(dom::Element& row, int dy) {
-    const int height = table_.headings().offsetHeight();
-    const int steps = height > 0 ? dy / height : 0;
+    const int steps = rowHeight_ > 0 ? dy / rowHeight_ : 0;
     dom::Element* section = row.parentElement();
     const int count = section ? static_cast<int>(section->rows().size()) : 0;
     if (steps == 0 || count < 2) return;

@@ -37,4 +37,5 @@ private:
     bool dragging_ = false;
     QPoint start_;     // screen pixels
     int rowId_ = 0;    // the dragged row's node id
+    int rowHeight_ = 0;   // the heading row's, pixels
 };

@@ -1,0 +1,149 @@
+// The quote center of the real main window (QtWebEngine) on the X desktop: pushed quotes
+// fill and colour the real page, the user's mouse (xdotool) drags a row into a new place,
+// and the panel collapses and comes back to the same place. Screenshots go to artifacts/.
+#include "config/cls_Config.h"
+#include "core/AppContext.h"
+#include "mainwindow/frmFXInfo.h"
+#include "platform/Platform.h"
+#include "platform/qt/FileRegistryStore.h"
+#include "platform/qt/QtDesktop.h"
+#include "platform/qt/QtLoop.h"
+#include "platform/qt/QtNetwork.h"
+#include "platform/qt/QtShell.h"
+#include "platform/sim/SimLog.h"
+#include "qt_browser/BrowserTesting.h"
+#include "quotes/QuoteCenter.h"
+#include "session/Form1.h"
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <iostream>
+
+using browsertest::runJs;
+
+namespace {
+
+const QString Artifacts = QStringLiteral(ZEP_SOURCE_DIR "/artifacts/");
+const QStringList Pairs = {"EURUSD", "GBPUSD", "USDJPY", "AUDUSD", "USDCAD", "USDCHF",
+                           "NZDUSD", "EURJPY", "GBPJPY", "EURGBP", "XAUUSD", "XAGUSD"};
+
+class RealQuotes : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "needs scripts/with-desktop.sh";
+        QDir().mkpath(Artifacts);
+        const QString app = dir_.path() + u'/';
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ZEP_SOURCE_DIR "/dist/ZEP.xml"), app + "ZEP.xml"));
+        ctx_.AppPath = app;
+        ctx_.PageBase = QStringLiteral("res://") + app + QStringLiteral("Zavez_ZEP.exe/");
+        ctx_.server.webSite = ctx_.server.fileServer = QStringLiteral("http://127.0.0.1:9");
+        ctx_.Config = std::make_shared<cls_Config>(platform_);
+        ctx_.Config->setXmlFile(app + "ZEP.xml");
+        ASSERT_TRUE(ctx_.Config->Initialize());
+        frmFXInfo& fx = ctx_.load(ctx_.fxInfo);
+        ASSERT_TRUE(waitFor([&] { return !fx.Busy(); }, 30000));
+        fx.window().show();
+        settle(500);
+        // The login dialog would cover the panel; the main window brings back an open one.
+        ctx_.LoginDialogOpen = false;
+        if (ctx_.form1) ctx_.form1->window().hide();
+    }
+
+    frmFXInfo& fx() { return *ctx_.fxInfo; }
+    QWebEnginePage* page() { return static_cast<plat::QtBrowser*>(fx().WebBrowser())->view()->page(); }
+    QVariant js(const QString& script) { return runJs(page(), script); }
+    // The pairs in the page's table and in the program's model.
+    QString pageSymbols() {
+        return js("Array.from(QuoteList.rows).slice(2).map(function (r) { return r.cells[0].textContent; }).join()")
+            .toString();
+    }
+    QString modelSymbols() {
+        QStringList out;
+        const auto rows = fx().WebBrowser()->document()->getElementById("QuoteList")->rows();
+        for (size_t i = 2; i < rows.size(); ++i) out << rows[i]->cells()[0]->innerText();
+        return out.join(u',');
+    }
+    // An element's rectangle on the screen, from a script expression.
+    QRect screenRect(const QString& element) {
+        const QVariantList r =
+            js("(function (e) { var r = e.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })(" +
+               element + ")")
+                .toList();
+        if (r.size() != 4) return {};
+        const QRect local(r[0].toInt(), r[1].toInt(), r[2].toInt(), r[3].toInt());
+        return local.translated(static_cast<plat::QtBrowser*>(fx().WebBrowser())->view()->mapToGlobal(QPoint()));
+    }
+    void batch(int tick) {
+        for (int i = 0; i < Pairs.size(); ++i) {
+            const double bid = 1 + i + (tick % 2 ? (i % 3) - 1 : 0) * 0.0007;
+            ctx_.pushSink->quot_center(Pairs[i], QString::number(bid, 'f', 4), QString::number(bid + 0.0003, 'f', 4));
+        }
+    }
+    void screenshot(const QRect& screen, const char* name) {
+        settle(500);   // the view draws a changed page a little later
+        QWebEngineView* view = static_cast<plat::QtBrowser*>(fx().WebBrowser())->view();
+        const QRect local(view->mapFromGlobal(screen.topLeft()), screen.size());
+        EXPECT_TRUE(view->grab(local).save(Artifacts + name));
+        std::cout << "screenshot " << (Artifacts + name).toStdString() << std::endl;
+    }
+
+    QTemporaryDir dir_;
+    plat::QtLoop loop_;
+    plat::QtNetwork network_;
+    plat::QtShell shell_;
+    plat::FileRegistryStore registry_;
+    plat::SimLog log_;
+    plat::QtDesktop desktop_;
+    plat::Platform platform_{loop_, desktop_, network_, shell_, registry_, log_};
+    AppContext ctx_{platform_};
+};
+
+TEST_F(RealQuotes, PricesFillAndColourARowDragsWithTheMouseAndThePanelCollapsesAndComesBack) {
+    batch(0);
+    batch(1);
+    ASSERT_TRUE(waitFor([&] { return pageSymbols() == Pairs.join(u','); }, 10000)) << pageSymbols().toStdString();
+    EXPECT_EQ(js("getComputedStyle(EURUSDp).color").toString(), "rgb(0, 143, 0)") << "fell";
+    EXPECT_EQ(js("getComputedStyle(GBPUSDp).color").toString(), "rgb(0, 0, 0)") << "unchanged";
+    EXPECT_EQ(js("getComputedStyle(USDJPYl).color").toString(), "rgb(255, 0, 0)") << "rose";
+    const QRect panel = screenRect("quotacenter");
+    screenshot(panel, "quotes-panel.png");
+
+    // The user drags the first pair two and a half headings' heights down.
+    const int height = js("iTrFirst.offsetHeight").toInt();
+    ASSERT_GT(height, 0);
+    const QPoint from = screenRect("QuoteList.rows[2]").center();
+    const int dy = height * 5 / 2;
+    xdotool({"mousemove", QString::number(from.x()), QString::number(from.y()), "mousedown", "1"});
+    ASSERT_TRUE(waitFor([&] { return fx().quotes().drag().dragging(); }));
+    for (int step = 1; step <= 10; ++step) {
+        xdotool({"mousemove", QString::number(from.x()), QString::number(from.y() + dy * step / 10)});
+        settle(30);
+    }
+    EXPECT_TRUE(waitFor([&] { return screenRect("EURUSDp").center().y() >= from.y() + dy - 2; }))
+        << "the row follows the pointer in the page";
+    xdotool({"mouseup", "1"});
+    ASSERT_TRUE(waitFor([&] { return !fx().quotes().drag().dragging(); }));
+    QStringList moved = Pairs;
+    moved.move(0, 2);
+    EXPECT_EQ(modelSymbols(), moved.join(u','));
+    EXPECT_TRUE(waitFor([&] { return pageSymbols() == moved.join(u','); })) << pageSymbols().toStdString();
+    EXPECT_EQ(js("Array.from(QuoteList.rows).slice(2, 5).map(function (r) { return r.className + ' ' + r.style.top; })"
+                 ".join()").toString(),
+              "bg8fc ,bgccc ,bg8fc 0px") << "restriped, the moved row back in its place";
+
+    // The page's link collapses the panel to its strip and brings it back as it was.
+    const QRect content = screenRect("contentarea");
+    const QRect link = screenRect("quota_control");
+    xdotool({"mousemove", QString::number(link.center().x()), QString::number(link.center().y()), "click", "1"});
+    ASSERT_TRUE(waitFor([&] { return fx().quotes().panel().collapsed(); }));
+    ASSERT_TRUE(waitFor([&] { return screenRect("quotacenter").width() < panel.width() / 4; }))
+        << screenRect("quotacenter").width() << " " << js("quotacenter.className").toString().toStdString();
+    EXPECT_GT(screenRect("contentarea").width(), content.width());
+    screenshot(screenRect("quotacenter").adjusted(-300, 0, 0, 0), "quotes-collapsed.png");
+    const QRect strip = screenRect("quota_control");
+    xdotool({"mousemove", QString::number(strip.center().x()), QString::number(strip.center().y()), "click", "1"});
+    ASSERT_TRUE(waitFor([&] { return !fx().quotes().panel().collapsed(); }));
+    EXPECT_TRUE(waitFor([&] { return screenRect("quotacenter") == panel && screenRect("contentarea") == content; }));
+}
+
+} // namespace
