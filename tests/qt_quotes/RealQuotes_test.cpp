@@ -146,4 +146,24 @@ TEST_F(RealQuotes, PricesFillAndColourARowDragsWithTheMouseAndThePanelCollapsesA
     EXPECT_TRUE(waitFor([&] { return screenRect("quotacenter") == panel && screenRect("contentarea") == content; }));
 }
 
+// More pairs than the panel holds: all are there, the list scrolls under the mouse wheel and
+// the caption and headings stay in view.
+TEST_F(RealQuotes, MorePairsThanThePanelHoldsScrollUnderTheHeadings) {
+    for (int i = 0; i < 30; ++i)
+        ctx_.pushSink->quot_center(QStringLiteral("PAIR%1").arg(i, 2, 10, QChar(u'0')), "1.2345", "1.2347");
+    ASSERT_TRUE(waitFor([&] { return js("QuoteList.rows.length").toInt() == 32; }, 10000));
+    const QRect box = screenRect("quotacenter.firstElementChild");
+    const QRect caption = screenRect("QuoteList.rows[0].cells[0]");
+    ASSERT_LT(screenRect("QuoteList.rows[31]").bottom(), box.bottom() + 30 * 32) << "laid out as rows";
+    EXPECT_GT(screenRect("QuoteList.rows[31]").top(), box.bottom()) << "the last pair is below the fold";
+
+    xdotool({"mousemove", QString::number(box.center().x()), QString::number(box.center().y()), "click", "--repeat",
+             "20", "--delay", "20", "5"});
+    EXPECT_TRUE(waitFor([&] { return screenRect("QuoteList.rows[31]").bottom() <= box.bottom(); }))
+        << "the wheel brings the last pair into view";
+    EXPECT_EQ(screenRect("QuoteList.rows[0].cells[0]").top(), caption.top()) << "the caption stays";
+    EXPECT_EQ(screenRect("iTrFirst.cells[0]").top(), caption.bottom() + 1) << "the headings stay under it";
+    screenshot(screenRect("quotacenter"), "quotes-30-pairs-scrolled.png");
+}
+
 } // namespace
