@@ -9,24 +9,16 @@
 //    worst_turn_cpu_ms the most processor time the loop's thread used within such a gap.
 // Runs on a display: scripts/with-desktop.sh build/bench/bench_quote_page_bench
 #include "core/AppContext.h"
+#include "DesktopBenchmarks.h"
 #include "app/frmMain.h"
 #include "app/m_Main.h"
 #include "e2e_push/DemoServerProcess.h"
 #include "e2e_push/Wait.h"
 #include "e2e_update/ScratchInstall.h"
 #include "mainwindow/frmFXInfo.h"
-#include "platform/Platform.h"
-#include "platform/qt/FileRegistryStore.h"
 #include "platform/qt/QtBrowser.h"
 #include "platform/qt/QtBrowserBridge.h"
-#include "platform/qt/QtDesktop.h"
-#include "platform/qt/QtLoop.h"
-#include "platform/qt/QtNetwork.h"
-#include "platform/qt/QtResSchemeHandler.h"
-#include "platform/qt/QtShell.h"
-#include "platform/sim/SimLog.h"
 #include "wire/PushSink.h"
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
@@ -34,7 +26,6 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <algorithm>
-#include <benchmark/benchmark.h>
 #include <ctime>
 #include <deque>
 
@@ -133,14 +124,8 @@ private:
 };
 
 struct QtProcess {
-    plat::QtLoop loop;
-    plat::QtNetwork network;
-    plat::QtShell shell;
-    plat::FileRegistryStore registry;
-    plat::SimLog log;
-    plat::QtDesktop desktop;
-    plat::Platform platform{loop, desktop, network, shell, registry, log};
-    AppContext ctx{platform};
+    RealPlatform real;
+    AppContext ctx{real.platform};
 };
 
 double percentile(std::vector<double> v, double p) {
@@ -191,18 +176,4 @@ BENCHMARK(BM_DemoServerQuotesToRealPage)->Arg(500)->Arg(0)->Iterations(1)->Unit(
 
 } // namespace
 
-int main(int argc, char** argv) {
-    // The program's per-user files and its single-instance socket go to a scratch folder.
-    QTemporaryDir home;
-    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "ZEP_WINDOWS_DIR", "TMPDIR", "HOME"})
-        qputenv(var, home.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-    plat::QtResSchemeHandler::registerScheme();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runDesktopBenchmarks(argc, argv); }

@@ -4,14 +4,8 @@
 #include "config/cls_Config.h"
 #include "core/AppContext.h"
 #include "mainwindow/frmFXInfo.h"
-#include "platform/Platform.h"
-#include "platform/qt/FileRegistryStore.h"
-#include "platform/qt/QtDesktop.h"
-#include "platform/qt/QtLoop.h"
-#include "platform/qt/QtNetwork.h"
-#include "platform/qt/QtShell.h"
-#include "platform/sim/SimLog.h"
 #include "qt_browser/BrowserTesting.h"
+#include "qt_desktop/RealProcess.h"
 #include "quotes/QuoteCenter.h"
 #include "session/Form1.h"
 #include <QDir>
@@ -37,7 +31,7 @@ protected:
         ctx_.AppPath = app;
         ctx_.PageBase = QStringLiteral("res://") + app + QStringLiteral("Zavez_ZEP.exe/");
         ctx_.server.webSite = ctx_.server.fileServer = QStringLiteral("http://127.0.0.1:9");
-        ctx_.Config = std::make_shared<cls_Config>(platform_);
+        ctx_.Config = std::make_shared<cls_Config>(real_.platform);
         ctx_.Config->setXmlFile(app + "ZEP.xml");
         ASSERT_TRUE(ctx_.Config->Initialize());
         frmFXInfo& fx = ctx_.load(ctx_.fxInfo);
@@ -88,14 +82,8 @@ protected:
     }
 
     QTemporaryDir dir_;
-    plat::QtLoop loop_;
-    plat::QtNetwork network_;
-    plat::QtShell shell_;
-    plat::FileRegistryStore registry_;
-    plat::SimLog log_;
-    plat::QtDesktop desktop_;
-    plat::Platform platform_{loop_, desktop_, network_, shell_, registry_, log_};
-    AppContext ctx_{platform_};
+    RealPlatform real_;
+    AppContext ctx_{real_.platform};
 };
 
 TEST_F(RealQuotes, PricesFillAndColourARowDragsWithTheMouseAndThePanelCollapsesAndComesBack) {
