@@ -164,7 +164,7 @@ QString Form1::imagePath(const QString& file) const {
     return ctx_.AppPath + QStringLiteral("image/") + file;
 }
 
-QString Form1::rememberPath() const { return ctx_.AppPath + QStringLiteral("registry"); }
+QString Form1::rememberPath() const { return ctx_.Folders.userFile(ctx_, QStringLiteral("registry")); }
 
 void Form1::Form_Unload() {
     Timer1.setEnabled(false);
