@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ const QString PackageDir = QStringLiteral(ZEP_BINARY_DIR "/e2e-package-debs");
 // The user the program runs as when the test runs as the administrator, who may write anything.
 const uid_t Nobody = 65534;
 
-struct Run {
+struct Outcome {
     int exitCode = -1;
     QString output;
 };
@@ -38,11 +39,14 @@ QString runTool(const QString& program, const QStringList& args, int* exitCode, 
     return QString::fromLocal8Bit(p.readAll());
 }
 
-// The packages of this build, made again when the program is newer than they are.
+// The packages of this build, made again when the programs or the package's settings are
+// newer than they are.
 QString buildPackages(QString* error) {
     const QString deb = QDir(PackageDir).entryList({QStringLiteral("quenra_*.deb")}, QDir::Files).value(0);
-    const QDateTime program = QFileInfo(QStringLiteral(ZEP_BINARY_DIR "/src/Zavez_ZEP")).lastModified();
-    if (!deb.isEmpty() && QFileInfo(PackageDir + u'/' + deb).lastModified() > program) return PackageDir + u'/' + deb;
+    QDateTime inputs;
+    for (const char* input : {"/src/Zavez_ZEP", "/tools/demo-server/quenra-demo-server", "/CPackConfig.cmake"})
+        inputs = std::max(inputs, QFileInfo(QStringLiteral(ZEP_BINARY_DIR) + QLatin1String(input)).lastModified());
+    if (!deb.isEmpty() && QFileInfo(PackageDir + u'/' + deb).lastModified() > inputs) return PackageDir + u'/' + deb;
     QDir(PackageDir).removeRecursively();
     int code = 0;
     *error = runTool(QStringLiteral("cpack"),
@@ -112,7 +116,7 @@ protected:
     }
 
     // The extracted program, headless, with nothing of the test's own folders but HOME.
-    Run runProgram(const std::function<bool(const QString&)>& until) {
+    Outcome runProgram(const std::function<bool(const QString&)>& until) {
         if (::geteuid() == 0) giveTree(home(), Nobody);
         QProcessEnvironment env = scratch_.environment(false);
         for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR", "ZEP_WINDOWS_DIR"})
@@ -128,7 +132,7 @@ protected:
             program.start(QStringLiteral("setpriv"), {"--reuid=65534", "--regid=65534", "--clear-groups", exe, "--headless"});
         else
             program.start(exe, {QStringLiteral("--headless")});
-        Run run;
+        Outcome run;
         if (!program.waitForStarted(10000)) return run;
         waitUntil([&] { return until(output) || program.state() != QProcess::Running; }, 90000);
         ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
@@ -177,7 +181,7 @@ TEST_F(PackageInstall, AReadOnlyInstallationKeepsTheUsersFilesInTheirDataFolder)
     ASSERT_TRUE(QFileInfo::exists(installed(QStringLiteral("share/quenra/ZEP.xml"))));
 
     // The first start takes the shipped document; without a remembered login it waits.
-    Run first = runProgram([&](const QString&) { return QFileInfo::exists(userData(QStringLiteral("ZEP.xml"))); });
+    Outcome first = runProgram([&](const QString&) { return QFileInfo::exists(userData(QStringLiteral("ZEP.xml"))); });
     ASSERT_EQ(first.exitCode, 0) << first.output.toStdString();
     ASSERT_TRUE(QFileInfo::exists(userData(QStringLiteral("ZEP.xml")))) << first.output.toStdString();
     EXPECT_TRUE(ScratchInstall::readFile(userData(QStringLiteral("ZEP.xml"))).contains("<desktopshorcut/>"));
@@ -187,7 +191,7 @@ TEST_F(PackageInstall, AReadOnlyInstallationKeepsTheUsersFilesInTheirDataFolder)
     ASSERT_TRUE(ScratchInstall::rememberLogin(QStringLiteral("demo@quenra.test"), QStringLiteral("demo123"),
                                               userData(QStringLiteral("registry"))));
     // Logged in: the pushed flashes pop up.
-    Run second = runProgram([](const QString& out) { return out.contains(QStringLiteral("popup: ")); });
+    Outcome second = runProgram([](const QString& out) { return out.contains(QStringLiteral("popup: ")); });
     EXPECT_EQ(second.exitCode, 0);
     ASSERT_TRUE(second.output.contains(QStringLiteral("popup: "))) << second.output.toStdString();
 
