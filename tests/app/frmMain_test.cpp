@@ -148,22 +148,6 @@ TEST_F(Controller, APendingInstallerStartsOnceAfterEverythingIsUnloadedAndSaved)
     EXPECT_EQ(p->sim.loop.exitStatus(), 0);
 }
 
-TEST_F(Controller, ASystemWideInstallationHandsTheDownloadedPackageToThePackageInstaller) {
-    auto p = start();
-    p->ctx.Folders = DataFolders::choose(false, p->sim.shell);
-    const QString package = p->ctx.Folders.updateFile(p->ctx);
-    EXPECT_TRUE(package.endsWith("/quenra-update.deb"));
-    EXPECT_FALSE(package.startsWith(p->ctx.AppPath));
-    TestInstallation::writeFile(package, "!<arch>\n");
-    p->ctx.UpdatePending = true;
-    p->ctx.mainCtl->ExitApp();
-    EXPECT_TRUE(p->sim.shell.started().empty());
-    EXPECT_EQ(p->sim.shell.opened(), QStringList{package});
-    ASSERT_EQ(p->sim.desktop.messageBoxes().size(), 1u);
-    EXPECT_TRUE(p->sim.desktop.messageBoxes().front().text.contains("sudo apt install " + package));
-    EXPECT_TRUE(QFile::exists(package));
-}
-
 TEST_F(Controller, WithoutAPendingUpdateALeftoverInstallerIsRemovedAtTheEnd) {
     auto p = start();
     TestInstallation::writeFile(installer(), "partial download");
