@@ -114,7 +114,7 @@ int Main(AppContext& ctx, const QString& exeDir) {
         return AlreadyRunning;
     }
     ctx.ExePath = ctx.AppPath + ctx.ExeName;
-    ctx.Folders = DataFolders::choose(DataFolders::isWritableFolder(ctx.AppPath), ctx.platform.shell());
+    ctx.Folders = DataFolders::choose(DataFolders::isSystemWide(ctx.AppPath), ctx.platform.shell());
     if (const int refused = openConfig(ctx)) return refused;
     // Once per document: the marker reaches the file only with the save at exit.
     const QString marker = QStringLiteral("desktopshorcut");

@@ -9,14 +9,14 @@ namespace {
 const QString ConfigName = QStringLiteral("ZEP.xml");
 } // namespace
 
-bool DataFolders::isWritableFolder(const QString& dir) {
-    const QFileInfo fi(dir);
-    return fi.isDir() && fi.isWritable();
+bool DataFolders::isSystemWide(const QString& installDir) {
+    const QFileInfo fi(installDir);
+    return !fi.isDir() || !fi.isWritable() || QFileInfo::exists(QDir(installDir).filePath(QStringLiteral("SYSTEM-WIDE")));
 }
 
-DataFolders DataFolders::choose(bool installWritable, const plat::Shell& shell) {
+DataFolders DataFolders::choose(bool systemWide, const plat::Shell& shell) {
     DataFolders folders;
-    if (installWritable) return folders;
+    if (!systemWide) return folders;
     folders.userDir_ = shell.userDataDir();
     if (!folders.userDir_.endsWith(u'/')) folders.userDir_ += u'/';
     return folders;

@@ -8,17 +8,20 @@ namespace plat { class Shell; }
 // the log). The pages, images and sounds always come from the installation folder.
 //
 // An installation folder the user can write (a portable copy) keeps everything beside the
-// program, ZEP_ID.txt in the per-machine folder, as always. A system-wide installation the
-// user cannot write keeps them in the user's own data folder instead, so that every user of
-// the machine has their own settings; the first start copies the shipped ZEP.xml there.
+// program, ZEP_ID.txt in the per-machine folder, as always. A system-wide installation (the
+// package's, or any the user cannot write) keeps them in the user's own data folder instead,
+// so that every user of the machine has their own settings; the first start copies the
+// shipped ZEP.xml there.
 class DataFolders {
 public:
     // Beside the program until Main chooses otherwise.
     DataFolders() = default;
 
-    static bool isWritableFolder(const QString& dir);
-    // The choice for an installation folder that the user can (or cannot) write.
-    static DataFolders choose(bool installWritable, const plat::Shell& shell);
+    // Whether the installation in installDir is shared by the machine's users: one the user
+    // cannot write, or the package's, whose marker keeps even the administrator's settings
+    // out of the files every user starts from.
+    static bool isSystemWide(const QString& installDir);
+    static DataFolders choose(bool systemWide, const plat::Shell& shell);
 
     bool perUser() const { return !userDir_.isEmpty(); }
     // The folder of ZEP.xml and the remember file, ending in the separator.

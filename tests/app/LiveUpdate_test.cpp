@@ -87,8 +87,8 @@ TEST_F(LiveUpdate, ASystemWideInstallationDownloadsThePackageIntoTheUsersFolder)
     serveInstaller(installerBytes());
     sim().network.serveHttp(packageUrl, {200, deb, true});
     start();
-    // The installation folder is writable here: the choice a read-only one gets.
-    ctx().Folders = DataFolders::choose(false, sim().shell);
+    // The installation folder is writable here: the choice a system-wide one gets.
+    ctx().Folders = DataFolders::choose(true, sim().shell);
     runToExit();
 
     EXPECT_EQ(sim().network.httpRequests(), QStringList({FileServer + "/spd_update.xml", packageUrl}));

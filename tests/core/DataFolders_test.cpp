@@ -39,7 +39,7 @@ struct DataFoldersTest : ::testing::Test {
 };
 
 TEST_F(DataFoldersTest, AWritableInstallationKeepsTheUsersFilesBesideTheProgram) {
-    for (const DataFolders& folders : {DataFolders(), DataFolders::choose(true, sim.shell)}) {
+    for (const DataFolders& folders : {DataFolders(), DataFolders::choose(false, sim.shell)}) {
         EXPECT_FALSE(folders.perUser());
         EXPECT_EQ(folders.userFile(ctx, "registry"), install() + "/registry");
         EXPECT_EQ(folders.clientIdDir(ctx), root.path() + "/machine");
@@ -51,7 +51,7 @@ TEST_F(DataFoldersTest, AWritableInstallationKeepsTheUsersFilesBesideTheProgram)
 }
 
 TEST_F(DataFoldersTest, AReadOnlyInstallationKeepsThemInTheUsersDataFolder) {
-    const DataFolders folders = DataFolders::choose(false, sim.shell);
+    const DataFolders folders = DataFolders::choose(true, sim.shell);
     EXPECT_TRUE(folders.perUser());
     EXPECT_EQ(folders.userFile(ctx, "ZEP.xml"), userDir() + "ZEP.xml");
     EXPECT_EQ(folders.userFile(ctx, "registry"), userDir() + "registry");
@@ -61,7 +61,7 @@ TEST_F(DataFoldersTest, AReadOnlyInstallationKeepsThemInTheUsersDataFolder) {
 }
 
 TEST_F(DataFoldersTest, TheFirstStartCopiesTheShippedDocumentWritableForTheUser) {
-    const DataFolders folders = DataFolders::choose(false, sim.shell);
+    const DataFolders folders = DataFolders::choose(true, sim.shell);
     ASSERT_TRUE(folders.seed(ctx));
     EXPECT_EQ(read(userDir() + "ZEP.xml"), "<App>shipped</App>");
     EXPECT_TRUE(QFileInfo(userDir() + "ZEP.xml").permissions() & QFile::WriteOwner);
@@ -70,7 +70,7 @@ TEST_F(DataFoldersTest, TheFirstStartCopiesTheShippedDocumentWritableForTheUser)
 }
 
 TEST_F(DataFoldersTest, AUsersDocumentOutlivesANewerPackagesCopy) {
-    const DataFolders folders = DataFolders::choose(false, sim.shell);
+    const DataFolders folders = DataFolders::choose(true, sim.shell);
     ASSERT_TRUE(folders.seed(ctx));
     write(userDir() + "ZEP.xml", "<App>mine</App>");
     // The upgrade replaces the shipped copy.
@@ -82,18 +82,21 @@ TEST_F(DataFoldersTest, AUsersDocumentOutlivesANewerPackagesCopy) {
 
 TEST_F(DataFoldersTest, WithoutAShippedDocumentNothingHalfIsLeft) {
     QFile::remove(install() + "/ZEP.xml");
-    const DataFolders folders = DataFolders::choose(false, sim.shell);
+    const DataFolders folders = DataFolders::choose(true, sim.shell);
     EXPECT_FALSE(folders.seed(ctx));
     EXPECT_TRUE(QDir(userDir()).entryList(QDir::Files).isEmpty());
 }
 
-TEST_F(DataFoldersTest, WritabilityIsTheUsers) {
-    EXPECT_TRUE(DataFolders::isWritableFolder(install()));
-    EXPECT_FALSE(DataFolders::isWritableFolder(install() + "/ZEP.xml"));
-    EXPECT_FALSE(DataFolders::isWritableFolder(root.path() + "/missing"));
+TEST_F(DataFoldersTest, SharedAreFoldersTheUserCannotWriteAndThePackages) {
+    EXPECT_FALSE(DataFolders::isSystemWide(install()));
+    EXPECT_TRUE(DataFolders::isSystemWide(install() + "/ZEP.xml"));
+    EXPECT_TRUE(DataFolders::isSystemWide(root.path() + "/missing"));
+    write(install() + "/SYSTEM-WIDE", "");
+    EXPECT_TRUE(DataFolders::isSystemWide(install()));
+    QFile::remove(install() + "/SYSTEM-WIDE");
     if (::geteuid() == 0) GTEST_SKIP() << "the administrator may write any folder";
     QFile::setPermissions(install(), QFile::ReadOwner | QFile::ExeOwner);
-    EXPECT_FALSE(DataFolders::isWritableFolder(install()));
+    EXPECT_TRUE(DataFolders::isSystemWide(install()));
     QFile::setPermissions(install(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 

@@ -154,7 +154,7 @@ TEST_F(PackageInstall, PackageHoldsTheMenuEntryAndPassesLintian) {
     const QString depends = runTool(QStringLiteral("dpkg-deb"), {"-f", deb_, "Depends"}, &code);
     EXPECT_TRUE(depends.contains(QStringLiteral("libqt6core6"))) << depends.toStdString();
     extract();
-    for (const char* file : {"lib/quenra/Zavez_ZEP", "bin/quenra", "share/quenra/ZEP.xml", "lib/quenra/ZEP.xml",
+    for (const char* file : {"lib/quenra/Zavez_ZEP", "lib/quenra/SYSTEM-WIDE", "bin/quenra", "share/quenra/ZEP.xml", "lib/quenra/ZEP.xml",
                              "lib/quenra/Sound/News.wav", "lib/quenra/image/setok.gif",
                              "share/applications/com.quenra.Quenra.desktop",
                              "share/metainfo/com.quenra.Quenra.metainfo.xml", "share/doc/quenra/copyright"})
