@@ -9,7 +9,6 @@
 #include "platform/browser/Browser.h"
 #include "session/Form1.h"
 #include "session/frmwinsock.h"
-#include <QDir>
 
 namespace {
 
