@@ -109,34 +109,65 @@ protected:
         ASSERT_EQ(code, 0) << out.toStdString();
         chmodTree(root(), false);
         ::chmod(QFile::encodeName(scratch_.path(QString())).constData(), 0755);
-        if (::geteuid() == 0) giveTree(scratch_.path(QStringLiteral("tmp")), Nobody);
+        // Every user's single-instance socket goes there.
+        ::chmod(QFile::encodeName(scratch_.path(QStringLiteral("tmp"))).constData(), 01777);
     }
 
-    // The extracted program, headless, with nothing of the test's own folders but HOME.
-    Outcome runProgram(const std::function<bool(const QString&)>& until) {
-        if (::geteuid() == 0) giveTree(home(), Nobody);
+    // The extracted program, headless, as the user uid (the test's own when it is not the
+    // administrator) with the home given and nothing else of the test's folders.
+    void launch(QProcess& program, uid_t uid, const QString& homeDir) {
+        if (::geteuid() == 0) giveTree(homeDir, uid);
         QProcessEnvironment env = scratch_.environment(false);
         for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR", "ZEP_WINDOWS_DIR"})
             env.remove(QString::fromLatin1(name));
-        QProcess program;
+        env.insert(QStringLiteral("HOME"), homeDir);
         program.setProcessEnvironment(env);
-        program.setWorkingDirectory(home());
+        program.setWorkingDirectory(homeDir);
+        const QString exe = installed(QStringLiteral("bin/quenra"));
+        if (::geteuid() == 0)
+            program.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=%1").arg(uid), QStringLiteral("--regid=%1").arg(uid),
+                                                      QStringLiteral("--clear-groups"), exe, QStringLiteral("--headless")});
+        else
+            program.start(exe, {QStringLiteral("--headless")});
+    }
+
+    // Runs the user's program until its output satisfies until, then meanwhile, then ends it
+    // as the desktop's log-out would.
+    Outcome runProgram(const std::function<bool(const QString&)>& until, const std::function<void()>& meanwhile = {}) {
+        QProcess program;
         QString output;
         QObject::connect(&program, &QProcess::readyReadStandardOutput, &program,
                          [&] { output += QString::fromUtf8(program.readAllStandardOutput()); });
-        const QString exe = installed(QStringLiteral("bin/quenra"));
-        if (::geteuid() == 0)
-            program.start(QStringLiteral("setpriv"), {"--reuid=65534", "--regid=65534", "--clear-groups", exe, "--headless"});
-        else
-            program.start(exe, {QStringLiteral("--headless")});
+        launch(program, Nobody, home());
         Outcome run;
         if (!program.waitForStarted(10000)) return run;
         waitUntil([&] { return until(output) || program.state() != QProcess::Running; }, 90000);
+        if (meanwhile) meanwhile();
         ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
         program.waitForFinished(30000);
         run.exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
         run.output = output + QString::fromUtf8(program.readAllStandardError());
         return run;
+    }
+
+    // While the user's program runs, their second start is refused; another user's is not.
+    void expectOneInstancePerUser() {
+        QProcess again;
+        launch(again, Nobody, home());
+        EXPECT_TRUE(again.waitForFinished(30000));
+        EXPECT_EQ(again.exitCode(), 1) << again.readAllStandardOutput().toStdString();
+        if (::geteuid() != 0) return;   // no other user to be
+        const QString other = scratch_.path(QStringLiteral("other"));
+        QDir().mkpath(other);
+        QProcess theirs;
+        launch(theirs, Nobody - 1, other);
+        EXPECT_TRUE(theirs.waitForStarted(10000));
+        waitUntil([&] {
+            return QFileInfo::exists(other + QStringLiteral("/.local/share/quenra/ZEP.xml")) || theirs.state() != QProcess::Running;
+        }, 30000);
+        EXPECT_EQ(theirs.state(), QProcess::Running) << theirs.readAllStandardOutput().toStdString();
+        ::kill(static_cast<pid_t>(theirs.processId()), SIGTERM);
+        theirs.waitForFinished(30000);
     }
 
     ScratchInstall scratch_;
@@ -188,7 +219,8 @@ TEST_F(PackageInstall, AReadOnlyInstallationKeepsTheUsersFilesInTheirDataFolder)
     ASSERT_TRUE(ScratchInstall::rememberLogin(QStringLiteral("demo@quenra.test"), QStringLiteral("demo123"),
                                               userData(QStringLiteral("registry"))));
     // Logged in: the pushed flashes pop up.
-    Outcome second = runProgram([](const QString& out) { return out.contains(QStringLiteral("popup: ")); });
+    Outcome second = runProgram([](const QString& out) { return out.contains(QStringLiteral("popup: ")); },
+                                [&] { expectOneInstancePerUser(); });
     EXPECT_EQ(second.exitCode, 0);
     ASSERT_TRUE(second.output.contains(QStringLiteral("popup: "))) << second.output.toStdString();
 
