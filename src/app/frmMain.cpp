@@ -228,7 +228,7 @@ QString frmMain::installerPath() const { return ctx_.Folders.updateFile(ctx_); }
 // (which asks for the administrator's password) installs the downloaded package.
 void frmMain::handPackageOver(const QString& package) {
     ctx_.platform.messageBox().show(
-        QStringLiteral("新版本的安装包已下载到：\n%1\n\n现在交给系统的软件包安装程序安装（需要管理员密码）。"
+        QStringLiteral("新版本的安装包已下载到：\n%1\n\n现在交给系统的软件包安装程序安装（需要管理员密码）。\n"
                        "也可以在终端中运行：\nsudo apt install %1")
             .arg(package),
         plat::mb::Information | plat::mb::OkOnly, ctx_.AppTitle);
