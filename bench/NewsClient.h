@@ -3,7 +3,7 @@
 // popup and its sound enabled, the controller loaded (whose live update finds no server
 // and opens the main window), and the push session's cutter and decoder feeding the main
 // window as wsckfrm does on a data-arrival event.
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "app/frmMain.h"
 #include "config/cls_Config.h"
 #include "mainwindow/frmFXInfo.h"
@@ -12,9 +12,9 @@
 #include "platform/browser/Browser.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
-#include "push/NewsFlashRecord.h"
-#include "push/PushDecoder.h"
-#include "push/PushStreamCutter.h"
+#include "wire/NewsFlashRecord.h"
+#include "wire/PushDecoder.h"
+#include "wire/PushStreamCutter.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,12 +1,12 @@
 // Decoding speed of the push stream: cutter plus decoders into a sink that keeps nothing,
 // on a stream recorded from the builders the demo server uses.
-#include "push/CalendarDayRecord.h"
-#include "push/ControlRecord.h"
-#include "push/NewsFlashRecord.h"
-#include "push/PushDecoder.h"
-#include "push/PushStreamCutter.h"
-#include "push/QuoteBatchRecord.h"
-#include "push/QuoteText.h"
+#include "wire/CalendarDayRecord.h"
+#include "wire/ControlRecord.h"
+#include "wire/NewsFlashRecord.h"
+#include "wire/PushDecoder.h"
+#include "wire/PushStreamCutter.h"
+#include "wire/QuoteBatchRecord.h"
+#include "wire/QuoteText.h"
 #include <benchmark/benchmark.h>
 #include <cstring>
 #include <random>

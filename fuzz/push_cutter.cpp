@@ -1,8 +1,8 @@
 // The push stream cutter with its state carried across chunks, feeding the decoders.
 // Input: byte 0 = number of cuts (low 4 bits) and whether to restart the connection once
 // (bit 7); then two bytes per cut giving chunk lengths; the rest is the stream.
-#include "push/PushDecoder.h"
-#include "push/PushStreamCutter.h"
+#include "wire/PushDecoder.h"
+#include "wire/PushStreamCutter.h"
 #include <cstddef>
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // The quote list text and the news time text, read from a text field as the decoders do.
-#include "push/NewsTime.h"
-#include "push/QuoteText.h"
-#include "push/TextField.h"
+#include "wire/NewsTime.h"
+#include "wire/QuoteText.h"
+#include "wire/TextField.h"
 #include <cstddef>
 #include <cstdint>
 

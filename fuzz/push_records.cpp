@@ -1,15 +1,15 @@
 // Every record parser and decoder on arbitrary bytes: byte 0 picks the reader.
-#include "push/CalendarDayRecord.h"
-#include "push/ClientIdRecord.h"
-#include "push/FeedbackRecord.h"
-#include "push/HeartbeatAnswerRecord.h"
-#include "push/IdentityReportRecord.h"
-#include "push/LoginReplyRecord.h"
-#include "push/LoginRequestRecord.h"
-#include "push/NewsFlashRecord.h"
-#include "push/PushDecoder.h"
-#include "push/PushLogonRecord.h"
-#include "push/QuoteBatchRecord.h"
+#include "wire/CalendarDayRecord.h"
+#include "wire/ClientIdRecord.h"
+#include "wire/FeedbackRecord.h"
+#include "wire/HeartbeatAnswerRecord.h"
+#include "wire/IdentityReportRecord.h"
+#include "wire/LoginReplyRecord.h"
+#include "wire/LoginRequestRecord.h"
+#include "wire/NewsFlashRecord.h"
+#include "wire/PushDecoder.h"
+#include "wire/PushLogonRecord.h"
+#include "wire/QuoteBatchRecord.h"
 #include <cstddef>
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // The remember file reader, and the password scrambling's round trip.
 #include "base/Cp936.h"
-#include "push/PasswordScramble.h"
-#include "push/RememberFile.h"
+#include "wire/PasswordScramble.h"
+#include "wire/RememberFile.h"
 #include <cstddef>
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "app/frmMain.h"
 #include "app/m_Main.h"
 #include "platform/Platform.h"

@@ -1,5 +1,5 @@
 #include "app/PageDump.h"
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "base/AtomicFile.h"
 #include "mainwindow/frmFXInfo.h"
 #include "notify/frmPopUp.h"

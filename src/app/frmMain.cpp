@@ -1,18 +1,19 @@
 #include "app/frmMain.h"
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "app/PageDump.h"
-#include "app/ResumeNext.h"
+#include "core/ResumeNext.h"
 #include "app/frmSysTray.h"
 #include "app/m_Main.h"
+#include "core/FileHelpers.h"
 #include "config/cRegistry.h"
 #include "config/cls_Config.h"
 #include "dialogs/IE_frm.h"
 #include "mainwindow/frmFXInfo.h"
 #include "notify/frmPopUp.h"
 #include "platform/Platform.h"
-#include "push/Form1.h"
-#include "push/frmwinsock.h"
-#include "push/wsckfrm.h"
+#include "session/Form1.h"
+#include "session/frmwinsock.h"
+#include "session/wsckfrm.h"
 #include "update/frmLiveUpdate.h"
 #include "base/VbText.h"
 #include <QFile>
@@ -42,9 +43,13 @@ bool unloadStep(AppContext& ctx, std::shared_ptr<F>& slot) {
 frmMain::frmMain(AppContext& ctx)
     : ctlTimeTerminate(ctx.platform.loop(), 100, false), ctx_(ctx) {
     ctlTimeTerminate.onTimer = [this] { ctlTimeTerminate_Timer(); };
+    ctx_.controller = this;
 }
 
-frmMain::~frmMain() { closeWindow(); }
+frmMain::~frmMain() {
+    if (ctx_.controller == this) ctx_.controller = nullptr;
+    closeWindow();
+}
 
 void frmMain::Form_Load() {
     // The window with this title is what another process looks for.
@@ -182,6 +187,8 @@ void frmMain::ctlTimeTerminate_Timer() {
     exitOutsideWaits();
 }
 
+void frmMain::ExitLater() { ctlTimeTerminate.setEnabled(true); }
+
 void frmMain::exitOutsideWaits() {
     // A wait that pumps messages (the start path's wait for the main page) must not have
     // its windows unloaded under it: the exit runs once it has returned.
@@ -215,7 +222,7 @@ QString frmMain::installerPath() const { return ctx_.AppPath + QStringLiteral("l
 
 void frmMain::removeLeftoverInstaller() {
     const QString installer = installerPath();
-    if (m_Main::FileExists(installer) && !m_Main::DeleteFile(installer))
+    if (files::FileExists(installer) && !files::DeleteFile(installer))
         log(QStringLiteral("cannot remove ") + installer);
 }
 

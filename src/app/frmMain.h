@@ -1,5 +1,6 @@
 #pragma once
-#include "app/Form.h"
+#include "core/Controller.h"
+#include "core/Form.h"
 #include "notify/PopupRequest.h"
 #include "platform/loop/WindowTimer.h"
 #include <memory>
@@ -10,7 +11,7 @@ namespace plat { class Window; }
 // The hidden controller: loaded first, unloaded last. Its title marks a running instance;
 // it sets up the registry values at load, ends the program in order (ExitApp), records the
 // usage time and hands over to a downloaded installer at the very end.
-class frmMain : public Form {
+class frmMain : public Form, public Controller {
 public:
     explicit frmMain(AppContext& ctx);
     ~frmMain() override;
@@ -23,14 +24,15 @@ public:
     // Unloads every window in the fixed order, the controller last, and ends the loop.
     void ExitApp();
     // ExitApp as soon as no wait that pumps messages is running.
-    void exitOutsideWaits();
+    void exitOutsideWaits() override;
+    void ExitLater() override;
     // Shows an item in the notification popup with the sound; stay in seconds, 0 for the
     // configured stay time.
-    void Popup(const QString& html, int32_t stay);
+    void Popup(const QString& html, int32_t stay) override;
     // A balloon at the tray icon, closed after five minutes at the latest.
-    void ShowBalloonTip(const QString& text, const QString& title, int iconFlags);
+    void ShowBalloonTip(const QString& text, const QString& title, int iconFlags) override;
     // Brings the main window to the front.
-    void ShowFxInfo();
+    void ShowFxInfo() override;
     // Loads the live-update window, which opens the main window unless an update is offered.
     void ChkLiveUpdate(bool tip);
     void m_frmSysTray_MenuClick(const QString& key);

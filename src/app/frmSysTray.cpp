@@ -1,5 +1,5 @@
 #include "app/frmSysTray.h"
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "app/frmMain.h"
 #include "platform/Platform.h"
 

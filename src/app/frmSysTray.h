@@ -1,6 +1,6 @@
 #pragma once
-#include "app/CTimer.h"
-#include "app/Form.h"
+#include "core/CTimer.h"
+#include "core/Form.h"
 #include "platform/sys/TrayIcon.h"
 #include <QString>
 #include <functional>

@@ -1,7 +1,8 @@
 #include "app/m_Main.h"
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "app/DesktopEntry.h"
 #include "app/frmMain.h"
+#include "core/FileHelpers.h"
 #include "base/VbText.h"
 #include "config/cls_Config.h"
 #include "platform/Platform.h"
@@ -90,7 +91,7 @@ int openConfig(AppContext& ctx) {
     const QString file = ctx.AppPath + QStringLiteral("ZEP.xml");
     if (!ctx.Config) ctx.Config = std::make_shared<cls_Config>(ctx.platform);
     ctx.Config->setXmlFile(file);
-    if (!FileExists(file)) {
+    if (!files::FileExists(file)) {
         refuse(ctx, QStringLiteral("配置文件ZEP.xml 文件不存在!"), 0);
         return ConfigMissing;
     }
@@ -124,51 +125,20 @@ int Main(AppContext& ctx, const QString& exeDir) {
     return Loaded;
 }
 
-bool FileExists(const QString& path) {
-    const QFileInfo fi(path);
-    return fi.exists() && !fi.isDir();
-}
-
-bool DeleteFile(const QString& path) {
-    return QFile::remove(path) || !QFileInfo(path).exists();
-}
-
-void ShellOpen(AppContext& ctx, const QString& target) {
-    if (target.isEmpty()) return;
-    plat::Screen& screen = ctx.platform.screen();
-    screen.setBusyCursor(true);
-    if (!ctx.platform.shell().open(target))
-        ctx.platform.log().write(QStringLiteral("ShellOpen"), QStringLiteral("cannot open ") + target);
-    screen.setBusyCursor(false);
-}
-
 void CreateDesktopShortcut(AppContext& ctx) {
     const QString desktop = ctx.platform.shell().desktopDir();
     if (desktop.isEmpty()) return;
     const QString product = desktop + u'/' + ProductShortcut;
     const QString older = desktop + u'/' + OlderShortcut;
-    const bool hasProduct = FileExists(product);
-    const bool hasOlder = FileExists(older);
-    if (hasOlder) DeleteFile(older);
+    const bool hasProduct = files::FileExists(product);
+    const bool hasOlder = files::FileExists(older);
+    if (hasOlder) files::DeleteFile(older);
     if (hasProduct && hasOlder) {
         repointShortcut(ctx, product);
         return;
     }
-    if (hasProduct) DeleteFile(product);
+    if (hasProduct) files::DeleteFile(product);
     writeShortcut(ctx, product, hasProduct || hasOlder);
-}
-
-void AttachTaskbarProxy(AppContext& ctx, plat::Window& main) { SetOwner(ctx, main, true, nullptr); }
-
-void DetachTaskbarProxy(AppContext& ctx, plat::Window& main) { SetOwner(ctx, main, false, nullptr); }
-
-void SetOwner(AppContext& ctx, plat::Window& window, bool attach, plat::Window* newOwner) {
-    if (!attach) {
-        window.setOwner(ctx.TaskbarPreviousOwner);
-        return;
-    }
-    ctx.TaskbarPreviousOwner = window.owner();
-    window.setOwner(newOwner);
 }
 
 } // namespace m_Main

@@ -1,12 +1,12 @@
 #include "dialogs/IE_frm.h"
-#include "app/AppContext.h"
-#include "app/ResumeNext.h"
+#include "core/AppContext.h"
+#include "core/ResumeNext.h"
 #include "base/VbText.h"
-#include "mainwindow/frmFXInfo.h"
 #include "platform/Platform.h"
 #include "platform/browser/Browser.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
+#include "platform/window/Window.h"
 
 namespace {
 
@@ -73,11 +73,10 @@ void IE_frm::Form_Resize() {
 }
 
 void IE_frm::Form_Unload() {
-    if (!ctx_.fxInfo) return;
-    plat::Window& main = ctx_.fxInfo->window();
-    QRect r = main.geometry();
+    if (!owner_) return;
+    QRect r = owner_->geometry();
     r.moveTopLeft(window_->geometry().topLeft());
-    main.setGeometry(r);
+    owner_->setGeometry(r);
 }
 
 void IE_frm::Move(int leftTwips, int topTwips) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Form.h"
+#include "core/Form.h"
 #include <functional>
 #include <memory>
 
@@ -17,8 +17,9 @@ public:
     // Opens NewsLink and uses it up.
     void Form_Load() override;
     void Form_Resize();
-    // The main window takes this window's place, where the user left the article.
+    // The owner (the main window) takes this window's place, where the user left the article.
     void Form_Unload() override;
+    void setOwnerWindow(plat::Window* owner) { owner_ = owner; }
 
     void Move(int leftTwips, int topTwips);
     void Show();
@@ -35,4 +36,5 @@ private:
     AppContext& ctx_;
     std::unique_ptr<plat::Window> window_;
     plat::Browser* WebBrowser1_;
+    plat::Window* owner_ = nullptr;
 };

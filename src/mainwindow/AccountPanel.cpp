@@ -1,11 +1,11 @@
 #include "mainwindow/AccountPanel.h"
-#include "app/AppContext.h"
-#include "app/m_Main.h"
+#include "core/AppContext.h"
+#include "core/FileHelpers.h"
 #include "mainwindow/MainPage.h"
 #include "mainwindow/TabSwitcher.h"
 #include "platform/dom/Element.h"
-#include "push/Form1.h"
-#include "push/wsckfrm.h"
+#include "session/Form1.h"
+#include "session/wsckfrm.h"
 #include <QUrl>
 #include <stdexcept>
 
@@ -68,6 +68,6 @@ void AccountPanel::retrieve_page() {
     // The account as typed, with the characters that would change the address's meaning
     // (& # + space ...) encoded; an e-mail address stays as it reads.
     const QString account = QString::fromLatin1(QUrl::toPercentEncoding(ctx_.CurrentAccount, "@"));
-    m_Main::ShellOpen(ctx_, ctx_.server.webSite + QStringLiteral("/datatransfer/changepassword?id=") +
+    files::ShellOpen(ctx_, ctx_.server.webSite + QStringLiteral("/datatransfer/changepassword?id=") +
                                 account);
 }

@@ -1,5 +1,5 @@
 #include "mainwindow/EdgeDocking.h"
-#include "app/ResumeNext.h"
+#include "core/ResumeNext.h"
 #include "platform/loop/EventLoop.h"
 #include "platform/window/Screen.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/clsSubClass.h"
+#include "core/clsSubClass.h"
 #include "platform/loop/WindowTimer.h"
 #include <QRect>
 

@@ -1,5 +1,5 @@
 #include "mainwindow/FramePanes.h"
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "mainwindow/MainPage.h"
 #include "platform/dom/Element.h"
 

@@ -1,8 +1,9 @@
 #include "mainwindow/NewsList.h"
-#include "app/AppContext.h"
-#include "app/ResumeNext.h"
-#include "app/frmMain.h"
+#include "core/AppContext.h"
+#include "core/ResumeNext.h"
+#include "core/Controller.h"
 #include "dialogs/IE_frm.h"
+#include "mainwindow/frmFXInfo.h"
 #include "mainwindow/HtmlText.h"
 #include "mainwindow/MainPage.h"
 #include "platform/Platform.h"
@@ -95,8 +96,8 @@ void NewsList::step(const char* what, const std::function<void()>& fn) {
 
 // Stay time 0: the configured one. The controller decides whether and how it shows.
 void NewsList::offerToPopup(const QString& line) {
-    if (!ctx_.mainCtl) throw std::runtime_error("no controller to show the popup");
-    ctx_.mainCtl->Popup(line, 0);
+    if (!ctx_.controller) throw std::runtime_error("no controller to show the popup");
+    ctx_.controller->Popup(line, 0);
 }
 
 // The news window reads the address and uses it up; it opens where the main window was
@@ -105,6 +106,7 @@ void NewsList::display_news() {
     ctx_.NewsLink = QStringLiteral("1") + page_.element(QStringLiteral("news_item")).innerText();
     ctx_.unload(ctx_.ieFrm);
     IE_frm& news = ctx_.load(ctx_.ieFrm);
+    if (ctx_.fxInfo) news.setOwnerWindow(&ctx_.fxInfo->window());
     news.Move(articleWindowPos_.x(), articleWindowPos_.y());
     news.Show();
 }

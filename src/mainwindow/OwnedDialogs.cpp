@@ -1,7 +1,7 @@
 #include "mainwindow/OwnedDialogs.h"
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "platform/window/Window.h"
-#include "push/Form1.h"
+#include "session/Form1.h"
 
 bool OwnedDialogs::loginOpen() const { return ctx_.form1 && ctx_.LoginDialogOpen; }
 

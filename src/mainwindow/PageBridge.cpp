@@ -1,7 +1,7 @@
 #include "mainwindow/PageBridge.h"
-#include "app/AppContext.h"
-#include "app/clsForward.h"
-#include "app/m_Main.h"
+#include "core/AppContext.h"
+#include "core/clsForward.h"
+#include "core/FileHelpers.h"
 #include "mainwindow/MainPage.h"
 #include "platform/Platform.h"
 #include "platform/dom/Document.h"
@@ -86,7 +86,7 @@ bool PageBridge::WebDoc_onclick() {
     dom::Element* active = doc.activeElement();
     if (!active) return false;
     if (active->tagName() == QLatin1String("A") && active->href().contains(QLatin1String("http://"))) {
-        m_Main::ShellOpen(ctx_, active->href());
+        files::ShellOpen(ctx_, active->href());
         if (dom::Element* news = doc.getElementById(QStringLiteral("iAll"))) doc.setActiveElement(news);
     }
     return true;

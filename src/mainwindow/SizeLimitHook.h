@@ -1,5 +1,5 @@
 #pragma once
-#include "app/clsSubClass.h"
+#include "core/clsSubClass.h"
 #include <QRect>
 
 // Keeps the maximised main window off the taskbar: answers the window's question for its

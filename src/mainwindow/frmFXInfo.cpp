@@ -1,13 +1,14 @@
 #include "mainwindow/frmFXInfo.h"
-#include "app/AppContext.h"
-#include "app/ResumeNext.h"
-#include "app/frmMain.h"
-#include "app/m_Main.h"
+#include "core/AppContext.h"
+#include "core/ResumeNext.h"
+#include "core/Controller.h"
+#include "core/TaskbarOwner.h"
+#include "core/FileHelpers.h"
 #include "config/cls_Config.h"
 #include "platform/Platform.h"
 #include "platform/browser/Browser.h"
-#include "push/Form1.h"
-#include "push/frmwinsock.h"
+#include "session/Form1.h"
+#include "session/frmwinsock.h"
 #include <QDir>
 
 namespace {
@@ -61,7 +62,7 @@ void frmFXInfo::Form_Load() {
     run(where, [&] { sizeLimit_.install(*window_, screen.workArea()); });
     run(where, [&] {
         window_->setTitle(ctx_.AppTitle);
-        m_Main::AttachTaskbarProxy(ctx_, *window_);
+        taskbar::AttachTaskbarProxy(ctx_, *window_);
     });
     run(where, [&] {
         plat::Browser& browser = page_.browser();
@@ -105,8 +106,8 @@ void frmFXInfo::showTrayTipOnce() {
     if (trayTipShown_) return;
     trayTipShown_ = true;
     run(QStringLiteral("Form_QueryUnload"), [&] {
-        if (!ctx_.mainCtl) throw std::runtime_error("no controller for the tray balloon");
-        ctx_.mainCtl->ShowBalloonTip(QStringLiteral("最小化到系统任务托盘栏!"),
+        if (!ctx_.controller) throw std::runtime_error("no controller for the tray balloon");
+        ctx_.controller->ShowBalloonTip(QStringLiteral("最小化到系统任务托盘栏!"),
                                      QStringLiteral("Quenra极速版仍在运行!"), 1);
     });
 }
@@ -116,7 +117,7 @@ void frmFXInfo::Form_Unload() {
     run(where, [&] { placement_.saveState(window_->state()); });
     docking_.remove();
     sizeLimit_.remove();
-    m_Main::DetachTaskbarProxy(ctx_, *window_);
+    taskbar::DetachTaskbarProxy(ctx_, *window_);
     ctx_.pushSink = nullptr;
     ctx_.loginSink = nullptr;
 }
@@ -145,7 +146,7 @@ void frmFXInfo::pageSetUp() {
 void frmFXInfo::loadLoginDialog() {
     QString dir = ctx_.AppPath;
     if (!dir.endsWith(QDir::separator())) dir += QDir::separator();
-    if (m_Main::FileExists(dir + QStringLiteral("registry"))) {
+    if (files::FileExists(dir + QStringLiteral("registry"))) {
         ctx_.load(ctx_.form1);
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
-#include "app/Form.h"
-#include "app/ForwardTarget.h"
+#include "core/Form.h"
+#include "core/ForwardTarget.h"
 #include "mainwindow/AccountPanel.h"
 #include "mainwindow/EdgeDocking.h"
 #include "mainwindow/FramePanes.h"
@@ -12,8 +12,8 @@
 #include "mainwindow/TabSwitcher.h"
 #include "mainwindow/WindowPlacement.h"
 #include "mainwindow/WindowShell.h"
-#include "push/LoginSink.h"
-#include "push/PushSink.h"
+#include "session/LoginSink.h"
+#include "wire/PushSink.h"
 #include <QHash>
 #include <QSet>
 #include <functional>

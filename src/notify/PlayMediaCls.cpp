@@ -1,6 +1,6 @@
 #include "notify/PlayMediaCls.h"
-#include "app/AppContext.h"
-#include "app/CTimer.h"
+#include "core/AppContext.h"
+#include "core/CTimer.h"
 #include "platform/Platform.h"
 
 PlayMediaCls::PlayMediaCls(AppContext& ctx) : ctx_(ctx) {}

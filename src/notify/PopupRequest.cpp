@@ -1,7 +1,7 @@
 #include "notify/PopupRequest.h"
-#include "app/AppContext.h"
-#include "app/ResumeNext.h"
-#include "app/m_Main.h"
+#include "core/AppContext.h"
+#include "core/ResumeNext.h"
+#include "core/FileHelpers.h"
 #include "base/VbText.h"
 #include "notify/PlayMediaCls.h"
 #include "notify/frmPopUp.h"
@@ -46,7 +46,7 @@ int32_t PopupRequest::stayMs(int32_t stay) const {
 void PopupRequest::playSound() {
     if (ctx_.PopupSoundFile.isEmpty()) return;
     const QString path = ctx_.AppPath + QStringLiteral("Sound/") + ctx_.PopupSoundFile;
-    if (!m_Main::FileExists(path)) return;
+    if (!files::FileExists(path)) return;
     if (!player_) player_ = std::make_unique<PlayMediaCls>(ctx_);
     if (player_->Run()) return;
     if (player_->OpenMedia(path)) player_->Play(true);

@@ -1,8 +1,8 @@
 #include "notify/frmPopUp.h"
-#include "app/AppContext.h"
-#include "app/ResumeNext.h"
-#include "app/clsForward.h"
-#include "app/frmMain.h"
+#include "core/AppContext.h"
+#include "core/ResumeNext.h"
+#include "core/clsForward.h"
+#include "core/Controller.h"
 #include "base/VbText.h"
 #include "dialogs/IE_frm.h"
 #include "mainwindow/frmFXInfo.h"
@@ -245,6 +245,7 @@ void frmPopUp::ClickLink() {
 void frmPopUp::display_news() {
     ctx_.unload(ctx_.ieFrm);
     IE_frm& news = ctx_.load(ctx_.ieFrm);
+    if (ctx_.fxInfo) news.setOwnerWindow(&ctx_.fxInfo->window());
     const QPoint at = mainWindowPlace();
     news.Move(at.x(), at.y());
     news.Show();
@@ -255,7 +256,7 @@ void frmPopUp::ClickMore() {
     if (!ctx_.fxInfo) return;
     plat::Window& main = ctx_.fxInfo->window();
     if (main.state() == plat::WindowState::Minimized) {
-        if (ctx_.mainCtl) ctx_.mainCtl->ShowFxInfo();
+        if (ctx_.controller) ctx_.controller->ShowFxInfo();
         return;
     }
     main.show();

@@ -1,6 +1,6 @@
 #pragma once
-#include "app/Form.h"
-#include "app/ForwardTarget.h"
+#include "core/Form.h"
+#include "core/ForwardTarget.h"
 #include "platform/loop/WindowTimer.h"
 #include <QPoint>
 #include <QRect>

@@ -1,7 +1,7 @@
 #include "update/frmLiveUpdate.h"
-#include "app/AppContext.h"
-#include "app/frmMain.h"
-#include "app/m_Main.h"
+#include "core/AppContext.h"
+#include "core/Controller.h"
+#include "core/FileHelpers.h"
 #include "mainwindow/frmFXInfo.h"
 #include "platform/Platform.h"
 #include "resources/ProgramVersion.h"
@@ -101,8 +101,8 @@ void frmLiveUpdate::m_XML_onreadystatechange(bool ok, const QByteArray& data) {
 }
 
 void frmLiveUpdate::startUpdate() {
-    if (ctx_.mainCtl)
-        ctx_.mainCtl->ShowBalloonTip(QStringLiteral("软件正在升级，请等待。若升级失败，请到官网：") +
+    if (ctx_.controller)
+        ctx_.controller->ShowBalloonTip(QStringLiteral("软件正在升级，请等待。若升级失败，请到官网：") +
                                          ctx_.server.webSite + QStringLiteral(" 下载安装最新版。"),
                                      QStringLiteral("升级提醒"), 1);
     message_->setText(QStringLiteral("发现新版本 %1，正在下载安装程序…").arg(manifest_.version));
@@ -129,8 +129,8 @@ void frmLiveUpdate::ClickOK() {
         downloadStarted_ = true;
         return;
     }
-    m_Main::ShellOpen(ctx_, manifest_.url);
-    if (ctx_.mainCtl) ctx_.mainCtl->ctlTimeTerminate.setEnabled(true);
+    files::ShellOpen(ctx_, manifest_.url);
+    if (ctx_.controller) ctx_.controller->ExitLater();
 }
 
 void frmLiveUpdate::ClickCancel() { unloadLater(); }
@@ -166,12 +166,12 @@ void frmLiveUpdate::ctlDown_Complete(const QByteArray& data, bool success, const
     if (!saveInstaller(data)) return;
     ctx_.UpdatePending = true;
     // The exit unloads this window: it runs after this event.
-    if (ctx_.mainCtl) ctx_.mainCtl->exitOutsideWaits();
+    if (ctx_.controller) ctx_.controller->exitOutsideWaits();
 }
 
 bool frmLiveUpdate::saveInstaller(const QByteArray& data) {
     const QString path = ctx_.AppPath + QStringLiteral("liveupdate.exe");
-    m_Main::DeleteFile(path);
+    files::DeleteFile(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.flush()) {
         log(QStringLiteral("cannot write ") + path + QStringLiteral(": ") + file.errorString());

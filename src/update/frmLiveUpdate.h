@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Form.h"
+#include "core/Form.h"
 #include "platform/loop/WindowTimer.h"
 #include "update/UpdateManifest.h"
 #include "update/ctlDownload.h"

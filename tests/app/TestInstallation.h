@@ -1,5 +1,5 @@
 #pragma once
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "platform/sim/SimPlatform.h"
 #include <QDir>
 #include <QFile>

@@ -3,9 +3,9 @@
 #include "config/cRegistry.h"
 #include "config/cls_Config.h"
 #include "mainwindow/frmFXInfo.h"
-#include "push/Form1.h"
-#include "push/frmwinsock.h"
-#include "push/wsckfrm.h"
+#include "session/Form1.h"
+#include "session/frmwinsock.h"
+#include "session/wsckfrm.h"
 #include "TestInstallation.h"
 #include <QFileInfo>
 #include <gtest/gtest.h>

@@ -1,6 +1,8 @@
 #include "app/DesktopEntry.h"
 #include "app/frmMain.h"
 #include "app/m_Main.h"
+#include "core/TaskbarOwner.h"
+#include "core/FileHelpers.h"
 #include "config/cls_Config.h"
 #include "platform/sys/MessageBox.h"
 #include "TestInstallation.h"
@@ -208,13 +210,13 @@ TEST_F(Shortcut, IsMadeOncePerSavedDocument) {
 TEST(MainHelpers, ShellOpenOpensWithTheHourglassOnlyMeanwhile) {
     TestInstallation inst;
     auto p = inst.process();
-    m_Main::ShellOpen(p->ctx, "");
+    files::ShellOpen(p->ctx, "");
     EXPECT_TRUE(p->sim.shell.opened().isEmpty());
-    m_Main::ShellOpen(p->ctx, "http://example.test/a");
+    files::ShellOpen(p->ctx, "http://example.test/a");
     EXPECT_EQ(p->sim.shell.opened(), QStringList{"http://example.test/a"});
     EXPECT_FALSE(p->sim.desktop.simScreen().busyCursor());
     p->sim.shell.setSucceeds(false);
-    m_Main::ShellOpen(p->ctx, "http://example.test/b");
+    files::ShellOpen(p->ctx, "http://example.test/b");
     EXPECT_FALSE(p->sim.desktop.simScreen().busyCursor());
     EXPECT_EQ(p->sim.log.lines().size(), 1);
 }
@@ -225,9 +227,9 @@ TEST(MainHelpers, TheMainWindowLeavesItsOwnerAndComesBack) {
     auto owner = p->sim.platform.createWindow(plat::WindowKind::Hidden);
     auto main = p->sim.platform.createWindow(plat::WindowKind::Main);
     main->setOwner(owner.get());
-    m_Main::AttachTaskbarProxy(p->ctx, *main);
+    taskbar::AttachTaskbarProxy(p->ctx, *main);
     EXPECT_EQ(main->owner(), nullptr);
-    m_Main::DetachTaskbarProxy(p->ctx, *main);
+    taskbar::DetachTaskbarProxy(p->ctx, *main);
     EXPECT_EQ(main->owner(), owner.get());
 }
 

@@ -1,9 +1,9 @@
 #include "AccountBook.h"
 #include "ClientRecordCutter.h"
 #include "DemoOptions.h"
-#include "push/FeedbackRecord.h"
-#include "push/HeartbeatAnswerRecord.h"
-#include "push/PushLogonRecord.h"
+#include "wire/FeedbackRecord.h"
+#include "wire/HeartbeatAnswerRecord.h"
+#include "wire/PushLogonRecord.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 #include "NewsDesk.h"
 #include "QuoteBoard.h"
 #include "base/Cp936.h"
-#include "push/CalendarDayRecord.h"
-#include "push/QuoteText.h"
+#include "wire/CalendarDayRecord.h"
+#include "wire/QuoteText.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,5 +1,5 @@
 #include "Loopback.h"
-#include "push/PasswordDigest.h"
+#include "wire/PasswordDigest.h"
 #include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>

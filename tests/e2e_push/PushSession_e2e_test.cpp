@@ -1,6 +1,6 @@
 #include "DemoServerProcess.h"
 #include "Wait.h"
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "platform/Platform.h"
 #include "platform/qt/QtLoop.h"
 #include "platform/qt/QtNetwork.h"
@@ -8,12 +8,12 @@
 #include "platform/sim/SimLog.h"
 #include "platform/sim/SimRegistryStore.h"
 #include "platform/sim/SimShell.h"
-#include "push/ClientIdStore.h"
-#include "push/FeedbackRecord.h"
-#include "push/Form1.h"
-#include "push/PushSink.h"
-#include "push/frmwinsock.h"
-#include "push/wsckfrm.h"
+#include "session/ClientIdStore.h"
+#include "wire/FeedbackRecord.h"
+#include "session/Form1.h"
+#include "wire/PushSink.h"
+#include "session/frmwinsock.h"
+#include "session/wsckfrm.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

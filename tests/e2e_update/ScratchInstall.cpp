@@ -1,5 +1,5 @@
 #include "ScratchInstall.h"
-#include "push/RememberFile.h"
+#include "wire/RememberFile.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
-#include "push/Form1.h"
-#include "push/wsckfrm.h"
+#include "session/Form1.h"
+#include "session/wsckfrm.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 #include "platform/sim/SimTrayIcon.h"
-#include "push/Form1.h"
+#include "session/Form1.h"
 
 namespace {
 

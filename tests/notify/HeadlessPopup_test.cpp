@@ -1,4 +1,4 @@
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "notify/PopupRequest.h"
 #include "platform/sim/SimPlatform.h"
 #include <QTemporaryFile>

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "app/TestInstallation.h"
 #include "notify/PopupRequest.h"
 #include "notify/frmPopUp.h"

@@ -1,5 +1,5 @@
 #include "ImageHeader.h"
-#include "resources/ResourceStore.h"
+#include "platform/res/ResourceStore.h"
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>

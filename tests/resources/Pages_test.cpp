@@ -1,5 +1,5 @@
 #include "PageTree.h"
-#include "resources/ResourceStore.h"
+#include "platform/res/ResourceStore.h"
 #include <QCollator>
 #include <QLocale>
 #include <QRegularExpression>

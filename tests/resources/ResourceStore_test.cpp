@@ -1,6 +1,6 @@
 #include "base/Cp936.h"
 #include "resources/ProgramVersion.h"
-#include "resources/ResourceStore.h"
+#include "platform/res/ResourceStore.h"
 #include <QFile>
 #include <gtest/gtest.h>
 

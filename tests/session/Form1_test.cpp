@@ -6,13 +6,13 @@
 #include "platform/sim/SimNetworkUdpPeer.h"
 #include "platform/sim/SimTextBox.h"
 #include "platform/sim/SimWindow.h"
-#include "push/Form1.h"
-#include "push/LoginReplyRecord.h"
-#include "push/LoginRequestRecord.h"
-#include "push/LoginSink.h"
-#include "push/PushLogonRecord.h"
-#include "push/RememberFile.h"
-#include "push/wsckfrm.h"
+#include "session/Form1.h"
+#include "wire/LoginReplyRecord.h"
+#include "wire/LoginRequestRecord.h"
+#include "session/LoginSink.h"
+#include "wire/PushLogonRecord.h"
+#include "wire/RememberFile.h"
+#include "session/wsckfrm.h"
 
 namespace {
 

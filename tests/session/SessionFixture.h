@@ -1,5 +1,5 @@
 #pragma once
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "config/cls_Config.h"
 #include "platform/sim/SimPlatform.h"
 #include <QFile>

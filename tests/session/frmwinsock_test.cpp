@@ -1,9 +1,9 @@
 #include "SessionFixture.h"
 #include "platform/sim/SimNetworkUdpPeer.h"
-#include "push/ClientIdRecord.h"
-#include "push/ClientIdStore.h"
-#include "push/IdentityReportRecord.h"
-#include "push/frmwinsock.h"
+#include "wire/ClientIdRecord.h"
+#include "session/ClientIdStore.h"
+#include "wire/IdentityReportRecord.h"
+#include "session/frmwinsock.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "SessionFixture.h"
 #include "platform/sim/SimNetworkConnection.h"
-#include "push/ControlRecord.h"
-#include "push/HeartbeatAnswerRecord.h"
-#include "push/NewsFlashRecord.h"
-#include "push/PushLogonRecord.h"
-#include "push/PushSink.h"
-#include "push/wsckfrm.h"
+#include "wire/ControlRecord.h"
+#include "wire/HeartbeatAnswerRecord.h"
+#include "wire/NewsFlashRecord.h"
+#include "wire/PushLogonRecord.h"
+#include "wire/PushSink.h"
+#include "session/wsckfrm.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "ClientRecordCutter.h"
-#include "push/FeedbackRecord.h"
-#include "push/HeartbeatAnswerRecord.h"
-#include "push/MessageId.h"
-#include "push/PushLogonRecord.h"
-#include "push/RecordReader.h"
+#include "wire/FeedbackRecord.h"
+#include "wire/HeartbeatAnswerRecord.h"
+#include "wire/MessageId.h"
+#include "wire/PushLogonRecord.h"
+#include "wire/RecordReader.h"
 
 namespace {
 

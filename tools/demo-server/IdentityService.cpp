@@ -1,7 +1,7 @@
 #include "IdentityService.h"
 #include "DemoLog.h"
-#include "push/ClientIdRecord.h"
-#include "push/IdentityReportRecord.h"
+#include "wire/ClientIdRecord.h"
+#include "wire/IdentityReportRecord.h"
 
 IdentityService::IdentityService(DemoLog& log, qint32 firstClientId)
     : UdpService(QStringLiteral("identity"), log), nextClientId_(firstClientId) {}

@@ -1,8 +1,8 @@
 #include "LoginService.h"
 #include "AccountBook.h"
 #include "DemoLog.h"
-#include "push/LoginReplyRecord.h"
-#include "push/LoginRequestRecord.h"
+#include "wire/LoginReplyRecord.h"
+#include "wire/LoginRequestRecord.h"
 
 LoginService::LoginService(DemoLog& log, const AccountBook& accounts)
     : UdpService(QStringLiteral("login"), log), accounts_(accounts) {}

@@ -1,5 +1,5 @@
 #include "QuoteBoard.h"
-#include "push/QuoteText.h"
+#include "wire/QuoteText.h"
 
 namespace {
 

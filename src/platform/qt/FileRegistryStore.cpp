@@ -19,13 +19,13 @@ QString decodeField(const QByteArray& field) {
     return QString::fromUtf8(QByteArray::fromPercentEncoding(field));
 }
 
-QByteArray lineOf(const SimRegistryStore::Entry& entry) {
+QByteArray lineOf(const MemoryRegistry::Entry& entry) {
     return QByteArray::number(entry.root, 16) + '\t' + encodeField(entry.section) + '\t' +
            encodeField(entry.name) + '\t' + QByteArray::number(entry.type) + '\t' +
            entry.data.toHex() + '\n';
 }
 
-bool parseLine(const QByteArray& line, SimRegistryStore::Entry& entry) {
+bool parseLine(const QByteArray& line, MemoryRegistry::Entry& entry) {
     const QList<QByteArray> fields = line.split('\t');
     if (fields.size() != 5) return false;
     bool rootOk = false;
@@ -53,7 +53,7 @@ void FileRegistryStore::load() {
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) return;
     for (const QByteArray& line : file.readAll().split('\n')) {
-        SimRegistryStore::Entry entry;
+        MemoryRegistry::Entry entry;
         if (parseLine(line.trimmed(), entry)) {
             values_.write(entry.root, entry.section, entry.name, entry.type, entry.data);
         }
@@ -67,16 +67,16 @@ bool FileRegistryStore::read(quint32 root, const QString& section, const QString
 
 bool FileRegistryStore::write(quint32 root, const QString& section, const QString& name, int type,
                               const QByteArray& data) {
-    SimRegistryStore changed = values_;
+    MemoryRegistry changed = values_;
     if (!changed.write(root, section, name, type, data) || !save(changed)) return false;
     values_ = std::move(changed);
     return true;
 }
 
-bool FileRegistryStore::save(const SimRegistryStore& values) const {
+bool FileRegistryStore::save(const MemoryRegistry& values) const {
     if (!QDir().mkpath(QFileInfo(path_).absolutePath())) return false;
     QByteArray content = kHeader + '\n';
-    for (const SimRegistryStore::Entry& entry : values.entries()) content += lineOf(entry);
+    for (const MemoryRegistry::Entry& entry : values.entries()) content += lineOf(entry);
     QString error;
     return atomicfile::write(path_, content, error);
 }

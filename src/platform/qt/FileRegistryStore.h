@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/sim/SimRegistryStore.h"
+#include "platform/sys/MemoryRegistry.h"
 
 namespace plat {
 
@@ -23,10 +23,10 @@ public:
 
 private:
     void load();
-    bool save(const SimRegistryStore& values) const;
+    bool save(const MemoryRegistry& values) const;
 
     QString path_;
-    SimRegistryStore values_;
+    MemoryRegistry values_;
 };
 
 } // namespace plat

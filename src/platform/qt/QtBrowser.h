@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/browser/Browser.h"
 #include "platform/qt/QtBrowserBatches.h"
-#include "resources/ResourceStore.h"
+#include "platform/res/ResourceStore.h"
 #include <QJsonObject>
 #include <QObject>
 #include <memory>

@@ -1,5 +1,5 @@
 #pragma once
-#include "resources/ResourceStore.h"
+#include "platform/res/ResourceStore.h"
 #include <QWebEngineUrlSchemeHandler>
 
 class QUrl;

@@ -1,7 +1,7 @@
 #include "platform/sim/SimBrowser.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/PlainLayout.h"
-#include "resources/ResourceStore.h"
+#include "platform/res/ResourceStore.h"
 
 namespace plat {
 

@@ -7,7 +7,7 @@
 #include "platform/sim/SimTrayIcon.h"
 #include "platform/sim/SimWindowManager.h"
 #include "platform/window/Desktop.h"
-#include "resources/ResourceStore.h"
+#include "platform/res/ResourceStore.h"
 
 namespace plat {
 

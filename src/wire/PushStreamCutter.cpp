@@ -1,0 +1,145 @@
+#include "wire/PushStreamCutter.h"
+#include "wire/MessageId.h"
+#include "wire/RecordReader.h"
+#include <algorithm>
+
+namespace push {
+
+namespace {
+int idOf(QByteArrayView bytes) { return RecordReader::idOf(bytes); }
+
+// A calendar day may start here: its id is there, or only its first byte has come.
+bool mayStartDay(QByteArrayView bytes) { return bytes.size() == 1 || idOf(bytes) == CalendarDay; }
+} // namespace
+
+void PushStreamCutter::examine(QByteArrayView chunk) {
+    const int id = idOf(chunk);
+    if (id == QuoteBatch) return cutQuotes(chunk);
+    const bool continuesNews = newsPending_;
+    if (id == NewsFlash || newsPending_) {
+        const NewsOutcome news = cutNews(chunk);
+        if (news.chunkEnds) return;
+        if (!news.calendarStart.isEmpty() && cutCalendar(news.calendarStart, true)) return;
+    } else if (cutCalendar(chunk, false)) {
+        return;
+    }
+    if (!continuesNews) checkControl(chunk);
+}
+
+void PushStreamCutter::connectionRestarted() {
+    newsHeld_ = 0;
+    newsPending_ = false;
+    endTransfer();
+}
+
+void PushStreamCutter::cutQuotes(QByteArrayView chunk) {
+    for (qsizetype off = 0; off + QuoteLength <= chunk.size(); off += QuoteLength) {
+        const QByteArrayView record = chunk.sliced(off, QuoteLength);
+        if (idOf(record) != QuoteBatch) return;
+        handler_.quoteBatch(record);
+    }
+}
+
+PushStreamCutter::NewsOutcome PushStreamCutter::cutNews(QByteArrayView chunk) {
+    QByteArrayView rest = chunk;
+    if (newsPending_) {
+        const qsizetype used = completePendingNews(chunk);
+        if (newsPending_) return {true, {}};
+        rest = chunk.sliced(used);
+    }
+    while (rest.size() >= NewsLength && idOf(rest) == NewsFlash) {
+        handler_.newsFlash(rest.first(NewsLength));
+        rest = rest.sliced(NewsLength);
+    }
+    if (rest.isEmpty()) return {};
+    const int id = idOf(rest);
+    if (id == CalendarDay) return {false, rest};
+    if (id != NewsFlash && rest.size() >= 2) return {true, {}};
+    holdNews(rest);
+    return {};
+}
+
+// Adds the chunk's first bytes to the pending record; hands the record on once whole.
+// Returns how many bytes of the chunk it used.
+qsizetype PushStreamCutter::completePendingNews(QByteArrayView chunk) {
+    const qsizetype used = std::min(chunk.size(), NewsLength - newsHeld_);
+    std::copy_n(chunk.data(), used, news_.data() + newsHeld_);
+    newsHeld_ += used;
+    if (newsHeld_ < NewsLength) return used;
+    newsPending_ = false;
+    newsHeld_ = 0;
+    const QByteArrayView record(news_.data(), NewsLength);
+    if (idOf(record) == NewsFlash) handler_.newsFlash(record);
+    return used;
+}
+
+void PushStreamCutter::holdNews(QByteArrayView bytes) {
+    std::copy_n(bytes.data(), bytes.size(), news_.data());
+    newsHeld_ = bytes.size();
+    newsPending_ = true;
+}
+
+// Returns true when the chunk ends here.
+bool PushStreamCutter::cutCalendar(QByteArrayView bytes, bool recordStart) {
+    if (!calendarAssembling_) {
+        if (!recordStart && idOf(bytes) != CalendarDay) return false;
+        calendarAssembling_ = true;
+    } else if (recordStart) {
+        calendarHeld_ = 0;
+    } else if (calendarHeld_ == 0 && !mayStartDay(bytes)) {
+        return false;
+    }
+    if (calendarHeld_ > 0) {
+        const qsizetype used = std::min(bytes.size(), CalendarLength - calendarHeld_);
+        std::copy_n(bytes.data(), used, calendar_.data() + calendarHeld_);
+        calendarHeld_ += used;
+        if (calendarHeld_ < CalendarLength) return false;
+        calendarHeld_ = 0;
+        handleDay(QByteArrayView(calendar_.data(), CalendarLength));
+        bytes = bytes.sliced(used);
+    }
+    return cutWholeDays(bytes);
+}
+
+// Whole day records; a short tail that may start a day is held. Days after the fifth
+// start the next transfer.
+bool PushStreamCutter::cutWholeDays(QByteArrayView rest) {
+    while (!rest.isEmpty()) {
+        if (!calendarAssembling_) {
+            if (idOf(rest) != CalendarDay) return false;
+            calendarAssembling_ = true;
+        }
+        if (rest.size() < CalendarLength && mayStartDay(rest)) {
+            std::copy_n(rest.data(), rest.size(), calendar_.data());
+            calendarHeld_ = rest.size();
+            return false;
+        }
+        if (idOf(rest) != CalendarDay) {
+            calendarHeld_ = 0;
+            return true;
+        }
+        handleDay(rest.first(CalendarLength));
+        rest = rest.sliced(CalendarLength);
+    }
+    return false;
+}
+
+void PushStreamCutter::handleDay(QByteArrayView record) {
+    if (idOf(record) != CalendarDay) return;
+    handler_.calendarDay(record);
+    if (++calendarDaysDone_ >= DaysPerTransfer) endTransfer();
+}
+
+void PushStreamCutter::endTransfer() {
+    calendarHeld_ = 0;
+    calendarAssembling_ = false;
+    calendarDaysDone_ = 0;
+}
+
+void PushStreamCutter::checkControl(QByteArrayView chunk) {
+    const int id = idOf(chunk);
+    if (id == LoggedInElsewhere) handler_.loggedInElsewhere();
+    else if (id == Heartbeat) handler_.heartbeatProbe();
+}
+
+} // namespace push

@@ -1,0 +1,80 @@
+#pragma once
+#include "wire/PushRecordHandler.h"
+#include <QByteArray>
+#include <QByteArrayView>
+#include <array>
+
+namespace push {
+
+// Cuts the push channel's byte stream into records. Each data-arrival chunk is examined
+// once, in this order:
+//  1. A chunk that begins with 1020 is a run of 512-byte quote batches, taken while their
+//     id is 1020; the rest of the chunk (an incomplete tail included) is dropped.
+//  2. News, when the chunk begins with 1014 or a news record is pending: the chunk first
+//     completes the pending record, then whole 200-byte 1014 records are taken. What
+//     remains: nothing clears the news state; a 1019 start goes to the calendar; another
+//     id ends the chunk; less than a record is held as pending.
+//  3. Calendar: a 1019 chunk starts a transfer of five 8192-byte day records, assembled
+//     over chunks; whole records in a chunk are taken while their id is 1019, a short tail
+//     that begins with 1019 (or is a single byte) is held, another tail is dropped and ends
+//     the chunk. The fifth day ends the transfer.
+//  4. Control: a chunk that begins with 1017 or 1021 is reported, unless a step above ended
+//     the chunk.
+// Choices where the rules leave room, and guards against faults:
+//  - A pending news record that a chunk cannot complete keeps collecting (the stream
+//    brings its bytes in order), so a flash split over three or more chunks still arrives.
+//  - A chunk that continues a pending news record is record data: its first bytes are never
+//    taken for a control message (a split at a news id of 1017 + k * 65536 would otherwise
+//    end the session), nor appended to the calendar.
+//  - While a transfer is in progress but no part of a day record is held, only a chunk that
+//    begins with 1019 is appended; anything else (a heartbeat probe between two days) is
+//    left out of the calendar instead of shifting every later day.
+//  - Day records that follow the fifth in the same chunk start the next transfer rather
+//    than being dropped (the next week's Monday would otherwise be lost).
+//  - A completed calendar or news record is handed on only when its id is right (a held
+//    single byte may have started something else); a calendar day counts only then.
+//  - Nothing is ever read beyond a record's length; malformed bytes are dropped, never fatal.
+class PushStreamCutter {
+public:
+    static constexpr int NewsLength = 200;
+    static constexpr int CalendarLength = 8192;
+    static constexpr int QuoteLength = 512;
+    static constexpr int DaysPerTransfer = 5;
+
+    explicit PushStreamCutter(PushRecordHandler& handler) : handler_(handler) {}
+
+    void examine(QByteArrayView chunk);
+    // A new connection cannot continue a record of the old one: partial records are dropped
+    // and a calendar transfer starts over.
+    void connectionRestarted();
+
+private:
+    struct NewsOutcome {
+        bool chunkEnds = false;
+        QByteArrayView calendarStart;
+    };
+
+    void cutQuotes(QByteArrayView chunk);
+    NewsOutcome cutNews(QByteArrayView chunk);
+    qsizetype completePendingNews(QByteArrayView chunk);
+    void holdNews(QByteArrayView bytes);
+    void clearNews();
+    bool cutCalendar(QByteArrayView bytes, bool recordStart);
+    bool cutWholeDays(QByteArrayView rest);
+    void handleDay(QByteArrayView record);
+    void endTransfer();
+    void checkControl(QByteArrayView chunk);
+
+    PushRecordHandler& handler_;
+
+    std::array<char, NewsLength> news_{};
+    qsizetype newsHeld_ = 0;
+    bool newsPending_ = false;
+
+    std::array<char, CalendarLength> calendar_{};
+    qsizetype calendarHeld_ = 0;
+    bool calendarAssembling_ = false;
+    int calendarDaysDone_ = 0;
+};
+
+} // namespace push

@@ -1,0 +1,193 @@
+#include "wire/CalendarDayRecord.h"
+#include "wire/ControlRecord.h"
+#include "wire/NewsFlashRecord.h"
+#include "wire/PushStreamCutter.h"
+#include "wire/QuoteBatchRecord.h"
+#include "wire/RecordReader.h"
+#include "QtPrinters.h"
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace push;
+
+namespace {
+
+// Writes each record it is handed as one short event: "n<id>", "d<day>", "q<text>", "1017", "1021".
+class Recorder : public PushRecordHandler {
+public:
+    QStringList events;
+    void newsFlash(QByteArrayView r) override {
+        events << QStringLiteral("n%1").arg(RecordReader(r).int32(106));
+    }
+    void calendarDay(QByteArrayView r) override {
+        events << QStringLiteral("d%1").arg(QChar(r[2]));
+    }
+    void quoteBatch(QByteArrayView r) override {
+        events << QStringLiteral("q") + QuoteBatchRecord::parse(r)->text;
+    }
+    void loggedInElsewhere() override { events << QStringLiteral("1017"); }
+    void heartbeatProbe() override { events << QStringLiteral("1021"); }
+};
+
+QByteArray news(int id) {
+    return NewsFlashRecord{"000", QStringLiteral("美元指数走高"), id, "2026-12-06 10:15", '1'}.build();
+}
+QByteArray day(char code) {
+    return CalendarDayRecord{static_cast<uint8_t>(code), QStringLiteral("08:30#美国#非农#1#高#2#"), "x#"}.build();
+}
+QByteArray quote(int n) { return QuoteBatchRecord{QStringLiteral("Q%1").arg(n)}.build(); }
+QByteArray week() { return day('1') + day('2') + day('3') + day('4') + day('5'); }
+
+struct Cutting : ::testing::Test {
+    Recorder rec;
+    PushStreamCutter cutter{rec};
+    void feed(std::initializer_list<QByteArray> chunks) {
+        for (const QByteArray& c : chunks) cutter.examine(c);
+    }
+};
+
+} // namespace
+
+TEST_F(Cutting, NewsRecordCompletedByTheNextChunk) {
+    const QByteArray third = news(3);
+    feed({news(1) + news(2) + third.left(60)});
+    EXPECT_EQ(rec.events, QStringList({"n1", "n2"}));
+    feed({third.mid(60)});
+    EXPECT_EQ(rec.events, QStringList({"n1", "n2", "n3"}));
+}
+
+TEST_F(Cutting, PendingNewsKeepsCollectingOverShortChunks) {
+    const QByteArray n = news(7);
+    feed({n.left(50), n.mid(50, 70), n.mid(120, 79)});
+    EXPECT_TRUE(rec.events.isEmpty());
+    feed({n.right(1) + news(8)});
+    EXPECT_EQ(rec.events, QStringList({"n7", "n8"}));
+}
+
+TEST_F(Cutting, NewsRunEndsAtAForeignIdOrStartsTheCalendar) {
+    feed({news(1) + ControlRecord::loggedInElsewhere() + news(2)});
+    EXPECT_EQ(rec.events, QStringList({"n1"}));   // the chunk ends at the foreign id
+    feed({news(3) + day('1') + day('2').left(100), day('2').mid(100)});
+    EXPECT_EQ(rec.events, QStringList({"n1", "n3", "d1", "d2"}));
+}
+
+TEST_F(Cutting, QuoteBatchesAreWholeOrDropped) {
+    feed({quote(1) + quote(2) + quote(3)});
+    EXPECT_EQ(rec.events, QStringList({"qQ1", "qQ2", "qQ3"}));
+    rec.events.clear();
+    feed({(quote(4) + quote(5)).left(1000), quote(6) + news(9) + quote(7)});
+    EXPECT_EQ(rec.events, QStringList({"qQ4", "qQ6"}));
+    rec.events.clear();
+    feed({quote(8).mid(1)});   // not a quote chunk: nothing
+    EXPECT_TRUE(rec.events.isEmpty());
+}
+
+TEST_F(Cutting, CalendarTransferOfFiveDaysOverAnyChunks) {
+    feed({day('1')});
+    EXPECT_EQ(rec.events, QStringList({"d1"}));
+    const QByteArray rest = week().mid(8192);
+    feed({rest.left(3), rest.mid(3, 9000), rest.mid(9003, 8192), rest.mid(17195)});
+    EXPECT_EQ(rec.events, QStringList({"d1", "d2", "d3", "d4", "d5"}));
+}
+
+TEST_F(Cutting, FiveDaysEndTheTransfer) {
+    feed({week()});
+    EXPECT_EQ(rec.events.size(), 5);
+    feed({QByteArray(100, 'z'), day('1').mid(1)});   // no transfer in progress: not assembled
+    feed({day('2') + week()});   // a sixth record starts the next transfer
+    EXPECT_EQ(rec.events.join(' '), QStringLiteral("d1 d2 d3 d4 d5 d2 d1 d2 d3 d4 d5"));
+}
+
+TEST_F(Cutting, CalendarTailWithAForeignIdIsDroppedWithTheChunk) {
+    feed({day('1') + day('2').left(10)});
+    feed({day('2').mid(10) + QByteArray("\xF6\x03", 2) + QByteArray(300, 'a')});
+    feed({day('3')});
+    EXPECT_EQ(rec.events, QStringList({"d1", "d2", "d3"}));
+}
+
+TEST_F(Cutting, ControlMessagesAtTheChunkStart) {
+    feed({ControlRecord::loggedInElsewhere() + news(1) + quote(1)});
+    feed({ControlRecord::heartbeatProbe()});
+    feed({QByteArray(1, '\xFD')});
+    EXPECT_EQ(rec.events, QStringList({"1017", "1021"}));
+}
+
+TEST_F(Cutting, HeartbeatBetweenCalendarDaysIsAnsweredAndLeftOut) {
+    const QByteArray w = week();
+    feed({w.left(2 * 8192), ControlRecord::heartbeatProbe(), w.mid(2 * 8192)});
+    EXPECT_EQ(rec.events, QStringList({"d1", "d2", "1021", "d3", "d4", "d5"}));
+}
+
+TEST_F(Cutting, NewsContinuationIsNeverTakenForAControlMessage) {
+    // A news id of 1017 + 65536 puts the bytes F9 03 at offset 106.
+    const QByteArray n = news(1017 + 65536);
+    feed({n.left(106), n.mid(106)});
+    EXPECT_EQ(rec.events, QStringList({"n66553"}));
+}
+
+TEST_F(Cutting, ANewConnectionDropsPartialRecords) {
+    feed({day('1').left(4000), news(1).left(150)});
+    cutter.connectionRestarted();
+    feed({news(2), day('3')});
+    EXPECT_EQ(rec.events, QStringList({"n2", "d3"}));
+}
+
+namespace {
+
+// A valid stream as a server writes it, cut where the rules promise delivery: inside runs
+// of news records and of calendar days anywhere, quote runs between batches, heartbeat
+// probes alone.
+struct Stream {
+    enum Kind { News, Day, Quote, Probe };
+    QList<QByteArray> chunks;
+    QStringList expected;
+};
+
+Stream randomStream(std::mt19937& rng) {
+    Stream s;
+    QByteArray run;
+    Stream::Kind runKind = Stream::Probe;
+    const auto cutRun = [&] {
+        const int unit = runKind == Stream::Quote ? 512 : 1;
+        while (!run.isEmpty()) {
+            int n = static_cast<int>(rng() % 3 == 0 ? run.size() : 1 + rng() % 9000);
+            n = std::max(unit, n / unit * unit);
+            s.chunks << run.left(n);
+            run.remove(0, n);
+        }
+    };
+    const auto add = [&](Stream::Kind kind, const QByteArray& record, const QString& event) {
+        if (kind != runKind || kind == Stream::Probe) cutRun();
+        runKind = kind;
+        run += record;
+        s.expected << event;
+    };
+    int newsId = 5000, quoteNo = 0, dayNo = 0;
+    for (int i = 0; i < 60; ++i) {
+        switch (rng() % 4) {
+        case 0: add(Stream::News, news(newsId), QStringLiteral("n%1").arg(newsId)), ++newsId; break;
+        case 1: add(Stream::Quote, quote(quoteNo), QStringLiteral("qQ%1").arg(quoteNo)), ++quoteNo; break;
+        case 2: add(Stream::Probe, ControlRecord::heartbeatProbe(), "1021"); break;
+        default: {
+            const char code = static_cast<char>('1' + dayNo++ % 5);
+            add(Stream::Day, day(code), QStringLiteral("d") + QChar(code));
+        }
+        }
+    }
+    cutRun();
+    return s;
+}
+
+} // namespace
+
+TEST(CuttingProperty, ValidStreamsCutAtPromisedPointsDeliverEveryRecordInOrder) {
+    std::mt19937 rng(20261206);
+    for (int round = 0; round < 200; ++round) {
+        const Stream s = randomStream(rng);
+        Recorder rec;
+        PushStreamCutter cutter(rec);
+        for (const QByteArray& c : s.chunks) cutter.examine(c);
+        ASSERT_EQ(rec.events.join(' ').toStdString(), s.expected.join(' ').toStdString()) << "round " << round;
+    }
+}
