@@ -27,7 +27,7 @@ frmFXInfo::frmFXInfo(AppContext& ctx)
       shell_(*window_, ctx.platform.screen(), page_, dialogs_, placement_),
       docking_(*window_, ctx.platform.screen(), ctx.platform.loop(), ctx.platform.log()),
       panes_(ctx, page_), tabs_(ctx, page_, panes_, [this] { SelWeekTab(today()); }),
-      account_(ctx, page_, tabs_), news_(ctx, page_),
+      account_(ctx, page_, tabs_), news_(ctx, page_), calendar_(ctx, page_.get()),
       bridge_(ctx, page_, *this, [this] { pageSetUp(); }), procedures_(procedureTable()) {
     wireWindow();
 }
@@ -181,17 +181,17 @@ QHash<QString, frmFXInfo::Procedure> frmFXInfo::procedureTable() {
         {"ClickAll", tab("iAll")},
         {"Calendar", tab("iFXCalendar")},
         {"WebDoc_onclick", [this] { bridge_.WebDoc_onclick(); }},
-        // The settings, about, quote centre and calendar work comes with those features.
+        {"onweek1", [this] { calendar_.SelWeekTab(1); }},
+        {"onweek2", [this] { calendar_.SelWeekTab(2); }},
+        {"onweek3", [this] { calendar_.SelWeekTab(3); }},
+        {"onweek4", [this] { calendar_.SelWeekTab(4); }},
+        {"onweek5", [this] { calendar_.SelWeekTab(5); }},
+        {"TBodyClick", [this] { calendar_.TBodyClick(); }},
+        // The settings, about and quote centre work comes with those features.
         {"pop_set", later("pop_set")},
         {"feedback_idea", later("feedback_idea")},
         {"zep_about", later("zep_about")},
         {"control_quota", later("control_quota")},
-        {"onweek1", later("onweek1")},
-        {"onweek2", later("onweek2")},
-        {"onweek3", later("onweek3")},
-        {"onweek4", later("onweek4")},
-        {"onweek5", later("onweek5")},
-        {"TBodyClick", later("TBodyClick")},
     };
     QHash<QString, Procedure> byName;
     for (const auto& [name, fn] : table) byName.insert(QString::fromLatin1(name).toLower(), fn);
@@ -217,7 +217,12 @@ void frmFXInfo::SwitchTab(const QString& id) {
 }
 
 void frmFXInfo::SelWeekTab(int weekday) {
-    notInThisBuild(QStringLiteral("SelWeekTab(%1)").arg(weekday));
+    run(QStringLiteral("SelWeekTab"), [&] { calendar_.SelWeekTab(weekday); });
+}
+
+void frmFXInfo::frm_initial() {
+    ClickAll();
+    run(QStringLiteral("frm_initial"), [&] { calendar_.frm_initial(); });
 }
 
 // The vote needs a login first.
@@ -239,19 +244,21 @@ void frmFXInfo::quot_center(const QString& symbol, const QString& bid, const QSt
     notShown(QStringLiteral("quote"), symbol + u' ' + bid + u' ' + ask);
 }
 
-void frmFXInfo::GetInfo_DownCalendar(int16_t dayCode, const QString& summary, const QString&) {
-    notShown(QStringLiteral("calendar day"), QString::number(dayCode) + u' ' + summary);
+void frmFXInfo::GetInfo_DownCalendar(int16_t dayCode, const QString& summary, const QString& records) {
+    run(QStringLiteral("GetInfo_DownCalendar"), [&] { calendar_.GetInfo_DownCalendar(dayCode, summary, records); });
 }
 
-void frmFXInfo::GetInfo_UpdateCalendar(int16_t dayCode, const QString& summary, const QString&) {
-    notShown(QStringLiteral("calendar day"), QString::number(dayCode) + u' ' + summary);
+void frmFXInfo::GetInfo_UpdateCalendar(int16_t dayCode, const QString& summary, const QString& records) {
+    run(QStringLiteral("GetInfo_UpdateCalendar"), [&] { calendar_.GetInfo_UpdateCalendar(dayCode, summary, records); });
 }
 
 void frmFXInfo::load_status1() {
     run(QStringLiteral("load_status1"), [&] { account_.load_status1(); });
 }
 
-void frmFXInfo::ClickToday(int weekday) { notInThisBuild(QStringLiteral("ClickToday(%1)").arg(weekday)); }
+void frmFXInfo::ClickToday(int weekday) {
+    run(QStringLiteral("ClickToday"), [&] { calendar_.ClickToday(weekday); });
+}
 
 void frmFXInfo::ClickAll() { SwitchTab(QStringLiteral("iAll")); }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "calendar/EconomicCalendar.h"
 #include "core/Form.h"
 #include "core/ForwardTarget.h"
 #include "mainwindow/AccountPanel.h"
@@ -46,8 +47,9 @@ public:
     void CallByName(const QString& procedure) override;
     void zep_Close();
     void SwitchTab(const QString& id);
-    // The calendar's week view comes with the calendar.
     void SelWeekTab(int weekday);
+    // The calendar's week and cache, once the page has loaded; the news tab shows.
+    void frm_initial();
 
     // From the push session.
     void Get_allMsg(const QString& unused, const QString& time, const QString& title, int32_t newsId,
@@ -66,6 +68,7 @@ public:
     plat::Browser* WebBrowser() const { return page_.get(); }
 
     EdgeDocking& docking() { return docking_; }
+    EconomicCalendar& calendar() { return calendar_; }
     const QString& CurrentTab() const { return tabs_.CurrentTab(); }
 
 private:
@@ -95,6 +98,7 @@ private:
     TabSwitcher tabs_;
     AccountPanel account_;
     NewsList news_;
+    EconomicCalendar calendar_;
     PageBridge bridge_;
     QHash<QString, Procedure> procedures_;   // by lower-case name
     QSet<QString> notShownKinds_;

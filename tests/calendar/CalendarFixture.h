@@ -38,6 +38,7 @@ protected:
         ctx().load(ctx().fxInfo);
         completeNavigation();
         fx().frm_initial();
+        sim().loop.setDateTime(now);   // the window's load held the thread for a moment
     }
     // <Item> elements of day n for the configuration: {day, "<Item .../>..."}.
     static QString calendarXml(const QString& dateFrom, const QString& items) {
@@ -97,6 +98,13 @@ protected:
     }
     const std::vector<RecordingController::Request>& popups() { return recorder().popups; }
     const std::vector<RecordingController::Request>& balloons() { return recorder().balloons; }
+    // The balloons that announce results.
+    std::vector<RecordingController::Request> resultBalloons() {
+        std::vector<RecordingController::Request> out;
+        for (const auto& b : balloons())
+            if (b.title.startsWith("财经数据")) out.push_back(b);
+        return out;
+    }
 
     void TearDown() override {
         if (proc) ctx().controller = nullptr;

@@ -105,7 +105,7 @@ TEST_F(Download, ASameDayRefreshWritesChangedFieldsAndRedrawsOnlyThen) {
     EXPECT_EQ(day[0].importance(), "高") << "the importance stays";
     EXPECT_NE(rows()[0]->nodeId(), firstRow);
     EXPECT_EQ(cell(0, 0).innerText(), "21:35");
-    EXPECT_TRUE(balloons().empty()) << "no result awaited";
+    EXPECT_TRUE(resultBalloons().empty()) << "no result awaited";
 }
 
 // The scanner marks today's 21:30 events as awaited; their results come a minute later.
@@ -119,10 +119,10 @@ TEST_F(Download, AResultForTheAwaitedTimeIsAnnouncedInABalloon) {
     sendDay(3, QStringList{record("21:30", "美国CPI", "1.0%", "高", "1.1%", "1.2%"),
                            record("21:30", "美国零售", "", "中", "", "0.4%"), record("21:40", "加拿大")}
                    .join('|'));
-    ASSERT_EQ(balloons().size(), 1u);
-    EXPECT_EQ(balloons()[0].title, "财经数据 21:30");
-    EXPECT_EQ(balloons()[0].text, "美国CPI (前值: 1.0% 市场预测: 1.1% 结果: 1.2%)\r\n美国零售 (结果: 0.4%)");
-    EXPECT_EQ(balloons()[0].value, 1);
+    ASSERT_EQ(resultBalloons().size(), 1u);
+    EXPECT_EQ(resultBalloons()[0].title, "财经数据 21:30");
+    EXPECT_EQ(resultBalloons()[0].text, "美国CPI (前值: 1.0% 市场预测: 1.1% 结果: 1.2%)\r\n美国零售 (结果: 0.4%)");
+    EXPECT_EQ(resultBalloons()[0].value, 1);
     EXPECT_TRUE(cell(0, 1).innerHTML().contains("结果: 1.2%"));
 
     // A result of another time, or of another day, only updates the table.
@@ -131,7 +131,7 @@ TEST_F(Download, AResultForTheAwaitedTimeIsAnnouncedInABalloon) {
                            record("21:40", "加拿大", "1.0%", "高", "1.1%", "5%")}
                    .join('|'));
     sendDay(2, record("08:30", "数据2", "1.0%", "高", "1.1%", "7%"));
-    EXPECT_EQ(balloons().size(), 1u);
+    EXPECT_EQ(resultBalloons().size(), 1u);
     EXPECT_EQ(items(3)[2].result(), "5%");
     EXPECT_EQ(items(2)[0].result(), "7%");
 }
@@ -149,7 +149,7 @@ TEST_F(Download, AwaitedResultsAreGivenUpFiveMinutesAfterTheirTime) {
     sendDay(3, same);
     EXPECT_EQ(items(3)[0].result(), "");
     EXPECT_FALSE(cell(0, 1).innerHTML().contains("ldata.gif"));
-    EXPECT_TRUE(balloons().empty());
+    EXPECT_TRUE(resultBalloons().empty());
 }
 
 } // namespace
