@@ -19,6 +19,20 @@ cls_Config& CalendarStore::config() const {
     return *ctx_.Config;
 }
 
+void CalendarStore::repair() {
+    ensure(QString(), Calendar, DateFrom);
+    for (int day = 1; day <= 5; ++day) ensure(Calendar, QStringLiteral("Week") + QString::number(day), Event);
+}
+
+// An attribute that cannot be added has no element to go to.
+void CalendarStore::ensure(const QString& parent, const QString& element, const QString& attribute) {
+    const QString path = parent.isEmpty() ? element : parent + u'/' + element;
+    cls_Config& c = config();
+    if (c.isExistAttrib(path, attribute) || c.CreateAttrib(path, attribute, QString())) return;
+    c.CreateNode(parent, element);
+    c.CreateAttrib(path, attribute, QString());
+}
+
 std::vector<CalendarItem> CalendarStore::items(int day) const {
     std::vector<CalendarItem> list;
     for (ConfigNode& node : config().WeekList(static_cast<int16_t>(day))) list.emplace_back(std::move(node));

@@ -14,6 +14,10 @@ class CalendarStore {
 public:
     explicit CalendarStore(AppContext& ctx) : ctx_(ctx) {}
 
+    // A document from before the calendar, or edited by hand, gets the elements and
+    // attributes the calendar keeps its week in; those present stay as they are.
+    void repair();
+
     std::vector<CalendarItem> items(int day) const;
     bool hasItems(int day) const;
     QString summary(int day) const;
@@ -30,6 +34,8 @@ public:
 private:
     // Throws when the program has no configuration document.
     cls_Config& config() const;
+    // The attribute, added when missing, and the element too when that is missing.
+    void ensure(const QString& parent, const QString& element, const QString& attribute);
 
     AppContext& ctx_;
 };

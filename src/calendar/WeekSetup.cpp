@@ -18,6 +18,7 @@ QString storedDate(const QDate& monday) { return monday.toString(QStringLiteral(
 
 bool WeekSetup::setUp() {
     state_.WeekStart = CalendarTime::weekStart(ctx_.platform.loop().now().date());
+    step("repair the store", [&] { store_.repair(); });
     state_.CalendarLoaded = cacheValid();
     if (!state_.CalendarLoaded) {
         step("empty the store", [&] {

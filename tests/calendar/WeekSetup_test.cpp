@@ -45,6 +45,24 @@ TEST_F(Week, ACacheMissingADayIsEmptied) {
     EXPECT_EQ(reminders().ctlTimeCalc.Interval(), 0);
 }
 
+TEST_F(Week, ADocumentWithoutTheCalendarGetsItQuietly) {
+    prepare();
+    sim().loop.setDateTime(wednesday());
+    ctx().load(ctx().fxInfo);
+    completeNavigation();
+    fx().frm_initial();
+    EXPECT_TRUE(sim().desktop.messageBoxes().empty());
+    EXPECT_EQ(stored("FXCalendar", "DateFrom"), "2026/12/07");
+    sendDay(2, record("10:00", "德国"), "10:00#德国#数据|");
+    ASSERT_EQ(items(2).size(), 1u);
+    EXPECT_EQ(stored("FXCalendar/Week2", "Event"), "10:00#德国#数据|");
+    EXPECT_TRUE(sim().desktop.messageBoxes().empty());
+    // An element already there is not added twice.
+    fx().frm_initial();
+    ASSERT_TRUE(ctx().Config->XMLSave());
+    EXPECT_EQ(inst.readConfig().count("<Week2"), 1);
+}
+
 // Left running over the weekend, the program shows Monday's calendar as the server sends it.
 TEST_F(Week, ANewWeekIsSetUpWhenTheScannerSeesIt) {
     openAt(at(QDate(2026, 12, 11), "23:58:00"), "2026/12/07", storedWeek(5, item("22:00", "周五数据")));
