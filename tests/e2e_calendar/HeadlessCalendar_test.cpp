@@ -83,7 +83,7 @@ TEST_F(HeadlessCalendar, RemindsBeforeAReleaseAndAnnouncesItsResultAfterIt) {
     startProgram();
 
     // The reminder: one balloon for the two releases of one minute, and its popup.
-    ASSERT_TRUE(waitForLine(QStringLiteral("balloon: 财经事件提醒"), 120000))
+    ASSERT_TRUE(waitForLine(QStringLiteral("balloon: 财经事件提醒"), 300000))
         << output_.toStdString() << program_.readAllStandardError().toStdString();
     const QStringList reminder = shown(QStringLiteral("balloon: 财经事件提醒"));
     ASSERT_EQ(reminder.size(), 2) << reminder.join('\n').toStdString();
@@ -101,7 +101,7 @@ TEST_F(HeadlessCalendar, RemindsBeforeAReleaseAndAnnouncesItsResultAfterIt) {
 
     // The result, once the server sends the day again with it.
     const QString resultTitle = QStringLiteral("balloon: 财经数据 ") + release + u':';
-    ASSERT_TRUE(waitForLine(resultTitle, 120000)) << output_.toStdString();
+    ASSERT_TRUE(waitForLine(resultTitle, 600000)) << output_.toStdString();
     const QStringList results = shown(resultTitle);
     EXPECT_GE(printedAt(results[0]), today(release));
     EXPECT_TRUE(results.join('\n').contains(QStringLiteral("结果: "))) << results.join('\n').toStdString();
