@@ -5,7 +5,12 @@
 #include "calendar/CalendarStore.h"
 #include "config/cls_Config.h"
 #include "core/AppContext.h"
+#include "core/Controller.h"
 #include "mainwindow/frmFXInfo.h"
+#include "notify/PopupRequest.h"
+#include "notify/frmPopUp.h"
+#include "session/Form1.h"
+#include "session/frmwinsock.h"
 #include "platform/Platform.h"
 #include "platform/qt/FileRegistryStore.h"
 #include "platform/qt/QtBrowser.h"
@@ -17,6 +22,8 @@
 #include "platform/sim/SimLog.h"
 #include "qt_browser/BrowserTesting.h"
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -26,15 +33,32 @@ namespace {
 using browsertest::runJs;
 using browsertest::S;
 
-// The real loop on a Wednesday evening: the calendar offers check boxes only on weekdays,
-// for the events still ahead.
+// The real loop on a Wednesday evening, three minutes before a release: the calendar offers
+// check boxes only on weekdays, for the events still ahead, and reminds five minutes ahead.
 class WednesdayEvening : public plat::QtLoop {
 public:
     QDateTime now() const override { return QtLoop::now().addSecs(offset_); }
 
 private:
     const qint64 offset_ =
-        QDateTime::currentDateTime().secsTo(QDateTime(QDate(2026, 12, 9), QTime(21, 20)));
+        QDateTime::currentDateTime().secsTo(QDateTime(QDate(2026, 12, 9), QTime(21, 27)));
+};
+
+// The controller's popup as the program shows it, owned by the main window; balloons noted.
+class PopupController : public Controller {
+public:
+    PopupController(AppContext& ctx, plat::Window& owner) : popups_(ctx), owner_(owner) {}
+    void Popup(const QString& html, int32_t stay) override { popups_.Popup(html, stay, owner_); }
+    void ShowBalloonTip(const QString& text, const QString& title, int) override { balloons << title + u'|' + text; }
+    void ShowFxInfo() override {}
+    void exitOutsideWaits() override {}
+    void ExitLater() override {}
+
+    QStringList balloons;
+
+private:
+    PopupRequest popups_;
+    plat::Window& owner_;
 };
 
 class CalendarWindow : public ::testing::Test {
@@ -61,6 +85,8 @@ protected:
         ctx_.LoggedIn = 1;
     }
     void TearDown() override {
+        ctx_.controller = nullptr;
+        if (ctx_.popup) ctx_.unload(ctx_.popup);
         if (ctx_.fxInfo) ctx_.unload(ctx_.fxInfo);
         settle(100);
     }
@@ -81,6 +107,23 @@ protected:
         xdotool({S("mousemove"), QString::number(p.x()), QString::number(p.y()), S("click"), S("1")});
     }
     bool pageHas(const QString& script) { return waitFor([&] { return runJs(page(), script).toBool(); }, 10000); }
+    void sendWeek(const QString& wednesday) {
+        const QString summary = S("21:30#美国#非农就业|22:00#美联储主席讲话|");
+        for (int day = 1; day <= 5; ++day) {
+            const QString records = day == 3 ? wednesday : record("10:00", "德国ZEW经济景气指数", "中", "待公布");
+            ctx_.pushSink->GetInfo_DownCalendar(int16_t('0' + day), summary, records);
+            ctx_.pushSink->GetInfo_UpdateCalendar(int16_t('0' + day), summary, records);
+        }
+    }
+    static QString record(const char* time, const char* name, const char* importance, const char* result) {
+        return S("%1#%2##1.2%#%3#1.3%#%4").arg(S(time), S(name), S(importance), S(result));
+    }
+    static QString wednesday() {
+        return QStringList{record("09:30", "中国CPI年率", "中", "0.4%"), record("17:00", "欧元区CPI年率初值", "高", "2.4%"),
+                           record("21:30", "美国季调后非农就业人口", "高", "待公布"),
+                           record("21:30", "美国失业率", "高", "待公布"), record("22:00", "美国ISM制造业PMI", "低", "待公布")}
+            .join('|');
+    }
 
     QTemporaryDir home_;
     WednesdayEvening loop_;
@@ -93,22 +136,8 @@ protected:
     AppContext ctx_{platform_};
 };
 
-QString record(const char* time, const char* name, const char* importance, const char* result) {
-    return S("%1#%2##1.2%#%3#1.3%#%4").arg(S(time), S(name), S(importance), S(result));
-}
-
 TEST_F(CalendarWindow, AClickOnAReminderBoxSwitchesItOffAndTheChoiceIsSaved) {
-    const QString wednesday = QStringList{record("09:30", "中国CPI年率", "中", "0.4%"),
-                                          record("17:00", "欧元区CPI年率初值", "高", "2.4%"),
-                                          record("21:30", "美国季调后非农就业人口", "高", "待公布"),
-                                          record("21:30", "美国失业率", "高", "待公布"),
-                                          record("22:00", "美国ISM制造业PMI", "低", "待公布")}
-                                  .join('|');
-    for (int day = 1; day <= 5; ++day) {
-        const QString records = day == 3 ? wednesday : record("10:00", "德国ZEW经济景气指数", "中", "待公布");
-        ctx_.pushSink->GetInfo_DownCalendar(int16_t('0' + day), S("21:30#美国#非农就业|22:00#美联储主席讲话|"), records);
-        ctx_.pushSink->GetInfo_UpdateCalendar(int16_t('0' + day), S("21:30#美国#非农就业|22:00#美联储主席讲话|"), records);
-    }
+    sendWeek(wednesday());
     click(S("iFXCalendar"));
     ASSERT_TRUE(waitFor([&] { return main().CurrentTab() == S("iFXCalendar"); })) << "the tab's click reached the window";
     ASSERT_TRUE(pageHas(S("!!document.getElementById('w_3_chk5') && document.getElementById('w_3_chk3').checked")));
@@ -134,6 +163,31 @@ TEST_F(CalendarWindow, AClickOnAReminderBoxSwitchesItOffAndTheChoiceIsSaved) {
     const QByteArray xml = saved.readAll();
     EXPECT_TRUE(xml.contains("<Item Time=\"21:30\" Notify=\"1\"")) << xml.toStdString();
     EXPECT_TRUE(xml.contains("<Item Time=\"21:30\" Notify=\"0\"")) << xml.toStdString();
+}
+
+// Three minutes before two releases the scanner's next look announces them at once, in the
+// real popup with its warning icon; the screenshot shows the popup over the main window.
+TEST_F(CalendarWindow, TheReminderShowsInThePopup) {
+    PopupController controller(ctx_, main().window());
+    ctx_.controller = &controller;
+    ctx_.PopupEnabled = true;
+    sendWeek(wednesday());
+    main().SwitchTab(S("iFXCalendar"));
+    main().calendar().reminders().ctlTimeCalc_Timer();
+    ASSERT_EQ(controller.balloons.size(), 1);
+    EXPECT_TRUE(controller.balloons[0].startsWith(S("财经事件提醒|21:30  美国季调后非农就业人口")));
+    ASSERT_TRUE(ctx_.popup);
+    ASSERT_TRUE(waitFor([&] { return ctx_.popup->window().isVisible(); }, 10000));
+    auto* popupPage = static_cast<plat::QtBrowser*>(ctx_.popup->WebBrowser())->view()->page();
+    ASSERT_TRUE(waitFor([&] {
+        return runJs(popupPage, S("Array.prototype.some.call(document.images, function (i) {"
+                                  " return /warn\\.gif$/.test(i.src) && i.complete && i.naturalWidth > 0; })")).toBool();
+    }, 10000)) << "the warning icon loads";
+    settle(2500);   // the popup slides in
+    QDir().mkpath(S(ZEP_SOURCE_DIR "/artifacts"));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(S(ZEP_SOURCE_DIR "/artifacts/calendar-reminder.png"));
+    EXPECT_EQ(CalendarStore(ctx_).items(3).at(2).notify(), S("2"));
+    EXPECT_TRUE(runJs(page(), S("document.getElementById('w_3_chk3').disabled")).toBool());
 }
 
 } // namespace
