@@ -8,13 +8,13 @@
 
 // The calendar reminds only on weekdays, and its events are minutes apart: the whole run
 // (this test, the demo server and the program it starts) goes on one fake clock of
-// libfaketime, a Wednesday evening running ten times as fast. FAKETIME_DONT_RESET keeps
+// libfaketime, a Wednesday evening running five times as fast. FAKETIME_DONT_RESET keeps
 // every child on this process's clock instead of starting its own.
 int main(int argc, char** argv) {
     if (!std::getenv("FAKETIME")) {
         setenv("FAKETIME_DONT_RESET", "1", 1);
         std::vector<char*> args{const_cast<char*>("faketime"), const_cast<char*>("-f"),
-                                const_cast<char*>("@2026-12-09 21:20:00 x10")};
+                                const_cast<char*>("@2026-12-09 21:20:00 x5")};
         for (int i = 0; i < argc; ++i) args.push_back(argv[i]);
         args.push_back(nullptr);
         execvp("faketime", args.data());
