@@ -110,6 +110,9 @@ void CalendarDownload::rebuild(int day, const QString& records, const std::vecto
         if (vb::Val(item.notify()) > 0) chosen.emplace_back(item.name(), item.notify());
     store_.clearDay(day);
     separate_cal(day, records);
+    // Positions have moved: the scanner looks at today's events from the first again, so
+    // that none still ahead is passed over (those reminded keep their "2").
+    if (CalendarTime::weekday(ctx_.platform.loop().now().date()) == day) state_.NextIndex = 0;
     for (CalendarItem& item : store_.items(day))
         for (const auto& [name, notify] : chosen)
             if (item.name() == name) item.setNotify(notify);

@@ -81,6 +81,16 @@ TEST_F(Reminders, AnEventWithOnlyItsTimeIsAnnouncedByItsTime) {
     EXPECT_EQ(balloons()[0].text, "21:30  ");
 }
 
+// The server drops an event of the morning: the evening's still comes.
+TEST_F(Reminders, ADayRebuiltWithFewerEventsStillRemindsOfTheNext) {
+    start(item("09:00", "甲") + item("10:00", "乙") + item("21:30", "丙"));
+    advanceTo("21:21:00");
+    sendDay(3, QStringList{record("10:00", "乙"), record("21:30", "丙")}.join('|'));
+    advanceTo("21:25:00");
+    ASSERT_EQ(balloons().size(), 1u);
+    EXPECT_TRUE(balloons()[0].text.startsWith("21:30  丙"));
+}
+
 TEST_F(Reminders, NothingOnTheWeekend) {
     openAt(at(QDate(2026, 12, 12), "21:20:00"), "2026/12/07", storedWeek(5, twoAtHalfPast()));
     logIn();
