@@ -5,6 +5,7 @@
 #include "core/TaskbarOwner.h"
 #include "core/FileHelpers.h"
 #include "config/cls_Config.h"
+#include "dialogs/frmdispose.h"
 #include "platform/Platform.h"
 #include "platform/browser/Browser.h"
 #include "session/Form1.h"
@@ -27,7 +28,7 @@ frmFXInfo::frmFXInfo(AppContext& ctx)
       shell_(*window_, ctx.platform.screen(), page_, dialogs_, placement_),
       docking_(*window_, ctx.platform.screen(), ctx.platform.loop(), ctx.platform.log()),
       panes_(ctx, page_), tabs_(ctx, page_, panes_, [this] { SelWeekTab(today()); }),
-      account_(ctx, page_, tabs_), news_(ctx, page_), calendar_(ctx, page_.get()),
+      account_(ctx, page_, tabs_), news_(ctx, page_), calendar_(ctx, page_.get()), quotes_(ctx, page_, *this),
       bridge_(ctx, page_, *this, [this] { pageSetUp(); }), procedures_(procedureTable()) {
     wireWindow();
 }
@@ -56,6 +57,7 @@ void frmFXInfo::wireWindow() {
 void frmFXInfo::Form_Load() {
     ctx_.pushSink = this;
     ctx_.loginSink = this;
+    ctx_.refreshShownPairs = [this] { refreshShownPairs(); };
     plat::Screen& screen = ctx_.platform.screen();
     const QString where = QStringLiteral("Form_Load");
     run(where, [&] { ctx_.LoginDialogOpen = false; });
@@ -120,6 +122,7 @@ void frmFXInfo::Form_Unload() {
     taskbar::DetachTaskbarProxy(ctx_, *window_);
     ctx_.pushSink = nullptr;
     ctx_.loginSink = nullptr;
+    ctx_.refreshShownPairs = nullptr;
 }
 
 bool frmFXInfo::Busy() const { return bridge_.Busy(); }
@@ -181,17 +184,20 @@ QHash<QString, frmFXInfo::Procedure> frmFXInfo::procedureTable() {
         {"ClickAll", tab("iAll")},
         {"Calendar", tab("iFXCalendar")},
         {"WebDoc_onclick", [this] { bridge_.WebDoc_onclick(); }},
+        {"control_quota", [this] { quotes_.panel().control_quota(); }},
+        {"downtomove", [this] { quotes_.drag().downtomove(); }},
+        {"movetomove", [this] { quotes_.drag().movetomove(); }},
+        {"uptomove", [this] { quotes_.drag().uptomove(); }},
+        {"pop_set", [this] { ctx_.load(ctx_.settings).Show(window_.get()); }},
         {"onweek1", [this] { calendar_.SelWeekTab(1); }},
         {"onweek2", [this] { calendar_.SelWeekTab(2); }},
         {"onweek3", [this] { calendar_.SelWeekTab(3); }},
         {"onweek4", [this] { calendar_.SelWeekTab(4); }},
         {"onweek5", [this] { calendar_.SelWeekTab(5); }},
         {"TBodyClick", [this] { calendar_.TBodyClick(); }},
-        // The settings, about and quote centre work comes with those features.
-        {"pop_set", later("pop_set")},
+        // The about work comes with that feature.
         {"feedback_idea", later("feedback_idea")},
         {"zep_about", later("zep_about")},
-        {"control_quota", later("control_quota")},
     };
     QHash<QString, Procedure> byName;
     for (const auto& [name, fn] : table) byName.insert(QString::fromLatin1(name).toLower(), fn);
@@ -241,7 +247,11 @@ void frmFXInfo::Get_allMsg(const QString&, const QString& time, const QString& t
 }
 
 void frmFXInfo::quot_center(const QString& symbol, const QString& bid, const QString& ask) {
-    notShown(QStringLiteral("quote"), symbol + u' ' + bid + u' ' + ask);
+    run(QStringLiteral("quot_center"), [&] { quotes_.quot_center(symbol, bid, ask); });
+}
+
+void frmFXInfo::refreshShownPairs() {
+    run(QStringLiteral("refreshShownPairs"), [&] { quotes_.refreshShownPairs(); });
 }
 
 void frmFXInfo::GetInfo_DownCalendar(int16_t dayCode, const QString& summary, const QString& records) {
@@ -268,15 +278,6 @@ void frmFXInfo::pop_registry() {
 
 void frmFXInfo::notInThisBuild(const QString& what) {
     ctx_.platform.log().write(Here, what + QStringLiteral(": not available in this build"));
-}
-
-// Quotes and calendar days arrive all the time: the first of each kind is logged.
-void frmFXInfo::notShown(const QString& kind, const QString& item) {
-    if (notShownKinds_.contains(kind)) return;
-    notShownKinds_.insert(kind);
-    ctx_.platform.log().write(Here, kind + u' ' + item +
-                                        QStringLiteral(": not shown in this build (nor any later ") + kind +
-                                        u')');
 }
 
 // Monday 1 .. Sunday 7.

@@ -13,10 +13,10 @@
 #include "mainwindow/TabSwitcher.h"
 #include "mainwindow/WindowPlacement.h"
 #include "mainwindow/WindowShell.h"
+#include "quotes/QuoteCenter.h"
 #include "session/LoginSink.h"
 #include "wire/PushSink.h"
 #include <QHash>
-#include <QSet>
 #include <functional>
 #include <memory>
 
@@ -67,6 +67,10 @@ public:
     // The main page's browser; nullptr where the system has none.
     plat::Browser* WebBrowser() const { return page_.get(); }
 
+    // The settings changed which currency pairs show: the quote center follows at once.
+    void refreshShownPairs();
+    QuoteCenter& quotes() { return quotes_; }
+
     EdgeDocking& docking() { return docking_; }
     EconomicCalendar& calendar() { return calendar_; }
     const QString& CurrentTab() const { return tabs_.CurrentTab(); }
@@ -79,7 +83,6 @@ private:
     void loadLoginDialog();
     void btn_vote();
     void notInThisBuild(const QString& what);
-    void notShown(const QString& kind, const QString& item);
     void showTrayTipOnce();
     int today() const;
     bool run(const QString& where, const Procedure& fn);
@@ -99,8 +102,8 @@ private:
     AccountPanel account_;
     NewsList news_;
     EconomicCalendar calendar_;
+    QuoteCenter quotes_;
     PageBridge bridge_;
     QHash<QString, Procedure> procedures_;   // by lower-case name
-    QSet<QString> notShownKinds_;
     bool trayTipShown_ = false;
 };
