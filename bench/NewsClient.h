@@ -1,8 +1,8 @@
 #pragma once
-// The program as a news flash meets it once logged in: a scratch installation with the
-// popup and its sound enabled, the controller loaded (whose live update finds no server
-// and opens the main window), and the push session's cutter and decoder feeding the main
-// window as wsckfrm does on a data-arrival event.
+// The program as a news flash or a calendar day meets it once logged in: a scratch
+// installation with the popup and its sound enabled, the controller loaded (whose live
+// update finds no server and opens the main window), and the push session's cutter and
+// decoder feeding the main window as wsckfrm does on a data-arrival event.
 #include "core/AppContext.h"
 #include "app/frmMain.h"
 #include "config/cls_Config.h"
@@ -58,6 +58,7 @@ public:
 
     // The record's bytes as one data-arrival event.
     void arrive(const QByteArray& bytes) { cutter_.examine(bytes); }
+    AppContext& context() { return ctx_; }
     dom::Element& listTable() { return table(ctx_.fxInfo->WebBrowser(), "firstpage_table"); }
     int listRows() { return static_cast<int>(listTable().rows().size()); }
     // Quote rows below the caption and the headings.
@@ -81,12 +82,14 @@ private:
                "<Server Address=\"127.0.0.1\" PushPort=\"9\" LoginPort=\"9\" LoginLocalPort=\"0\" IdentityPort=\"9\""
                " IdentityLocalPort=\"0\" WebSite=\"http://127.0.0.1:9\" FileServer=\"http://127.0.0.1:9\""
                " ProductSite=\"http://127.0.0.1:9\" MakerSite=\"http://127.0.0.1:9\"/>"
-               "</ZEP></Settings><Window><ZEP_Main Left=\"100\" Top=\"60\" Width=\"1020\" Height=\"700\"/>"
+               "</ZEP></Settings><FXCalendar DateFrom=\"\"><Week1 Event=\"\"/><Week2 Event=\"\"/>"
+               "<Week3 Event=\"\"/><Week4 Event=\"\"/><Week5 Event=\"\"/></FXCalendar>"
+               "<Window><ZEP_Main Left=\"100\" Top=\"60\" Width=\"1020\" Height=\"700\"/>"
                "<ZEP_state windstate=\"0\"/></Window></App>\n";
     }
 
     void newsFlash(QByteArrayView r) override { decoder_->news_analysis(r); }
-    void calendarDay(QByteArrayView) override {}
+    void calendarDay(QByteArrayView r) override { decoder_->byte_strcv(r); }
     void quoteBatch(QByteArrayView r) override { decoder_->quote_batch(r); }
     void loggedInElsewhere() override {}
     void heartbeatProbe() override {}

@@ -10,7 +10,7 @@ PACKAGES=(
   libxml2-dev libgumbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox trayer x11-utils xdotool imagemagick dbus-x11
-  gstreamer1.0-plugins-good fonts-wqy-microhei
+  gstreamer1.0-plugins-good fonts-wqy-microhei faketime
   dpkg-dev file lintian
 )
 missing=()

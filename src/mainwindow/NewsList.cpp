@@ -4,7 +4,7 @@
 #include "core/Controller.h"
 #include "dialogs/IE_frm.h"
 #include "mainwindow/frmFXInfo.h"
-#include "mainwindow/HtmlText.h"
+#include "base/HtmlText.h"
 #include "mainwindow/MainPage.h"
 #include "platform/Platform.h"
 #include "platform/dom/Element.h"
@@ -61,12 +61,9 @@ QString NewsList::articleAddress(int32_t newsId, uint8_t detailFlag) const {
     return ctx_.server.webSite + QStringLiteral("/datatransfer/rapidnews?news_id=") + QString::number(newsId);
 }
 
-// The line targets the popup page's hidden link element. A "~" would split it into two
-// items at the popup, so it goes in as a character reference.
+// The line targets the popup page's hidden link element.
 QString NewsList::popupLine(const QString& address, const QString& time, const QString& title) {
-    const auto text = [](const QString& s) {
-        return HtmlText::escape(s).replace(u'~', QStringLiteral("&#126;"));
-    };
+    const auto text = [](const QString& s) { return HtmlText::escapePopupItem(s); };
     QString open = QStringLiteral(
         "<span style='background-color:#F2F2F2' onClick=|popupWin_iLink.innerText='%1';"
         "popupWin_iLink.fireEvent('onclick');| onMouseOver=|this.className='popupTextHover';| "

@@ -27,7 +27,7 @@ frmFXInfo::frmFXInfo(AppContext& ctx)
       shell_(*window_, ctx.platform.screen(), page_, dialogs_, placement_),
       docking_(*window_, ctx.platform.screen(), ctx.platform.loop(), ctx.platform.log()),
       panes_(ctx, page_), tabs_(ctx, page_, panes_, [this] { SelWeekTab(today()); }),
-      account_(ctx, page_, tabs_), news_(ctx, page_), quotes_(ctx, page_, *this),
+      account_(ctx, page_, tabs_), news_(ctx, page_), calendar_(ctx, page_.get()), quotes_(ctx, page_, *this),
       bridge_(ctx, page_, *this, [this] { pageSetUp(); }), procedures_(procedureTable()) {
     wireWindow();
 }
@@ -186,14 +186,15 @@ QHash<QString, frmFXInfo::Procedure> frmFXInfo::procedureTable() {
         {"movetomove", [this] { quotes_.drag().movetomove(); }},
         {"uptomove", [this] { quotes_.drag().uptomove(); }},
         {"pop_set", [this] { ctx_.load(ctx_.settings).Show(window_.get()); }},
+        {"onweek1", [this] { calendar_.SelWeekTab(1); }},
+        {"onweek2", [this] { calendar_.SelWeekTab(2); }},
+        {"onweek3", [this] { calendar_.SelWeekTab(3); }},
+        {"onweek4", [this] { calendar_.SelWeekTab(4); }},
+        {"onweek5", [this] { calendar_.SelWeekTab(5); }},
+        {"TBodyClick", [this] { calendar_.TBodyClick(); }},
+        // The about work comes with that feature.
         {"feedback_idea", later("feedback_idea")},
         {"zep_about", later("zep_about")},
-        {"onweek1", later("onweek1")},
-        {"onweek2", later("onweek2")},
-        {"onweek3", later("onweek3")},
-        {"onweek4", later("onweek4")},
-        {"onweek5", later("onweek5")},
-        {"TBodyClick", later("TBodyClick")},
     };
     QHash<QString, Procedure> byName;
     for (const auto& [name, fn] : table) byName.insert(QString::fromLatin1(name).toLower(), fn);
@@ -219,7 +220,12 @@ void frmFXInfo::SwitchTab(const QString& id) {
 }
 
 void frmFXInfo::SelWeekTab(int weekday) {
-    notInThisBuild(QStringLiteral("SelWeekTab(%1)").arg(weekday));
+    run(QStringLiteral("SelWeekTab"), [&] { calendar_.SelWeekTab(weekday); });
+}
+
+void frmFXInfo::frm_initial() {
+    ClickAll();
+    run(QStringLiteral("frm_initial"), [&] { calendar_.frm_initial(); });
 }
 
 // The vote needs a login first.
@@ -245,19 +251,21 @@ void frmFXInfo::refreshShownPairs() {
     run(QStringLiteral("refreshShownPairs"), [&] { quotes_.refreshShownPairs(); });
 }
 
-void frmFXInfo::GetInfo_DownCalendar(int16_t dayCode, const QString& summary, const QString&) {
-    notShown(QStringLiteral("calendar day"), QString::number(dayCode) + u' ' + summary);
+void frmFXInfo::GetInfo_DownCalendar(int16_t dayCode, const QString& summary, const QString& records) {
+    run(QStringLiteral("GetInfo_DownCalendar"), [&] { calendar_.GetInfo_DownCalendar(dayCode, summary, records); });
 }
 
-void frmFXInfo::GetInfo_UpdateCalendar(int16_t dayCode, const QString& summary, const QString&) {
-    notShown(QStringLiteral("calendar day"), QString::number(dayCode) + u' ' + summary);
+void frmFXInfo::GetInfo_UpdateCalendar(int16_t dayCode, const QString& summary, const QString& records) {
+    run(QStringLiteral("GetInfo_UpdateCalendar"), [&] { calendar_.GetInfo_UpdateCalendar(dayCode, summary, records); });
 }
 
 void frmFXInfo::load_status1() {
     run(QStringLiteral("load_status1"), [&] { account_.load_status1(); });
 }
 
-void frmFXInfo::ClickToday(int weekday) { notInThisBuild(QStringLiteral("ClickToday(%1)").arg(weekday)); }
+void frmFXInfo::ClickToday(int weekday) {
+    run(QStringLiteral("ClickToday"), [&] { calendar_.ClickToday(weekday); });
+}
 
 void frmFXInfo::ClickAll() { SwitchTab(QStringLiteral("iAll")); }
 
@@ -267,15 +275,6 @@ void frmFXInfo::pop_registry() {
 
 void frmFXInfo::notInThisBuild(const QString& what) {
     ctx_.platform.log().write(Here, what + QStringLiteral(": not available in this build"));
-}
-
-// Calendar days arrive again and again: the first of each kind is logged.
-void frmFXInfo::notShown(const QString& kind, const QString& item) {
-    if (notShownKinds_.contains(kind)) return;
-    notShownKinds_.insert(kind);
-    ctx_.platform.log().write(Here, kind + u' ' + item +
-                                        QStringLiteral(": not shown in this build (nor any later ") + kind +
-                                        u')');
 }
 
 // Monday 1 .. Sunday 7.

@@ -1,4 +1,5 @@
 #pragma once
+#include "calendar/EconomicCalendar.h"
 #include "core/Form.h"
 #include "core/ForwardTarget.h"
 #include "mainwindow/AccountPanel.h"
@@ -16,7 +17,6 @@
 #include "session/LoginSink.h"
 #include "wire/PushSink.h"
 #include <QHash>
-#include <QSet>
 #include <functional>
 #include <memory>
 
@@ -47,8 +47,9 @@ public:
     void CallByName(const QString& procedure) override;
     void zep_Close();
     void SwitchTab(const QString& id);
-    // The calendar's week view comes with the calendar.
     void SelWeekTab(int weekday);
+    // The calendar's week and cache, once the page has loaded; the news tab shows.
+    void frm_initial();
 
     // From the push session.
     void Get_allMsg(const QString& unused, const QString& time, const QString& title, int32_t newsId,
@@ -71,6 +72,7 @@ public:
     QuoteCenter& quotes() { return quotes_; }
 
     EdgeDocking& docking() { return docking_; }
+    EconomicCalendar& calendar() { return calendar_; }
     const QString& CurrentTab() const { return tabs_.CurrentTab(); }
 
 private:
@@ -81,7 +83,6 @@ private:
     void loadLoginDialog();
     void btn_vote();
     void notInThisBuild(const QString& what);
-    void notShown(const QString& kind, const QString& item);
     void showTrayTipOnce();
     int today() const;
     bool run(const QString& where, const Procedure& fn);
@@ -100,9 +101,9 @@ private:
     TabSwitcher tabs_;
     AccountPanel account_;
     NewsList news_;
+    EconomicCalendar calendar_;
     QuoteCenter quotes_;
     PageBridge bridge_;
     QHash<QString, Procedure> procedures_;   // by lower-case name
-    QSet<QString> notShownKinds_;
     bool trayTipShown_ = false;
 };

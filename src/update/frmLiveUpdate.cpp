@@ -119,6 +119,7 @@ void frmLiveUpdate::openMainWindow() {
     while (main.Busy() && loop.nowMs() < until) loop.pumpMessages();
     if (main.Busy()) log(QStringLiteral("the main page is still loading; showing the window anyway"));
     screen.setBusyCursor(false);
+    main.frm_initial();
     main.window().show();
     unloadLater();
 }

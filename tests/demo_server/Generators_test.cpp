@@ -160,6 +160,25 @@ TEST(CalendarGenerator, ResultsArePublishedAsTheirTimeComes) {
     EXPECT_EQ(week.monday(), QDate(2026, 12, 14));
 }
 
+// A new user sees reminders, releases and results within minutes of starting the server.
+TEST(CalendarGenerator, TodayHasReleasesMinutesAfterTheStartTwoAtOneMinute) {
+    CalendarWeek week(4, kWednesday.addSecs(25));
+    QList<CalendarEvent> live;
+    for (const CalendarEvent& ev : week.events(3))
+        if (ev.time > kWednesday.time() && ev.time <= kWednesday.time().addSecs(11 * 60)) live.append(ev);
+    ASSERT_EQ(live.size(), 3);
+    EXPECT_EQ(live[0].time, QTime(10, 7));
+    EXPECT_EQ(live[1].time, QTime(10, 7));
+    EXPECT_EQ(live[2].time, QTime(10, 11));
+    for (const CalendarEvent& ev : live) {
+        const qint64 after = QDateTime(kWednesday.date(), ev.time).secsTo(ev.releaseAt);
+        EXPECT_GE(after, 60);
+        EXPECT_LE(after, 120);
+    }
+    EXPECT_EQ(week.advance(QDateTime(kWednesday.date(), QTime(10, 7, 59))), QList<int>());
+    EXPECT_EQ(week.advance(QDateTime(kWednesday.date(), QTime(10, 9))), QList<int>({3}));
+}
+
 TEST(CalendarGenerator, IsReproducibleUnderASeedAndTime) {
     const CalendarWeek a(4, kWednesday), b(4, kWednesday), c(5, kWednesday);
     EXPECT_EQ(a.recordsText(2), b.recordsText(2));

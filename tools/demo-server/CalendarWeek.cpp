@@ -126,7 +126,9 @@ QList<CalendarEvent> CalendarWeek::generateDay(const QDate& date) {
 }
 
 void CalendarWeek::addLiveEvents(QList<CalendarEvent>& today, const QDateTime& now) {
-    // A few releases in the next quarter of an hour, so results appear while one watches.
+    // A few releases minutes after the start, two of them at one minute, so that a new user
+    // sees the reminders (five minutes ahead by default) and then the results, which come a
+    // minute or two after their time, while watching.
     const QTime start(now.time().hour(), now.time().minute());
     QList<int> unused;
     for (int i = 0; i < int(std::size(kCatalogue)); ++i) {
@@ -134,10 +136,12 @@ void CalendarWeek::addLiveEvents(QList<CalendarEvent>& today, const QDateTime& n
         if (std::none_of(today.cbegin(), today.cend(), [&name](const CalendarEvent& ev) { return ev.indicator == name; }))
             unused.append(i);
     }
-    for (int minutes : {3, 8, 14}) {
+    for (int minutes : kLiveEventMinutes) {
         const QTime at = start.addSecs(minutes * 60);
         if (at < start || at.hour() == 0 || unused.isEmpty()) continue;    // past midnight, or a time the client skips
-        today.append(makeEvent(unused.takeAt(random_.bounded(int(unused.size()))), now.date(), at));
+        CalendarEvent ev = makeEvent(unused.takeAt(random_.bounded(int(unused.size()))), now.date(), at);
+        ev.releaseAt = QDateTime(now.date(), at).addSecs(random_.bounded(60, 121));
+        today.append(ev);
     }
     std::sort(today.begin(), today.end(), byTime);
 }

@@ -9,6 +9,8 @@
 class CalendarWeek {
 public:
     static constexpr int kDays = 5;
+    // Minutes after the start of the live releases of today.
+    static constexpr int kLiveEventMinutes[] = {7, 7, 11};
 
     CalendarWeek(quint32 seed, const QDateTime& now);
 

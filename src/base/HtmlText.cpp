@@ -1,4 +1,4 @@
-#include "mainwindow/HtmlText.h"
+#include "base/HtmlText.h"
 
 namespace HtmlText {
 
@@ -17,5 +17,7 @@ QString escape(const QString& text) {
     }
     return out;
 }
+
+QString escapePopupItem(const QString& text) { return escape(text).replace(u'~', QStringLiteral("&#126;")); }
 
 } // namespace HtmlText

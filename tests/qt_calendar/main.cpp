@@ -1,0 +1,11 @@
+#include "qt_desktop/RealProcess.h"
+#include <QApplication>
+#include <gtest/gtest.h>
+
+// The calendar in the real main window.
+int main(int argc, char** argv) {
+    prepareWebEngine();
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
