@@ -9,7 +9,9 @@ xvfb_pid=$!
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 wm_pid=$!
-trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
+# The tray at the bottom left: the notification popup takes the bottom right corner, and
+# trayer reserves no screen space here, so a tray beneath the popup could not be clicked.
+trayer --edge bottom --align left --widthtype pixel --width 120 --height 24 \
        --SetDockType true --transparent false >/dev/null 2>&1 &
 tray_pid=$!
 sleep 0.5
