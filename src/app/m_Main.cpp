@@ -56,6 +56,21 @@ void repointShortcut(AppContext& ctx, const QString& file) {
     saveShortcut(ctx, entry, file);
 }
 
+// Empty when there is no desktop.
+QString shortcutFile(AppContext& ctx, const QString& name) {
+    const QString desktop = ctx.platform.shell().desktopDir();
+    return desktop.isEmpty() ? QString() : desktop + u'/' + name;
+}
+
+// Once per document, by a start with a desktop that took the shortcut (a headless run has
+// none to show it on): the marker reaches the file only with the save at exit.
+void makeShortcutOnce(AppContext& ctx) {
+    const QString marker = QStringLiteral("desktopshorcut");
+    if (ctx.headless || ctx.Config->isExist(QString(), marker)) return;
+    CreateDesktopShortcut(ctx);
+    if (files::FileExists(shortcutFile(ctx, ProductShortcut))) ctx.Config->CreateNode(QString(), marker);
+}
+
 void readStartupSettings(AppContext& ctx) {
     cls_Config& cfg = *ctx.Config;
     const QString calendar = QStringLiteral("Settings/ZEP/FXCalendar");
@@ -113,12 +128,7 @@ int Main(AppContext& ctx, const QString& exeDir) {
     }
     ctx.ExePath = ctx.AppPath + ctx.ExeName;
     if (const int refused = openConfig(ctx)) return refused;
-    // Once per document: the marker reaches the file only with the save at exit.
-    const QString marker = QStringLiteral("desktopshorcut");
-    if (!ctx.Config->isExist(QString(), marker)) {
-        CreateDesktopShortcut(ctx);
-        ctx.Config->CreateNode(QString(), marker);
-    }
+    makeShortcutOnce(ctx);
     readStartupSettings(ctx);
     readServerSettings(ctx);
     ctx.load(ctx.mainCtl);
@@ -126,10 +136,9 @@ int Main(AppContext& ctx, const QString& exeDir) {
 }
 
 void CreateDesktopShortcut(AppContext& ctx) {
-    const QString desktop = ctx.platform.shell().desktopDir();
-    if (desktop.isEmpty()) return;
-    const QString product = desktop + u'/' + ProductShortcut;
-    const QString older = desktop + u'/' + OlderShortcut;
+    const QString product = shortcutFile(ctx, ProductShortcut);
+    const QString older = shortcutFile(ctx, OlderShortcut);
+    if (product.isEmpty()) return;
     const bool hasProduct = files::FileExists(product);
     const bool hasOlder = files::FileExists(older);
     if (hasOlder) files::DeleteFile(older);

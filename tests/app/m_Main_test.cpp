@@ -205,6 +205,33 @@ TEST_F(Shortcut, IsMadeOncePerSavedDocument) {
     EXPECT_FALSE(QFile::exists(product()));
 }
 
+TEST_F(Shortcut, IsLeftForAStartThatHasADesktop) {
+    inst.writeConfig();
+    const auto startSaveAndExit = [&](bool headless, const QString& desktop = QString()) {
+        auto p = inst.process();
+        p->ctx.headless = headless;
+        if (!desktop.isEmpty()) p->sim.shell.setDesktopDir(desktop);
+        EXPECT_EQ(m_Main::Main(p->ctx, inst.appDir()), m_Main::Loaded);
+        p->ctx.mainCtl->ExitApp();
+    };
+    startSaveAndExit(true);
+    EXPECT_FALSE(QFile::exists(product()));
+    EXPECT_FALSE(inst.readConfig().contains("desktopshorcut"));
+    startSaveAndExit(false);
+    EXPECT_TRUE(QFile::exists(product()));
+    EXPECT_TRUE(inst.readConfig().contains("desktopshorcut"));
+    // The other order: once made, a headless start leaves shortcut and marker alone.
+    startSaveAndExit(true);
+    EXPECT_TRUE(QFile::exists(product()));
+    EXPECT_TRUE(inst.readConfig().contains("desktopshorcut"));
+
+    // A desktop that cannot take the shortcut (a file stands in its place) leaves the marker
+    // unwritten too.
+    inst.writeConfig();
+    startSaveAndExit(false, inst.configFile());
+    EXPECT_FALSE(inst.readConfig().contains("desktopshorcut"));
+}
+
 // Helpers of the module.
 
 TEST(MainHelpers, ShellOpenOpensWithTheHourglassOnlyMeanwhile) {
