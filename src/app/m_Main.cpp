@@ -82,9 +82,43 @@ void readStartupSettings(AppContext& ctx) {
     ctx.PopupEnabled = vb::Val(cfg.GetNodeAttrib(popup, QStringLiteral("Checked"))) > 0;
 }
 
+// The server node is this program's own addition to ZEP.xml, in the shipped document with
+// these values (in its order); an older document kept from an earlier installation lacks
+// it. Missing values are added with the shipped ones, so that the next save writes them.
+const std::pair<const char*, const char*> ShippedServerValues[] = {
+    {"Address", "127.0.0.1"},
+    {"PushPort", "8000"},
+    {"LoginPort", "12346"},
+    {"LoginLocalPort", "5007"},
+    {"IdentityPort", "12355"},
+    {"IdentityLocalPort", "5003"},
+    {"WebSite", "http://127.0.0.1:8080"},
+    {"FileServer", "http://127.0.0.1:8080"},
+    {"ProductSite", "http://127.0.0.1:8080/product"},
+    {"MakerSite", "http://127.0.0.1:8080/maker"},
+};
+
+void completeServerNode(AppContext& ctx, const QString& node) {
+    cls_Config& cfg = *ctx.Config;
+    const QString parent = node.section(u'/', 0, -2);
+    const QString name = node.section(u'/', -1);
+    if (!cfg.isExist(parent, name)) cfg.CreateNode(parent, name);
+    QStringList added;
+    for (const auto& [attribute, shipped] : ShippedServerValues) {
+        const QString key = QString::fromLatin1(attribute);
+        if (cfg.isExistAttrib(node, key)) continue;
+        cfg.CreateAttrib(node, key, QString::fromLatin1(shipped));
+        added << key;
+    }
+    if (!added.isEmpty())
+        ctx.platform.log().write(QStringLiteral("Main"), node + QStringLiteral(" lacked ") + added.join(u' ') +
+                                                             QStringLiteral(": the shipped values are used and saved"));
+}
+
 void readServerSettings(AppContext& ctx) {
     cls_Config& cfg = *ctx.Config;
     const QString node = QStringLiteral("Settings/ZEP/Server");
+    completeServerNode(ctx, node);
     const auto text = [&](const char* name) { return vb::Trim(cfg.GetNodeAttrib(node, QString::fromLatin1(name))); };
     const auto port = [&](const char* name) { return vb::CLng(vb::Val(text(name))); };
     ServerSettings& s = ctx.server;

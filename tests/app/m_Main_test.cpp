@@ -6,6 +6,7 @@
 #include "config/cls_Config.h"
 #include "platform/sys/MessageBox.h"
 #include "TestInstallation.h"
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -88,6 +89,34 @@ TEST_F(StartUp, SetsTheStartUpValues) {
     EXPECT_EQ(ctx.server.makerSite, "http://maker.test");
     EXPECT_TRUE(p->sim.desktop.messageBoxes().empty());
     ASSERT_TRUE(ctx.mainCtl);
+}
+
+TEST_F(StartUp, AnOlderDocumentWithoutServerValuesGetsTheShippedOnes) {
+    const auto values = [](const ServerSettings& s) {
+        return QStringList{s.address, QString::number(s.pushPort), QString::number(s.loginPort),
+                           QString::number(s.loginLocalPort), QString::number(s.identityPort),
+                           QString::number(s.identityLocalPort), s.webSite, s.fileServer, s.productSite, s.makerSite};
+    };
+    const QString shipped = TestInstallation::readFile(QStringLiteral(ZEP_SOURCE_DIR "/dist/ZEP.xml"));
+    inst.writeConfig(shipped);
+    const QStringList shippedValues = values(start()->ctx.server);
+
+    QString older = shipped;
+    older.remove(QRegularExpression(QStringLiteral("<Server[^>]*>")));
+    ASSERT_NE(older, shipped);
+    inst.writeConfig(older);
+    auto p = start();
+    EXPECT_TRUE(p->sim.desktop.messageBoxes().empty());
+    EXPECT_EQ(values(p->ctx.server), shippedValues);
+    EXPECT_EQ(p->sim.log.lines().filter("Settings/ZEP/Server").size(), 1) << p->sim.log.lines().join('\n').toStdString();
+    p->ctx.mainCtl->ExitApp();
+    EXPECT_TRUE(inst.readConfig().contains(R"(<Server Address="127.0.0.1" PushPort="8000")"));
+
+    // One value missing: only it takes the shipped value.
+    auto q = startWith(R"(MakerSite="http://maker.test")", QString());
+    EXPECT_TRUE(q->sim.desktop.messageBoxes().empty());
+    EXPECT_EQ(q->ctx.server.makerSite, shippedValues.last());
+    EXPECT_EQ(q->ctx.server.productSite, "http://product.test");
 }
 
 TEST_F(StartUp, AppPathGetsOneSeparatorAlsoAtTheRoot) {
