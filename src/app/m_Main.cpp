@@ -6,6 +6,7 @@
 #include "base/VbText.h"
 #include "config/cls_Config.h"
 #include "platform/Platform.h"
+#include "resources/ProgramVersion.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -154,6 +155,7 @@ int openConfig(AppContext& ctx) {
 int Main(AppContext& ctx, const QString& exeDir) {
     ctx.CurrentAccount = QStringLiteral("not loaded");
     ctx.ManualLogin = false;
+    ctx.ProgramVersion = QString::fromLatin1(zepversion::kVersionText);
     ctx.AppPath = QDir::toNativeSeparators(exeDir);
     if (!ctx.AppPath.endsWith(QDir::separator())) ctx.AppPath += QDir::separator();
     if (ctx.platform.shell().findWindowTitle(ControllerTitle)) {

@@ -52,6 +52,7 @@ struct AppContext {
     QString ExePath;
     QString PageBase;
     QString ExeName = QStringLiteral("Zavez_ZEP");
+    QString ProgramVersion;   // as the program shows and reports it, from the build's version
     int16_t CalendarStaySeconds = 0;
     int16_t CalendarNotifyTime = 0;
     QString PopupStayTime;

@@ -5,6 +5,7 @@
 #include "core/FileHelpers.h"
 #include "config/cls_Config.h"
 #include "platform/sys/MessageBox.h"
+#include "resources/ProgramVersion.h"
 #include "TestInstallation.h"
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -76,6 +77,7 @@ TEST_F(StartUp, SetsTheStartUpValues) {
     EXPECT_EQ(ctx.ExePath, appPath() + "Zavez_ZEP");
     EXPECT_EQ(ctx.PageBase, "res://" + appPath() + "Zavez_ZEP.exe/");
     EXPECT_EQ(ctx.CurrentAccount, "not loaded");
+    EXPECT_EQ(ctx.ProgramVersion, zepversion::kVersionText);
     EXPECT_EQ(ctx.CalendarStaySeconds, 120);
     EXPECT_EQ(ctx.CalendarNotifyTime, 10);
     EXPECT_EQ(ctx.PopupStayTime, "5m");

@@ -104,7 +104,7 @@ TEST(Records, LoginRequestCarriesAFiftyBytePasswordWhole) {
 
 TEST(Records, IdentityReportBytes) {
     const QString adapters = QStringLiteral("00-1A-2B-3C-4D-5E\r");
-    const QByteArray report = IdentityReportRecord{0, adapters}.build();
+    const QByteArray report = IdentityReportRecord{0, adapters, "1.6.1111"}.build();
     ASSERT_EQ(report.size(), 606);
     EXPECT_EQ(report.left(6), bytes({0xF8, 0x03, 0, 0, 0, 0}));
     EXPECT_EQ(report.mid(6, 19), QByteArray("00-1A-2B-3C-4D-5E\r\0", 19));
