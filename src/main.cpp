@@ -10,6 +10,7 @@
 #include "platform/qt/QtNetwork.h"
 #include "platform/qt/QtResSchemeHandler.h"
 #include "platform/qt/QtShell.h"
+#include "platform/qt/QtTerminal.h"
 #include "platform/qt/SignalWatcher.h"
 #include "platform/qt/StderrLog.h"
 #include "platform/sim/SimDesktop.h"
@@ -76,6 +77,9 @@ int main(int argc, char** argv) {
     const std::unique_ptr<plat::Log> log = makeLog(options.headless, shell);
     const std::unique_ptr<plat::Desktop> desktop = makeDesktop(options.headless, loop);
     plat::Platform platform(loop, *desktop, network, shell, registry, *log);
+    // Without a display, dialogs that wait for the user do so on the terminal.
+    plat::QtTerminal terminal;
+    if (options.headless) platform.setTerminal(&terminal);
 
     AppContext ctx(platform);
     ctx.headless = options.headless;

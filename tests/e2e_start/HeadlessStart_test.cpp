@@ -122,6 +122,14 @@ TEST_F(HeadlessStart, WithoutADisplayAndWithoutHeadlessSaysHowToRun) {
     EXPECT_TRUE(e.err.contains(QStringLiteral("Zavez_ZEP --headless"))) << e.err.toStdString();
 }
 
+TEST_F(HeadlessStart, WithoutARememberedLoginOrATerminalSaysHowToRememberAndEnds) {
+    installShippedConfig();
+    const Ended e = run({QStringLiteral("--headless")});   // standard input is a pipe
+    EXPECT_EQ(e.status, 4) << e.err.toStdString();
+    EXPECT_TRUE(e.err.contains(QStringLiteral("login dialog"))) << e.err.toStdString();
+    EXPECT_TRUE(e.err.contains(QStringLiteral("记住我"))) << e.err.toStdString();
+}
+
 TEST_F(HeadlessStart, RefusesToRunWithoutItsConfigurationDocument) {
     int status = 0;
     const QString err = runToEnd(status);
