@@ -159,15 +159,6 @@ TEST(DomJournal, DisabledJournalRecordsNothing)
     EXPECT_TRUE(d.takeOps().empty());
 }
 
-TEST(DomJournal, ApplierScriptIsProvided)
-{
-    const QString js = Journal::applierScript();
-    EXPECT_TRUE(js.contains(S("__zepDom")));
-    for (const char* op : {"'attr'", "'rmattr'", "'style'", "'text'", "'html'", "'insert'", "'remove'", "'move'",
-                           "'order'", "'checked'", "'forget'"})
-        EXPECT_TRUE(js.contains(S(op))) << op;
-}
-
 TEST(DomReplay, StructureHashMatchesAfterReplay)
 {
     auto model = Document::parse(domtest::mainPage());

@@ -5,6 +5,7 @@
 #include "WebPageServer.h"
 #include <QElapsedTimer>
 #include <algorithm>
+#include <set>
 #include <iostream>
 
 using namespace browsertest;
@@ -124,6 +125,39 @@ TEST_F(Projection, MainPageFollowsTheProgramsChangesStepByStep) {
     byId("tabcontent2")->setStyle(S("height"), S("650px"));
     EXPECT_TRUE(waitFor([&] { return doc().body()->clientHeight() == 800; })) << doc().body()->clientHeight();
     EXPECT_TRUE(pageMatchesModel()) << "the layout handlers' heights and the program's";
+}
+
+// Every kind of op the journal has reaches the real page through the page's applier; the
+// fixture fails on any batch the applier could not apply whole.
+TEST_F(Projection, EveryKindOfOpIsAppliedOnThePage) {
+    ASSERT_NO_FATAL_FAILURE(open(S("ruzezaro.htm"), QSize(1100, 720)));
+    std::set<dom::Op::Kind> sent;
+    const auto step = [&](const char* what, const std::function<void()>& change) {
+        change();
+        for (const dom::Op& op : doc().journal().pending()) sent.insert(op.kind);
+        EXPECT_TRUE(pageMatchesModel()) << what;
+    };
+    Element* quotes = byId("QuoteList");
+    step("attr", [&] { byId("zep_max")->setTitle(S("还原")); });
+    step("rmattr", [&] { byId("zep_min")->removeAttribute(S("title")); });
+    step("style", [&] { byId("iallnews")->setStyle(S("display"), S("")); });
+    step("text", [&] { byId("nickname")->setInnerText(S("demo@quenra.test")); });
+    step("html", [&] { byId("iTBody")->setInnerHTML(S("<tr><td>08:30</td><td><input type=checkbox id=c1></td></tr>")); });
+    step("insert", [&] {
+        for (const char* symbol : {"EURUSD", "USDJPY", "XAUUSD"}) quotes->insertRow(-1)->insertCell()->setInnerText(S(symbol));
+    });
+    step("move", [&] { quotes->moveRow(3, 1); });
+    step("order", [&] {
+        for (const char* time : {"08:01", "09:30", "07:15"}) byId("firstpage_table")->insertRow(1)->insertCell()->setInnerText(S(time));
+        byId("iAllSort")->click();
+    });
+    step("checked", [&] { byId("c1")->setChecked(true); });
+    step("remove, forget", [&] {
+        quotes->deleteRow(1);
+        doc().collectGarbage();
+    });
+    EXPECT_TRUE(waitFor([&] { return pageChecks() == modelChecks(); })) << pageChecks().join(' ').toStdString();
+    EXPECT_EQ(sent.size(), 11u) << "a kind of op left out";
 }
 
 TEST_F(Projection, SizesReadRightAfterAChangeAreThePagesNewOnes) {
