@@ -8,6 +8,7 @@
 #include "config/cRegistry.h"
 #include "config/cls_Config.h"
 #include "dialogs/IE_frm.h"
+#include "dialogs/frmdispose.h"
 #include "mainwindow/frmFXInfo.h"
 #include "notify/frmPopUp.h"
 #include "platform/Platform.h"
@@ -83,6 +84,10 @@ void frmMain::Form_Terminate() {
         removeLeftoverInstaller();
         return;
     }
+    if (ctx_.Folders.perUser()) {
+        handPackageOver(installer);
+        return;
+    }
     // A download arrives without the execute permission.
     QFile::setPermissions(installer, QFile::permissions(installer) | QFile::ExeOwner |
                                          QFile::ExeGroup | QFile::ExeOther);
@@ -96,12 +101,13 @@ void frmMain::ExitApp() {
     // This object goes with the controller's unload; only the context is used after it.
     AppContext& ctx = ctx_;
     ResumeNext(ctx.platform.log(), QStringLiteral("ExitApp"), [&] { PageDump(ctx).write(); });
-    // The fixed order of the exit (the vote window and the about and settings dialogs
-    // join between the identity window and the popup when they are built).
+    // The fixed order of the exit (the vote window and the about dialog join between the
+    // identity window and the settings dialog when they are built).
     unloadStep(ctx, ctx.ieFrm);
     unloadStep(ctx, ctx.fxInfo);
     unloadStep(ctx, ctx.form1);
     unloadStep(ctx, ctx.winsock);
+    unloadStep(ctx, ctx.settings);
     unloadStep(ctx, ctx.popup);
     unloadStep(ctx, ctx.sysTray);
     unloadStep(ctx, ctx.liveUpdate);
@@ -138,7 +144,9 @@ void frmMain::m_frmSysTray_MenuClick(const QString& key) {
         exitOutsideWaits();
     else if (key == QLatin1String("Main"))
         ShowFxInfo();
-    else if (key == QLatin1String("Settings") || key == QLatin1String("About"))
+    else if (key == QLatin1String("Settings"))
+        ctx_.load(ctx_.settings).Show(ctx_.fxInfo ? &ctx_.fxInfo->window() : nullptr);
+    else if (key == QLatin1String("About"))
         log(key + QStringLiteral(": that dialog is not available in this build"));
 }
 
@@ -218,7 +226,18 @@ void frmMain::addUsageTime() {
     reg.setValue(static_cast<int32_t>(reg.Value().toLongLong() + seconds));
 }
 
-QString frmMain::installerPath() const { return ctx_.AppPath + QStringLiteral("liveupdate.exe"); }
+QString frmMain::installerPath() const { return ctx_.Folders.updateFile(ctx_); }
+
+// A system-wide installation is the package manager's: the desktop's package installer
+// (which asks for the administrator's password) installs the downloaded package.
+void frmMain::handPackageOver(const QString& package) {
+    ctx_.platform.messageBox().show(
+        QStringLiteral("新版本的安装包已下载到：\n%1\n\n现在交给系统的软件包安装程序安装（需要管理员密码）。\n"
+                       "也可以在终端中运行：\nsudo apt install %1")
+            .arg(package),
+        plat::mb::Information | plat::mb::OkOnly, ctx_.AppTitle);
+    if (!ctx_.platform.shell().open(package)) log(QStringLiteral("cannot open ") + package);
+}
 
 void frmMain::removeLeftoverInstaller() {
     const QString installer = installerPath();

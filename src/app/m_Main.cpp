@@ -3,6 +3,7 @@
 #include "app/DesktopEntry.h"
 #include "app/frmMain.h"
 #include "core/FileHelpers.h"
+#include "core/SettingValues.h"
 #include "base/VbText.h"
 #include "config/cls_Config.h"
 #include "platform/Platform.h"
@@ -76,11 +77,14 @@ void readStartupSettings(AppContext& ctx) {
     cls_Config& cfg = *ctx.Config;
     const QString calendar = QStringLiteral("Settings/ZEP/FXCalendar");
     const QString popup = QStringLiteral("Settings/ZEP/Popup");
-    ctx.CalendarStaySeconds = vb::CalendarStaySeconds(cfg.GetNodeAttrib(calendar, QStringLiteral("staytime")));
-    ctx.CalendarNotifyTime = vb::CInt(vb::Val(cfg.GetNodeAttrib(calendar, QStringLiteral("NotifyTime"))));
-    ctx.PopupStayTime = vb::Trim(cfg.GetNodeAttrib(popup, QStringLiteral("staytime")));
-    ctx.PopupSoundFile = vb::Trim(cfg.GetNodeAttrib(popup, QStringLiteral("SoundFile")));
-    ctx.PopupEnabled = vb::Val(cfg.GetNodeAttrib(popup, QStringLiteral("Checked"))) > 0;
+    // Read in this order: each missing one shows its own error box.
+    const QString calendarStay = cfg.GetNodeAttrib(calendar, QStringLiteral("staytime"));
+    const QString notifyTime = cfg.GetNodeAttrib(calendar, QStringLiteral("NotifyTime"));
+    SettingValues::setCalendar(ctx, notifyTime, calendarStay);
+    const QString popupStay = cfg.GetNodeAttrib(popup, QStringLiteral("staytime"));
+    const QString soundFile = cfg.GetNodeAttrib(popup, QStringLiteral("SoundFile"));
+    const bool enabled = vb::Val(cfg.GetNodeAttrib(popup, QStringLiteral("Checked"))) > 0;
+    SettingValues::setPopup(ctx, enabled, popupStay, soundFile);
 }
 
 // The server node is this program's own addition to ZEP.xml, in the shipped document with
@@ -138,7 +142,9 @@ void readServerSettings(AppContext& ctx) {
 // Opens the configuration document; a refusal (the user has been told) when it is missing
 // or broken.
 int openConfig(AppContext& ctx) {
-    const QString file = ctx.AppPath + QStringLiteral("ZEP.xml");
+    const QString file = ctx.Folders.userFile(ctx, QStringLiteral("ZEP.xml"));
+    if (!ctx.Folders.seed(ctx))
+        ctx.platform.log().write(QStringLiteral("Main"), QStringLiteral("cannot copy the installation's ZEP.xml to ") + file);
     if (!ctx.Config) ctx.Config = std::make_shared<cls_Config>(ctx.platform);
     ctx.Config->setXmlFile(file);
     if (!files::FileExists(file)) {
@@ -163,6 +169,7 @@ int Main(AppContext& ctx, const QString& exeDir) {
         return AlreadyRunning;
     }
     ctx.ExePath = ctx.AppPath + ctx.ExeName;
+    ctx.Folders = DataFolders::choose(DataFolders::isSystemWide(ctx.AppPath), ctx.platform.shell());
     if (const int refused = openConfig(ctx)) return refused;
     makeShortcutOnce(ctx);
     readStartupSettings(ctx);

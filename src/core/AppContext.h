@@ -1,8 +1,10 @@
 #pragma once
+#include "core/DataFolders.h"
 #include "core/mTimer.h"
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace plat { class Platform; class Window; }
@@ -49,6 +51,7 @@ struct AppContext {
 
     // Start-up values.
     QString AppPath;          // installation directory, ending in the native separator
+    DataFolders Folders;      // where the user's files are: beside the program unless Main chose otherwise
     QString ExePath;
     QString PageBase;
     QString ExeName = QStringLiteral("Zavez_ZEP");
@@ -82,6 +85,9 @@ struct AppContext {
     // by the main window, empty until then (the calls are skipped).
     push::PushSink* pushSink = nullptr;
     push::LoginSink* loginSink = nullptr;
+    // The quote center follows the pairs that the settings show (the settings dialog calls
+    // it once the document says so); set by the main window while it is loaded.
+    std::function<void()> refreshShownPairs;
     mTimer Timers{*this};     // the running CTimer objects
     plat::Window* TaskbarPreviousOwner = nullptr;   // the main window's owner before it left it
 

@@ -3,8 +3,8 @@
 struct AppContext;
 
 // The dialogs that go away when the main window is minimised or closed and come back when
-// it is shown again: those that are open at the time. So far the login dialog; the about
-// and settings dialogs join here when they exist.
+// it is shown again: those that are open at the time. So far the login and settings
+// dialogs; the about dialog joins here when it exists.
 class OwnedDialogs {
 public:
     explicit OwnedDialogs(AppContext& ctx) : ctx_(ctx) {}
@@ -14,6 +14,7 @@ public:
 
 private:
     bool loginOpen() const;
+    bool settingsOpen() const;
 
     AppContext& ctx_;
 };

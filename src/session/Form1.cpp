@@ -1,5 +1,6 @@
 #include "session/Form1.h"
 #include "core/AppContext.h"
+#include "core/DialogCanvas.h"
 #include "core/FileHelpers.h"
 #include "config/cls_Config.h"
 #include "platform/Platform.h"
@@ -36,11 +37,6 @@ const QString NotActivated = QStringLiteral("账户未激活，请登陆该邮�
 const QString UnknownAccount = QStringLiteral("若已成功注册，请检查邮箱输入是否正确");
 const QString Requesting = QStringLiteral("正在为您请求服务，如果长时间未响应，请再次点击登陆");
 
-const QString LoginPicture = QStringLiteral("load1.gif");
-const QString LoginHoverPicture = QStringLiteral("load2.gif");
-const QString ClosePicture = QStringLiteral("close_button1.gif");
-const QString CloseHoverPicture = QStringLiteral("close_button2.gif");
-
 } // namespace
 
 Form1::Form1(AppContext& ctx)
@@ -70,63 +66,42 @@ void Form1::buildWindow() {
     window_ = ctx_.platform.createWindow(plat::WindowKind::Dialog);
     window_->setTitle(QStringLiteral("用户登录 - ") + ctx_.AppTitle);
     window_->setBackgroundColor(BodyColor);
-    window_->setBackgroundImage(imagePath(QStringLiteral("login_bg.gif")));
-    placeCentred();
+    canvas_ = std::make_unique<DialogCanvas>(*window_, ctx_.AppPath + QStringLiteral("image/"));
+    window_->setBackgroundImage(canvas_->imagePath(QStringLiteral("login_bg.gif")));
+    canvas_->centre(DialogSize, ctx_.platform.screen().workArea());
 
     // The title strip of the background (its mark at the left): pressing the mouse on it
     // drags the window.
-    Image4 = addImage(QRect(0, 0, DialogSize.width(), 32), QString());
-    plat::Label* title = addLabel(QRect(36, 7, 240, 20), ctx_.AppTitle + QStringLiteral(" 用户登录"),
-                                  TitleColor, 10, true);
+    Image4 = canvas_->image(QRect(0, 0, DialogSize.width(), 32), QString());
+    plat::Label* title = canvas_->label(QRect(36, 7, 240, 20), ctx_.AppTitle + QStringLiteral(" 用户登录"),
+                                        TitleColor, 10, true);
     title->onMouseDown = [this] { window_->startSystemMove(); };
-    Image1 = addImage(QRect(329, 4, 30, 24), ClosePicture);
+    Image1 = canvas_->button(QRect(329, 4, 30, 24), QStringLiteral("close_button1.gif"),
+                             QStringLiteral("close_button2.gif"));
 
-    addLabel(QRect(28, 54, 56, 20), QStringLiteral("账  号："), TextColor);
+    canvas_->label(QRect(28, 54, 56, 20), QStringLiteral("账  号："), TextColor);
     Text1 = window_->createTextBox();
     Text1->setGeometry(QRect(88, 50, 200, 24));
-    Label5 = addLabel(QRect(88, 76, 256, 16), QString(), HintColor, 8);
+    Label5 = canvas_->label(QRect(88, 76, 256, 16), QString(), HintColor, 8);
 
-    addLabel(QRect(28, 100, 56, 20), QStringLiteral("密  码："), TextColor);
+    canvas_->label(QRect(28, 100, 56, 20), QStringLiteral("密  码："), TextColor);
     Text2 = window_->createTextBox();
     Text2->setGeometry(QRect(88, 96, 200, 24));
     Text2->setPassword(true);
-    Label6 = addLabel(QRect(88, 122, 256, 16), QString(), HintColor, 8);
+    Label6 = canvas_->label(QRect(88, 122, 256, 16), QString(), HintColor, 8);
 
     Check1 = window_->createCheckBox();
     Check1->setGeometry(QRect(88, 142, 80, 20));
     Check1->setCaption(QStringLiteral("记住我"));
-    Label3 = addLabel(QRect(184, 144, 70, 18), QStringLiteral("忘记密码?"), LinkColor);
-    Label4 = addLabel(QRect(260, 144, 80, 18), QStringLiteral("注册新用户"), LinkColor);
+    Label3 = canvas_->label(QRect(184, 144, 70, 18), QStringLiteral("忘记密码?"), LinkColor);
+    Label4 = canvas_->label(QRect(260, 144, 80, 18), QStringLiteral("注册新用户"), LinkColor);
     Label3->setHandCursor(true);
     Label4->setHandCursor(true);
 
-    Image2 = addImage(QRect(90, 172, 180, 34), LoginPicture);
+    Image2 = canvas_->button(QRect(90, 172, 180, 34), QStringLiteral("load1.gif"), QStringLiteral("load2.gif"));
     Image2->setHandCursor(true);
-    Label7 = addLabel(QRect(12, 216, 336, 20), QString(), StatusColor);
+    Label7 = canvas_->label(QRect(12, 216, 336, 20), QString(), StatusColor);
     wireEvents();
-}
-
-void Form1::placeCentred() {
-    QRect r(QPoint(0, 0), DialogSize);
-    r.moveCenter(ctx_.platform.screen().workArea().center());
-    window_->setGeometry(r);
-}
-
-plat::Label* Form1::addLabel(const QRect& r, const QString& text, uint32_t color, int pointSize,
-                             bool bold) {
-    plat::Label* label = window_->createLabel();
-    label->setGeometry(r);
-    label->setFont(QStringLiteral("Sans Serif"), pointSize, bold);
-    label->setForeColor(color);
-    label->setText(text);
-    return label;
-}
-
-plat::ImageBox* Form1::addImage(const QRect& r, const QString& file) {
-    plat::ImageBox* image = window_->createImageBox();
-    image->setGeometry(r);
-    if (!file.isEmpty()) image->setPicture(imagePath(file));
-    return image;
 }
 
 void Form1::wireEvents() {
@@ -148,8 +123,6 @@ void Form1::wireEvents() {
     };
     Text2->onClick = clearPasswordHints;
     Text2->onGotFocus = clearPasswordHints;
-    Image2->onMouseMove = [this] { Image2->setPicture(imagePath(LoginHoverPicture)); };
-    Image1->onMouseMove = [this] { Image1->setPicture(imagePath(CloseHoverPicture)); };
     Label3->onMouseMove = [this] { Label3->setForeColor(Label3HoverColor); };
     Label4->onMouseMove = [this] { Label4->setForeColor(Label4HoverColor); };
     window_->onMouseMove = [this] { hoverOff(); };
@@ -158,15 +131,10 @@ void Form1::wireEvents() {
 void Form1::hoverOff() {
     Label3->setForeColor(LinkColor);
     Label4->setForeColor(LinkColor);
-    Image1->setPicture(imagePath(ClosePicture));
-    Image2->setPicture(imagePath(LoginPicture));
+    canvas_->hoverOff();
 }
 
-QString Form1::imagePath(const QString& file) const {
-    return ctx_.AppPath + QStringLiteral("image/") + file;
-}
-
-QString Form1::rememberPath() const { return ctx_.AppPath + QStringLiteral("registry"); }
+QString Form1::rememberPath() const { return ctx_.Folders.userFile(ctx_, QStringLiteral("registry")); }
 
 void Form1::Form_Unload() {
     Timer1.setEnabled(false);

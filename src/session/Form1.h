@@ -9,6 +9,7 @@
 #include <memory>
 
 struct AppContext;
+class DialogCanvas;
 namespace plat {
 class CheckBox;
 class ImageBox;
@@ -60,12 +61,7 @@ public:
 
 private:
     void buildWindow();
-    void placeCentred();
-    plat::Label* addLabel(const QRect& r, const QString& text, uint32_t color, int pointSize = 9,
-                          bool bold = false);
-    plat::ImageBox* addImage(const QRect& r, const QString& file);
     void wireEvents();
-    QString imagePath(const QString& file) const;
     QString rememberPath() const;
     void autoLogin();
     // The dialog now waits for its user (shown, or a failure or time-out shown on it).
@@ -84,6 +80,7 @@ private:
 
     AppContext& ctx_;
     std::unique_ptr<plat::Window> window_;
+    std::unique_ptr<DialogCanvas> canvas_;
     push::ClientIdStore clientIds_;
     int32_t clientId_ = 0;
     int16_t rememberFlag_ = 0;

@@ -1,13 +1,6 @@
-#include "XDesktop.h"
-#include "e2e_push/DemoServerProcess.h"
-#include "e2e_push/Wait.h"
-#include "e2e_update/ScratchInstall.h"
-#include <QDir>
+#include "InstalledProgram.h"
 #include <QElapsedTimer>
-#include <QProcess>
-#include <gtest/gtest.h>
 #include <csignal>
-#include <iostream>
 
 // The installed program on a real desktop (Xvfb, openbox, trayer) against the demo server:
 // it logs in by itself, shows its main window with the news and its tray icon, maximises
@@ -15,47 +8,16 @@
 // Screenshots of each state go to artifacts/ for a person to look at.
 namespace {
 
-const QString WindowClass = QStringLiteral("Zavez_ZEP");
-const QString Artifacts = QStringLiteral(ZEP_SOURCE_DIR "/artifacts/");
 // Where the page draws its maximise and restore symbol: 66 px left of the window's right
 // edge, 23 px down, in the header strip; a point of the strip's empty middle drags it.
 constexpr int MaximiseFromRight = 66;
 constexpr int HeaderY = 23;
 constexpr int DragHandleX = 500;
 
-class GuiSmoke : public ::testing::Test {
+class GuiSmoke : public InstalledProgram {
 protected:
-    GuiSmoke() : install_(QStringLiteral("gui-smoke")), server_(install_.path("demo-data")) {}
+    GuiSmoke() : InstalledProgram(QStringLiteral("gui-smoke")) {}
 
-    void SetUp() override {
-        if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "needs scripts/with-desktop.sh";
-        QDir().mkpath(Artifacts);
-    }
-    void TearDown() override {
-        if (HasFailure())
-            std::cout << "the program said:\n"
-                      << ScratchInstall::readFile(install_.path("program-stderr.txt")).toStdString() << std::endl;
-        if (program_.state() != QProcess::NotRunning) {
-            program_.kill();
-            program_.waitForFinished(10000);
-        }
-    }
-
-    void startProgram() {
-        QProcessEnvironment env = install_.environment(true);
-        env.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
-        program_.setProcessEnvironment(env);
-        program_.setWorkingDirectory(install_.path("home"));
-        program_.setStandardOutputFile(QProcess::nullDevice());
-        program_.setStandardErrorFile(install_.path("program-stderr.txt"));
-        program_.start(install_.program(), {});
-        ASSERT_TRUE(program_.waitForStarted(10000));
-    }
-    // Waits for the condition while the program runs.
-    bool waitWhileRunning(const std::function<bool()>& condition, int boundMs) {
-        return waitUntil([&] { return program_.state() != QProcess::Running || condition(); }, boundMs) &&
-               program_.state() == QProcess::Running;
-    }
     QRect mainRect() const { return XDesktop::geometry(main_); }
     // The window's place once it has not moved for a second.
     QRect settledRect() {
@@ -84,24 +46,11 @@ protected:
         }
         return settledRect().top() <= 0;
     }
-    void screenshot(const char* name) {
-        const QString file = Artifacts + QLatin1String(name);
-        EXPECT_TRUE(XDesktop::screenshot(file)) << file.toStdString();
-        std::cout << "screenshot " << file.toStdString() << std::endl;
-    }
-
-    ScratchInstall install_;
-    DemoServerProcess server_;
-    QProcess program_;
     qulonglong main_ = 0;
 };
 
 TEST_F(GuiSmoke, LogsInShowsTheNewsMaximisesDocksAndSavesAtTheEnd) {
-    ASSERT_TRUE(server_.start({})) << server_.lines().join("\n").toStdString();
-    QString error;
-    ASSERT_TRUE(install_.install(&error)) << error.toStdString();
-    ASSERT_TRUE(install_.pointAt(server_.ports()));
-    ASSERT_TRUE(install_.rememberLogin(QStringLiteral("demo@quenra.test"), QStringLiteral("demo123")));
+    ASSERT_NO_FATAL_FAILURE(installLoggedIn());
     startProgram();
 
     // Logged in and on the push channel, with news flashes arrived (the heartbeat answers
@@ -151,7 +100,7 @@ TEST_F(GuiSmoke, LogsInShowsTheNewsMaximisesDocksAndSavesAtTheEnd) {
     ASSERT_TRUE(program_.waitForFinished(30000));
     EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program_.exitCode(), 0);
-    const QByteArray saved = ScratchInstall::readFile(install_.app("ZEP.xml"));
+    const QByteArray saved = savedConfig();
     EXPECT_TRUE(saved.contains("<desktopshorcut/>"));
     EXPECT_TRUE(saved.contains("<ZEP_Main Left=\"100\" Top=\"0\" Width=\"1020\" Height=\"700\"/>"))
         << saved.toStdString();

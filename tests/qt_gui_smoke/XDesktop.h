@@ -20,9 +20,16 @@ bool maximised(qulonglong window);
 QRect workArea();
 // True when the tray host (trayer) holds an embedded window of the class.
 bool trayHolds(const QString& windowClass);
+// Where the tray host shows that window, on the screen; empty when it holds none.
+QRect trayIcon(const QString& windowClass);
+// The mapped windows of the class (menus included).
+QList<qulonglong> windows(const QString& windowClass);
+// The mapped window with exactly this title; 0 when there is none.
+qulonglong windowNamed(const QString& title);
 
 // The user's mouse.
 void click(const QPoint& at);
+void rightClick(const QPoint& at);
 // Presses the left button at from, moves to `to` in steps, releases.
 void drag(const QPoint& from, const QPoint& to);
 
