@@ -22,8 +22,10 @@ CommandLine CommandLine::parse(int argc, char** argv) {
         } else if (is(arg, "--headless")) {
             c.headless = true;
         } else if (is(arg, "--dump-pages")) {
-            if (i + 1 < argc) c.dumpPagesDir = QString::fromLocal8Bit(argv[++i]);
-            else answer(Action::Invalid);
+            if (i + 1 < argc)
+                c.dumpPagesDir = QString::fromLocal8Bit(argv[++i]);
+            else
+                answer(Action::Invalid);
         } else if (std::strncmp(arg, "--dump-pages=", 13) == 0) {
             c.dumpPagesDir = QString::fromLocal8Bit(arg + 13);
         }
@@ -32,21 +34,20 @@ CommandLine CommandLine::parse(int argc, char** argv) {
 }
 
 QString CommandLine::usage() {
-    return QStringLiteral(
-        "usage: Zavez_ZEP [--headless] [--dump-pages DIR]\n"
-        "       Zavez_ZEP --help | --version\n"
-        "\n"
-        "Quenra极速版, the information client for forex and gold traders: news flashes,\n"
-        "quotes and the economic calendar from the vendor's push server.\n"
-        "\n"
-        "  --headless         run without a display: the windows live in memory, and what\n"
-        "                     they would show (popups, balloons, message boxes) is printed\n"
-        "                     here; without a remembered login, the login dialog asks on\n"
-        "                     the terminal\n"
-        "  --dump-pages DIR   at exit, write the main page and the popup page as last shown\n"
-        "                     into DIR\n"
-        "  --help             print this text and exit\n"
-        "  --version          print the version and exit\n");
+    return QStringLiteral("usage: Zavez_ZEP [--headless] [--dump-pages DIR]\n"
+                          "       Zavez_ZEP --help | --version\n"
+                          "\n"
+                          "Quenra极速版, the information client for forex and gold traders: news flashes,\n"
+                          "quotes and the economic calendar from the vendor's push server.\n"
+                          "\n"
+                          "  --headless         run without a display: the windows live in memory, and what\n"
+                          "                     they would show (popups, balloons, message boxes) is printed\n"
+                          "                     here; without a remembered login, the login dialog asks on\n"
+                          "                     the terminal\n"
+                          "  --dump-pages DIR   at exit, write the main page and the popup page as last shown\n"
+                          "                     into DIR\n"
+                          "  --help             print this text and exit\n"
+                          "  --version          print the version and exit\n");
 }
 
 QString CommandLine::version() {

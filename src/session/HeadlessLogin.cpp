@@ -8,10 +8,10 @@
 namespace {
 
 const QString Waiting = QStringLiteral("The login dialog (用户登录) is waiting for an account and a password.");
-const QString HowToRemember = QStringLiteral(
-    "Nobody can answer it here. To log in by itself without a display, the program needs a "
-    "remembered login: run Zavez_ZEP --headless once in a terminal and answer y to 记住我, or "
-    "log in once with a display and tick 记住我.");
+const QString HowToRemember =
+    QStringLiteral("Nobody can answer it here. To log in by itself without a display, the program needs a "
+                   "remembered login: run Zavez_ZEP --headless once in a terminal and answer y to 记住我, or "
+                   "log in once with a display and tick 记住我.");
 
 } // namespace
 
@@ -43,11 +43,12 @@ void HeadlessLogin::sayWhatTheDialogShows() {
 void HeadlessLogin::askAccount() {
     const QString account = dialog_.Text1->text();
     const QString shown = account.isEmpty() ? QString() : QStringLiteral(" [") + account + u']';
-    terminal_.ask(QStringLiteral("账号 (account)") + shown + QStringLiteral(": "), true, [this](std::optional<QString> line) {
-        if (!line) return giveUp();
-        if (!line->trimmed().isEmpty()) dialog_.Text1->setText(line->trimmed());
-        askPassword();
-    });
+    terminal_.ask(QStringLiteral("账号 (account)") + shown + QStringLiteral(": "), true,
+                  [this](std::optional<QString> line) {
+                      if (!line) return giveUp();
+                      if (!line->trimmed().isEmpty()) dialog_.Text1->setText(line->trimmed());
+                      askPassword();
+                  });
 }
 
 void HeadlessLogin::askPassword() {

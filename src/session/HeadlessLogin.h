@@ -3,7 +3,9 @@
 
 struct AppContext;
 class Form1;
-namespace plat { class Terminal; }
+namespace plat {
+class Terminal;
+}
 
 // The login dialog on a run without a display, where nobody sees it: says that it waits
 // and what it shows. On a terminal it asks there what the dialog asks (the password not

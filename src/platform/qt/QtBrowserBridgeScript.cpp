@@ -3,9 +3,7 @@
 #include <QFile>
 
 // Resources of a static library are registered only when asked for.
-static void registerBrowserScripts() {
-    Q_INIT_RESOURCE(scripts);
-}
+static void registerBrowserScripts() { Q_INIT_RESOURCE(scripts); }
 
 namespace plat {
 

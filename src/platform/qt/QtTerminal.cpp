@@ -54,7 +54,7 @@ void QtTerminal::readable() {
         typed_.remove(0, end + 1);
         answerWith(QString::fromLocal8Bit(line.endsWith('\r') ? line.chopped(1) : line));
     } else if (n <= 0) {
-        answerWith(std::nullopt);   // the input has ended (or cannot be read)
+        answerWith(std::nullopt); // the input has ended (or cannot be read)
     }
 }
 

@@ -33,9 +33,9 @@ private:
     int in_;
     int out_;
     std::unique_ptr<QSocketNotifier> notifier_;
-    QByteArray typed_;                   // read, not yet handed over
+    QByteArray typed_; // read, not yet handed over
     Answer answer_;
-    std::optional<termios> echoing_;     // the settings to restore while echo is off
+    std::optional<termios> echoing_; // the settings to restore while echo is off
 };
 
 } // namespace plat
