@@ -18,9 +18,10 @@ if [ -n "${DISPLAY:-}" ]; then
   out/Zavez_ZEP "$@"
 else
   echo "No display found: running headless (news, popups and balloons are printed here)."
-  # Nobody can type into the login dialog headless: remember the demo account, as its
-  # "记住我" box would (the password demo123, stored scrambled), so the program logs in
-  # by itself. Press Ctrl+C to end; the program saves its settings on the way out.
+  # Remember the demo account, as the login dialog's "记住我" box would (the password
+  # demo123, stored scrambled), so that the program logs in by itself, also when nobody
+  # is at a terminal to answer the dialog. Press Ctrl+C to end; the program saves its
+  # settings on the way out.
   [ -f out/registry ] || printf '1,1,demo@quenra.test,56>@`ab,demo' > out/registry
   out/Zavez_ZEP --headless "$@"
 fi

@@ -1,5 +1,6 @@
 #include "core/AppContext.h"
 #include "core/DataFolders.h"
+#include "app/CommandLine.h"
 #include "app/frmMain.h"
 #include "app/m_Main.h"
 #include "platform/Platform.h"
@@ -10,39 +11,16 @@
 #include "platform/qt/QtNetwork.h"
 #include "platform/qt/QtResSchemeHandler.h"
 #include "platform/qt/QtShell.h"
+#include "platform/qt/QtTerminal.h"
 #include "platform/qt/SignalWatcher.h"
 #include "platform/qt/StderrLog.h"
 #include "platform/sim/SimDesktop.h"
 #include <QApplication>
 #include <cstdio>
-#include <cstring>
 #include <memory>
+#include <optional>
 
 namespace {
-
-struct Options {
-    bool headless = false;
-    QString dumpPagesDir;
-    bool valid = true;
-};
-
-// Read before the application object exists: the choice of that object depends on it.
-// Arguments the program does not know are left to Qt.
-Options parseOptions(int argc, char** argv) {
-    Options o;
-    for (int i = 1; i < argc; ++i) {
-        const char* arg = argv[i];
-        if (std::strcmp(arg, "--headless") == 0) {
-            o.headless = true;
-        } else if (std::strcmp(arg, "--dump-pages") == 0) {
-            if (i + 1 < argc) o.dumpPagesDir = QString::fromLocal8Bit(argv[++i]);
-            else o.valid = false;
-        } else if (std::strncmp(arg, "--dump-pages=", 13) == 0) {
-            o.dumpPagesDir = QString::fromLocal8Bit(arg + 13);
-        }
-    }
-    return o;
-}
 
 // Headless needs no display server at all, so no GUI application object.
 std::unique_ptr<QCoreApplication> makeApplication(bool headless, int& argc, char** argv) {
@@ -64,14 +42,32 @@ std::unique_ptr<plat::Log> makeLog(bool headless, const plat::Shell& shell) {
     return std::make_unique<plat::FileLog>(DataFolders::logFile(shell));
 }
 
+// A run that ends before the program starts: help, version, a wrong command line, no display.
+std::optional<int> answeredAtOnce(const CommandLine& options, int argc, char** argv) {
+    const auto print = [](std::FILE* f, const QString& text) { std::fputs(text.toUtf8().constData(), f); };
+    switch (options.action) {
+    case CommandLine::Action::Help:
+        print(stdout, CommandLine::usage());
+        return 0;
+    case CommandLine::Action::Version:
+        print(stdout, CommandLine::version());
+        return 0;
+    case CommandLine::Action::Invalid:
+        print(stderr, CommandLine::usage());
+        return CommandLine::Usage;
+    case CommandLine::Action::Run:
+        break;
+    }
+    if (options.headless || CommandLine::hasDisplay(argc, argv)) return std::nullopt;
+    print(stderr, CommandLine::noDisplay());
+    return CommandLine::NoDisplay;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const Options options = parseOptions(argc, argv);
-    if (!options.valid) {
-        std::fputs("usage: Zavez_ZEP [--headless] [--dump-pages DIR]\n", stderr);
-        return 64;
-    }
+    const CommandLine options = CommandLine::parse(argc, argv);
+    if (const std::optional<int> status = answeredAtOnce(options, argc, argv)) return *status;
     // The pages' "res" scheme: only a registration before the application object counts.
     plat::QtResSchemeHandler::registerScheme();
     const std::unique_ptr<QCoreApplication> app = makeApplication(options.headless, argc, argv);
@@ -82,6 +78,9 @@ int main(int argc, char** argv) {
     const std::unique_ptr<plat::Log> log = makeLog(options.headless, shell);
     const std::unique_ptr<plat::Desktop> desktop = makeDesktop(options.headless, loop);
     plat::Platform platform(loop, *desktop, network, shell, registry, *log);
+    // Without a display, dialogs that wait for the user do so on the terminal.
+    plat::QtTerminal terminal;
+    if (options.headless) platform.setTerminal(&terminal);
 
     AppContext ctx(platform);
     ctx.headless = options.headless;

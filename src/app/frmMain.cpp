@@ -116,10 +116,10 @@ void frmMain::ExitApp() {
     // ran meanwhile (from a message pumped above) has already done the rest.
     const std::shared_ptr<frmMain> self = ctx.mainCtl;
     unloadStep(ctx, ctx.mainCtl);
-    int status = 0;
+    int status = ctx.ExitStatus;
     if (self) {
         self->Form_Terminate();
-        status = self->unloadFailed_ ? 1 : 0;
+        if (self->unloadFailed_) status = 1;
     }
     ctx.platform.loop().quit(status);
 }

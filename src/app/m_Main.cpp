@@ -7,6 +7,7 @@
 #include "base/VbText.h"
 #include "config/cls_Config.h"
 #include "platform/Platform.h"
+#include "resources/ProgramVersion.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,6 +58,21 @@ void repointShortcut(AppContext& ctx, const QString& file) {
     saveShortcut(ctx, entry, file);
 }
 
+// Empty when there is no desktop.
+QString shortcutFile(AppContext& ctx, const QString& name) {
+    const QString desktop = ctx.platform.shell().desktopDir();
+    return desktop.isEmpty() ? QString() : desktop + u'/' + name;
+}
+
+// Once per document, by a start with a desktop that took the shortcut (a headless run has
+// none to show it on): the marker reaches the file only with the save at exit.
+void makeShortcutOnce(AppContext& ctx) {
+    const QString marker = QStringLiteral("desktopshorcut");
+    if (ctx.headless || ctx.Config->isExist(QString(), marker)) return;
+    CreateDesktopShortcut(ctx);
+    if (files::FileExists(shortcutFile(ctx, ProductShortcut))) ctx.Config->CreateNode(QString(), marker);
+}
+
 void readStartupSettings(AppContext& ctx) {
     cls_Config& cfg = *ctx.Config;
     const QString calendar = QStringLiteral("Settings/ZEP/FXCalendar");
@@ -71,9 +87,43 @@ void readStartupSettings(AppContext& ctx) {
     SettingValues::setPopup(ctx, enabled, popupStay, soundFile);
 }
 
+// The server node is this program's own addition to ZEP.xml, in the shipped document with
+// these values (in its order); an older document kept from an earlier installation lacks
+// it. Missing values are added with the shipped ones, so that the next save writes them.
+const std::pair<const char*, const char*> ShippedServerValues[] = {
+    {"Address", "127.0.0.1"},
+    {"PushPort", "8000"},
+    {"LoginPort", "12346"},
+    {"LoginLocalPort", "5007"},
+    {"IdentityPort", "12355"},
+    {"IdentityLocalPort", "5003"},
+    {"WebSite", "http://127.0.0.1:8080"},
+    {"FileServer", "http://127.0.0.1:8080"},
+    {"ProductSite", "http://127.0.0.1:8080/product"},
+    {"MakerSite", "http://127.0.0.1:8080/maker"},
+};
+
+void completeServerNode(AppContext& ctx, const QString& node) {
+    cls_Config& cfg = *ctx.Config;
+    const QString parent = node.section(u'/', 0, -2);
+    const QString name = node.section(u'/', -1);
+    if (!cfg.isExist(parent, name)) cfg.CreateNode(parent, name);
+    QStringList added;
+    for (const auto& [attribute, shipped] : ShippedServerValues) {
+        const QString key = QString::fromLatin1(attribute);
+        if (cfg.isExistAttrib(node, key)) continue;
+        cfg.CreateAttrib(node, key, QString::fromLatin1(shipped));
+        added << key;
+    }
+    if (!added.isEmpty())
+        ctx.platform.log().write(QStringLiteral("Main"), node + QStringLiteral(" lacked ") + added.join(u' ') +
+                                                             QStringLiteral(": the shipped values are used and saved"));
+}
+
 void readServerSettings(AppContext& ctx) {
     cls_Config& cfg = *ctx.Config;
     const QString node = QStringLiteral("Settings/ZEP/Server");
+    completeServerNode(ctx, node);
     const auto text = [&](const char* name) { return vb::Trim(cfg.GetNodeAttrib(node, QString::fromLatin1(name))); };
     const auto port = [&](const char* name) { return vb::CLng(vb::Val(text(name))); };
     ServerSettings& s = ctx.server;
@@ -111,6 +161,7 @@ int openConfig(AppContext& ctx) {
 int Main(AppContext& ctx, const QString& exeDir) {
     ctx.CurrentAccount = QStringLiteral("not loaded");
     ctx.ManualLogin = false;
+    ctx.ProgramVersion = QString::fromLatin1(zepversion::kVersionText);
     ctx.AppPath = QDir::toNativeSeparators(exeDir);
     if (!ctx.AppPath.endsWith(QDir::separator())) ctx.AppPath += QDir::separator();
     if (ctx.platform.shell().findWindowTitle(ControllerTitle)) {
@@ -120,12 +171,7 @@ int Main(AppContext& ctx, const QString& exeDir) {
     ctx.ExePath = ctx.AppPath + ctx.ExeName;
     ctx.Folders = DataFolders::choose(DataFolders::isSystemWide(ctx.AppPath), ctx.platform.shell());
     if (const int refused = openConfig(ctx)) return refused;
-    // Once per document: the marker reaches the file only with the save at exit.
-    const QString marker = QStringLiteral("desktopshorcut");
-    if (!ctx.Config->isExist(QString(), marker)) {
-        CreateDesktopShortcut(ctx);
-        ctx.Config->CreateNode(QString(), marker);
-    }
+    makeShortcutOnce(ctx);
     readStartupSettings(ctx);
     readServerSettings(ctx);
     ctx.load(ctx.mainCtl);
@@ -133,10 +179,9 @@ int Main(AppContext& ctx, const QString& exeDir) {
 }
 
 void CreateDesktopShortcut(AppContext& ctx) {
-    const QString desktop = ctx.platform.shell().desktopDir();
-    if (desktop.isEmpty()) return;
-    const QString product = desktop + u'/' + ProductShortcut;
-    const QString older = desktop + u'/' + OlderShortcut;
+    const QString product = shortcutFile(ctx, ProductShortcut);
+    const QString older = shortcutFile(ctx, OlderShortcut);
+    if (product.isEmpty()) return;
     const bool hasProduct = files::FileExists(product);
     const bool hasOlder = files::FileExists(older);
     if (hasOlder) files::DeleteFile(older);

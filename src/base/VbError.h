@@ -6,6 +6,7 @@
 // timer service's 13651/13652, the registry's 26001, the document's 91).
 class VbError : public std::runtime_error {
 public:
+    // The base of the timer service's numbers; the others are plain.
     static constexpr long ObjectErrorBase = 0x80040000L;
 
     VbError(long number, QString source, QString description)

@@ -68,7 +68,7 @@ void cRegistry::setValue(const QVariant& value) {
     int type = 0;
     QByteArray data;
     if (encode(value, type, data) && store_.write(classKey_, sectionKey_, valueKey_, type, data)) return;
-    throw VbError(VbError::ObjectErrorBase + WriteFailed, QStringLiteral("Zavez_ZEP.cRegistry"),
+    throw VbError(WriteFailed, QStringLiteral("Zavez_ZEP.cRegistry"),
                   QStringLiteral("Failed to set registry value Key: '") +
                       QString::number(static_cast<qint32>(classKey_)) + QStringLiteral("',Section: '") +
                       sectionKey_ + QStringLiteral("',Key: '") + valueKey_ +

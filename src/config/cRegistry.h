@@ -44,7 +44,7 @@ public:
     QVariant Value();
     // Writes the value by ValueType, creating the key when missing. Text of one space is
     // stored as three; text with two "%" is stored as REG_EXPAND_SZ; both DWORD types are
-    // stored as REG_DWORD. Throws VbError (ObjectErrorBase + WriteFailed, source
+    // stored as REG_DWORD. Throws VbError (WriteFailed, source
     // "Zavez_ZEP.cRegistry") when the store refuses the write or the value does not fit
     // the type (REG_MULTI_SZ and unknown types are not written).
     void setValue(const QVariant& value);

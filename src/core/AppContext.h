@@ -55,6 +55,8 @@ struct AppContext {
     QString ExePath;
     QString PageBase;
     QString ExeName = QStringLiteral("Zavez_ZEP");
+    QString ProgramVersion;   // as the program shows and reports it, from the build's version
+    int ExitStatus = 0;       // the process's exit status when the exit itself goes well
     int16_t CalendarStaySeconds = 0;
     int16_t CalendarNotifyTime = 0;
     QString PopupStayTime;

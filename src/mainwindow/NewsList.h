@@ -14,8 +14,6 @@ class MainPage;
 // news window.
 class NewsList {
 public:
-    static constexpr int MaxRows = 300;   // the hidden header row included
-
     NewsList(AppContext& ctx, MainPage& page) : ctx_(ctx), page_(page) {}
 
     // A pushed flash: its time text, title, id and whether the vendor has an article page

@@ -5,6 +5,7 @@
 #include "platform/sys/Log.h"
 #include "platform/sys/RegistryStore.h"
 #include "platform/sys/Shell.h"
+#include "platform/sys/Terminal.h"
 #include "platform/window/Desktop.h"
 #include <memory>
 
@@ -32,6 +33,10 @@ public:
     RegistryStore& registry() { return registry_; }
     Shell& shell() { return shell_; }
     Log& log() { return log_; }
+    // The terminal of a run without a display, where dialogs ask instead; none with a
+    // display.
+    Terminal* terminal() { return terminal_; }
+    void setTerminal(Terminal* terminal) { terminal_ = terminal; }
 
 private:
     EventLoop& loop_;
@@ -40,6 +45,7 @@ private:
     Shell& shell_;
     RegistryStore& registry_;
     Log& log_;
+    Terminal* terminal_ = nullptr;
 };
 
 } // namespace plat

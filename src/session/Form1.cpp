@@ -57,6 +57,8 @@ void Form1::Form_Load() {
     Winsock1->setRemotePort(ctx_.server.loginPort);
     Winsock1->setLocalPort(ctx_.server.loginLocalPort);
     Winsock1->bind(ctx_.server.loginLocalPort);
+    if (plat::Terminal* terminal = ctx_.platform.terminal())
+        headless_ = std::make_unique<HeadlessLogin>(ctx_, *this, *terminal);
     autoLogin();
 }
 
@@ -141,7 +143,14 @@ void Form1::Form_Unload() {
     if (window_) window_->hide();
 }
 
-void Form1::Show() { window_->show(); }
+void Form1::Show() {
+    window_->show();
+    waitsForUser();
+}
+
+void Form1::waitsForUser() {
+    if (headless_) headless_->waiting();
+}
 
 bool Form1::Visible() const { return window_->isVisible(); }
 
@@ -195,6 +204,7 @@ void Form1::Timer1_Timer() {
         Show();
     }
     Timer1.setEnabled(false);
+    waitsForUser();
 }
 
 void Form1::Winsock1_DataArrival(const QByteArray& datagram) {
@@ -227,6 +237,7 @@ void Form1::failed(const push::LoginReplyRecord& reply) {
     }
     if (!Visible()) Show();
     ctx_.LoggedIn = 0;
+    waitsForUser();
 }
 
 void Form1::succeeded(const push::LoginReplyRecord& reply) {

@@ -2,6 +2,7 @@
 #include "core/Form.h"
 #include "platform/loop/WindowTimer.h"
 #include "session/ClientIdStore.h"
+#include "session/HeadlessLogin.h"
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -32,6 +33,7 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
+    // Shows the dialog; without a display it waits on the terminal instead.
     void Show();
     bool Visible() const;
     plat::Window& window() { return *window_; }
@@ -62,6 +64,8 @@ private:
     void wireEvents();
     QString rememberPath() const;
     void autoLogin();
+    // The dialog now waits for its user (shown, or a failure or time-out shown on it).
+    void waitsForUser();
     void send();
     void Winsock1_DataArrival(const QByteArray& datagram);
     void failed(const push::LoginReplyRecord& reply);
@@ -80,4 +84,5 @@ private:
     push::ClientIdStore clientIds_;
     int32_t clientId_ = 0;
     int16_t rememberFlag_ = 0;
+    std::unique_ptr<HeadlessLogin> headless_;   // on a run without a display
 };

@@ -34,6 +34,7 @@ void frmwinsock::msgpacket_send() {
     report.adapters = LocalMACAddress();
     if (report.adapters.isEmpty()) return;
     report.clientId = clientIds_.read();
+    report.version = ctx_.ProgramVersion;
     Winsock1_->sendData(report.build());
 }
 

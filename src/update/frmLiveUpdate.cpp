@@ -4,7 +4,6 @@
 #include "core/FileHelpers.h"
 #include "mainwindow/frmFXInfo.h"
 #include "platform/Platform.h"
-#include "resources/ProgramVersion.h"
 #include <QFile>
 
 namespace {
@@ -92,7 +91,7 @@ void frmLiveUpdate::Form_Activate() {
 
 void frmLiveUpdate::m_XML_onreadystatechange(bool ok, const QByteArray& data) {
     const std::optional<UpdateManifest> manifest = ok ? UpdateManifest::parse(data) : std::nullopt;
-    if (!manifest || !manifest->isNewerThan(QString::fromLatin1(zepversion::kVersionText))) {
+    if (!manifest || !manifest->isNewerThan(ctx_.ProgramVersion)) {
         openMainWindow();
         return;
     }

@@ -13,7 +13,7 @@ struct IdentityReportRecord {
 
     int32_t clientId = 0;                          // 0 when none is known
     QString adapters;                              // see AdapterList
-    QString version = QStringLiteral("1.6.1111");
+    QString version;                               // the client version text
 
     QByteArray build() const;
     static std::optional<IdentityReportRecord> parse(QByteArrayView datagram);

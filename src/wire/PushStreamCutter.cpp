@@ -13,10 +13,12 @@ bool mayStartDay(QByteArrayView bytes) { return bytes.size() == 1 || idOf(bytes)
 } // namespace
 
 void PushStreamCutter::examine(QByteArrayView chunk) {
-    const int id = idOf(chunk);
-    if (id == QuoteBatch) return cutQuotes(chunk);
+    // A chunk that continues a pending news record is record data, whatever its first
+    // bytes look like.
     const bool continuesNews = newsPending_;
-    if (id == NewsFlash || newsPending_) {
+    const int id = idOf(chunk);
+    if (id == QuoteBatch && !continuesNews) return cutQuotes(chunk);
+    if (id == NewsFlash || continuesNews) {
         const NewsOutcome news = cutNews(chunk);
         if (news.chunkEnds) return;
         if (!news.calendarStart.isEmpty() && cutCalendar(news.calendarStart, true)) return;
@@ -102,11 +104,11 @@ bool PushStreamCutter::cutCalendar(QByteArrayView bytes, bool recordStart) {
 }
 
 // Whole day records; a short tail that may start a day is held. Days after the fifth
-// start the next transfer.
+// start the next transfer, also when only the first byte of the next one has come.
 bool PushStreamCutter::cutWholeDays(QByteArrayView rest) {
     while (!rest.isEmpty()) {
         if (!calendarAssembling_) {
-            if (idOf(rest) != CalendarDay) return false;
+            if (!mayStartDay(rest)) return false;
             calendarAssembling_ = true;
         }
         if (rest.size() < CalendarLength && mayStartDay(rest)) {

@@ -24,8 +24,9 @@ namespace push {
 //  - A pending news record that a chunk cannot complete keeps collecting (the stream
 //    brings its bytes in order), so a flash split over three or more chunks still arrives.
 //  - A chunk that continues a pending news record is record data: its first bytes are never
-//    taken for a control message (a split at a news id of 1017 + k * 65536 would otherwise
-//    end the session), nor appended to the calendar.
+//    taken for a quote batch or a control message (a split inside a news id whose bytes
+//    spell 1020 or 1017 would otherwise show a corrupt flash or end the session), nor
+//    appended to the calendar.
 //  - While a transfer is in progress but no part of a day record is held, only a chunk that
 //    begins with 1019 is appended; anything else (a heartbeat probe between two days) is
 //    left out of the calendar instead of shifting every later day.

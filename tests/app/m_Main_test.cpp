@@ -5,7 +5,9 @@
 #include "core/FileHelpers.h"
 #include "config/cls_Config.h"
 #include "platform/sys/MessageBox.h"
+#include "resources/ProgramVersion.h"
 #include "TestInstallation.h"
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,6 +77,7 @@ TEST_F(StartUp, SetsTheStartUpValues) {
     EXPECT_EQ(ctx.ExePath, appPath() + "Zavez_ZEP");
     EXPECT_EQ(ctx.PageBase, "res://" + appPath() + "Zavez_ZEP.exe/");
     EXPECT_EQ(ctx.CurrentAccount, "not loaded");
+    EXPECT_EQ(ctx.ProgramVersion, zepversion::kVersionText);
     EXPECT_EQ(ctx.CalendarStaySeconds, 120);
     EXPECT_EQ(ctx.CalendarNotifyTime, 10);
     EXPECT_EQ(ctx.PopupStayTime, "5m");
@@ -88,6 +91,34 @@ TEST_F(StartUp, SetsTheStartUpValues) {
     EXPECT_EQ(ctx.server.makerSite, "http://maker.test");
     EXPECT_TRUE(p->sim.desktop.messageBoxes().empty());
     ASSERT_TRUE(ctx.mainCtl);
+}
+
+TEST_F(StartUp, AnOlderDocumentWithoutServerValuesGetsTheShippedOnes) {
+    const auto values = [](const ServerSettings& s) {
+        return QStringList{s.address, QString::number(s.pushPort), QString::number(s.loginPort),
+                           QString::number(s.loginLocalPort), QString::number(s.identityPort),
+                           QString::number(s.identityLocalPort), s.webSite, s.fileServer, s.productSite, s.makerSite};
+    };
+    const QString shipped = TestInstallation::readFile(QStringLiteral(ZEP_SOURCE_DIR "/dist/ZEP.xml"));
+    inst.writeConfig(shipped);
+    const QStringList shippedValues = values(start()->ctx.server);
+
+    QString older = shipped;
+    older.remove(QRegularExpression(QStringLiteral("<Server[^>]*>")));
+    ASSERT_NE(older, shipped);
+    inst.writeConfig(older);
+    auto p = start();
+    EXPECT_TRUE(p->sim.desktop.messageBoxes().empty());
+    EXPECT_EQ(values(p->ctx.server), shippedValues);
+    EXPECT_EQ(p->sim.log.lines().filter("Settings/ZEP/Server").size(), 1) << p->sim.log.lines().join('\n').toStdString();
+    p->ctx.mainCtl->ExitApp();
+    EXPECT_TRUE(inst.readConfig().contains(R"(<Server Address="127.0.0.1" PushPort="8000")"));
+
+    // One value missing: only it takes the shipped value.
+    auto q = startWith(R"(MakerSite="http://maker.test")", QString());
+    EXPECT_TRUE(q->sim.desktop.messageBoxes().empty());
+    EXPECT_EQ(q->ctx.server.makerSite, shippedValues.last());
+    EXPECT_EQ(q->ctx.server.productSite, "http://product.test");
 }
 
 TEST_F(StartUp, AppPathGetsOneSeparatorAlsoAtTheRoot) {
@@ -216,6 +247,33 @@ TEST_F(Shortcut, IsMadeOncePerSavedDocument) {
     QFile::remove(product());
     start();
     EXPECT_FALSE(QFile::exists(product()));
+}
+
+TEST_F(Shortcut, IsLeftForAStartThatHasADesktop) {
+    inst.writeConfig();
+    const auto startSaveAndExit = [&](bool headless, const QString& desktop = QString()) {
+        auto p = inst.process();
+        p->ctx.headless = headless;
+        if (!desktop.isEmpty()) p->sim.shell.setDesktopDir(desktop);
+        EXPECT_EQ(m_Main::Main(p->ctx, inst.appDir()), m_Main::Loaded);
+        p->ctx.mainCtl->ExitApp();
+    };
+    startSaveAndExit(true);
+    EXPECT_FALSE(QFile::exists(product()));
+    EXPECT_FALSE(inst.readConfig().contains("desktopshorcut"));
+    startSaveAndExit(false);
+    EXPECT_TRUE(QFile::exists(product()));
+    EXPECT_TRUE(inst.readConfig().contains("desktopshorcut"));
+    // The other order: once made, a headless start leaves shortcut and marker alone.
+    startSaveAndExit(true);
+    EXPECT_TRUE(QFile::exists(product()));
+    EXPECT_TRUE(inst.readConfig().contains("desktopshorcut"));
+
+    // A desktop that cannot take the shortcut (a file stands in its place) leaves the marker
+    // unwritten too.
+    inst.writeConfig();
+    startSaveAndExit(false, inst.configFile());
+    EXPECT_FALSE(inst.readConfig().contains("desktopshorcut"));
 }
 
 // Helpers of the module.

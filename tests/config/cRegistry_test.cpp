@@ -107,7 +107,7 @@ TEST_F(Registry, FailedWriteRaises26001NamingKeySectionValueAndData) {
         path.setValue("/opt/q/Zavez_ZEP.exe");
         FAIL() << "no error raised";
     } catch (const VbError& e) {
-        EXPECT_EQ(e.number(), VbError::ObjectErrorBase + 26001);
+        EXPECT_EQ(e.number(), 26001);
         EXPECT_EQ(e.source(), "Zavez_ZEP.cRegistry");
         EXPECT_EQ(e.description(),
                   "Failed to set registry value Key: '-2147483646',Section: 'Software\\Zavez_ZEP\\',"

@@ -2,6 +2,7 @@
 // the program's sequences on them, replayed on a copy as the browser side would.
 #include "DomTestUtil.h"
 #include "base/Cp936.h"
+#include "mainwindow/NewsRow.h"
 #include <QFile>
 
 using namespace dom;
@@ -32,24 +33,8 @@ QStringList firstCells(const Element* t)
 // Get_allMsg's list row and the sort that follows it.
 void addNews(Document& d, const QString& time, const QString& title, int id)
 {
-    Element* t = d.getElementById(S("firstpage_table"));
-    Element* header = t->rows()[0];
-    if (header->parentElement()->style(S("display")).isEmpty())
-        header->parentElement()->setStyle(S("display"), S("none"));
-    if (t->rows().size() >= 300)
-        t->deleteRow(static_cast<int>(t->rows().size()) - 1);
-    Element* r = t->insertRow(1);
-    Element* c0 = r->insertCell();
-    c0->setAttribute(S("valign"), S("middle"));
-    c0->setAttribute(S("align"), S("left"));
-    c0->setStyle(S("padding-left"), S("18px"));
-    c0->setStyle(S("width"), S("80px"));
-    c0->setStyle(S("color"), S("#000106"));
-    c0->setInnerText(time);
-    Element* c1 = r->insertCell();
-    c1->setStyle(S("padding-left"), S("15px"));
-    c1->setInnerHTML(S("<a  href='' target='_blank'  onClick=news_item.innerText='http://web.test/datatransfer/rapidnews?news_id=")
-                     + QString::number(id) + S("';news_item.fireEvent('onclick') >") + title + S("</a>"));
+    const QString address = id > 0 ? S("http://web.test/datatransfer/rapidnews?news_id=") + QString::number(id) : QString();
+    NewsRow::add(*d.getElementById(S("firstpage_table")), time, title, address);
     d.getElementById(S("iAllSort"))->fireEvent(S("onclick"));
 }
 

@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <pty.h>
+#include <unistd.h>
 
 // The installed program, headless, against the demo server: the flashes it pushes reach the
 // news list and the popup, and the pages left at exit show them.
@@ -31,12 +34,14 @@ protected:
 
     QString pages(const char* file) const { return install_.path(QStringLiteral("pages/")) + QLatin1String(file); }
 
-    // The build tree installed, ZEP.xml pointed at the demo server, the login remembered.
-    void install() {
+    // The build tree installed, ZEP.xml pointed at the demo server, the login remembered
+    // unless said otherwise.
+    void install(bool remembered = true) {
         QString error;
         ASSERT_TRUE(install_.install(&error)) << error.toStdString();
         ASSERT_TRUE(install_.pointAt(server_.ports()));
-        ASSERT_TRUE(install_.rememberLogin(QStringLiteral("demo@quenra.test"), QStringLiteral("demo123")));
+        if (remembered)
+            ASSERT_TRUE(install_.rememberLogin(QStringLiteral("demo@quenra.test"), QStringLiteral("demo123")));
     }
 
     void startProgram() {
@@ -65,6 +70,12 @@ protected:
         return texts;
     }
 
+    void stopProgram() {
+        ::kill(static_cast<pid_t>(program_.processId()), SIGTERM);
+        ASSERT_TRUE(program_.waitForFinished(30000));
+        EXPECT_EQ(program_.exitCode(), 0);
+    }
+
     ScratchInstall install_;
     DemoServerProcess server_;
     QProcess program_;
@@ -84,9 +95,7 @@ TEST_F(HeadlessNews, FlashesReachTheListAndThePopup) {
     const QStringList sent = published();
     // What the server sent before this point has arrived by then.
     waitUntil([] { return false; }, 1500);
-    ::kill(static_cast<pid_t>(program_.processId()), SIGTERM);
-    ASSERT_TRUE(program_.waitForFinished(30000));
-    EXPECT_EQ(program_.exitCode(), 0);
+    ASSERT_NO_FATAL_FAILURE(stopProgram());
     const QString err = QString::fromUtf8(program_.readAllStandardError());
 
     const auto main = dom::Document::parse(QString::fromUtf8(ScratchInstall::readFile(pages("ruzezaro.htm"))));
@@ -114,6 +123,66 @@ TEST_F(HeadlessNews, FlashesReachTheListAndThePopup) {
     std::printf("listed %d, sent while watched %d, popup lines %d, popup rows at exit %d\n",
                 static_cast<int>(list.size()), static_cast<int>(sent.size()),
                 static_cast<int>(popupLines().size()), static_cast<int>(shown.size()));
+}
+
+// A pseudo-terminal as the program's standard input and error: a user at a terminal.
+class Terminal {
+public:
+    Terminal() {
+        if (::openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) return;
+        ::fcntl(master_, F_SETFD, FD_CLOEXEC);
+        ::fcntl(master_, F_SETFL, O_NONBLOCK);
+        ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
+    }
+    ~Terminal() {
+        for (const int fd : {master_, slave_})
+            if (fd >= 0) ::close(fd);
+    }
+    bool open() const { return master_ >= 0; }
+    void attach(QProcess& p) const {
+        p.setChildProcessModifier([fd = slave_] {
+            ::dup2(fd, 0);
+            ::dup2(fd, 2);
+        });
+    }
+    // All the program has written to the terminal so far, typed echoes included.
+    QString screen() {
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(master_, buffer, sizeof buffer)) > 0;) seen_.append(buffer, n);
+        return QString::fromUtf8(seen_);
+    }
+    bool shows(const QString& text) { return screen().contains(text); }
+    void type(const QByteArray& line) const { [[maybe_unused]] const ssize_t n = ::write(master_, line.constData(), line.size()); }
+
+private:
+    int master_ = -1;
+    int slave_ = -1;
+    QByteArray seen_;
+};
+
+TEST_F(HeadlessNews, WithoutARememberedLoginTheDialogAsksOnTheTerminal) {
+    ASSERT_TRUE(server_.start({0, 0, 0, 0})) << server_.lines().join("\n").toStdString();
+    install(false);
+    Terminal terminal;
+    ASSERT_TRUE(terminal.open());
+    terminal.attach(program_);
+    startProgram();
+    const auto answer = [&](const QString& prompt, const QByteArray& line) {
+        ASSERT_TRUE(waitUntil([&] { return terminal.shows(prompt) || program_.state() != QProcess::Running; }, 60000))
+            << terminal.screen().toStdString();
+        ASSERT_EQ(program_.state(), QProcess::Running) << terminal.screen().toStdString();
+        terminal.type(line + '\n');
+    };
+    ASSERT_NO_FATAL_FAILURE(answer(QStringLiteral("账号"), "demo@quenra.test"));
+    ASSERT_NO_FATAL_FAILURE(answer(QStringLiteral("密码"), "demo123"));
+    ASSERT_NO_FATAL_FAILURE(answer(QStringLiteral("记住我"), "y"));
+    ASSERT_TRUE(waitUntil([&] { return !popupLines().isEmpty() || program_.state() != QProcess::Running; }, 60000))
+        << terminal.screen().toStdString();
+    EXPECT_TRUE(terminal.shows(QStringLiteral("login dialog"))) << terminal.screen().toStdString();
+    EXPECT_TRUE(terminal.shows(QStringLiteral("demo@quenra.test"))) << "the account is echoed";
+    EXPECT_FALSE(terminal.shows(QStringLiteral("demo123"))) << "the password is not";
+    ASSERT_NO_FATAL_FAILURE(stopProgram());
+    EXPECT_TRUE(QFile::exists(install_.app(QStringLiteral("registry")))) << "remembered, as answered";
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "e2e_update/ScratchInstall.h"
+#include "resources/ProgramVersion.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QtEndian>
@@ -30,20 +31,34 @@ protected:
         ASSERT_TRUE(QFile::copy(QStringLiteral(ZEP_SOURCE_DIR "/dist/ZEP.xml"), config()));
     }
 
-    void start(QProcess& p) {
-        p.setProcessEnvironment(install_.environment(false));
+    // Without a display.
+    void start(QProcess& p, const QStringList& args = {QStringLiteral("--headless")}) {
+        QProcessEnvironment env = install_.environment(false);
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        p.setProcessEnvironment(env);
         p.setWorkingDirectory(path("home"));
-        p.start(program(), {QStringLiteral("--headless")});
+        p.start(program(), args);
         ASSERT_TRUE(p.waitForStarted(10000));
     }
 
-    // Runs to the end and answers what it said on standard error.
-    QString runToEnd(int& status) {
+    struct Ended {
+        int status = -1;
+        QString out;
+        QString err;
+    };
+    Ended run(const QStringList& args) {
         QProcess p;
-        start(p);
+        start(p, args);
         EXPECT_TRUE(p.waitForFinished(60000));
-        status = p.exitCode();
-        return QString::fromUtf8(p.readAllStandardError());
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    }
+
+    // Runs headless to the end and answers what it said on standard error.
+    QString runToEnd(int& status) {
+        const Ended e = run({QStringLiteral("--headless")});
+        status = e.status;
+        return e.err;
     }
 
     // Waits (no longer than a minute) until the condition holds or the process ends.
@@ -82,6 +97,38 @@ protected:
 
     ScratchInstall install_;
 };
+
+TEST_F(HeadlessStart, HelpAndVersionAnswerAnywhere) {
+    installShippedConfig();
+    for (const QStringList& args : {QStringList{"--help"}, QStringList{"--headless", "--help"}}) {
+        const Ended e = run(args);
+        EXPECT_EQ(e.status, 0) << e.err.toStdString();
+        EXPECT_TRUE(e.out.startsWith(QStringLiteral("usage: Zavez_ZEP"))) << e.out.toStdString();
+        EXPECT_TRUE(e.out.contains(QStringLiteral("--headless"))) << e.out.toStdString();
+    }
+    const Ended version = run({QStringLiteral("--version")});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, QStringLiteral("Quenra极速版 (Zavez_ZEP) %1\n").arg(zepversion::kVersionText));
+    const Ended wrong = run({QStringLiteral("--dump-pages")});
+    EXPECT_NE(wrong.status, 0);
+    EXPECT_TRUE(wrong.err.startsWith(QStringLiteral("usage: Zavez_ZEP"))) << wrong.err.toStdString();
+}
+
+TEST_F(HeadlessStart, WithoutADisplayAndWithoutHeadlessSaysHowToRun) {
+    installShippedConfig();
+    const Ended e = run({});
+    EXPECT_NE(e.status, 0);
+    EXPECT_EQ(e.err.count(u'\n'), 1) << e.err.toStdString();
+    EXPECT_TRUE(e.err.contains(QStringLiteral("Zavez_ZEP --headless"))) << e.err.toStdString();
+}
+
+TEST_F(HeadlessStart, WithoutARememberedLoginOrATerminalSaysHowToRememberAndEnds) {
+    installShippedConfig();
+    const Ended e = run({QStringLiteral("--headless")});   // standard input is a pipe
+    EXPECT_EQ(e.status, 4) << e.err.toStdString();
+    EXPECT_TRUE(e.err.contains(QStringLiteral("login dialog"))) << e.err.toStdString();
+    EXPECT_TRUE(e.err.contains(QStringLiteral("记住我"))) << e.err.toStdString();
+}
 
 TEST_F(HeadlessStart, RefusesToRunWithoutItsConfigurationDocument) {
     int status = 0;
@@ -131,9 +178,10 @@ TEST_F(HeadlessStart, ASecondInstanceIsRefusedAndAnInterruptedRunStillSaves) {
     EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
     QFile saved(config());
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(saved.readAll().contains("desktopshorcut"));
     EXPECT_GT(usageTime(), 100);
-    EXPECT_TRUE(QFile::exists(path("home") + QStringLiteral("/Desktop/Quenra极速版.desktop")));
+    // A headless run has no desktop to show a shortcut on: it leaves it to a start that has.
+    EXPECT_FALSE(saved.readAll().contains("desktopshorcut"));
+    EXPECT_FALSE(QFile::exists(path("home") + QStringLiteral("/Desktop/Quenra极速版.desktop")));
 }
 
 } // namespace

@@ -3,9 +3,8 @@
 // orders as the model's; sizes read right after a change are the page's new ones.
 #include "BrowserTesting.h"
 #include "WebPageServer.h"
-#include <QElapsedTimer>
-#include <algorithm>
-#include <iostream>
+#include "mainwindow/NewsRow.h"
+#include <set>
 
 using namespace browsertest;
 using dom::Element;
@@ -16,17 +15,8 @@ class Projection : public PageFixture {
 protected:
     // A news row as the news list adds it: time cell, then a cell with a generated link.
     void addNews(const QString& time, const QString& title, int id) {
-        Element* t = byId("firstpage_table");
-        Element* r = t->insertRow(1);
-        Element* c0 = r->insertCell();
-        c0->setAttribute(S("valign"), S("middle"));
-        c0->setStyle(S("padding-left"), S("18px"));
-        c0->setInnerText(time);
-        Element* c1 = r->insertCell();
-        c1->setStyle(S("padding-left"), S("15px"));
-        c1->setInnerHTML(S("<a  href='' target='_blank'  onClick=news_item.innerText='http://web.test/datatransfer/"
-                           "rapidnews?news_id=") + QString::number(id) +
-                         S("';news_item.fireEvent('onclick') >") + title + S("</a>"));
+        NewsRow::add(*byId("firstpage_table"), time, title,
+                     S("http://web.test/datatransfer/rapidnews?news_id=") + QString::number(id));
     }
 
     QStringList pageChecks() const {
@@ -126,6 +116,39 @@ TEST_F(Projection, MainPageFollowsTheProgramsChangesStepByStep) {
     EXPECT_TRUE(pageMatchesModel()) << "the layout handlers' heights and the program's";
 }
 
+// Every kind of op the journal has reaches the real page through the page's applier; the
+// fixture fails on any batch the applier could not apply whole.
+TEST_F(Projection, EveryKindOfOpIsAppliedOnThePage) {
+    ASSERT_NO_FATAL_FAILURE(open(S("ruzezaro.htm"), QSize(1100, 720)));
+    std::set<dom::Op::Kind> sent;
+    const auto step = [&](const char* what, const std::function<void()>& change) {
+        change();
+        for (const dom::Op& op : doc().journal().pending()) sent.insert(op.kind);
+        EXPECT_TRUE(pageMatchesModel()) << what;
+    };
+    Element* quotes = byId("QuoteList");
+    step("attr", [&] { byId("zep_max")->setTitle(S("还原")); });
+    step("rmattr", [&] { byId("zep_min")->removeAttribute(S("title")); });
+    step("style", [&] { byId("iallnews")->setStyle(S("display"), S("")); });
+    step("text", [&] { byId("nickname")->setInnerText(S("demo@quenra.test")); });
+    step("html", [&] { byId("iTBody")->setInnerHTML(S("<tr><td>08:30</td><td><input type=checkbox id=c1></td></tr>")); });
+    step("insert", [&] {
+        for (const char* symbol : {"EURUSD", "USDJPY", "XAUUSD"}) quotes->insertRow(-1)->insertCell()->setInnerText(S(symbol));
+    });
+    step("move", [&] { quotes->moveRow(3, 1); });
+    step("order", [&] {
+        for (const char* time : {"08:01", "09:30", "07:15"}) byId("firstpage_table")->insertRow(1)->insertCell()->setInnerText(S(time));
+        byId("iAllSort")->click();
+    });
+    step("checked", [&] { byId("c1")->setChecked(true); });
+    step("remove, forget", [&] {
+        quotes->deleteRow(1);
+        doc().collectGarbage();
+    });
+    EXPECT_TRUE(waitFor([&] { return pageChecks() == modelChecks(); })) << pageChecks().join(' ').toStdString();
+    EXPECT_EQ(sent.size(), 11u) << "a kind of op left out";
+}
+
 TEST_F(Projection, SizesReadRightAfterAChangeAreThePagesNewOnes) {
     ASSERT_NO_FATAL_FAILURE(open(S("iPopup.htm"), QSize(282, 320), plat::WindowKind::Popup));
     Element* box = byId("popupWin");
@@ -154,36 +177,26 @@ TEST_F(Projection, SizesReadRightAfterAChangeAreThePagesNewOnes) {
     saveScreenshot(S("qt_browser_popup_page.png"));
 }
 
-// How long the real page takes from a batch's sending to its acknowledgement, for a batch of
-// 1,000 ops: a size read right after the changes sends the batch and waits for the answer.
+// A batch of 1,000 ops, sent by a size read right after the changes, is applied whole and
+// the size read is the page's. (How long that takes: bench_news_page_bench.)
 TEST_F(Projection, ThousandOpBatchIsAppliedAndAcknowledged) {
     ASSERT_NO_FATAL_FAILURE(open(S("ruzezaro.htm"), QSize(1100, 720)));
     byId("iallnews")->setStyle(S("display"), S(""));
     byId("firstpage_table")->setStyle(S("display"), S(""));
     pageMatchesModel();
-    std::vector<qint64> times;
-    for (int round = 0; round < 5; ++round) {
+    for (int round = 0; round < 2; ++round) {
         Element* t = byId("firstpage_table");
         for (int i = 0; i < 250; ++i) {
-            Element* r = t->insertRow(1);                                    // insert
-            Element* c = r->insertCell();                                    // insert
+            Element* c = t->insertRow(1)->insertCell();                      // insert, insert
             c->setInnerText(S("%1 行情快讯").arg(round * 1000 + i));          // text
             c->setStyle(S("padding-left"), S("18px"));                       // style
         }
         ASSERT_EQ(doc().journal().size(), 1000u);
-        QElapsedTimer clock;
-        clock.start();
-        const int height = t->offsetHeight();
-        times.push_back(clock.nsecsElapsed() / 1000);
+        const int height = t->offsetHeight();   // sends the batch and waits for the page
         EXPECT_EQ(height, runJs(page(), S("GetObj('firstpage_table').offsetHeight")).toInt());
         for (int i = 0; i < 250; ++i) t->deleteRow(1);
-        pageMatchesModel();
+        ASSERT_TRUE(pageMatchesModel());
     }
-    ASSERT_TRUE(pageMatchesModel());
-    std::sort(times.begin(), times.end());
-    std::cout << "[ timing ] 1000-op batch, send to acknowledgement, microseconds over 5 rounds: min " << times.front()
-              << ", median " << times[2] << ", max " << times.back() << std::endl;
-    RecordProperty("batch1000_median_us", static_cast<int>(times[2]));
 }
 
 TEST_F(Projection, WebPageHasAnEmptyModelAndReportsItsSize) {

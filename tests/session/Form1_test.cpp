@@ -4,9 +4,12 @@
 #include "platform/sim/SimLabel.h"
 #include "platform/sim/SimNetworkConnection.h"
 #include "platform/sim/SimNetworkUdpPeer.h"
+#include "platform/sim/SimTerminal.h"
 #include "platform/sim/SimTextBox.h"
 #include "platform/sim/SimWindow.h"
+#include "core/Controller.h"
 #include "session/Form1.h"
+#include "session/HeadlessLogin.h"
 #include "wire/LoginReplyRecord.h"
 #include "wire/LoginRequestRecord.h"
 #include "session/LoginSink.h"
@@ -256,6 +259,95 @@ TEST_F(Form1Test, NoRequestWhenTheLoginPortCannotBeBound) {
     EXPECT_TRUE(loginServer().datagrams().empty());
     EXPECT_FALSE(form().Timer1.running());
     EXPECT_TRUE(label(form().Label7).text().isEmpty());
+}
+
+// Without a display the dialog waits on the terminal.
+
+struct RecordingController : Controller {
+    int exits = 0;
+    void Popup(const QString&, int32_t) override {}
+    void ShowBalloonTip(const QString&, const QString&, int) override {}
+    void ShowFxInfo() override {}
+    void exitOutsideWaits() override { ++exits; }
+    void ExitLater() override {}
+};
+
+class HeadlessLoginTest : public Form1Test {
+protected:
+    explicit HeadlessLoginTest(bool interactive = true) : terminal(interactive) {
+        sim.platform.setTerminal(&terminal);
+        ctx.controller = &controller;
+    }
+    QString said() const { return terminal.lines().join(u'\n'); }
+    void answer(std::initializer_list<const char*> lines) {
+        for (const char* line : lines) ASSERT_TRUE(terminal.type(QString::fromUtf8(line))) << line;
+    }
+
+    plat::SimTerminal terminal;
+    RecordingController controller;
+};
+
+TEST_F(HeadlessLoginTest, AsksOnTheTerminalAsTheDialogWouldThenLogsIn) {
+    answerWith(reply('1', "老王"));
+    loadShown();
+    EXPECT_TRUE(said().contains("login dialog")) << said().toStdString();
+    answer({"", "", "n"});   // nothing typed: the dialog's hint, and the questions again
+    EXPECT_TRUE(said().contains(QStringLiteral("请输入您注册时的邮箱或者手机号码"))) << said().toStdString();
+    EXPECT_TRUE(loginServer().datagrams().empty());
+    answer({" trader@example.com ", "pa 55", "y"});
+    sim.loop.runPosted();
+    ASSERT_EQ(terminal.questions().size(), 6u);
+    EXPECT_TRUE(terminal.questions()[3].prompt.startsWith(QStringLiteral("账号"))) << terminal.questions()[3].prompt.toStdString();
+    EXPECT_TRUE(terminal.questions()[3].echo);
+    EXPECT_TRUE(terminal.questions()[4].prompt.startsWith(QStringLiteral("密码")));
+    EXPECT_FALSE(terminal.questions()[4].echo);
+    EXPECT_TRUE(terminal.questions()[5].prompt.startsWith(QStringLiteral("记住我")));
+    ASSERT_EQ(loginServer().datagrams().size(), 1u);
+    EXPECT_EQ(loginServer().datagrams()[0].bytes, request("trader@example.com", "pa 55", 0));
+    EXPECT_EQ(ctx.LoggedIn, 1);
+    EXPECT_TRUE(QFile::exists(ctx.AppPath + "registry"));   // remembered, as asked
+    EXPECT_FALSE(terminal.asking());
+}
+
+TEST_F(HeadlessLoginTest, AFailedRememberedLoginAsksAgainKeepingTheAccount) {
+    remembered("trader@example.com", "old");
+    answerWith(reply('2'));
+    ctx.load(ctx.form1);
+    sim.loop.runPosted();
+    EXPECT_TRUE(said().contains(QStringLiteral("密码不正确"))) << said().toStdString();
+    ASSERT_FALSE(terminal.questions().empty());
+    EXPECT_TRUE(terminal.questions()[0].prompt.contains("[trader@example.com]"));
+    answerWith(reply('1'));
+    answer({"", "new", ""});
+    sim.loop.runPosted();
+    EXPECT_EQ(loginServer().datagrams().back().bytes, request("trader@example.com", "new", 0));
+    EXPECT_EQ(ctx.LoggedIn, 1);
+    EXPECT_EQ(push::RememberFile::parse(readFile(ctx.AppPath + "registry"))->password, "new");
+}
+
+TEST_F(HeadlessLoginTest, TheEndOfInputGivesUpAfterTheDialogsTimeOut) {
+    loadShown();
+    ASSERT_TRUE(terminal.type(std::nullopt));
+    EXPECT_TRUE(said().contains(QStringLiteral("记住我"))) << said().toStdString();
+    sim.loop.advance(9999);
+    EXPECT_EQ(controller.exits, 0);
+    sim.loop.advance(1);
+    EXPECT_EQ(controller.exits, 1);
+    EXPECT_NE(ctx.ExitStatus, 0);
+}
+
+struct HeadlessLoginWithoutTerminal : HeadlessLoginTest {
+    HeadlessLoginWithoutTerminal() : HeadlessLoginTest(false) {}
+};
+
+TEST_F(HeadlessLoginWithoutTerminal, SaysHowToRememberALoginAndEndsAfterTheTimeOut) {
+    loadShown();
+    EXPECT_TRUE(terminal.questions().empty());
+    EXPECT_TRUE(said().contains("login dialog")) << said().toStdString();
+    EXPECT_TRUE(said().contains(QStringLiteral("--headless"))) << said().toStdString();
+    sim.loop.advance(10000);
+    EXPECT_EQ(controller.exits, 1);
+    EXPECT_EQ(ctx.ExitStatus, HeadlessLogin::NoLoginStatus);
 }
 
 } // namespace

@@ -34,6 +34,7 @@ protected:
 
 TEST_F(FrmwinsockTest, ReportsIdAdaptersAndVersionAfterASecond) {
     useConfig("<ZEPID>815</ZEPID>");
+    ctx.ProgramVersion = QStringLiteral("1.7.0002");
     ctx.load(ctx.winsock);
     EXPECT_EQ(sim.loop.nowMs(), 1000);
     ASSERT_EQ(identityServer().datagrams().size(), 1u);
@@ -41,6 +42,7 @@ TEST_F(FrmwinsockTest, ReportsIdAdaptersAndVersionAfterASecond) {
     push::IdentityReportRecord expected;
     expected.clientId = 815;
     expected.adapters = QStringLiteral("00-1A-2B-3C-4D-5E\r\n11-22-33-44-55-66\r");
+    expected.version = QStringLiteral("1.7.0002");
     EXPECT_EQ(identityServer().datagrams()[0].bytes, expected.build());
 }
 

@@ -1,5 +1,6 @@
 #include "wire/CalendarDayRecord.h"
 #include "wire/ControlRecord.h"
+#include "wire/MessageId.h"
 #include "wire/NewsFlashRecord.h"
 #include "wire/PushStreamCutter.h"
 #include "wire/QuoteBatchRecord.h"
@@ -119,11 +120,15 @@ TEST_F(Cutting, HeartbeatBetweenCalendarDaysIsAnsweredAndLeftOut) {
     EXPECT_EQ(rec.events, QStringList({"d1", "d2", "1021", "d3", "d4", "d5"}));
 }
 
-TEST_F(Cutting, NewsContinuationIsNeverTakenForAControlMessage) {
-    // A news id of 1017 + 65536 puts the bytes F9 03 at offset 106.
-    const QByteArray n = news(1017 + 65536);
-    feed({n.left(106), n.mid(106)});
-    EXPECT_EQ(rec.events, QStringList({"n66553"}));
+TEST_F(Cutting, NewsContinuationIsRecordDataWhateverItsFirstBytes) {
+    // A news id of id + 65536 puts the bytes of that id at offset 106.
+    for (const int id : {NewsFlash, LoggedInElsewhere, CalendarDay, QuoteBatch, Heartbeat}) {
+        Recorder r;
+        PushStreamCutter c(r);
+        const QByteArray n = news(id + 65536);
+        for (const QByteArray& chunk : {n.left(106), n.mid(106), news(1)}) c.examine(chunk);
+        EXPECT_EQ(r.events, QStringList({QStringLiteral("n%1").arg(id + 65536), "n1"})) << id;
+    }
 }
 
 TEST_F(Cutting, ANewConnectionDropsPartialRecords) {
@@ -135,9 +140,24 @@ TEST_F(Cutting, ANewConnectionDropsPartialRecords) {
 
 namespace {
 
+// Where a split puts the start of a field (or a byte of a 32-bit field) at the start of the
+// next chunk.
+const int NewsSplits[] = {1, 2, 5, 106, 107, 108, 109, 110, 135, 136};
+const int DaySplits[] = {1, 2, 3, 5123, 5124};
+
+// A news id whose bytes at 106 hold a message id at offset 0, 1 or 2: a split there starts
+// the next chunk with what looks like a record of that id.
+int32_t idLookingLikeARecord(std::mt19937& rng) {
+    const int ids[] = {NewsFlash, LoggedInElsewhere, CalendarDay, QuoteBatch, Heartbeat};
+    const int32_t id = ids[rng() % 5];
+    const int shift = static_cast<int>(rng() % 3);
+    if (shift == 0) return id | static_cast<int32_t>(1 + rng() % 200) << 16;
+    return id << (8 * shift) | static_cast<int32_t>(rng() % (1u << (8 * shift)));
+}
+
 // A valid stream as a server writes it, cut where the rules promise delivery: inside runs
-// of news records and of calendar days anywhere, quote runs between batches, heartbeat
-// probes alone.
+// of news records and of calendar days anywhere (at every field boundary among others)
+// once the run's id has come, quote runs between batches, heartbeat probes alone.
 struct Stream {
     enum Kind { News, Day, Quote, Probe };
     QList<QByteArray> chunks;
@@ -148,14 +168,27 @@ Stream randomStream(std::mt19937& rng) {
     Stream s;
     QByteArray run;
     Stream::Kind runKind = Stream::Probe;
+    // The end of the next chunk inside the run, from its current start.
+    const auto chunkEnd = [&](qsizetype start) -> qsizetype {
+        const int pick = static_cast<int>(rng() % 4);
+        if (pick == 0 || runKind == Stream::Probe) return run.size();
+        if (runKind == Stream::Quote) return start + 512 * (1 + rng() % 4);
+        if (pick == 1) return start + 1 + rng() % 9000;
+        const bool isNews = runKind == Stream::News;
+        const qsizetype length = isNews ? 200 : 8192;
+        const qsizetype record = start / length + rng() % (run.size() / length - start / length);
+        const int split = isNews ? NewsSplits[rng() % std::size(NewsSplits)] : DaySplits[rng() % std::size(DaySplits)];
+        const qsizetype end = record * length + split;
+        return end > start ? end : end + length;
+    };
     const auto cutRun = [&] {
-        const int unit = runKind == Stream::Quote ? 512 : 1;
-        while (!run.isEmpty()) {
-            int n = static_cast<int>(rng() % 3 == 0 ? run.size() : 1 + rng() % 9000);
-            n = std::max(unit, n / unit * unit);
-            s.chunks << run.left(n);
-            run.remove(0, n);
+        for (qsizetype start = 0; start < run.size();) {
+            // A run's first chunk holds at least the id that says what the run is.
+            const qsizetype end = std::min(std::max<qsizetype>(chunkEnd(start), 2), run.size());
+            s.chunks << run.mid(start, end - start);
+            start = end;
         }
+        run.clear();
     };
     const auto add = [&](Stream::Kind kind, const QByteArray& record, const QString& event) {
         if (kind != runKind || kind == Stream::Probe) cutRun();
@@ -163,10 +196,14 @@ Stream randomStream(std::mt19937& rng) {
         run += record;
         s.expected << event;
     };
-    int newsId = 5000, quoteNo = 0, dayNo = 0;
+    int quoteNo = 0, dayNo = 0;
     for (int i = 0; i < 60; ++i) {
         switch (rng() % 4) {
-        case 0: add(Stream::News, news(newsId), QStringLiteral("n%1").arg(newsId)), ++newsId; break;
+        case 0: {
+            const int32_t id = rng() % 2 ? idLookingLikeARecord(rng) : static_cast<int32_t>(5000 + i);
+            add(Stream::News, news(id), QStringLiteral("n%1").arg(id));
+            break;
+        }
         case 1: add(Stream::Quote, quote(quoteNo), QStringLiteral("qQ%1").arg(quoteNo)), ++quoteNo; break;
         case 2: add(Stream::Probe, ControlRecord::heartbeatProbe(), "1021"); break;
         default: {

@@ -20,7 +20,59 @@ QByteArray bytes(std::initializer_list<int> values) {
     for (int v : values) b.append(static_cast<char>(v));
     return b;
 }
+
+// A record written by hand: zero bytes of that length, then each field's bytes at its
+// offset (the id's two bytes among them).
+QByteArray handWritten(int length, std::initializer_list<std::pair<int, QByteArray>> fields) {
+    QByteArray r(length, '\0');
+    for (const auto& [offset, field] : fields) r.replace(offset, field.size(), field);
+    return r;
+}
 } // namespace
+
+// The layouts as the servers write them, byte by byte: a field read from a shifted offset
+// would fail here even when builder and reader agree with each other.
+TEST(Records, ServerRecordsAreReadAtTheirOffsets) {
+    const auto news = NewsFlashRecord::parse(handWritten(
+        200, {{0, bytes({0xF6, 0x03})}, {2, "019"}, {5, "Gold up\nagain"}, {106, bytes({0x78, 0x56, 0x34, 0x12})},
+              {110, "2026-12-06 10:15:30"}, {135, "1"}, {136, "not read"}}));
+    ASSERT_TRUE(news);
+    EXPECT_EQ(news->flags, QStringLiteral("019"));
+    EXPECT_EQ(news->text, QStringLiteral("Gold upagain"));
+    EXPECT_EQ(news->newsId, 0x12345678);
+    EXPECT_EQ(news->time, QStringLiteral("2026-12-06 10:15:30"));
+    EXPECT_EQ(news->detailFlag, '1');
+
+    const auto reply = LoginReplyRecord::parse(
+        handWritten(55, {{0, bytes({0xF7, 0x03})}, {2, "1"}, {3, "nick"}, {53, "x"}, {54, bytes({0x2A})}}));
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->result, LoginReplyRecord::Success);
+    EXPECT_EQ(reply->nickname, QStringLiteral("nick"));
+    EXPECT_EQ(reply->accountFlag, 0x2A);
+
+    const auto assignment = ClientIdRecord::parse(handWritten(7, {{0, bytes({0xE9, 0x03, 0x39, 0x30, 0, 0})}, {6, "1"}}));
+    ASSERT_TRUE(assignment);
+    EXPECT_EQ(assignment->clientId, 12345);
+    EXPECT_TRUE(assignment->store);
+    EXPECT_FALSE(ClientIdRecord::parse(handWritten(7, {{0, bytes({0xE9, 0x03, 1, 0, 0, 0})}, {6, "0"}}))->store);
+
+    const auto quotes = QuoteBatchRecord::parse(handWritten(512, {{0, bytes({0xFC, 0x03})}, {2, "EURUSD#1.1#1.2#4|"}}));
+    ASSERT_TRUE(quotes);
+    EXPECT_EQ(quotes->text, QStringLiteral("EURUSD#1.1#1.2#4|"));
+}
+
+TEST(Records, ClientRecordsPutTheirFieldsAtTheirOffsets) {
+    const QByteArray feedback = FeedbackRecord{"a@b.c", "slow quotes"}.build();
+    EXPECT_EQ(feedback, handWritten(1052, {{0, bytes({0xFE, 0x03})}, {2, "a@b.c"}, {52, "slow quotes"}}));
+    const auto read = FeedbackRecord::parse(handWritten(1052, {{0, bytes({0xFE, 0x03})}, {2, "me"}, {52, "hi"}}));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->account, QStringLiteral("me"));
+    EXPECT_EQ(read->text, QStringLiteral("hi"));
+
+    const QByteArray request = LoginRequestRecord{"13800138000", "pw", 0x0A0B0C0D}.build();
+    EXPECT_EQ(request, handWritten(107, {{0, bytes({0xF7, 0x03})}, {2, "13800138000"}, {52, "pw"},
+                                         {102, bytes({0x0D, 0x0C, 0x0B, 0x0A})}}));
+}
 
 TEST(Records, PushLogonAndHeartbeatAnswerBytes) {
     const QByteArray logon = PushLogonRecord{"demo@quenra.test", "demo123", 0x01020304}.build();
@@ -52,7 +104,7 @@ TEST(Records, LoginRequestCarriesAFiftyBytePasswordWhole) {
 
 TEST(Records, IdentityReportBytes) {
     const QString adapters = QStringLiteral("00-1A-2B-3C-4D-5E\r");
-    const QByteArray report = IdentityReportRecord{0, adapters}.build();
+    const QByteArray report = IdentityReportRecord{0, adapters, "1.6.1111"}.build();
     ASSERT_EQ(report.size(), 606);
     EXPECT_EQ(report.left(6), bytes({0xF8, 0x03, 0, 0, 0, 0}));
     EXPECT_EQ(report.mid(6, 19), QByteArray("00-1A-2B-3C-4D-5E\r\0", 19));

@@ -1,4 +1,5 @@
 #pragma once
+#include "resources/ProgramVersion.h"
 #include <QByteArray>
 #include <QString>
 
@@ -9,7 +10,7 @@
 class UpdateOffer {
 public:
     // The version the client reports; a manifest naming it offers nothing.
-    static constexpr const char* kCurrentVersion = "1.6.1111";
+    static constexpr const char* kCurrentVersion = zepversion::kVersionText;
 
     UpdateOffer(const QString& offeredVersion, const QString& dataDir);
 

@@ -206,7 +206,7 @@ void Document::dispatchReportedEvent(Element* target, const QString& event) { di
 
 void Document::dispatch(Element* target, const QString& event, bool reported)
 {
-    if (!target || scriptDepth_ >= 16)
+    if (!target || scriptDepth_ >= MaxScriptNesting)
         return;
     const QString name = Element::normalizeEventName(event);
     if (isFormControl(*target) && target->disabled())
@@ -244,7 +244,7 @@ void Document::dispatch(Element* target, const QString& event, bool reported)
 
 void Document::runScript(Element* self, const QString& code)
 {
-    if (scriptDepth_ >= 16)
+    if (scriptDepth_ >= MaxScriptNesting)
         return;
     ++scriptDepth_;
     InlineScript::run(*this, self, code);

@@ -78,6 +78,10 @@ public:
     // active element and the bound handlers are left to the model.
     void dispatchReportedEvent(Element* target, const QString& event);
 
+    // How deep events, fired events and scripts may nest (each counts one level): a
+    // script that fires its own event stops there instead of recursing without end.
+    static constexpr int MaxScriptNesting = 16;
+
     // Runs an inline script (the mini interpreter, InlineScript.h) with self as `this`.
     void runScript(Element* self, const QString& code);
     // The page script sortTable(id) (resources/pages/ruzezaro.htm): the rows of the table's

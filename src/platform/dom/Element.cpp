@@ -648,7 +648,7 @@ std::shared_ptr<EventHandler> Element::handler(const QString& event) const
 bool Element::fireEvent(const QString& event)
 {
     const QString name = normalizeEventName(event);
-    if (doc_->scriptDepth_ >= 16)
+    if (doc_->scriptDepth_ >= Document::MaxScriptNesting)
         return false;
     ++doc_->scriptDepth_;
     bool ran = false;

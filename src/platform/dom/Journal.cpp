@@ -4,22 +4,51 @@
 
 namespace dom {
 
+namespace {
+
+struct KindName {
+    Op::Kind kind;
+    const char* code;    // as the kind is named in code
+    const char* name;    // as a batch names it
+};
+
+// The one table of op names: the journal's JSON, its replay and the browser side's scripts.
+constexpr KindName kKindNames[] = {
+    {Op::Kind::Attr, "Attr", "attr"},       {Op::Kind::RemoveAttr, "RemoveAttr", "rmattr"},
+    {Op::Kind::Style, "Style", "style"},    {Op::Kind::Text, "Text", "text"},
+    {Op::Kind::Html, "Html", "html"},       {Op::Kind::Insert, "Insert", "insert"},
+    {Op::Kind::Remove, "Remove", "remove"}, {Op::Kind::Move, "Move", "move"},
+    {Op::Kind::Order, "Order", "order"},    {Op::Kind::Checked, "Checked", "checked"},
+    {Op::Kind::Forget, "Forget", "forget"},
+};
+
+} // namespace
+
 const char* Op::kindName(Kind k)
 {
-    switch (k) {
-    case Kind::Attr: return "attr";
-    case Kind::RemoveAttr: return "rmattr";
-    case Kind::Style: return "style";
-    case Kind::Text: return "text";
-    case Kind::Html: return "html";
-    case Kind::Insert: return "insert";
-    case Kind::Remove: return "remove";
-    case Kind::Move: return "move";
-    case Kind::Order: return "order";
-    case Kind::Checked: return "checked";
-    case Kind::Forget: return "forget";
-    }
+    for (const KindName& entry : kKindNames)
+        if (entry.kind == k)
+            return entry.name;
     return "?";
+}
+
+std::optional<Op::Kind> Op::kindNamed(const QString& name)
+{
+    for (const KindName& k : kKindNames)
+        if (name == QLatin1String(k.name))
+            return k.kind;
+    return std::nullopt;
+}
+
+QByteArray Op::kindTableJson()
+{
+    QByteArray json = "{";
+    for (const KindName& k : kKindNames) {
+        if (json.size() > 1)
+            json += ',';
+        json += '"' + QByteArray(k.code) + "\":\"" + QByteArray(k.name) + '"';
+    }
+    return json + '}';
 }
 
 std::vector<Op> Journal::take()
@@ -191,72 +220,6 @@ QByteArray Journal::toJson(const std::vector<Op>& ops, qint64 seq)
     }
     out += "]}";
     return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
-}
-
-QString Journal::applierScript()
-{
-    return QStringLiteral(R"JS((function () {
-  'use strict';
-  if (window.__zepDom) return;
-  var byId = new Map(), ids = new WeakMap(), next = 1;
-  function kids(n) { return (n.content && n.content.nodeType === 11) ? n.content : n; }
-  function number(root, first) {
-    var k = first;
-    (function walk(n) {
-      for (var c = kids(n).firstChild; c; c = c.nextSibling) {
-        if (c.nodeType !== 1) continue;
-        byId.set(k, c); ids.set(c, k); k++;
-        walk(c);
-      }
-    })(root);
-    if (k > next) next = k;
-    return k - first;
-  }
-  function hash(root) {
-    var h = 0x811c9dc5 >>> 0;
-    (function walk(n) {
-      for (var c = kids(n).firstChild; c; c = c.nextSibling) {
-        if (c.nodeType !== 1) continue;
-        var s = c.localName + ',';
-        for (var i = 0; i < s.length; i++) h = Math.imul(h ^ s.charCodeAt(i), 16777619) >>> 0;
-        walk(c);
-      }
-    })(root);
-    return h;
-  }
-  function at(p, i) { return p.childNodes[i] || null; }
-  function apply(batch) {
-    if (typeof batch === 'string') batch = JSON.parse(batch);
-    var ok = true;
-    for (var o of batch.ops) {
-      var n = byId.get(o.node), p = byId.get(o.parent);
-      if (o.op !== 'order' && o.op !== 'forget' && o.op !== 'insert' && !n) { ok = false; continue; }
-      try {
-        switch (o.op) {
-        case 'attr': n.setAttribute(o.name, o.value); break;
-        case 'rmattr': n.removeAttribute(o.name); break;
-        case 'style': n.setAttribute('style', o.css); break;
-        case 'text': n.textContent = o.value; break;
-        case 'html': n.innerHTML = o.value; if (number(n, o.first) !== o.count) ok = false; break;
-        case 'insert': var e = document.createElement(o.tag); p.insertBefore(e, at(p, o.index));
-                       byId.set(o.id, e); ids.set(e, o.id); if (o.id >= next) next = o.id + 1; break;
-        case 'remove': n.remove(); break;
-        case 'move': n.remove(); p.insertBefore(n, at(p, o.index)); break;
-        case 'order': for (var i of o.ids) p.appendChild(byId.get(i)); break;
-        case 'checked': n.checked = o.value; break;
-        case 'forget': for (var f of o.ids) { var g = byId.get(f); if (g) ids.delete(g); byId.delete(f); } break;
-        }
-      } catch (err) { ok = false; }
-    }
-    return ok;
-  }
-  window.__zepDom = {
-    init: function () { byId.clear(); next = 1; return { count: number(document, 1), hash: hash(document) }; },
-    apply: apply,
-    node: function (id) { return byId.get(id) || null; },
-    id: function (el) { return ids.get(el) || 0; }
-  };
-})();)JS");
 }
 
 } // namespace dom

@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace dom {
@@ -38,7 +39,9 @@ namespace dom {
 //
 // A batch: {"v":1,"seq":S,"ops":[...]} with S counting batches from 1. Applying the ops in
 // order on a page whose elements were numbered 1, 2, ... in document order at load (as the
-// model numbers them at parse) ends with the same DOM as the model: see applierScript().
+// model numbers them at parse) ends with the same DOM as the model: the browser side's
+// applier (resources/scripts/journal-applier.js) does so on the real page, JournalReplay on
+// another model. All three take the op names from one table (Op::kindName).
 struct Op {
     enum class Kind { Attr, RemoveAttr, Style, Text, Html, Insert, Remove, Move, Order, Checked, Forget };
     Kind kind = Kind::Attr;
@@ -53,7 +56,13 @@ struct Op {
     QString css;        // style: the whole style attribute afterwards
     std::vector<int> ids;  // order, forget
 
+    // The name an op of that kind has in a batch.
     static const char* kindName(Kind k);
+    // The kind of an op so named; none for a name no op has.
+    static std::optional<Kind> kindNamed(const QString& name);
+    // The table of names for the browser side's scripts, as JSON: each kind's name in code
+    // ("Attr", "RemoveAttr", ...) with its name in a batch.
+    static QByteArray kindTableJson();
 };
 
 // The pending changes of one document, in order.
@@ -82,15 +91,6 @@ public:
     // source cannot hold literally (U+2028/2029) are written as \u escapes, so the text
     // arrives exactly.
     static QByteArray toJson(const std::vector<Op>& ops, qint64 seq);
-
-    // The reference applier for the browser side: defines window.__zepDom with
-    //   init()        numbers the page's elements 1, 2, ... in document order; returns
-    //                 {count, hash} to compare with Document::elementCount()/structureHash()
-    //   apply(batch)  applies a batch (object or JSON text); returns true when every op
-    //                 found its nodes and every html op numbered as many elements as the
-    //                 model did
-    //   node(id), id(element)  the mapping both ways
-    static QString applierScript();
 
 private:
     bool enabled_ = true;

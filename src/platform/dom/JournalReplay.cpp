@@ -143,26 +143,16 @@ std::vector<Op> JournalReplay::fromJson(const QByteArray& json, bool* ok, qint64
     const QJsonObject root = d.object();
     if (seq)
         *seq = root.value(QLatin1String("seq")).toInteger();
-    static const std::pair<const char*, Op::Kind> kinds[] = {
-        {"attr", Op::Kind::Attr},     {"rmattr", Op::Kind::RemoveAttr}, {"style", Op::Kind::Style},
-        {"text", Op::Kind::Text},     {"html", Op::Kind::Html},         {"insert", Op::Kind::Insert},
-        {"remove", Op::Kind::Remove}, {"move", Op::Kind::Move},         {"order", Op::Kind::Order},
-        {"checked", Op::Kind::Checked}, {"forget", Op::Kind::Forget}};
     for (const QJsonValue& v : root.value(QLatin1String("ops")).toArray()) {
         const QJsonObject o = v.toObject();
-        const QString kind = o.value(QLatin1String("op")).toString();
-        Op op;
-        bool known = false;
-        for (const auto& [name, k] : kinds)
-            if (kind == QLatin1String(name)) {
-                op.kind = k;
-                known = true;
-            }
-        if (!known) {
+        const std::optional<Op::Kind> kind = Op::kindNamed(o.value(QLatin1String("op")).toString());
+        if (!kind) {
             if (ok)
                 *ok = false;
             continue;
         }
+        Op op;
+        op.kind = *kind;
         op.node = o.value(QLatin1String(op.kind == Op::Kind::Insert ? "id" : "node")).toInt();
         op.parent = o.value(QLatin1String("parent")).toInt();
         op.index = o.value(QLatin1String("index")).toInt(-1);

@@ -7,8 +7,9 @@ namespace dom {
 
 class Document;
 
-// Applies journal ops to another document the way the browser-side applier
-// (Journal::applierScript) applies them to the real page: the C++ twin of that script. The
+// Applies journal ops to another document the way the browser side's applier
+// (resources/scripts/journal-applier.js) applies them to the real page: the C++ twin of
+// that script. The
 // target must hold the same elements under the same node ids (e.g. a Document::parse of
 // the same page text). Used by tests and the fuzzer to prove that a batch carries
 // everything needed to reach the model's DOM, and usable by a simulated browser.
