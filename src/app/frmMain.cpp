@@ -8,6 +8,8 @@
 #include "config/cRegistry.h"
 #include "config/cls_Config.h"
 #include "dialogs/IE_frm.h"
+#include "dialogs/frmaboutnew.h"
+#include "dialogs/frmvote.h"
 #include "mainwindow/frmFXInfo.h"
 #include "notify/frmPopUp.h"
 #include "platform/Platform.h"
@@ -96,12 +98,14 @@ void frmMain::ExitApp() {
     // This object goes with the controller's unload; only the context is used after it.
     AppContext& ctx = ctx_;
     ResumeNext(ctx.platform.log(), QStringLiteral("ExitApp"), [&] { PageDump(ctx).write(); });
-    // The fixed order of the exit (the vote window and the about and settings dialogs
-    // join between the identity window and the popup when they are built).
+    // The fixed order of the exit (the settings dialog joins after the about dialog when
+    // it is built).
     unloadStep(ctx, ctx.ieFrm);
     unloadStep(ctx, ctx.fxInfo);
     unloadStep(ctx, ctx.form1);
     unloadStep(ctx, ctx.winsock);
+    unloadStep(ctx, ctx.vote);
+    unloadStep(ctx, ctx.about);
     unloadStep(ctx, ctx.popup);
     unloadStep(ctx, ctx.sysTray);
     unloadStep(ctx, ctx.liveUpdate);
@@ -138,7 +142,9 @@ void frmMain::m_frmSysTray_MenuClick(const QString& key) {
         exitOutsideWaits();
     else if (key == QLatin1String("Main"))
         ShowFxInfo();
-    else if (key == QLatin1String("Settings") || key == QLatin1String("About"))
+    else if (key == QLatin1String("About"))
+        frmaboutnew::Open(ctx_, ctx_.fxInfo ? &ctx_.fxInfo->window() : nullptr);
+    else if (key == QLatin1String("Settings"))
         log(key + QStringLiteral(": that dialog is not available in this build"));
 }
 

@@ -1,5 +1,6 @@
 #include "mainwindow/OwnedDialogs.h"
 #include "core/AppContext.h"
+#include "dialogs/frmaboutnew.h"
 #include "platform/window/Window.h"
 #include "session/Form1.h"
 
@@ -7,8 +8,11 @@ bool OwnedDialogs::loginOpen() const { return ctx_.form1 && ctx_.LoginDialogOpen
 
 void OwnedDialogs::hideOpen() {
     if (loginOpen()) ctx_.form1->window().hide();
+    if (ctx_.about) ctx_.about->window().hide();
 }
 
 void OwnedDialogs::showOpen() {
     if (loginOpen() && !ctx_.form1->Visible()) ctx_.form1->Show();
+    // Loaded is open: its close unloads it.
+    if (ctx_.about && !ctx_.about->Visible()) ctx_.about->window().show();
 }

@@ -3,8 +3,8 @@
 struct AppContext;
 
 // The dialogs that go away when the main window is minimised or closed and come back when
-// it is shown again: those that are open at the time. So far the login dialog; the about
-// and settings dialogs join here when they exist.
+// it is shown again: those that are open at the time: the login and about dialogs (the
+// settings dialog joins here when it exists).
 class OwnedDialogs {
 public:
     explicit OwnedDialogs(AppContext& ctx) : ctx_(ctx) {}

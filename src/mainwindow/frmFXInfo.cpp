@@ -5,6 +5,8 @@
 #include "core/TaskbarOwner.h"
 #include "core/FileHelpers.h"
 #include "config/cls_Config.h"
+#include "dialogs/frmaboutnew.h"
+#include "dialogs/frmvote.h"
 #include "platform/Platform.h"
 #include "platform/browser/Browser.h"
 #include "session/Form1.h"
@@ -175,16 +177,16 @@ QHash<QString, frmFXInfo::Procedure> frmFXInfo::procedureTable() {
         {"zep_max_frm", [this] { shell_.zep_max_frm(); }},
         {"zep_Close", [this] { zep_Close(); }},
         {"btn_vote", [this] { btn_vote(); }},
+        {"feedback_idea", [this] { frmaboutnew::Open(ctx_, window_.get(), true); }},
+        {"zep_about", [this] { frmaboutnew::Open(ctx_, window_.get()); }},
         {"ClickCLRefer", tab("iCLRefer")},
         {"ClickNewsReport", tab("iNewsReport")},
         {"everyday_tactics", tab("prof_tactics")},
         {"ClickAll", tab("iAll")},
         {"Calendar", tab("iFXCalendar")},
         {"WebDoc_onclick", [this] { bridge_.WebDoc_onclick(); }},
-        // The settings, about, quote centre and calendar work comes with those features.
+        // The settings, quote centre and calendar work comes with those features.
         {"pop_set", later("pop_set")},
-        {"feedback_idea", later("feedback_idea")},
-        {"zep_about", later("zep_about")},
         {"control_quota", later("control_quota")},
         {"onweek1", later("onweek1")},
         {"onweek2", later("onweek2")},
@@ -223,7 +225,7 @@ void frmFXInfo::SelWeekTab(int weekday) {
 // The vote needs a login first.
 void frmFXInfo::btn_vote() {
     if (ctx_.LoggedIn == 1) {
-        notInThisBuild(QStringLiteral("btn_vote"));
+        ctx_.load(ctx_.vote).Show();
         return;
     }
     ctx_.LoginDialogOpen = true;

@@ -75,6 +75,8 @@ void QtWindow::setGeometry(const QRect& r) {
 
 void QtWindow::setMinimumSize(const QSize& s) { widget_->setMinimumSize(s); }
 
+QSize QtWindow::clientSize() const { return widget_->size(); }
+
 WindowState QtWindow::state() const {
     const Qt::WindowStates s = widget_->windowState();
     if (s & Qt::WindowMinimized) return WindowState::Minimized;

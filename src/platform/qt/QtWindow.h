@@ -49,6 +49,7 @@ public:
     QRect geometry() const override;
     void setGeometry(const QRect& r) override;
     void setMinimumSize(const QSize& s) override;
+    QSize clientSize() const override;
 
     WindowState state() const override;
     void setState(WindowState s) override;
