@@ -1,5 +1,6 @@
 #include "StartedProgram.h"
 #include "config/cls_Config.h"
+#include "dialogs/frmaboutnew.h"
 
 // The controller's answers to the tray: the menu, bringing the main window back from
 // wherever it is, the exit, and balloons that close after their time-out.
@@ -44,6 +45,15 @@ TEST_F(TrayRouting, TheRightButtonShowsTheMenuAndNothingElse) {
     tray().userNotify(frmSysTray::MouseMove);
     EXPECT_EQ(tray().menuPopups(), 1);
     EXPECT_FALSE(mainWindow().isVisible());
+}
+
+TEST_F(TrayRouting, AboutOpensTheAboutDialogOwnedByTheMainWindow) {
+    ASSERT_TRUE(tray().userChooseMenuItem("About"));
+    sim().loop.runPosted();
+    ASSERT_TRUE(ctx().about);
+    EXPECT_TRUE(ctx().about->Visible());
+    EXPECT_EQ(ctx().about->window().owner(), &mainWindow());
+    EXPECT_EQ(ctx().about->LabelCaption->text(), "关于");
 }
 
 TEST_F(TrayRouting, AWindowClosedToTheTrayComesBackByEitherWay) {

@@ -1,5 +1,8 @@
 #include "MainWindowFixture.h"
 #include "platform/browser/Browser.h"
+#include "dialogs/frmaboutnew.h"
+#include "dialogs/frmvote.h"
+#include "platform/sim/SimBrowser.h"
 #include "session/Form1.h"
 
 namespace {
@@ -107,8 +110,33 @@ TEST_F(Bridge, VoteAsksForALoginFirst) {
     ASSERT_TRUE(ctx().form1);
     EXPECT_TRUE(ctx().form1->Visible());
     ctx().LoggedIn = 1;
+    ctx().CurrentAccount = "demo@quenra.test";
     click("iqingxu");
-    EXPECT_TRUE(logged("btn_vote: not available in this build"));
+    ASSERT_TRUE(ctx().vote);
+    EXPECT_TRUE(ctx().vote->window().isVisible());
+    sim().loop.runPosted();
+    EXPECT_EQ(ctx().vote->WebBrowser1()->locationUrl(), "http://web.test/voting/index?typestate=1");
+}
+
+TEST_F(Bridge, AboutAndFeedbackOpenTheAboutDialogOwnedByTheMainWindowOnTheirPages) {
+    loadPage();
+    win().show();
+    click("zep_about");
+    ASSERT_TRUE(ctx().about);
+    frmaboutnew& about = *ctx().about;
+    EXPECT_TRUE(about.Visible());
+    EXPECT_EQ(about.window().owner(), &win());
+    EXPECT_EQ(about.LabelCaption->text(), "关于");
+    click("feedback");
+    EXPECT_EQ(ctx().about.get(), &about);
+    EXPECT_EQ(about.LabelCaption->text(), "意见反馈");
+    EXPECT_TRUE(about.Text1->isVisible());
+
+    // It goes away with the minimised main window and comes back with it.
+    click("zep_min");
+    EXPECT_FALSE(about.Visible());
+    win().userTaskbarClick();
+    EXPECT_TRUE(about.Visible());
 }
 
 } // namespace
