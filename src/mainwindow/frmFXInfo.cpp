@@ -225,7 +225,9 @@ void frmFXInfo::SelWeekTab(int weekday) {
 // The vote needs a login first.
 void frmFXInfo::btn_vote() {
     if (ctx_.LoggedIn == 1) {
-        ctx_.load(ctx_.vote).Show();
+        // The vote window's load waits for its login page, which the browser does not fetch
+        // while the page's event that asked for it is still running: it loads after it.
+        ctx_.platform.loop().post([&ctx = ctx_] { ctx.load(ctx.vote).Show(); });
         return;
     }
     ctx_.LoginDialogOpen = true;

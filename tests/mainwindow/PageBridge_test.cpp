@@ -112,9 +112,9 @@ TEST_F(Bridge, VoteAsksForALoginFirst) {
     ctx().LoggedIn = 1;
     ctx().CurrentAccount = "demo@quenra.test";
     click("iqingxu");
+    sim().loop.runPosted();
     ASSERT_TRUE(ctx().vote);
     EXPECT_TRUE(ctx().vote->window().isVisible());
-    sim().loop.runPosted();
     EXPECT_EQ(ctx().vote->WebBrowser1()->locationUrl(), "http://web.test/voting/index?typestate=1");
 }
 

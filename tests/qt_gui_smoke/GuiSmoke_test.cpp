@@ -157,4 +157,88 @@ TEST_F(GuiSmoke, LogsInShowsTheNewsMaximisesDocksAndSavesAtTheEnd) {
         << saved.toStdString();
 }
 
+// The page's about button and feedback tab open the about dialog, a feedback typed on the
+// keyboard reaches the demo server, and the vote tab shows the demo's poll for the account.
+// Where the page draws them: the about symbol 129 px left of the window's right edge; the
+// feedback tab at the right end of the menu row and the vote tab ("情绪墙") sixth from the left.
+constexpr int AboutFromRight = 129;
+constexpr int MenuY = 80;
+constexpr int FeedbackFromRight = 56;
+constexpr int VoteTabX = 547;
+// Places in the about dialog (460 x 330).
+const QSize AboutSize(460, 330);
+const QPoint FeedbackTab(74, 107);
+const QPoint FeedbackBox(300, 150);
+const QPoint Submit(408, 304);
+const QPoint CloseImage(442, 16);
+
+TEST_F(GuiSmoke, FeedbackTypedInTheAboutDialogReachesTheServerAndTheVoteWindowShowsThePoll) {
+    ASSERT_TRUE(server_.start({})) << server_.lines().join("\n").toStdString();
+    QString error;
+    ASSERT_TRUE(install_.install(&error)) << error.toStdString();
+    ASSERT_TRUE(install_.pointAt(server_.ports()));
+    ASSERT_TRUE(install_.rememberLogin(QStringLiteral("demo@quenra.test"), QStringLiteral("demo123")));
+    startProgram();
+    ASSERT_TRUE(waitWhileRunning([&] {
+        return server_.count(QStringLiteral("push: heartbeat answer from demo@quenra.test")) > 0;
+    }, 90000)) << server_.lines().join("\n").toStdString();
+    ASSERT_TRUE(waitWhileRunning([&] {
+        main_ = XDesktop::largestWindow(WindowClass);
+        return main_ && mainRect().size() == QSize(1020, 700);
+    }, 30000));
+    const QRect main = settledRect();
+    waitUntil([] { return false; }, 2000);
+
+    // The about page from the page's about symbol.
+    const auto dialog = [&] {
+        for (const qulonglong id : XDesktop::windows(WindowClass))
+            if (XDesktop::geometry(id).size() == AboutSize) return XDesktop::geometry(id);
+        return QRect();
+    };
+    XDesktop::click(QPoint(main.right() + 1 - AboutFromRight, main.top() + HeaderY));
+    ASSERT_TRUE(waitWhileRunning([&] { return !dialog().isEmpty(); }, 10000)) << "no about dialog";
+    waitUntil([] { return false; }, 1000);
+    screenshot("gui-about-1-about.png");
+
+    // Closed, then opened again on its feedback page by the page's feedback tab.
+    XDesktop::click(dialog().topLeft() + CloseImage);
+    ASSERT_TRUE(waitWhileRunning([&] { return dialog().isEmpty(); }, 10000)) << "the dialog did not close";
+    XDesktop::click(QPoint(main.right() + 1 - FeedbackFromRight, main.top() + MenuY));
+    ASSERT_TRUE(waitWhileRunning([&] { return !dialog().isEmpty(); }, 10000)) << "no feedback dialog";
+    const QRect about = dialog();
+    XDesktop::click(about.topLeft() + FeedbackTab);   // already there: stays
+    XDesktop::click(about.topLeft() + FeedbackBox);
+    const QString feedback = QStringLiteral("Quenra feedback: 希望增加原油报价, thanks");
+    XDesktop::type(feedback);
+    waitUntil([] { return false; }, 500);
+    XDesktop::click(about.topLeft() + Submit);
+    ASSERT_TRUE(waitWhileRunning([&] {
+        return server_.count(QStringLiteral("push: feedback from demo@quenra.test (session demo@quenra.test): ") +
+                             feedback) > 0;
+    }, 10000)) << server_.lines().join("\n").toStdString();
+    waitUntil([] { return false; }, 1000);
+    screenshot("gui-about-2-feedback-sent.png");
+
+    // The vote tab: the vote window logs in with the digest and shows the poll for the account.
+    XDesktop::click(QPoint(main.left() + VoteTabX, main.top() + MenuY));
+    ASSERT_TRUE(waitWhileRunning([&] {
+        return server_.count(QStringLiteral("vote: login of demo@quenra.test accepted")) > 0 &&
+               server_.count(QStringLiteral("vote: poll shown to demo@quenra.test")) > 0;
+    }, 20000)) << server_.lines().join("\n").toStdString();
+    const auto voteWindow = [&] {
+        for (const qulonglong id : XDesktop::windows(WindowClass))
+            if (id != main_ && XDesktop::geometry(id).width() >= 880) return id;
+        return qulonglong(0);
+    };
+    ASSERT_TRUE(waitWhileRunning([&] { return voteWindow() != 0; }, 10000)) << "no vote window";
+    waitUntil([] { return false; }, 2000);
+    screenshot("gui-about-3-vote.png");
+
+    // The end with every one of them loaded.
+    ::kill(static_cast<pid_t>(program_.processId()), SIGTERM);
+    ASSERT_TRUE(program_.waitForFinished(30000));
+    EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program_.exitCode(), 0);
+}
+
 } // namespace

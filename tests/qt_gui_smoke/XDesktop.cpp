@@ -13,15 +13,21 @@ QString run(const QString& tool, const QStringList& args) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+QList<qulonglong> windows(const QString& windowClass) {
+    QList<qulonglong> ids;
+    for (const QString& id : run("xdotool", {"search", "--onlyvisible", "--class", windowClass}).split(u'\n', Qt::SkipEmptyParts))
+        ids << id.toULongLong();
+    return ids;
+}
+
 qulonglong largestWindow(const QString& windowClass) {
     qulonglong best = 0;
     qint64 bestArea = 0;
-    const QStringList ids = run("xdotool", {"search", "--onlyvisible", "--class", windowClass}).split(u'\n', Qt::SkipEmptyParts);
-    for (const QString& id : ids) {
-        const QRect r = geometry(id.toULongLong());
+    for (const qulonglong id : windows(windowClass)) {
+        const QRect r = geometry(id);
         const qint64 area = qint64(r.width()) * r.height();
         if (area > bestArea) {
-            best = id.toULongLong();
+            best = id;
             bestArea = area;
         }
     }
@@ -89,6 +95,8 @@ void drag(const QPoint& from, const QPoint& to) {
     }
     run("xdotool", {"mouseup", "1"});
 }
+
+void type(const QString& text) { run("xdotool", {"type", "--delay", "120", text}); }
 
 bool screenshot(const QString& file) {
     QProcess p;

@@ -10,6 +10,8 @@ namespace XDesktop {
 // Standard output of the tool, empty when it failed.
 QString run(const QString& tool, const QStringList& args);
 
+// The mapped windows of the class.
+QList<qulonglong> windows(const QString& windowClass);
 // The largest mapped window of the class; 0 when there is none.
 qulonglong largestWindow(const QString& windowClass);
 // The window's outer rectangle on the screen; empty when it is gone.
@@ -25,6 +27,8 @@ bool trayHolds(const QString& windowClass);
 void click(const QPoint& at);
 // Presses the left button at from, moves to `to` in steps, releases.
 void drag(const QPoint& from, const QPoint& to);
+// The user's keyboard: types the text into the window that has the focus.
+void type(const QString& text);
 
 // The whole screen into a PNG file; false when it was not written.
 bool screenshot(const QString& file);

@@ -94,6 +94,8 @@ private:
     void sizeMoveMessage(WindowMessage& m);
     void sendClientSize();
     bool acceptsActivation() const;
+    // Takes the window flags without the hide that QWidget::setWindowFlags would do.
+    void takeFlags(Qt::WindowFlags flags);
 
     const WindowKind kind_;
     QWidget* widget_;
