@@ -1,5 +1,6 @@
 #include "dialogs/frmaboutnew.h"
 #include "core/AppContext.h"
+#include "core/DialogDrawing.h"
 #include "core/FileHelpers.h"
 #include "platform/Platform.h"
 #include "platform/net/Socket.h"
@@ -13,12 +14,7 @@ constexpr QSize DialogSize(460, 330);   // the size of its background picture
 constexpr int StripHeight = 32;
 constexpr int MinimumFeedbackLength = 2;
 
-constexpr uint32_t TitleColor = 0xFFFFFF;
 constexpr uint32_t ProductColor = 0x0059A8;
-constexpr uint32_t TextColor = 0x333333;
-constexpr uint32_t LinkColor = 0x416FC6;
-constexpr uint32_t ThanksColor = 0x1F4E9C;
-constexpr uint32_t WarningColor = 0xD03020;
 
 const QString AboutCaption = QStringLiteral("关于");
 const QString FeedbackCaption = QStringLiteral("意见反馈");
@@ -30,6 +26,8 @@ const QString Description = QStringLiteral("专为外汇与黄金投资者打造
 const QString FunctionIntroductionPath = QStringLiteral("/ruzezaro/ruzezaro");
 
 } // namespace
+
+using namespace DialogDrawing;
 
 frmaboutnew::frmaboutnew(AppContext& ctx) : ctx_(ctx) {}
 
@@ -51,9 +49,7 @@ void frmaboutnew::buildWindow() {
     window_ = ctx_.platform.createWindow(plat::WindowKind::Dialog);
     window_->setTitle(AboutCaption + QStringLiteral(" - ") + ctx_.AppTitle);
     window_->setBackgroundImage(imagePath(QStringLiteral("about_bg.gif")));
-    QRect r(QPoint(0, 0), DialogSize);
-    r.moveCenter(ctx_.platform.screen().workArea().center());
-    window_->setGeometry(r);
+    placeCentred(*window_, ctx_.platform.screen(), DialogSize);
     buildTitleStrip();
     Image1 = addImage(QRect(14, 48, 120, 34), QStringLiteral("about1.gif"), QStringLiteral("about2.gif"));
     Image3 = addImage(QRect(14, 90, 120, 34), QStringLiteral("ideaback1.gif"), QStringLiteral("ideaback2.gif"));
@@ -71,7 +67,7 @@ void frmaboutnew::buildTitleStrip() {
     plat::ImageBox* strip = window_->createImageBox();
     strip->setGeometry(QRect(0, 0, DialogSize.width(), StripHeight));
     strip->onMouseDown = [this] { window_->startSystemMove(); };
-    LabelCaption = addLabel(QRect(36, 7, 240, 20), AboutCaption, TitleColor, 10, true);
+    LabelCaption = addLabel(*window_, QRect(36, 7, 240, 20), AboutCaption, TitleColor, 10, true);
     LabelCaption->onMouseDown = [this] { window_->startSystemMove(); };
     Image8 = addImage(QRect(DialogSize.width() - 33, 4, 30, 24), QStringLiteral("close_button1.gif"),
                       QStringLiteral("close_button2.gif"));
@@ -80,16 +76,17 @@ void frmaboutnew::buildTitleStrip() {
 
 void frmaboutnew::buildAboutPage() {
     aboutPage_ = {
-        addLabel(QRect(152, 52, 294, 30), ctx_.AppTitle, ProductColor, 16, true),
-        addLabel(QRect(152, 86, 294, 20),
+        addLabel(*window_, QRect(152, 52, 294, 30), ctx_.AppTitle, ProductColor, 16, true),
+        addLabel(*window_, QRect(152, 86, 294, 20),
                  QStringLiteral("版本：") + QString::fromLatin1(zepversion::kVersionText), TextColor),
-        addLabel(QRect(152, 112, 294, 66), Description, TextColor),
+        addLabel(*window_, QRect(152, 112, 294, 66), Description, TextColor),
     };
     Image6 = addImage(QRect(152, 190, 104, 28), QStringLiteral("fun_introduce1.gif"),
                       QStringLiteral("fun_introduce2.gif"));
     Image6->onClick = [this] { Image6_Click(); };
-    Label9 = addLabel(QRect(152, 236, 294, 20), QStringLiteral("访问产品网站"), LinkColor);
-    Label11 = addLabel(QRect(152, 262, 294, 20), QStringLiteral("Quenra团队 版权所有"), LinkColor);
+    Label9 = addLabel(*window_, QRect(152, 236, 294, 20), QStringLiteral("访问产品网站"), LinkColor);
+    Label11 = addLabel(*window_, QRect(152, 262, 294, 20), QStringLiteral("Quenra团队 版权所有"),
+                       LinkColor);
     Label9->setHandCursor(true);
     Label11->setHandCursor(true);
     Label9->onClick = [this] { Label9_Click(); };
@@ -98,28 +95,20 @@ void frmaboutnew::buildAboutPage() {
 }
 
 void frmaboutnew::buildFeedbackPage() {
-    feedbackHint_ = addLabel(QRect(152, 48, 294, 20), QStringLiteral("欢迎提出您的宝贵意见和建议："), TextColor);
+    feedbackHint_ = addLabel(*window_, QRect(152, 48, 294, 20), QStringLiteral("欢迎提出您的宝贵意见和建议："),
+                             TextColor);
     Text1 = window_->createTextBox();
     Text1->setGeometry(QRect(152, 70, 294, 176));
     Text1->setMultiLine(true);
-    LabelNotSent = addLabel(QRect(152, 250, 294, 36), QString(), WarningColor);
+    LabelNotSent = addLabel(*window_, QRect(152, 250, 294, 36), QString(), WarningColor);
     Image5 = addImage(QRect(370, 290, 76, 28), QStringLiteral("submit1.gif"), QStringLiteral("submit2.gif"));
     Image5->onClick = [this] { Image5_Click(); };
-    Label1 = addLabel(QRect(152, 100, 294, 26), QStringLiteral("感谢您的宝贵意见！"), ThanksColor, 12, true);
-    Label2 = addLabel(QRect(152, 132, 294, 40), QStringLiteral("您的意见已经发送，\n我们会认真阅读并不断改进产品。"),
-                      TextColor);
+    Label1 = addLabel(*window_, QRect(152, 100, 294, 26), QStringLiteral("感谢您的宝贵意见！"), StatusColor,
+                      12, true);
+    Label2 = addLabel(*window_, QRect(152, 132, 294, 40),
+                      QStringLiteral("您的意见已经发送，\n我们会认真阅读并不断改进产品。"), TextColor);
     Image10 = addImage(QRect(152, 186, 76, 28), QStringLiteral("back1.gif"), QStringLiteral("back.gif"));
     Image10->onClick = [this] { Image10_Click(); };
-}
-
-plat::Label* frmaboutnew::addLabel(const QRect& r, const QString& text, uint32_t color, int pointSize,
-                                   bool bold) {
-    plat::Label* label = window_->createLabel();
-    label->setGeometry(r);
-    label->setFont(QStringLiteral("Sans Serif"), pointSize, bold);
-    label->setForeColor(color);
-    label->setText(text);
-    return label;
 }
 
 plat::ImageBox* frmaboutnew::addImage(const QRect& r, const QString& normal, const QString& highlighted) {
@@ -163,7 +152,6 @@ void frmaboutnew::showPage(bool feedback) {
     feedbackPage_ = feedback;
     LabelCaption->setText(feedback ? FeedbackCaption : AboutCaption);
     for (plat::Control* c : aboutPage_) c->setVisible(!feedback);
-    feedbackHint_->setVisible(feedback);
     showFeedbackControls();
 }
 
@@ -171,6 +159,7 @@ void frmaboutnew::showPage(bool feedback) {
 void frmaboutnew::showFeedbackControls() {
     const bool input = feedbackPage_ && !thanked_;
     const bool thanks = feedbackPage_ && thanked_;
+    feedbackHint_->setVisible(input);
     Text1->setVisible(input);
     Image5->setVisible(input);
     LabelNotSent->setVisible(input);

@@ -69,8 +69,6 @@ private:
     void buildTitleStrip();
     void buildAboutPage();
     void buildFeedbackPage();
-    plat::Label* addLabel(const QRect& r, const QString& text, uint32_t color, int pointSize = 9,
-                          bool bold = false);
     plat::ImageBox* addImage(const QRect& r, const QString& normal, const QString& highlighted);
     void highlight(const Picture& picture);
     void restorePictures();

@@ -1,5 +1,6 @@
 #include "dialogs/frmvote.h"
 #include "core/AppContext.h"
+#include "core/DialogDrawing.h"
 #include "platform/Platform.h"
 #include "platform/browser/Browser.h"
 #include "wire/PasswordDigest.h"
@@ -34,7 +35,7 @@ QString frmvote::LoginAddress(const QString& webSite, const QString& account, co
 
 void frmvote::Form_Load() {
     window_->setTitle(ctx_.AppTitle + QStringLiteral(" 情绪墙"));
-    placeCentred();
+    DialogDrawing::placeCentred(*window_, ctx_.platform.screen(), WindowSize);
     if (!WebBrowser1_) return;
     // The wait lets other events run, one of which may unload this window: it stays alive
     // until the load is done, and opens the poll only while it is still the vote window.
@@ -44,12 +45,6 @@ void frmvote::Form_Load() {
     if (self && ctx_.vote != self) return;
     WebBrowser1_->navigate(ctx_.server.webSite + PollPath);
     WebBrowser1_->setSilent(true);
-}
-
-void frmvote::placeCentred() {
-    QRect r(QPoint(0, 0), WindowSize);
-    r.moveCenter(ctx_.platform.screen().workArea().center());
-    window_->setGeometry(r);
 }
 
 // The login page sets the session that the poll needs. A login page that never comes does

@@ -31,7 +31,6 @@ public:
     plat::Browser* WebBrowser1() const { return WebBrowser1_; }
 
 private:
-    void placeCentred();
     void waitWhileBusy();
 
     AppContext& ctx_;

@@ -1,5 +1,6 @@
 #include "session/Form1.h"
 #include "core/AppContext.h"
+#include "core/DialogDrawing.h"
 #include "core/FileHelpers.h"
 #include "config/cls_Config.h"
 #include "platform/Platform.h"
@@ -18,14 +19,9 @@ constexpr int HoldAfterLoginMs = 1000;
 constexpr int EnterKey = 13;
 constexpr QSize DialogSize(360, 250);   // the size of its background picture
 
-constexpr uint32_t LinkColor = 0x416FC6;          // RGB(65, 111, 198)
 constexpr uint32_t Label3HoverColor = 0x900A00;   // RGB(144, 10, 0)
 constexpr uint32_t Label4HoverColor = 0x8C0A00;   // RGB(140, 10, 0)
 constexpr uint32_t BodyColor = 0xF5F8FC;
-constexpr uint32_t TitleColor = 0xFFFFFF;
-constexpr uint32_t TextColor = 0x333333;
-constexpr uint32_t HintColor = 0xD03020;
-constexpr uint32_t StatusColor = 0x1F4E9C;
 
 const QString Sending = QStringLiteral("正在为您登陆，请稍等...");
 const QString NoAccount = QStringLiteral("请输入您注册时的邮箱或者手机号码");
@@ -42,6 +38,8 @@ const QString ClosePicture = QStringLiteral("close_button1.gif");
 const QString CloseHoverPicture = QStringLiteral("close_button2.gif");
 
 } // namespace
+
+using namespace DialogDrawing;
 
 Form1::Form1(AppContext& ctx)
     : Timer1(ctx.platform.loop(), TimeoutMs, false), Winsock1(ctx.platform.createSocket()),
@@ -69,55 +67,39 @@ void Form1::buildWindow() {
     window_->setTitle(QStringLiteral("用户登录 - ") + ctx_.AppTitle);
     window_->setBackgroundColor(BodyColor);
     window_->setBackgroundImage(imagePath(QStringLiteral("login_bg.gif")));
-    placeCentred();
+    placeCentred(*window_, ctx_.platform.screen(), DialogSize);
 
     // The title strip of the background (its mark at the left): pressing the mouse on it
     // drags the window.
     Image4 = addImage(QRect(0, 0, DialogSize.width(), 32), QString());
-    plat::Label* title = addLabel(QRect(36, 7, 240, 20), ctx_.AppTitle + QStringLiteral(" 用户登录"),
-                                  TitleColor, 10, true);
+    plat::Label* title = addLabel(*window_, QRect(36, 7, 240, 20),
+                                  ctx_.AppTitle + QStringLiteral(" 用户登录"), TitleColor, 10, true);
     title->onMouseDown = [this] { window_->startSystemMove(); };
     Image1 = addImage(QRect(329, 4, 30, 24), ClosePicture);
 
-    addLabel(QRect(28, 54, 56, 20), QStringLiteral("账  号："), TextColor);
+    addLabel(*window_, QRect(28, 54, 56, 20), QStringLiteral("账  号："), TextColor);
     Text1 = window_->createTextBox();
     Text1->setGeometry(QRect(88, 50, 200, 24));
-    Label5 = addLabel(QRect(88, 76, 256, 16), QString(), HintColor, 8);
+    Label5 = addLabel(*window_, QRect(88, 76, 256, 16), QString(), WarningColor, 8);
 
-    addLabel(QRect(28, 100, 56, 20), QStringLiteral("密  码："), TextColor);
+    addLabel(*window_, QRect(28, 100, 56, 20), QStringLiteral("密  码："), TextColor);
     Text2 = window_->createTextBox();
     Text2->setGeometry(QRect(88, 96, 200, 24));
     Text2->setPassword(true);
-    Label6 = addLabel(QRect(88, 122, 256, 16), QString(), HintColor, 8);
+    Label6 = addLabel(*window_, QRect(88, 122, 256, 16), QString(), WarningColor, 8);
 
     Check1 = window_->createCheckBox();
     Check1->setGeometry(QRect(88, 142, 80, 20));
     Check1->setCaption(QStringLiteral("记住我"));
-    Label3 = addLabel(QRect(184, 144, 70, 18), QStringLiteral("忘记密码?"), LinkColor);
-    Label4 = addLabel(QRect(260, 144, 80, 18), QStringLiteral("注册新用户"), LinkColor);
+    Label3 = addLabel(*window_, QRect(184, 144, 70, 18), QStringLiteral("忘记密码?"), LinkColor);
+    Label4 = addLabel(*window_, QRect(260, 144, 80, 18), QStringLiteral("注册新用户"), LinkColor);
     Label3->setHandCursor(true);
     Label4->setHandCursor(true);
 
     Image2 = addImage(QRect(90, 172, 180, 34), LoginPicture);
     Image2->setHandCursor(true);
-    Label7 = addLabel(QRect(12, 216, 336, 20), QString(), StatusColor);
+    Label7 = addLabel(*window_, QRect(12, 216, 336, 20), QString(), StatusColor);
     wireEvents();
-}
-
-void Form1::placeCentred() {
-    QRect r(QPoint(0, 0), DialogSize);
-    r.moveCenter(ctx_.platform.screen().workArea().center());
-    window_->setGeometry(r);
-}
-
-plat::Label* Form1::addLabel(const QRect& r, const QString& text, uint32_t color, int pointSize,
-                             bool bold) {
-    plat::Label* label = window_->createLabel();
-    label->setGeometry(r);
-    label->setFont(QStringLiteral("Sans Serif"), pointSize, bold);
-    label->setForeColor(color);
-    label->setText(text);
-    return label;
 }
 
 plat::ImageBox* Form1::addImage(const QRect& r, const QString& file) {

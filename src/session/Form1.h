@@ -58,9 +58,6 @@ public:
 
 private:
     void buildWindow();
-    void placeCentred();
-    plat::Label* addLabel(const QRect& r, const QString& text, uint32_t color, int pointSize = 9,
-                          bool bold = false);
     plat::ImageBox* addImage(const QRect& r, const QString& file);
     void wireEvents();
     QString imagePath(const QString& file) const;

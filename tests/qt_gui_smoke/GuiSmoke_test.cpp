@@ -41,6 +41,24 @@ protected:
         }
     }
 
+    // The demo server, the installation pointed at it with the demo login remembered, and the
+    // program logged in by itself: on the push channel with news flashes arrived (the
+    // heartbeat answers name the highest one received) and its main window up.
+    void startLoggedIn() {
+        ASSERT_TRUE(server_.start({})) << server_.lines().join("\n").toStdString();
+        QString error;
+        ASSERT_TRUE(install_.install(&error)) << error.toStdString();
+        ASSERT_TRUE(install_.pointAt(server_.ports()));
+        ASSERT_TRUE(install_.rememberLogin(QStringLiteral("demo@quenra.test"), QStringLiteral("demo123")));
+        startProgram();
+        ASSERT_TRUE(waitWhileRunning([&] {
+            return server_.count(QStringLiteral("push: heartbeat answer from demo@quenra.test: highest news id 2")) > 0;
+        }, 90000)) << server_.lines().join("\n").toStdString();
+        ASSERT_TRUE(waitWhileRunning([&] {
+            main_ = XDesktop::largestWindow(WindowClass);
+            return main_ && mainRect().size() == QSize(1020, 700);
+        }, 30000));
+    }
     void startProgram() {
         QProcessEnvironment env = install_.environment(true);
         env.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
@@ -97,22 +115,7 @@ protected:
 };
 
 TEST_F(GuiSmoke, LogsInShowsTheNewsMaximisesDocksAndSavesAtTheEnd) {
-    ASSERT_TRUE(server_.start({})) << server_.lines().join("\n").toStdString();
-    QString error;
-    ASSERT_TRUE(install_.install(&error)) << error.toStdString();
-    ASSERT_TRUE(install_.pointAt(server_.ports()));
-    ASSERT_TRUE(install_.rememberLogin(QStringLiteral("demo@quenra.test"), QStringLiteral("demo123")));
-    startProgram();
-
-    // Logged in and on the push channel, with news flashes arrived (the heartbeat answers
-    // name the highest one received).
-    ASSERT_TRUE(waitWhileRunning([&] {
-        return server_.count(QStringLiteral("push: heartbeat answer from demo@quenra.test: highest news id 2")) > 0;
-    }, 90000)) << server_.lines().join("\n").toStdString();
-    ASSERT_TRUE(waitWhileRunning([&] {
-        main_ = XDesktop::largestWindow(WindowClass);
-        return main_ && mainRect().size() == QSize(1020, 700);
-    }, 30000));
+    ASSERT_NO_FATAL_FAILURE(startLoggedIn());
     // The stored place of the shipped ZEP.xml.
     EXPECT_EQ(settledRect(), QRect(100, 60, 1020, 700));
     EXPECT_TRUE(XDesktop::trayHolds(WindowClass)) << XDesktop::run("xwininfo", {"-root", "-tree"}).toStdString();
@@ -173,19 +176,7 @@ const QPoint Submit(408, 304);
 const QPoint CloseImage(442, 16);
 
 TEST_F(GuiSmoke, FeedbackTypedInTheAboutDialogReachesTheServerAndTheVoteWindowShowsThePoll) {
-    ASSERT_TRUE(server_.start({})) << server_.lines().join("\n").toStdString();
-    QString error;
-    ASSERT_TRUE(install_.install(&error)) << error.toStdString();
-    ASSERT_TRUE(install_.pointAt(server_.ports()));
-    ASSERT_TRUE(install_.rememberLogin(QStringLiteral("demo@quenra.test"), QStringLiteral("demo123")));
-    startProgram();
-    ASSERT_TRUE(waitWhileRunning([&] {
-        return server_.count(QStringLiteral("push: heartbeat answer from demo@quenra.test")) > 0;
-    }, 90000)) << server_.lines().join("\n").toStdString();
-    ASSERT_TRUE(waitWhileRunning([&] {
-        main_ = XDesktop::largestWindow(WindowClass);
-        return main_ && mainRect().size() == QSize(1020, 700);
-    }, 30000));
+    ASSERT_NO_FATAL_FAILURE(startLoggedIn());
     const QRect main = settledRect();
     waitUntil([] { return false; }, 2000);
 
