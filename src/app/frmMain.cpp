@@ -10,6 +10,7 @@
 #include "dialogs/IE_frm.h"
 #include "dialogs/frmaboutnew.h"
 #include "dialogs/frmvote.h"
+#include "dialogs/frmdispose.h"
 #include "mainwindow/frmFXInfo.h"
 #include "notify/frmPopUp.h"
 #include "platform/Platform.h"
@@ -98,14 +99,14 @@ void frmMain::ExitApp() {
     // This object goes with the controller's unload; only the context is used after it.
     AppContext& ctx = ctx_;
     ResumeNext(ctx.platform.log(), QStringLiteral("ExitApp"), [&] { PageDump(ctx).write(); });
-    // The fixed order of the exit (the settings dialog joins after the about dialog when
-    // it is built).
+    // The fixed order of the exit.
     unloadStep(ctx, ctx.ieFrm);
     unloadStep(ctx, ctx.fxInfo);
     unloadStep(ctx, ctx.form1);
     unloadStep(ctx, ctx.winsock);
     unloadStep(ctx, ctx.vote);
     unloadStep(ctx, ctx.about);
+    unloadStep(ctx, ctx.settings);
     unloadStep(ctx, ctx.popup);
     unloadStep(ctx, ctx.sysTray);
     unloadStep(ctx, ctx.liveUpdate);
@@ -142,10 +143,10 @@ void frmMain::m_frmSysTray_MenuClick(const QString& key) {
         exitOutsideWaits();
     else if (key == QLatin1String("Main"))
         ShowFxInfo();
+    else if (key == QLatin1String("Settings"))
+        ctx_.load(ctx_.settings).Show(ctx_.fxInfo ? &ctx_.fxInfo->window() : nullptr);
     else if (key == QLatin1String("About"))
         frmaboutnew::Open(ctx_, ctx_.fxInfo ? &ctx_.fxInfo->window() : nullptr);
-    else if (key == QLatin1String("Settings"))
-        log(key + QStringLiteral(": that dialog is not available in this build"));
 }
 
 void frmMain::m_frmSysTray_SysTrayMouseDown(int button) {

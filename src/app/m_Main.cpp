@@ -3,6 +3,7 @@
 #include "app/DesktopEntry.h"
 #include "app/frmMain.h"
 #include "core/FileHelpers.h"
+#include "core/SettingValues.h"
 #include "base/VbText.h"
 #include "config/cls_Config.h"
 #include "platform/Platform.h"
@@ -60,11 +61,14 @@ void readStartupSettings(AppContext& ctx) {
     cls_Config& cfg = *ctx.Config;
     const QString calendar = QStringLiteral("Settings/ZEP/FXCalendar");
     const QString popup = QStringLiteral("Settings/ZEP/Popup");
-    ctx.CalendarStaySeconds = vb::CalendarStaySeconds(cfg.GetNodeAttrib(calendar, QStringLiteral("staytime")));
-    ctx.CalendarNotifyTime = vb::CInt(vb::Val(cfg.GetNodeAttrib(calendar, QStringLiteral("NotifyTime"))));
-    ctx.PopupStayTime = vb::Trim(cfg.GetNodeAttrib(popup, QStringLiteral("staytime")));
-    ctx.PopupSoundFile = vb::Trim(cfg.GetNodeAttrib(popup, QStringLiteral("SoundFile")));
-    ctx.PopupEnabled = vb::Val(cfg.GetNodeAttrib(popup, QStringLiteral("Checked"))) > 0;
+    // Read in this order: each missing one shows its own error box.
+    const QString calendarStay = cfg.GetNodeAttrib(calendar, QStringLiteral("staytime"));
+    const QString notifyTime = cfg.GetNodeAttrib(calendar, QStringLiteral("NotifyTime"));
+    SettingValues::setCalendar(ctx, notifyTime, calendarStay);
+    const QString popupStay = cfg.GetNodeAttrib(popup, QStringLiteral("staytime"));
+    const QString soundFile = cfg.GetNodeAttrib(popup, QStringLiteral("SoundFile"));
+    const bool enabled = vb::Val(cfg.GetNodeAttrib(popup, QStringLiteral("Checked"))) > 0;
+    SettingValues::setPopup(ctx, enabled, popupStay, soundFile);
 }
 
 void readServerSettings(AppContext& ctx) {

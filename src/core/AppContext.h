@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace plat { class Platform; class Window; }
@@ -80,6 +81,9 @@ struct AppContext {
     // by the main window, empty until then (the calls are skipped).
     push::PushSink* pushSink = nullptr;
     push::LoginSink* loginSink = nullptr;
+    // The quote center drops the rows of the pairs that the settings no longer show (the
+    // settings dialog calls it once the document says so); set by the main window.
+    std::function<void()> refreshShownPairs;
     mTimer Timers{*this};     // the running CTimer objects
     plat::Window* TaskbarPreviousOwner = nullptr;   // the main window's owner before it left it
 

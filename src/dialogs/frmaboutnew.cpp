@@ -1,6 +1,6 @@
 #include "dialogs/frmaboutnew.h"
 #include "core/AppContext.h"
-#include "core/DialogDrawing.h"
+#include "core/DialogCanvas.h"
 #include "core/FileHelpers.h"
 #include "platform/Platform.h"
 #include "platform/net/Socket.h"
@@ -14,7 +14,12 @@ constexpr QSize DialogSize(460, 330);   // the size of its background picture
 constexpr int StripHeight = 32;
 constexpr int MinimumFeedbackLength = 2;
 
+constexpr uint32_t TitleColor = 0xFFFFFF;
 constexpr uint32_t ProductColor = 0x0059A8;
+constexpr uint32_t TextColor = 0x333333;
+constexpr uint32_t LinkColor = 0x416FC6;
+constexpr uint32_t WarningColor = 0xD03020;
+constexpr uint32_t ThanksColor = 0x1F4E9C;
 
 const QString AboutCaption = QStringLiteral("关于");
 const QString FeedbackCaption = QStringLiteral("意见反馈");
@@ -26,8 +31,6 @@ const QString Description = QStringLiteral("专为外汇与黄金投资者打造
 const QString FunctionIntroductionPath = QStringLiteral("/ruzezaro/ruzezaro");
 
 } // namespace
-
-using namespace DialogDrawing;
 
 frmaboutnew::frmaboutnew(AppContext& ctx) : ctx_(ctx) {}
 
@@ -48,16 +51,17 @@ void frmaboutnew::Form_Load() {
 void frmaboutnew::buildWindow() {
     window_ = ctx_.platform.createWindow(plat::WindowKind::Dialog);
     window_->setTitle(AboutCaption + QStringLiteral(" - ") + ctx_.AppTitle);
-    window_->setBackgroundImage(imagePath(QStringLiteral("about_bg.gif")));
-    placeCentred(*window_, ctx_.platform.screen(), DialogSize);
+    canvas_ = std::make_unique<DialogCanvas>(*window_, ctx_.AppPath + QStringLiteral("image/"));
+    window_->setBackgroundImage(canvas_->imagePath(QStringLiteral("about_bg.gif")));
+    canvas_->centre(DialogSize, ctx_.platform.screen().workArea());
     buildTitleStrip();
-    Image1 = addImage(QRect(14, 48, 120, 34), QStringLiteral("about1.gif"), QStringLiteral("about2.gif"));
-    Image3 = addImage(QRect(14, 90, 120, 34), QStringLiteral("ideaback1.gif"), QStringLiteral("ideaback2.gif"));
+    Image1 = addButton(QRect(14, 48, 120, 34), QStringLiteral("about1.gif"), QStringLiteral("about2.gif"));
+    Image3 = addButton(QRect(14, 90, 120, 34), QStringLiteral("ideaback1.gif"), QStringLiteral("ideaback2.gif"));
     Image1->onClick = [this] { Image1_Click(); };
     Image3->onClick = [this] { Image3_Click(); };
     buildAboutPage();
     buildFeedbackPage();
-    window_->onMouseMove = [this] { restorePictures(); };
+    window_->onMouseMove = [this] { canvas_->hoverOff(); };
     // Closed by the window system too (a borderless window has no close box of its own).
     window_->onCloseRequest = [this](bool&) { unloadLater(); };
 }
@@ -67,25 +71,25 @@ void frmaboutnew::buildTitleStrip() {
     plat::ImageBox* strip = window_->createImageBox();
     strip->setGeometry(QRect(0, 0, DialogSize.width(), StripHeight));
     strip->onMouseDown = [this] { window_->startSystemMove(); };
-    LabelCaption = addLabel(*window_, QRect(36, 7, 240, 20), AboutCaption, TitleColor, 10, true);
+    LabelCaption = canvas_->label(QRect(36, 7, 240, 20), AboutCaption, TitleColor, 10, true);
     LabelCaption->onMouseDown = [this] { window_->startSystemMove(); };
-    Image8 = addImage(QRect(DialogSize.width() - 33, 4, 30, 24), QStringLiteral("close_button1.gif"),
+    Image8 = addButton(QRect(DialogSize.width() - 33, 4, 30, 24), QStringLiteral("close_button1.gif"),
                       QStringLiteral("close_button2.gif"));
     Image8->onClick = [this] { unloadLater(); };
 }
 
 void frmaboutnew::buildAboutPage() {
     aboutPage_ = {
-        addLabel(*window_, QRect(152, 52, 294, 30), ctx_.AppTitle, ProductColor, 16, true),
-        addLabel(*window_, QRect(152, 86, 294, 20),
+        canvas_->label(QRect(152, 52, 294, 30), ctx_.AppTitle, ProductColor, 16, true),
+        canvas_->label(QRect(152, 86, 294, 20),
                  QStringLiteral("版本：") + QString::fromLatin1(zepversion::kVersionText), TextColor),
-        addLabel(*window_, QRect(152, 112, 294, 66), Description, TextColor),
+        canvas_->label(QRect(152, 112, 294, 66), Description, TextColor),
     };
-    Image6 = addImage(QRect(152, 190, 104, 28), QStringLiteral("fun_introduce1.gif"),
+    Image6 = addButton(QRect(152, 190, 104, 28), QStringLiteral("fun_introduce1.gif"),
                       QStringLiteral("fun_introduce2.gif"));
     Image6->onClick = [this] { Image6_Click(); };
-    Label9 = addLabel(*window_, QRect(152, 236, 294, 20), QStringLiteral("访问产品网站"), LinkColor);
-    Label11 = addLabel(*window_, QRect(152, 262, 294, 20), QStringLiteral("Quenra团队 版权所有"),
+    Label9 = canvas_->label(QRect(152, 236, 294, 20), QStringLiteral("访问产品网站"), LinkColor);
+    Label11 = canvas_->label(QRect(152, 262, 294, 20), QStringLiteral("Quenra团队 版权所有"),
                        LinkColor);
     Label9->setHandCursor(true);
     Label11->setHandCursor(true);
@@ -95,42 +99,26 @@ void frmaboutnew::buildAboutPage() {
 }
 
 void frmaboutnew::buildFeedbackPage() {
-    feedbackHint_ = addLabel(*window_, QRect(152, 48, 294, 20), QStringLiteral("欢迎提出您的宝贵意见和建议："),
+    feedbackHint_ = canvas_->label(QRect(152, 48, 294, 20), QStringLiteral("欢迎提出您的宝贵意见和建议："),
                              TextColor);
     Text1 = window_->createTextBox();
     Text1->setGeometry(QRect(152, 70, 294, 176));
     Text1->setMultiLine(true);
-    LabelNotSent = addLabel(*window_, QRect(152, 250, 294, 36), QString(), WarningColor);
-    Image5 = addImage(QRect(370, 290, 76, 28), QStringLiteral("submit1.gif"), QStringLiteral("submit2.gif"));
+    LabelNotSent = canvas_->label(QRect(152, 250, 294, 36), QString(), WarningColor);
+    Image5 = addButton(QRect(370, 290, 76, 28), QStringLiteral("submit1.gif"), QStringLiteral("submit2.gif"));
     Image5->onClick = [this] { Image5_Click(); };
-    Label1 = addLabel(*window_, QRect(152, 100, 294, 26), QStringLiteral("感谢您的宝贵意见！"), StatusColor,
+    Label1 = canvas_->label(QRect(152, 100, 294, 26), QStringLiteral("感谢您的宝贵意见！"), ThanksColor,
                       12, true);
-    Label2 = addLabel(*window_, QRect(152, 132, 294, 40),
+    Label2 = canvas_->label(QRect(152, 132, 294, 40),
                       QStringLiteral("您的意见已经发送，\n我们会认真阅读并不断改进产品。"), TextColor);
-    Image10 = addImage(QRect(152, 186, 76, 28), QStringLiteral("back1.gif"), QStringLiteral("back.gif"));
+    Image10 = addButton(QRect(152, 186, 76, 28), QStringLiteral("back1.gif"), QStringLiteral("back.gif"));
     Image10->onClick = [this] { Image10_Click(); };
 }
 
-plat::ImageBox* frmaboutnew::addImage(const QRect& r, const QString& normal, const QString& highlighted) {
-    plat::ImageBox* image = window_->createImageBox();
-    image->setGeometry(r);
-    image->setHandCursor(true);
-    const Picture picture{image, imagePath(normal), imagePath(highlighted)};
-    image->setPicture(picture.normal);
-    image->onMouseMove = [this, picture] { highlight(picture); };
-    pictures_.push_back(picture);
-    return image;
-}
-
-// One highlighted picture at a time: moving from image to image crosses no background.
-void frmaboutnew::highlight(const Picture& picture) {
-    restorePictures();
-    picture.box->setPicture(picture.highlighted);
-}
-
-void frmaboutnew::restorePictures() {
-    for (const Picture& p : pictures_)
-        if (p.box->picture() != p.normal) p.box->setPicture(p.normal);
+plat::ImageBox* frmaboutnew::addButton(const QRect& r, const QString& normal, const QString& highlighted) {
+    plat::ImageBox* button = canvas_->button(r, normal, highlighted);
+    button->setHandCursor(true);
+    return button;
 }
 
 void frmaboutnew::Form_Unload() {
@@ -206,10 +194,6 @@ void frmaboutnew::Label9_Click() { openLink(ctx_.server.productSite); }
 void frmaboutnew::Label11_Click() { openLink(ctx_.server.makerSite); }
 
 void frmaboutnew::openLink(const QString& address) { files::ShellOpen(ctx_, address); }
-
-QString frmaboutnew::imagePath(const QString& file) const {
-    return ctx_.AppPath + QStringLiteral("image/") + file;
-}
 
 // Once the event that asked for it has finished: the unload takes the dialog's controls.
 void frmaboutnew::unloadLater() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 struct AppContext;
+class DialogCanvas;
 namespace plat {
 class Control;
 class ImageBox;
@@ -58,31 +59,22 @@ public:
     plat::TextBox* Text1 = nullptr;       // feedback text
 
 private:
-    // An image with its normal and highlighted pictures.
-    struct Picture {
-        plat::ImageBox* box;
-        QString normal;
-        QString highlighted;
-    };
-
     void buildWindow();
     void buildTitleStrip();
     void buildAboutPage();
     void buildFeedbackPage();
-    plat::ImageBox* addImage(const QRect& r, const QString& normal, const QString& highlighted);
-    void highlight(const Picture& picture);
-    void restorePictures();
+    // An image button under the hand cursor, highlighted under the mouse.
+    plat::ImageBox* addButton(const QRect& r, const QString& normal, const QString& highlighted);
     void showPage(bool feedback);
     void showFeedbackControls();
     // False when the push connection is not there to take the record.
     bool sendOnPushConnection(const QByteArray& record);
     void openLink(const QString& address);
-    QString imagePath(const QString& file) const;
     void unloadLater();
 
     AppContext& ctx_;
     std::unique_ptr<plat::Window> window_;
-    std::vector<Picture> pictures_;
+    std::unique_ptr<DialogCanvas> canvas_;
     std::vector<plat::Control*> aboutPage_;
     plat::Label* feedbackHint_ = nullptr;
     bool feedbackPage_ = false;

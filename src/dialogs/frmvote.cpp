@@ -1,6 +1,5 @@
 #include "dialogs/frmvote.h"
 #include "core/AppContext.h"
-#include "core/DialogDrawing.h"
 #include "platform/Platform.h"
 #include "platform/browser/Browser.h"
 #include "wire/PasswordDigest.h"
@@ -35,7 +34,9 @@ QString frmvote::LoginAddress(const QString& webSite, const QString& account, co
 
 void frmvote::Form_Load() {
     window_->setTitle(ctx_.AppTitle + QStringLiteral(" 情绪墙"));
-    DialogDrawing::placeCentred(*window_, ctx_.platform.screen(), WindowSize);
+    QRect r(QPoint(0, 0), WindowSize);
+    r.moveCenter(ctx_.platform.screen().workArea().center());
+    window_->setGeometry(r);
     if (!WebBrowser1_) return;
     // The wait lets other events run, one of which may unload this window: it stays alive
     // until the load is done, and opens the poll only while it is still the vote window.

@@ -3,8 +3,7 @@
 struct AppContext;
 
 // The dialogs that go away when the main window is minimised or closed and come back when
-// it is shown again: those that are open at the time: the login and about dialogs (the
-// settings dialog joins here when it exists).
+// it is shown again: those that are open at the time: the login, settings and about dialogs.
 class OwnedDialogs {
 public:
     explicit OwnedDialogs(AppContext& ctx) : ctx_(ctx) {}
@@ -14,6 +13,7 @@ public:
 
 private:
     bool loginOpen() const;
+    bool settingsOpen() const;
 
     AppContext& ctx_;
 };

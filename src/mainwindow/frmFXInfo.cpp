@@ -7,6 +7,7 @@
 #include "config/cls_Config.h"
 #include "dialogs/frmaboutnew.h"
 #include "dialogs/frmvote.h"
+#include "dialogs/frmdispose.h"
 #include "platform/Platform.h"
 #include "platform/browser/Browser.h"
 #include "session/Form1.h"
@@ -185,8 +186,8 @@ QHash<QString, frmFXInfo::Procedure> frmFXInfo::procedureTable() {
         {"ClickAll", tab("iAll")},
         {"Calendar", tab("iFXCalendar")},
         {"WebDoc_onclick", [this] { bridge_.WebDoc_onclick(); }},
-        // The settings, quote centre and calendar work comes with those features.
-        {"pop_set", later("pop_set")},
+        // The quote centre and calendar work comes with those features.
+        {"pop_set", [this] { ctx_.load(ctx_.settings).Show(window_.get()); }},
         {"control_quota", later("control_quota")},
         {"onweek1", later("onweek1")},
         {"onweek2", later("onweek2")},

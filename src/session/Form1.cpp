@@ -1,6 +1,6 @@
 #include "session/Form1.h"
 #include "core/AppContext.h"
-#include "core/DialogDrawing.h"
+#include "core/DialogCanvas.h"
 #include "core/FileHelpers.h"
 #include "config/cls_Config.h"
 #include "platform/Platform.h"
@@ -19,9 +19,14 @@ constexpr int HoldAfterLoginMs = 1000;
 constexpr int EnterKey = 13;
 constexpr QSize DialogSize(360, 250);   // the size of its background picture
 
+constexpr uint32_t LinkColor = 0x416FC6;          // RGB(65, 111, 198)
 constexpr uint32_t Label3HoverColor = 0x900A00;   // RGB(144, 10, 0)
 constexpr uint32_t Label4HoverColor = 0x8C0A00;   // RGB(140, 10, 0)
 constexpr uint32_t BodyColor = 0xF5F8FC;
+constexpr uint32_t TitleColor = 0xFFFFFF;
+constexpr uint32_t TextColor = 0x333333;
+constexpr uint32_t HintColor = 0xD03020;
+constexpr uint32_t StatusColor = 0x1F4E9C;
 
 const QString Sending = QStringLiteral("正在为您登陆，请稍等...");
 const QString NoAccount = QStringLiteral("请输入您注册时的邮箱或者手机号码");
@@ -32,14 +37,7 @@ const QString NotActivated = QStringLiteral("账户未激活，请登陆该邮�
 const QString UnknownAccount = QStringLiteral("若已成功注册，请检查邮箱输入是否正确");
 const QString Requesting = QStringLiteral("正在为您请求服务，如果长时间未响应，请再次点击登陆");
 
-const QString LoginPicture = QStringLiteral("load1.gif");
-const QString LoginHoverPicture = QStringLiteral("load2.gif");
-const QString ClosePicture = QStringLiteral("close_button1.gif");
-const QString CloseHoverPicture = QStringLiteral("close_button2.gif");
-
 } // namespace
-
-using namespace DialogDrawing;
 
 Form1::Form1(AppContext& ctx)
     : Timer1(ctx.platform.loop(), TimeoutMs, false), Winsock1(ctx.platform.createSocket()),
@@ -66,47 +64,42 @@ void Form1::buildWindow() {
     window_ = ctx_.platform.createWindow(plat::WindowKind::Dialog);
     window_->setTitle(QStringLiteral("用户登录 - ") + ctx_.AppTitle);
     window_->setBackgroundColor(BodyColor);
-    window_->setBackgroundImage(imagePath(QStringLiteral("login_bg.gif")));
-    placeCentred(*window_, ctx_.platform.screen(), DialogSize);
+    canvas_ = std::make_unique<DialogCanvas>(*window_, ctx_.AppPath + QStringLiteral("image/"));
+    window_->setBackgroundImage(canvas_->imagePath(QStringLiteral("login_bg.gif")));
+    canvas_->centre(DialogSize, ctx_.platform.screen().workArea());
 
     // The title strip of the background (its mark at the left): pressing the mouse on it
     // drags the window.
-    Image4 = addImage(QRect(0, 0, DialogSize.width(), 32), QString());
-    plat::Label* title = addLabel(*window_, QRect(36, 7, 240, 20),
-                                  ctx_.AppTitle + QStringLiteral(" 用户登录"), TitleColor, 10, true);
+    Image4 = canvas_->image(QRect(0, 0, DialogSize.width(), 32), QString());
+    plat::Label* title = canvas_->label(QRect(36, 7, 240, 20), ctx_.AppTitle + QStringLiteral(" 用户登录"),
+                                        TitleColor, 10, true);
     title->onMouseDown = [this] { window_->startSystemMove(); };
-    Image1 = addImage(QRect(329, 4, 30, 24), ClosePicture);
+    Image1 = canvas_->button(QRect(329, 4, 30, 24), QStringLiteral("close_button1.gif"),
+                             QStringLiteral("close_button2.gif"));
 
-    addLabel(*window_, QRect(28, 54, 56, 20), QStringLiteral("账  号："), TextColor);
+    canvas_->label(QRect(28, 54, 56, 20), QStringLiteral("账  号："), TextColor);
     Text1 = window_->createTextBox();
     Text1->setGeometry(QRect(88, 50, 200, 24));
-    Label5 = addLabel(*window_, QRect(88, 76, 256, 16), QString(), WarningColor, 8);
+    Label5 = canvas_->label(QRect(88, 76, 256, 16), QString(), HintColor, 8);
 
-    addLabel(*window_, QRect(28, 100, 56, 20), QStringLiteral("密  码："), TextColor);
+    canvas_->label(QRect(28, 100, 56, 20), QStringLiteral("密  码："), TextColor);
     Text2 = window_->createTextBox();
     Text2->setGeometry(QRect(88, 96, 200, 24));
     Text2->setPassword(true);
-    Label6 = addLabel(*window_, QRect(88, 122, 256, 16), QString(), WarningColor, 8);
+    Label6 = canvas_->label(QRect(88, 122, 256, 16), QString(), HintColor, 8);
 
     Check1 = window_->createCheckBox();
     Check1->setGeometry(QRect(88, 142, 80, 20));
     Check1->setCaption(QStringLiteral("记住我"));
-    Label3 = addLabel(*window_, QRect(184, 144, 70, 18), QStringLiteral("忘记密码?"), LinkColor);
-    Label4 = addLabel(*window_, QRect(260, 144, 80, 18), QStringLiteral("注册新用户"), LinkColor);
+    Label3 = canvas_->label(QRect(184, 144, 70, 18), QStringLiteral("忘记密码?"), LinkColor);
+    Label4 = canvas_->label(QRect(260, 144, 80, 18), QStringLiteral("注册新用户"), LinkColor);
     Label3->setHandCursor(true);
     Label4->setHandCursor(true);
 
-    Image2 = addImage(QRect(90, 172, 180, 34), LoginPicture);
+    Image2 = canvas_->button(QRect(90, 172, 180, 34), QStringLiteral("load1.gif"), QStringLiteral("load2.gif"));
     Image2->setHandCursor(true);
-    Label7 = addLabel(*window_, QRect(12, 216, 336, 20), QString(), StatusColor);
+    Label7 = canvas_->label(QRect(12, 216, 336, 20), QString(), StatusColor);
     wireEvents();
-}
-
-plat::ImageBox* Form1::addImage(const QRect& r, const QString& file) {
-    plat::ImageBox* image = window_->createImageBox();
-    image->setGeometry(r);
-    if (!file.isEmpty()) image->setPicture(imagePath(file));
-    return image;
 }
 
 void Form1::wireEvents() {
@@ -128,8 +121,6 @@ void Form1::wireEvents() {
     };
     Text2->onClick = clearPasswordHints;
     Text2->onGotFocus = clearPasswordHints;
-    Image2->onMouseMove = [this] { Image2->setPicture(imagePath(LoginHoverPicture)); };
-    Image1->onMouseMove = [this] { Image1->setPicture(imagePath(CloseHoverPicture)); };
     Label3->onMouseMove = [this] { Label3->setForeColor(Label3HoverColor); };
     Label4->onMouseMove = [this] { Label4->setForeColor(Label4HoverColor); };
     window_->onMouseMove = [this] { hoverOff(); };
@@ -138,12 +129,7 @@ void Form1::wireEvents() {
 void Form1::hoverOff() {
     Label3->setForeColor(LinkColor);
     Label4->setForeColor(LinkColor);
-    Image1->setPicture(imagePath(ClosePicture));
-    Image2->setPicture(imagePath(LoginPicture));
-}
-
-QString Form1::imagePath(const QString& file) const {
-    return ctx_.AppPath + QStringLiteral("image/") + file;
+    canvas_->hoverOff();
 }
 
 QString Form1::rememberPath() const { return ctx_.AppPath + QStringLiteral("registry"); }

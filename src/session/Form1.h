@@ -8,6 +8,7 @@
 #include <memory>
 
 struct AppContext;
+class DialogCanvas;
 namespace plat {
 class CheckBox;
 class ImageBox;
@@ -58,9 +59,7 @@ public:
 
 private:
     void buildWindow();
-    plat::ImageBox* addImage(const QRect& r, const QString& file);
     void wireEvents();
-    QString imagePath(const QString& file) const;
     QString rememberPath() const;
     void autoLogin();
     void send();
@@ -77,6 +76,7 @@ private:
 
     AppContext& ctx_;
     std::unique_ptr<plat::Window> window_;
+    std::unique_ptr<DialogCanvas> canvas_;
     push::ClientIdStore clientIds_;
     int32_t clientId_ = 0;
     int16_t rememberFlag_ = 0;

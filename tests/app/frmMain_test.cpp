@@ -4,6 +4,7 @@
 #include "config/cls_Config.h"
 #include "dialogs/IE_frm.h"
 #include "dialogs/frmaboutnew.h"
+#include "dialogs/frmdispose.h"
 #include "dialogs/frmvote.h"
 #include "mainwindow/frmFXInfo.h"
 #include "notify/frmPopUp.h"
@@ -103,6 +104,9 @@ TEST_F(Controller, UsageTimeAddsUpOverRuns) {
 }
 
 TEST_F(Controller, ExitAppUnloadsEveryLoadedWindowInItsPlaceAndTheControllerLast) {
+    // With the currency list that the settings dialog shows.
+    inst.writeConfig(TestInstallation::defaultConfig().replace(
+        "</ZEP>", "  <currency><EURUSD Checked=\"1\"/></currency>\n    </ZEP>"));
     auto p = start();
     AppContext& ctx = p->ctx;
     ctx.load(ctx.winsock);
@@ -112,10 +116,12 @@ TEST_F(Controller, ExitAppUnloadsEveryLoadedWindowInItsPlaceAndTheControllerLast
     ctx.load(ctx.ieFrm);
     ctx.load(ctx.vote);
     frmaboutnew::Open(ctx, &ctx.fxInfo->window());
+    ctx.load(ctx.settings);
     ctx.load(ctx.popup);
     const std::pair<plat::Window*, const char*> named[] = {
         {&ctx.ieFrm->window(), "news"},   {&ctx.fxInfo->window(), "main"}, {&ctx.form1->window(), "login"},
-        {&ctx.vote->window(), "vote"},    {&ctx.about->window(), "about"}, {&ctx.popup->window(), "popup"},
+        {&ctx.vote->window(), "vote"},    {&ctx.about->window(), "about"},
+        {&ctx.settings->window(), "settings"}, {&ctx.popup->window(), "popup"},
         {&ctx.mainCtl->window(), "controller"}};
     QStringList order;
     p->sim.desktop.windows().onWindowGone = [&](plat::SimWindow& gone) {
@@ -124,7 +130,7 @@ TEST_F(Controller, ExitAppUnloadsEveryLoadedWindowInItsPlaceAndTheControllerLast
     };
     ctx.mainCtl->ExitApp();
     p->sim.desktop.windows().onWindowGone = nullptr;
-    EXPECT_EQ(order, QStringList({"news", "main", "login", "vote", "about", "popup", "controller"}));
+    EXPECT_EQ(order, QStringList({"news", "main", "login", "vote", "about", "settings", "popup", "controller"}));
     EXPECT_FALSE(ctx.fxInfo);
     EXPECT_FALSE(ctx.winsock);
     EXPECT_FALSE(ctx.form1);

@@ -13,21 +13,15 @@ QString run(const QString& tool, const QStringList& args) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-QList<qulonglong> windows(const QString& windowClass) {
-    QList<qulonglong> ids;
-    for (const QString& id : run("xdotool", {"search", "--onlyvisible", "--class", windowClass}).split(u'\n', Qt::SkipEmptyParts))
-        ids << id.toULongLong();
-    return ids;
-}
-
 qulonglong largestWindow(const QString& windowClass) {
     qulonglong best = 0;
     qint64 bestArea = 0;
-    for (const qulonglong id : windows(windowClass)) {
-        const QRect r = geometry(id);
+    const QStringList ids = run("xdotool", {"search", "--onlyvisible", "--class", windowClass}).split(u'\n', Qt::SkipEmptyParts);
+    for (const QString& id : ids) {
+        const QRect r = geometry(id.toULongLong());
         const qint64 area = qint64(r.width()) * r.height();
         if (area > bestArea) {
-            best = id;
+            best = id.toULongLong();
             bestArea = area;
         }
     }
@@ -59,8 +53,10 @@ QRect workArea() {
     return QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt());
 }
 
-bool trayHolds(const QString& windowClass) {
-    // In the window tree, the class is a descendant of trayer's "panel" window.
+namespace {
+
+// The line of the window tree that shows the class inside trayer's "panel" window.
+QString trayLine(const QString& windowClass) {
     const QStringList lines = run("xwininfo", {"-root", "-tree"}).split(u'\n');
     const QString wanted = QStringLiteral("(\"%1\"").arg(windowClass);
     qsizetype panelIndent = -1;
@@ -74,13 +70,42 @@ bool trayHolds(const QString& windowClass) {
         if (indent <= panelIndent && !line.trimmed().isEmpty() && !line.trimmed().endsWith(u':'))
             panelIndent = -1;
         else if (line.contains(wanted))
-            return true;
+            return line;
     }
-    return false;
+    return {};
+}
+
+} // namespace
+
+bool trayHolds(const QString& windowClass) { return !trayLine(windowClass).isEmpty(); }
+
+QRect trayIcon(const QString& windowClass) {
+    // "... 22x22+0+0  +1480+976": the size, the place in the parent, the place on the screen.
+    static const QRegularExpression place(QStringLiteral("(\\d+)x(\\d+)[+-]\\d+[+-]\\d+\\s+\\+(-?\\d+)\\+(-?\\d+)"));
+    const auto m = place.match(trayLine(windowClass));
+    if (!m.hasMatch()) return {};
+    return QRect(m.captured(3).toInt(), m.captured(4).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
+}
+
+QList<qulonglong> windows(const QString& windowClass) {
+    QList<qulonglong> ids;
+    for (const QString& id : run("xdotool", {"search", "--onlyvisible", "--class", windowClass}).split(u'\n', Qt::SkipEmptyParts))
+        ids << id.toULongLong();
+    return ids;
+}
+
+qulonglong windowNamed(const QString& title) {
+    const QString regex = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
+    const QStringList ids = run("xdotool", {"search", "--onlyvisible", "--name", regex}).split(u'\n', Qt::SkipEmptyParts);
+    return ids.isEmpty() ? 0 : ids.front().toULongLong();
 }
 
 void click(const QPoint& at) {
     run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+}
+
+void rightClick(const QPoint& at) {
+    run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "3"});
 }
 
 void drag(const QPoint& from, const QPoint& to) {

@@ -10,8 +10,6 @@ namespace XDesktop {
 // Standard output of the tool, empty when it failed.
 QString run(const QString& tool, const QStringList& args);
 
-// The mapped windows of the class.
-QList<qulonglong> windows(const QString& windowClass);
 // The largest mapped window of the class; 0 when there is none.
 qulonglong largestWindow(const QString& windowClass);
 // The window's outer rectangle on the screen; empty when it is gone.
@@ -22,9 +20,16 @@ bool maximised(qulonglong window);
 QRect workArea();
 // True when the tray host (trayer) holds an embedded window of the class.
 bool trayHolds(const QString& windowClass);
+// Where the tray host shows that window, on the screen; empty when it holds none.
+QRect trayIcon(const QString& windowClass);
+// The mapped windows of the class (menus included).
+QList<qulonglong> windows(const QString& windowClass);
+// The mapped window with exactly this title; 0 when there is none.
+qulonglong windowNamed(const QString& title);
 
 // The user's mouse.
 void click(const QPoint& at);
+void rightClick(const QPoint& at);
 // Presses the left button at from, moves to `to` in steps, releases.
 void drag(const QPoint& from, const QPoint& to);
 // The user's keyboard: types the text into the window that has the focus.

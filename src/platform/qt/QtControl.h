@@ -17,6 +17,9 @@ public:
     void setVisible(bool on) override { widget_->setVisible(on); }
     // The control's own visibility, whether or not its window is showing.
     bool isVisible() const override { return !widget_->isHidden(); }
+    void setEnabled(bool on) override { widget_->setEnabled(on); }
+    // The control's own state, whatever its window's.
+    bool isEnabled() const override { return widget_->isEnabledTo(widget_->parentWidget()); }
     void setHandCursor(bool on) override {
         if (on)
             widget_->setCursor(Qt::PointingHandCursor);

@@ -11,6 +11,13 @@ void QtLabel::setForeColor(uint32_t rgb) {
     label()->setPalette(palette);
 }
 
+void QtLabel::setBackColor(uint32_t rgb) {
+    QPalette palette = label()->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(rgb & 0xFFFFFF));
+    label()->setPalette(palette);
+    label()->setAutoFillBackground(true);
+}
+
 void QtLabel::setFont(const QString& family, int pointSize, bool bold) {
     label()->setFont(QFont(family, pointSize, bold ? QFont::Bold : QFont::Normal));
 }

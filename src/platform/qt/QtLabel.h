@@ -14,6 +14,7 @@ public:
     void setForeColor(uint32_t rgb) override;
     uint32_t foreColor() const override { return foreColor_; }
     void setFont(const QString& family, int pointSize, bool bold) override;
+    void setBackColor(uint32_t rgb) override;
 
 private:
     QLabel* label() const { return static_cast<QLabel*>(widget()); }

@@ -1,10 +1,12 @@
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtBrowser.h"
 #include "platform/qt/QtCheckBox.h"
+#include "platform/qt/QtComboBox.h"
 #include "platform/qt/QtImageBox.h"
 #include "platform/qt/QtLabel.h"
 #include "platform/qt/QtPointerState.h"
 #include "platform/qt/QtProgressBar.h"
+#include "platform/qt/QtScrollBar.h"
 #include "platform/qt/QtSizeMove.h"
 #include "platform/qt/QtTextBox.h"
 #include "platform/qt/QtVirtualKey.h"
@@ -179,6 +181,8 @@ Browser* QtWindow::createBrowser() { return new QtBrowser(this, widget_); }
 Label* QtWindow::createLabel() { return controls_.add<QtLabel>(widget_); }
 TextBox* QtWindow::createTextBox() { return controls_.add<QtTextBox>(widget_); }
 CheckBox* QtWindow::createCheckBox() { return controls_.add<QtCheckBox>(widget_); }
+ComboBox* QtWindow::createComboBox() { return controls_.add<QtComboBox>(widget_); }
+ScrollBar* QtWindow::createScrollBar() { return controls_.add<QtScrollBar>(widget_); }
 ImageBox* QtWindow::createImageBox() { return controls_.add<QtImageBox>(widget_); }
 ProgressBar* QtWindow::createProgressBar() { return controls_.add<QtProgressBar>(widget_); }
 

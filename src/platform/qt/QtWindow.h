@@ -75,6 +75,8 @@ public:
     Label* createLabel() override;
     TextBox* createTextBox() override;
     CheckBox* createCheckBox() override;
+    ComboBox* createComboBox() override;
+    ScrollBar* createScrollBar() override;
     ImageBox* createImageBox() override;
     ProgressBar* createProgressBar() override;
     void setBackgroundImage(const QString& path) override;

@@ -5,7 +5,7 @@
 namespace plat {
 
 // What every simulated control keeps and how the user reaches it: a control can be clicked,
-// pressed and moved over only while it and its window are visible and the window is enabled.
+// pressed and moved over only while it and its window are visible and both are enabled.
 template <class Base>
 class SimControl : public Base {
 public:
@@ -17,6 +17,8 @@ public:
     bool isVisible() const override { return visible_; }
     void setHandCursor(bool on) override { handCursor_ = on; }
     bool handCursor() const { return handCursor_; }
+    void setEnabled(bool on) override { enabled_ = on; }
+    bool isEnabled() const override { return enabled_; }
 
     // The user's actions.
     virtual void userClick() { fire(this->onClick); }
@@ -24,7 +26,7 @@ public:
     void userMouseMove() { fire(this->onMouseMove); }
 
 protected:
-    bool reachable() const { return visible_ && window_.isVisible() && window_.isEnabled(); }
+    bool reachable() const { return visible_ && enabled_ && window_.isVisible() && window_.isEnabled(); }
     SimWindow& window() const { return window_; }
     void fire(const std::function<void()>& event) {
         if (reachable() && event) event();
@@ -34,6 +36,7 @@ private:
     SimWindow& window_;
     QRect geometry_;
     bool visible_ = true;
+    bool enabled_ = true;
     bool handCursor_ = false;
 };
 

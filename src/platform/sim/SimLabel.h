@@ -16,6 +16,9 @@ public:
         fontPointSize_ = pointSize;
         bold_ = bold;
     }
+    void setBackColor(uint32_t rgb) override { backColor_ = rgb; }
+    // The fill colour; -1 while transparent.
+    int64_t backColor() const { return backColor_; }
     QString fontFamily() const { return fontFamily_; }
     int fontPointSize() const { return fontPointSize_; }
     bool isBold() const { return bold_; }
@@ -23,6 +26,7 @@ public:
 private:
     QString text_;
     uint32_t foreColor_ = 0x000000;
+    int64_t backColor_ = -1;
     QString fontFamily_;
     int fontPointSize_ = 9;
     bool bold_ = false;

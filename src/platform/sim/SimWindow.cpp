@@ -1,9 +1,11 @@
 #include "platform/sim/SimWindow.h"
 #include "platform/sim/SimBrowser.h"
 #include "platform/sim/SimCheckBox.h"
+#include "platform/sim/SimComboBox.h"
 #include "platform/sim/SimImageBox.h"
 #include "platform/sim/SimLabel.h"
 #include "platform/sim/SimProgressBar.h"
+#include "platform/sim/SimScrollBar.h"
 #include "platform/sim/SimScreen.h"
 #include "platform/sim/SimTextBox.h"
 #include "platform/sim/SimWindowManager.h"
@@ -66,6 +68,8 @@ Browser* SimWindow::createBrowser() {
 Label* SimWindow::createLabel() { return controls_.add<SimLabel>(*this); }
 TextBox* SimWindow::createTextBox() { return controls_.add<SimTextBox>(*this); }
 CheckBox* SimWindow::createCheckBox() { return controls_.add<SimCheckBox>(*this); }
+ComboBox* SimWindow::createComboBox() { return controls_.add<SimComboBox>(*this); }
+ScrollBar* SimWindow::createScrollBar() { return controls_.add<SimScrollBar>(*this); }
 ImageBox* SimWindow::createImageBox() { return controls_.add<SimImageBox>(*this); }
 ProgressBar* SimWindow::createProgressBar() { return controls_.add<SimProgressBar>(*this); }
 

@@ -66,6 +66,8 @@ public:
     virtual Label* createLabel() = 0;
     virtual TextBox* createTextBox() = 0;
     virtual CheckBox* createCheckBox() = 0;
+    virtual ComboBox* createComboBox() = 0;
+    virtual ScrollBar* createScrollBar() = 0;
     virtual ImageBox* createImageBox() = 0;
     virtual ProgressBar* createProgressBar() = 0;
     virtual void setBackgroundImage(const QString& path) = 0;
