@@ -60,6 +60,8 @@ public:
     void arrive(const QByteArray& bytes) { cutter_.examine(bytes); }
     dom::Element& listTable() { return table(ctx_.fxInfo->WebBrowser(), "firstpage_table"); }
     int listRows() { return static_cast<int>(listTable().rows().size()); }
+    // Quote rows below the caption and the headings.
+    int quoteRows() { return static_cast<int>(table(ctx_.fxInfo->WebBrowser(), "QuoteList").rows().size()) - 2; }
     int popupRows() {
         return ctx_.popup ? static_cast<int>(table(ctx_.popup->WebBrowser(), "popupWin_Table").rows().size()) : 0;
     }
@@ -75,7 +77,7 @@ private:
     static QByteArray config() {
         return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<App><Settings><ZEP>"
                "<Popup staytime=\"5\" SoundFile=\"ding.wav\" Checked=\"1\"/>"
-               "<FXCalendar staytime=\"2m\" NotifyTime=\"5\"/>"
+               "<FXCalendar staytime=\"2m\" NotifyTime=\"5\"/><currency/>"
                "<Server Address=\"127.0.0.1\" PushPort=\"9\" LoginPort=\"9\" LoginLocalPort=\"0\" IdentityPort=\"9\""
                " IdentityLocalPort=\"0\" WebSite=\"http://127.0.0.1:9\" FileServer=\"http://127.0.0.1:9\""
                " ProductSite=\"http://127.0.0.1:9\" MakerSite=\"http://127.0.0.1:9\"/>"
@@ -85,7 +87,7 @@ private:
 
     void newsFlash(QByteArrayView r) override { decoder_->news_analysis(r); }
     void calendarDay(QByteArrayView) override {}
-    void quoteBatch(QByteArrayView) override {}
+    void quoteBatch(QByteArrayView r) override { decoder_->quote_batch(r); }
     void loggedInElsewhere() override {}
     void heartbeatProbe() override {}
 

@@ -3,16 +3,7 @@
 // table's size sends the turn's pending batch and waits for the page's answer, which comes
 // after the batch has been applied. Runs on a display (scripts/with-desktop.sh).
 #include "NewsClient.h"
-#include "platform/qt/FileRegistryStore.h"
-#include "platform/qt/QtDesktop.h"
-#include "platform/qt/QtLoop.h"
-#include "platform/qt/QtNetwork.h"
-#include "platform/qt/QtResSchemeHandler.h"
-#include "platform/qt/QtShell.h"
-#include "platform/sim/SimLog.h"
-#include <QApplication>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
+#include "DesktopBenchmarks.h"
 #include <chrono>
 
 namespace {
@@ -22,14 +13,8 @@ using Clock = std::chrono::steady_clock;
 double seconds(Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); }
 
 struct QtClient {
-    plat::QtLoop loop;
-    plat::QtNetwork network;
-    plat::QtShell shell;
-    plat::FileRegistryStore registry;
-    plat::SimLog log;
-    plat::QtDesktop desktop;
-    plat::Platform platform{loop, desktop, network, shell, registry, log};
-    NewsClient client{platform, [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50); }};
+    RealPlatform real;
+    NewsClient client{real.platform, [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50); }};
 };
 
 // Made in main, between the application object's start and end.
@@ -81,18 +66,5 @@ BENCHMARK(BM_BurstToRealPage)->UseManualTime()->Unit(benchmark::kMillisecond)->I
 } // namespace
 
 int main(int argc, char** argv) {
-    // No file of the user's is touched: the registry store goes to a scratch directory.
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-    qputenv("ZEP_WINDOWS_DIR", home.path().toLocal8Bit());
-    plat::QtResSchemeHandler::registerScheme();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    qtClient.reset();
-    return 0;
+    return runDesktopBenchmarks(argc, argv, [] { qtClient.reset(); });
 }

@@ -81,8 +81,8 @@ struct AppContext {
     // by the main window, empty until then (the calls are skipped).
     push::PushSink* pushSink = nullptr;
     push::LoginSink* loginSink = nullptr;
-    // The quote center drops the rows of the pairs that the settings no longer show (the
-    // settings dialog calls it once the document says so); set by the main window.
+    // The quote center follows the pairs that the settings show (the settings dialog calls
+    // it once the document says so); set by the main window while it is loaded.
     std::function<void()> refreshShownPairs;
     mTimer Timers{*this};     // the running CTimer objects
     plat::Window* TaskbarPreviousOwner = nullptr;   // the main window's owner before it left it

@@ -241,8 +241,8 @@ void frmdispose::applyCalendar() {
     SettingValues::setCalendar(ctx_, Combo4->text(), stay);
 }
 
-// The quote center drops the rows of the pairs no longer shown; those shown again come
-// back with their next quote.
+// The quote center drops the rows of the pairs no longer shown and brings back those shown
+// again, at once.
 void frmdispose::applyCurrencies() {
     currencies->apply();
     if (ctx_.refreshShownPairs) ctx_.refreshShownPairs();

@@ -30,7 +30,7 @@ frmFXInfo::frmFXInfo(AppContext& ctx)
       shell_(*window_, ctx.platform.screen(), page_, dialogs_, placement_),
       docking_(*window_, ctx.platform.screen(), ctx.platform.loop(), ctx.platform.log()),
       panes_(ctx, page_), tabs_(ctx, page_, panes_, [this] { SelWeekTab(today()); }),
-      account_(ctx, page_, tabs_), news_(ctx, page_),
+      account_(ctx, page_, tabs_), news_(ctx, page_), quotes_(ctx, page_, *this),
       bridge_(ctx, page_, *this, [this] { pageSetUp(); }), procedures_(procedureTable()) {
     wireWindow();
 }
@@ -59,6 +59,7 @@ void frmFXInfo::wireWindow() {
 void frmFXInfo::Form_Load() {
     ctx_.pushSink = this;
     ctx_.loginSink = this;
+    ctx_.refreshShownPairs = [this] { refreshShownPairs(); };
     plat::Screen& screen = ctx_.platform.screen();
     const QString where = QStringLiteral("Form_Load");
     run(where, [&] { ctx_.LoginDialogOpen = false; });
@@ -123,6 +124,7 @@ void frmFXInfo::Form_Unload() {
     taskbar::DetachTaskbarProxy(ctx_, *window_);
     ctx_.pushSink = nullptr;
     ctx_.loginSink = nullptr;
+    ctx_.refreshShownPairs = nullptr;
 }
 
 bool frmFXInfo::Busy() const { return bridge_.Busy(); }
@@ -186,9 +188,12 @@ QHash<QString, frmFXInfo::Procedure> frmFXInfo::procedureTable() {
         {"ClickAll", tab("iAll")},
         {"Calendar", tab("iFXCalendar")},
         {"WebDoc_onclick", [this] { bridge_.WebDoc_onclick(); }},
-        // The quote centre and calendar work comes with those features.
+        {"control_quota", [this] { quotes_.panel().control_quota(); }},
+        {"downtomove", [this] { quotes_.drag().downtomove(); }},
+        {"movetomove", [this] { quotes_.drag().movetomove(); }},
+        {"uptomove", [this] { quotes_.drag().uptomove(); }},
         {"pop_set", [this] { ctx_.load(ctx_.settings).Show(window_.get()); }},
-        {"control_quota", later("control_quota")},
+        // The calendar work comes with that feature.
         {"onweek1", later("onweek1")},
         {"onweek2", later("onweek2")},
         {"onweek3", later("onweek3")},
@@ -241,7 +246,11 @@ void frmFXInfo::Get_allMsg(const QString&, const QString& time, const QString& t
 }
 
 void frmFXInfo::quot_center(const QString& symbol, const QString& bid, const QString& ask) {
-    notShown(QStringLiteral("quote"), symbol + u' ' + bid + u' ' + ask);
+    run(QStringLiteral("quot_center"), [&] { quotes_.quot_center(symbol, bid, ask); });
+}
+
+void frmFXInfo::refreshShownPairs() {
+    run(QStringLiteral("refreshShownPairs"), [&] { quotes_.refreshShownPairs(); });
 }
 
 void frmFXInfo::GetInfo_DownCalendar(int16_t dayCode, const QString& summary, const QString&) {
@@ -268,7 +277,7 @@ void frmFXInfo::notInThisBuild(const QString& what) {
     ctx_.platform.log().write(Here, what + QStringLiteral(": not available in this build"));
 }
 
-// Quotes and calendar days arrive all the time: the first of each kind is logged.
+// Calendar days arrive again and again: the first of each kind is logged.
 void frmFXInfo::notShown(const QString& kind, const QString& item) {
     if (notShownKinds_.contains(kind)) return;
     notShownKinds_.insert(kind);

@@ -12,6 +12,7 @@
 #include "mainwindow/TabSwitcher.h"
 #include "mainwindow/WindowPlacement.h"
 #include "mainwindow/WindowShell.h"
+#include "quotes/QuoteCenter.h"
 #include "session/LoginSink.h"
 #include "wire/PushSink.h"
 #include <QHash>
@@ -65,6 +66,10 @@ public:
     // The main page's browser; nullptr where the system has none.
     plat::Browser* WebBrowser() const { return page_.get(); }
 
+    // The settings changed which currency pairs show: the quote center follows at once.
+    void refreshShownPairs();
+    QuoteCenter& quotes() { return quotes_; }
+
     EdgeDocking& docking() { return docking_; }
     const QString& CurrentTab() const { return tabs_.CurrentTab(); }
 
@@ -95,6 +100,7 @@ private:
     TabSwitcher tabs_;
     AccountPanel account_;
     NewsList news_;
+    QuoteCenter quotes_;
     PageBridge bridge_;
     QHash<QString, Procedure> procedures_;   // by lower-case name
     QSet<QString> notShownKinds_;

@@ -1,5 +1,7 @@
 #include "SettingsFixture.h"
 #include "notify/frmPopUp.h"
+#include "platform/dom/Document.h"
+#include "platform/dom/Element.h"
 
 namespace {
 
@@ -126,17 +128,21 @@ TEST_F(Settings, HidesWithTheMainWindowAndComesBackUntilCancelledThenTheExitUnlo
     EXPECT_EQ(sim().loop.exitStatus(), 0);
 }
 
-TEST_F(Settings, UntickingAPairWritesItAndTellsTheQuoteCenter) {
-    QString seen;
-    ctx().refreshShownPairs = [&] {
-        seen = stored("Settings/ZEP/currency/EURUSD", "Checked") + stored("Settings/ZEP/currency/GBPUSD", "Checked");
+TEST_F(Settings, UntickingAPairWritesItAndTheQuoteCenterFollowsAtOnce) {
+    for (const char* pair : {"EURUSD", "GBPUSD", "XAUUSD"}) ctx().pushSink->quot_center(pair, "1.1", "1.2");
+    const auto shown = [&] {
+        QStringList symbols;
+        const auto rows = ctx().fxInfo->WebBrowser()->document()->getElementById("QuoteList")->rows();
+        for (size_t i = 2; i < rows.size(); ++i) symbols << rows[i]->cells()[0]->innerText();
+        return symbols.join(' ');
     };
+    ASSERT_EQ(shown(), "EURUSD XAUUSD") << "GBPUSD ships hidden";
     openFromTray();
     click(dialog().Image3);
     click(dialog().currencies->Check2[0]);
     click(dialog().currencies->Check2[1]);
     click(dialog().Image8);
-    EXPECT_EQ(seen, "01");
+    EXPECT_EQ(shown(), "XAUUSD GBPUSD");
     EXPECT_TRUE(savedBytes().contains("<EURUSD Checked=\"0\"/>\n        <GBPUSD Checked=\"1\"/>"));
 }
 

@@ -101,6 +101,11 @@ TEST_F(HeadlessNews, FlashesReachTheListAndThePopup) {
     // Every popup line printed is a listed flash.
     for (const QString& line : popupLines()) EXPECT_TRUE(list.contains(line)) << line.toStdString();
 
+    // The quote center filled from the server's batches: each demo pair with its two prices.
+    const QStringList quotes = rowTexts(*main, "QuoteList").mid(2);   // below the caption and the headings
+    EXPECT_EQ(quotes.size(), 12) << quotes.join(u'\n').toStdString();
+    for (const QString& row : quotes) EXPECT_EQ(row.split(u' ').size(), 3) << row.toStdString();
+
     const auto popup = dom::Document::parse(QString::fromUtf8(ScratchInstall::readFile(pages("iPopup.htm"))));
     const QStringList shown = rowTexts(*popup, "popupWin_Table");
     ASSERT_FALSE(shown.isEmpty());

@@ -1,16 +1,10 @@
-#include "platform/qt/QtResSchemeHandler.h"
+#include "qt_desktop/RealProcess.h"
 #include <QApplication>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-// The real browser's tests: WebEngine on the private desktop of scripts/with-desktop.sh,
-// without a GPU, and without Chromium's sandbox when run as root.
+// The real browser's tests.
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    plat::QtResSchemeHandler::registerScheme();
+    prepareWebEngine();
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
