@@ -14,12 +14,8 @@ constexpr QSize DialogSize(460, 330);   // the size of its background picture
 constexpr int StripHeight = 32;
 constexpr int MinimumFeedbackLength = 2;
 
-constexpr uint32_t TitleColor = 0xFFFFFF;
+using Canvas = DialogCanvas;
 constexpr uint32_t ProductColor = 0x0059A8;
-constexpr uint32_t TextColor = 0x333333;
-constexpr uint32_t LinkColor = 0x416FC6;
-constexpr uint32_t WarningColor = 0xD03020;
-constexpr uint32_t ThanksColor = 0x1F4E9C;
 
 const QString AboutCaption = QStringLiteral("关于");
 const QString FeedbackCaption = QStringLiteral("意见反馈");
@@ -71,26 +67,25 @@ void frmaboutnew::buildTitleStrip() {
     plat::ImageBox* strip = window_->createImageBox();
     strip->setGeometry(QRect(0, 0, DialogSize.width(), StripHeight));
     strip->onMouseDown = [this] { window_->startSystemMove(); };
-    LabelCaption = canvas_->label(QRect(36, 7, 240, 20), AboutCaption, TitleColor, 10, true);
+    LabelCaption = canvas_->label(QRect(36, 7, 240, 20), AboutCaption, Canvas::TitleColor, 10, true);
     LabelCaption->onMouseDown = [this] { window_->startSystemMove(); };
     Image8 = addButton(QRect(DialogSize.width() - 33, 4, 30, 24), QStringLiteral("close_button1.gif"),
-                      QStringLiteral("close_button2.gif"));
+                       QStringLiteral("close_button2.gif"));
     Image8->onClick = [this] { unloadLater(); };
 }
 
 void frmaboutnew::buildAboutPage() {
+    const QString version = QStringLiteral("版本：") + QString::fromLatin1(zepversion::kVersionText);
     aboutPage_ = {
         canvas_->label(QRect(152, 52, 294, 30), ctx_.AppTitle, ProductColor, 16, true),
-        canvas_->label(QRect(152, 86, 294, 20),
-                 QStringLiteral("版本：") + QString::fromLatin1(zepversion::kVersionText), TextColor),
-        canvas_->label(QRect(152, 112, 294, 66), Description, TextColor),
+        canvas_->label(QRect(152, 86, 294, 20), version, Canvas::TextColor),
+        canvas_->label(QRect(152, 112, 294, 66), Description, Canvas::TextColor),
     };
     Image6 = addButton(QRect(152, 190, 104, 28), QStringLiteral("fun_introduce1.gif"),
-                      QStringLiteral("fun_introduce2.gif"));
+                       QStringLiteral("fun_introduce2.gif"));
     Image6->onClick = [this] { Image6_Click(); };
-    Label9 = canvas_->label(QRect(152, 236, 294, 20), QStringLiteral("访问产品网站"), LinkColor);
-    Label11 = canvas_->label(QRect(152, 262, 294, 20), QStringLiteral("Quenra团队 版权所有"),
-                       LinkColor);
+    Label9 = canvas_->label(QRect(152, 236, 294, 20), QStringLiteral("访问产品网站"), Canvas::LinkColor);
+    Label11 = canvas_->label(QRect(152, 262, 294, 20), QStringLiteral("Quenra团队 版权所有"), Canvas::LinkColor);
     Label9->setHandCursor(true);
     Label11->setHandCursor(true);
     Label9->onClick = [this] { Label9_Click(); };
@@ -100,17 +95,17 @@ void frmaboutnew::buildAboutPage() {
 
 void frmaboutnew::buildFeedbackPage() {
     feedbackHint_ = canvas_->label(QRect(152, 48, 294, 20), QStringLiteral("欢迎提出您的宝贵意见和建议："),
-                             TextColor);
+                                   Canvas::TextColor);
     Text1 = window_->createTextBox();
     Text1->setGeometry(QRect(152, 70, 294, 176));
     Text1->setMultiLine(true);
-    LabelNotSent = canvas_->label(QRect(152, 250, 294, 36), QString(), WarningColor);
+    LabelNotSent = canvas_->label(QRect(152, 250, 294, 36), QString(), Canvas::WarningColor);
     Image5 = addButton(QRect(370, 290, 76, 28), QStringLiteral("submit1.gif"), QStringLiteral("submit2.gif"));
     Image5->onClick = [this] { Image5_Click(); };
-    Label1 = canvas_->label(QRect(152, 100, 294, 26), QStringLiteral("感谢您的宝贵意见！"), ThanksColor,
-                      12, true);
+    Label1 = canvas_->label(QRect(152, 100, 294, 26), QStringLiteral("感谢您的宝贵意见！"), Canvas::StatusColor,
+                            12, true);
     Label2 = canvas_->label(QRect(152, 132, 294, 40),
-                      QStringLiteral("您的意见已经发送，\n我们会认真阅读并不断改进产品。"), TextColor);
+                            QStringLiteral("您的意见已经发送，\n我们会认真阅读并不断改进产品。"), Canvas::TextColor);
     Image10 = addButton(QRect(152, 186, 76, 28), QStringLiteral("back1.gif"), QStringLiteral("back.gif"));
     Image10->onClick = [this] { Image10_Click(); };
 }

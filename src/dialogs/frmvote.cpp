@@ -27,9 +27,9 @@ frmvote::~frmvote() = default;
 
 QString frmvote::LoginAddress(const QString& webSite, const QString& account, const QString& password) {
     const bool email = account.contains(u'.') && account.contains(u'@');
-    return webSite +
-           (email ? QStringLiteral("/votedatadock/userlogin?email=") : QStringLiteral("/votedatadock/phonelogin?phone=")) +
-           account + QStringLiteral("&password=") + push::PasswordDigest::digest(password);
+    const QString form = email ? QStringLiteral("/votedatadock/userlogin?email=")
+                               : QStringLiteral("/votedatadock/phonelogin?phone=");
+    return webSite + form + account + QStringLiteral("&password=") + push::PasswordDigest::digest(password);
 }
 
 void frmvote::Form_Load() {
@@ -56,7 +56,8 @@ void frmvote::waitWhileBusy() {
     const int guard = loop.setThreadTimer(LoginWaitLimitMs, [&late] { late = true; });
     while (WebBrowser1_->busy() && !late) loop.pumpMessages();
     if (guard) loop.killThreadTimer(guard);
-    if (late) ctx_.platform.log().write(QStringLiteral("frmvote"), QStringLiteral("the vote login page did not load"));
+    if (late)
+        ctx_.platform.log().write(QStringLiteral("frmvote"), QStringLiteral("the vote login page did not load"));
 }
 
 // The page fills the window.
