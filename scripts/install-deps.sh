@@ -11,6 +11,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox trayer x11-utils xdotool imagemagick dbus-x11
   gstreamer1.0-plugins-good fonts-wqy-microhei
+  dpkg-dev file lintian
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,4 +1,5 @@
 #include "core/AppContext.h"
+#include "core/DataFolders.h"
 #include "app/frmMain.h"
 #include "app/m_Main.h"
 #include "platform/Platform.h"
@@ -60,7 +61,7 @@ std::unique_ptr<plat::Desktop> makeDesktop(bool headless, plat::EventLoop& loop)
 
 std::unique_ptr<plat::Log> makeLog(bool headless, const plat::Shell& shell) {
     if (headless) return std::make_unique<plat::StderrLog>();
-    return std::make_unique<plat::FileLog>(shell.userDataDir() + QStringLiteral("/quenra.log"));
+    return std::make_unique<plat::FileLog>(DataFolders::logFile(shell));
 }
 
 } // namespace

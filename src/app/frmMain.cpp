@@ -86,6 +86,10 @@ void frmMain::Form_Terminate() {
         removeLeftoverInstaller();
         return;
     }
+    if (ctx_.Folders.perUser()) {
+        handPackageOver(installer);
+        return;
+    }
     // A download arrives without the execute permission.
     QFile::setPermissions(installer, QFile::permissions(installer) | QFile::ExeOwner |
                                          QFile::ExeGroup | QFile::ExeOther);
@@ -225,7 +229,18 @@ void frmMain::addUsageTime() {
     reg.setValue(static_cast<int32_t>(reg.Value().toLongLong() + seconds));
 }
 
-QString frmMain::installerPath() const { return ctx_.AppPath + QStringLiteral("liveupdate.exe"); }
+QString frmMain::installerPath() const { return ctx_.Folders.updateFile(ctx_); }
+
+// A system-wide installation is the package manager's: the desktop's package installer
+// (which asks for the administrator's password) installs the downloaded package.
+void frmMain::handPackageOver(const QString& package) {
+    ctx_.platform.messageBox().show(
+        QStringLiteral("新版本的安装包已下载到：\n%1\n\n现在交给系统的软件包安装程序安装（需要管理员密码）。\n"
+                       "也可以在终端中运行：\nsudo apt install %1")
+            .arg(package),
+        plat::mb::Information | plat::mb::OkOnly, ctx_.AppTitle);
+    if (!ctx_.platform.shell().open(package)) log(QStringLiteral("cannot open ") + package);
+}
 
 void frmMain::removeLeftoverInstaller() {
     const QString installer = installerPath();

@@ -53,6 +53,7 @@ private:
     void addUsageTime();
     QString installerPath() const;
     void removeLeftoverInstaller();
+    void handPackageOver(const QString& package);
     void closeWindow();
     void log(const QString& message);
 

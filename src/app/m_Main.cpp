@@ -92,7 +92,9 @@ void readServerSettings(AppContext& ctx) {
 // Opens the configuration document; a refusal (the user has been told) when it is missing
 // or broken.
 int openConfig(AppContext& ctx) {
-    const QString file = ctx.AppPath + QStringLiteral("ZEP.xml");
+    const QString file = ctx.Folders.userFile(ctx, QStringLiteral("ZEP.xml"));
+    if (!ctx.Folders.seed(ctx))
+        ctx.platform.log().write(QStringLiteral("Main"), QStringLiteral("cannot copy the installation's ZEP.xml to ") + file);
     if (!ctx.Config) ctx.Config = std::make_shared<cls_Config>(ctx.platform);
     ctx.Config->setXmlFile(file);
     if (!files::FileExists(file)) {
@@ -116,6 +118,7 @@ int Main(AppContext& ctx, const QString& exeDir) {
         return AlreadyRunning;
     }
     ctx.ExePath = ctx.AppPath + ctx.ExeName;
+    ctx.Folders = DataFolders::choose(DataFolders::isSystemWide(ctx.AppPath), ctx.platform.shell());
     if (const int refused = openConfig(ctx)) return refused;
     // Once per document: the marker reaches the file only with the save at exit.
     const QString marker = QStringLiteral("desktopshorcut");

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/DataFolders.h"
 #include "core/mTimer.h"
 #include <QDateTime>
 #include <QString>
@@ -50,6 +51,7 @@ struct AppContext {
 
     // Start-up values.
     QString AppPath;          // installation directory, ending in the native separator
+    DataFolders Folders;      // where the user's files are: beside the program unless Main chose otherwise
     QString ExePath;
     QString PageBase;
     QString ExeName = QStringLiteral("Zavez_ZEP");

@@ -12,7 +12,6 @@
 #include "platform/browser/Browser.h"
 #include "session/Form1.h"
 #include "session/frmwinsock.h"
-#include <QDir>
 
 namespace {
 
@@ -149,9 +148,7 @@ void frmFXInfo::pageSetUp() {
 
 // Without a remembered login the dialog shows; with one it logs in by itself.
 void frmFXInfo::loadLoginDialog() {
-    QString dir = ctx_.AppPath;
-    if (!dir.endsWith(QDir::separator())) dir += QDir::separator();
-    if (files::FileExists(dir + QStringLiteral("registry"))) {
+    if (files::FileExists(ctx_.Folders.userFile(ctx_, QStringLiteral("registry")))) {
         ctx_.load(ctx_.form1);
         return;
     }

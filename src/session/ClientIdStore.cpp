@@ -15,7 +15,7 @@ const QString FileName = QStringLiteral("ZEP_ID.txt");
 } // namespace
 
 QString ClientIdStore::filePath() const {
-    return QDir(ctx_.platform.shell().windowsDir()).filePath(FileName);
+    return QDir(ctx_.Folders.clientIdDir(ctx_)).filePath(FileName);
 }
 
 int32_t ClientIdStore::read() const {
@@ -39,7 +39,7 @@ void ClientIdStore::store(int32_t id) {
         ctx_.Config->SetNodeText(NodeName, text);
     }
     // Replaced whole or not at all: a half-written id would be read as another number.
-    QDir().mkpath(ctx_.platform.shell().windowsDir());
+    QDir().mkpath(ctx_.Folders.clientIdDir(ctx_));
     QSaveFile file(filePath());
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toLatin1() + "\r\n") < 0 ||
         !file.commit())

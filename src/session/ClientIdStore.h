@@ -8,7 +8,8 @@ namespace push {
 
 // The client id that the identity server assigned to this installation, kept in two places:
 // the top-level "ZEPID" node of the configuration document, which wins, and "ZEP_ID.txt" in
-// the per-machine data directory. Both the identity report and the login request send it.
+// the per-machine data directory (the user's data folder for a system-wide installation).
+// Both the identity report and the login request send it.
 class ClientIdStore {
 public:
     explicit ClientIdStore(AppContext& ctx) : ctx_(ctx) {}

@@ -132,7 +132,7 @@ void Form1::hoverOff() {
     canvas_->hoverOff();
 }
 
-QString Form1::rememberPath() const { return ctx_.AppPath + QStringLiteral("registry"); }
+QString Form1::rememberPath() const { return ctx_.Folders.userFile(ctx_, QStringLiteral("registry")); }
 
 void Form1::Form_Unload() {
     Timer1.setEnabled(false);

@@ -37,10 +37,19 @@ std::optional<UpdateManifest> UpdateManifest::parse(const QByteArray& bytes) {
     m.url = childText(root, "URL");
     m.download = childText(root, "Download");
     m.sha256 = childText(root, "SHA256").toLower();
+    m.package = childText(root, "Package");
+    m.packageSha256 = childText(root, "PackageSHA256").toLower();
     return m;
 }
 
 bool UpdateManifest::digestMatches(const QByteArray& data) const {
     if (sha256.isEmpty()) return true;
     return QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex() == sha256.toLatin1();
+}
+
+UpdateManifest UpdateManifest::packageOffer() const {
+    UpdateManifest offer = *this;
+    offer.download = package;
+    offer.sha256 = packageSha256;
+    return offer;
 }

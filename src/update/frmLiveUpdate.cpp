@@ -96,7 +96,7 @@ void frmLiveUpdate::m_XML_onreadystatechange(bool ok, const QByteArray& data) {
         openMainWindow();
         return;
     }
-    manifest_ = *manifest;
+    manifest_ = ctx_.Folders.perUser() ? manifest->packageOffer() : *manifest;
     startUpdate();
 }
 
@@ -170,7 +170,7 @@ void frmLiveUpdate::ctlDown_Complete(const QByteArray& data, bool success, const
 }
 
 bool frmLiveUpdate::saveInstaller(const QByteArray& data) {
-    const QString path = ctx_.AppPath + QStringLiteral("liveupdate.exe");
+    const QString path = ctx_.Folders.updateFile(ctx_);
     files::DeleteFile(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.flush()) {

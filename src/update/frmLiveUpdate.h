@@ -17,8 +17,9 @@ class Window;
 }
 
 // The live update: fetches the vendor's manifest at start-up, opens the main window when
-// no newer version is offered, otherwise downloads the installer, saves it beside the
-// program and ends the program so that the installer runs last.
+// no newer version is offered, otherwise downloads the installer (the Debian package for a
+// system-wide installation), saves it where the data folders say and ends the program so
+// that the installer runs last.
 class frmLiveUpdate : public Form {
 public:
     explicit frmLiveUpdate(AppContext& ctx);

@@ -76,6 +76,32 @@ TEST_F(LiveUpdate, ANewerVersionIsDownloadedSavedAndInstalledAfterTheExit) {
     EXPECT_TRUE(atStart.pending);
 }
 
+TEST_F(LiveUpdate, ASystemWideInstallationDownloadsThePackageIntoTheUsersFolder) {
+    const QString packageUrl = FileServer + "/download/quenra_1.6.1112_amd64.deb";
+    const QByteArray deb = "!<arch>\n" + installerBytes();
+    const QString digest = QString::fromLatin1(QCryptographicHash::hash(deb, QCryptographicHash::Sha256).toHex());
+    QByteArray offer = manifest("1.6.1112", installerBytes());
+    offer.replace("</update>", ("<Package>" + packageUrl + "</Package><PackageSHA256>" + digest +
+                                "</PackageSHA256></update>").toUtf8());
+    serveManifest(offer);
+    serveInstaller(installerBytes());
+    sim().network.serveHttp(packageUrl, {200, deb, true});
+    start();
+    // The installation folder is writable here: the choice a system-wide one gets.
+    ctx().Folders = DataFolders::choose(true, sim().shell);
+    runToExit();
+
+    EXPECT_EQ(sim().network.httpRequests(), QStringList({FileServer + "/spd_update.xml", packageUrl}));
+    const QString saved = ctx().Folders.updateFile(ctx());
+    EXPECT_EQ(TestInstallation::readFile(saved).toLatin1(), deb);
+    EXPECT_FALSE(QFile::exists(installer()));
+    EXPECT_TRUE(sim().shell.started().empty());
+    // Handed to the desktop's package installer, and the user told how else to install it.
+    EXPECT_EQ(sim().shell.opened(), QStringList{saved});
+    ASSERT_EQ(sim().desktop.messageBoxes().size(), 1u);
+    EXPECT_TRUE(sim().desktop.messageBoxes().front().text.contains("sudo apt install " + saved));
+}
+
 TEST_F(LiveUpdate, TheUpdateIsAnnouncedInABalloonThatTheTrayClosesAfterFiveMinutes) {
     serveManifest(manifest("1.6.1112"));
     start();

@@ -46,7 +46,7 @@ bool ScratchInstall::install(QString* error) {
     return false;
 }
 
-bool ScratchInstall::pointAt(const DemoServerProcess::Ports& ports) {
+bool ScratchInstall::pointAt(const DemoServerProcess::Ports& ports, const QString& config) {
     const QString site = QStringLiteral("http://127.0.0.1:%1").arg(ports.http);
     const QString element =
         QStringLiteral("<Server Address=\"127.0.0.1\" PushPort=\"%1\" LoginPort=\"%2\" LoginLocalPort=\"%3\" "
@@ -54,15 +54,15 @@ bool ScratchInstall::pointAt(const DemoServerProcess::Ports& ports) {
                        "ProductSite=\"%6/product\" MakerSite=\"%6/maker\"/>")
             .arg(ports.push).arg(ports.login).arg(freeUdpPort()).arg(ports.identity).arg(freeUdpPort()).arg(site);
     // The document is GB2312; the element is ASCII, so Latin-1 keeps every other byte.
-    QString config = QString::fromLatin1(readFile(app("ZEP.xml")));
-    if (!config.contains(QStringLiteral("<Server "))) return false;
-    config.replace(QRegularExpression(QStringLiteral("<Server [^>]*/>")), element);
-    return writeFile(app("ZEP.xml"), config.toLatin1());
+    QString text = QString::fromLatin1(readFile(config));
+    if (!text.contains(QStringLiteral("<Server "))) return false;
+    text.replace(QRegularExpression(QStringLiteral("<Server [^>]*/>")), element);
+    return writeFile(config, text.toLatin1());
 }
 
-bool ScratchInstall::rememberLogin(const QString& account, const QString& password) {
+bool ScratchInstall::rememberLogin(const QString& account, const QString& password, const QString& file) {
     const push::RememberFile::RememberedLogin login{1, account, password, account.section(u'@', 0, 0)};
-    return writeFile(app("registry"), push::RememberFile::build(login));
+    return writeFile(file, push::RememberFile::build(login));
 }
 
 QProcessEnvironment ScratchInstall::environment(bool withDisplay) const {

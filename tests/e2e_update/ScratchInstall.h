@@ -20,9 +20,14 @@ public:
     bool install(QString* error);
     // Settings/ZEP/Server of the installed ZEP.xml: the server's ports on loopback, and
     // local UDP ports that were free a moment ago.
-    bool pointAt(const DemoServerProcess::Ports& ports);
+    bool pointAt(const DemoServerProcess::Ports& ports) { return pointAt(ports, app(QStringLiteral("ZEP.xml"))); }
+    // The same for the configuration document at config (a user's own).
+    static bool pointAt(const DemoServerProcess::Ports& ports, const QString& config);
     // The remember file, so that the program logs in by itself.
-    bool rememberLogin(const QString& account, const QString& password);
+    bool rememberLogin(const QString& account, const QString& password) {
+        return rememberLogin(account, password, app(QStringLiteral("registry")));
+    }
+    static bool rememberLogin(const QString& account, const QString& password, const QString& file);
 
     // The program's environment: its own home, XDG folders and "Windows directory"; the
     // display only when withDisplay.
