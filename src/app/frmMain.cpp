@@ -8,6 +8,8 @@
 #include "config/cRegistry.h"
 #include "config/cls_Config.h"
 #include "dialogs/IE_frm.h"
+#include "dialogs/frmaboutnew.h"
+#include "dialogs/frmvote.h"
 #include "dialogs/frmdispose.h"
 #include "mainwindow/frmFXInfo.h"
 #include "notify/frmPopUp.h"
@@ -101,12 +103,13 @@ void frmMain::ExitApp() {
     // This object goes with the controller's unload; only the context is used after it.
     AppContext& ctx = ctx_;
     ResumeNext(ctx.platform.log(), QStringLiteral("ExitApp"), [&] { PageDump(ctx).write(); });
-    // The fixed order of the exit (the vote window and the about dialog join between the
-    // identity window and the settings dialog when they are built).
+    // The fixed order of the exit.
     unloadStep(ctx, ctx.ieFrm);
     unloadStep(ctx, ctx.fxInfo);
     unloadStep(ctx, ctx.form1);
     unloadStep(ctx, ctx.winsock);
+    unloadStep(ctx, ctx.vote);
+    unloadStep(ctx, ctx.about);
     unloadStep(ctx, ctx.settings);
     unloadStep(ctx, ctx.popup);
     unloadStep(ctx, ctx.sysTray);
@@ -147,7 +150,7 @@ void frmMain::m_frmSysTray_MenuClick(const QString& key) {
     else if (key == QLatin1String("Settings"))
         ctx_.load(ctx_.settings).Show(ctx_.fxInfo ? &ctx_.fxInfo->window() : nullptr);
     else if (key == QLatin1String("About"))
-        log(key + QStringLiteral(": that dialog is not available in this build"));
+        frmaboutnew::Open(ctx_, ctx_.fxInfo ? &ctx_.fxInfo->window() : nullptr);
 }
 
 void frmMain::m_frmSysTray_SysTrayMouseDown(int button) {

@@ -17,6 +17,12 @@ class DialogCanvas {
 public:
     // RGB(1, 90, 168): the title strips and the frame lines.
     static constexpr uint32_t FrameColor = 0x015AA8;
+    // The dialogs' texts: on the title strip, plain, links, warnings and news of progress.
+    static constexpr uint32_t TitleColor = 0xFFFFFF;
+    static constexpr uint32_t TextColor = 0x333333;
+    static constexpr uint32_t LinkColor = 0x416FC6;      // RGB(65, 111, 198)
+    static constexpr uint32_t WarningColor = 0xD03020;
+    static constexpr uint32_t StatusColor = 0x1F4E9C;
 
     // imageDir ends with a separator.
     DialogCanvas(plat::Window& window, QString imageDir);

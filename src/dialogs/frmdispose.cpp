@@ -9,8 +9,8 @@
 namespace {
 
 constexpr QSize DialogSize(500, 360);   // the size of its background picture
-constexpr uint32_t TitleColor = 0xFFFFFF;
-constexpr uint32_t TextColor = 0x333333;
+constexpr uint32_t TitleColor = DialogCanvas::TitleColor;
+constexpr uint32_t TextColor = DialogCanvas::TextColor;
 
 const QString PopupNode = QStringLiteral("Settings/ZEP/Popup");
 const QString CalendarNode = QStringLiteral("Settings/ZEP/FXCalendar");

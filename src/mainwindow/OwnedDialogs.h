@@ -3,8 +3,7 @@
 struct AppContext;
 
 // The dialogs that go away when the main window is minimised or closed and come back when
-// it is shown again: those that are open at the time. So far the login and settings
-// dialogs; the about dialog joins here when it exists.
+// it is shown again: those that are open at the time: the login, settings and about dialogs.
 class OwnedDialogs {
 public:
     explicit OwnedDialogs(AppContext& ctx) : ctx_(ctx) {}

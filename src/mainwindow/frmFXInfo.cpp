@@ -5,6 +5,8 @@
 #include "core/TaskbarOwner.h"
 #include "core/FileHelpers.h"
 #include "config/cls_Config.h"
+#include "dialogs/frmaboutnew.h"
+#include "dialogs/frmvote.h"
 #include "dialogs/frmdispose.h"
 #include "platform/Platform.h"
 #include "platform/browser/Browser.h"
@@ -175,6 +177,8 @@ QHash<QString, frmFXInfo::Procedure> frmFXInfo::procedureTable() {
         {"zep_max_frm", [this] { shell_.zep_max_frm(); }},
         {"zep_Close", [this] { zep_Close(); }},
         {"btn_vote", [this] { btn_vote(); }},
+        {"feedback_idea", [this] { frmaboutnew::Open(ctx_, window_.get(), true); }},
+        {"zep_about", [this] { frmaboutnew::Open(ctx_, window_.get()); }},
         {"ClickCLRefer", tab("iCLRefer")},
         {"ClickNewsReport", tab("iNewsReport")},
         {"everyday_tactics", tab("prof_tactics")},
@@ -192,9 +196,6 @@ QHash<QString, frmFXInfo::Procedure> frmFXInfo::procedureTable() {
         {"onweek4", [this] { calendar_.SelWeekTab(4); }},
         {"onweek5", [this] { calendar_.SelWeekTab(5); }},
         {"TBodyClick", [this] { calendar_.TBodyClick(); }},
-        // The about work comes with that feature.
-        {"feedback_idea", later("feedback_idea")},
-        {"zep_about", later("zep_about")},
     };
     QHash<QString, Procedure> byName;
     for (const auto& [name, fn] : table) byName.insert(QString::fromLatin1(name).toLower(), fn);
@@ -231,7 +232,9 @@ void frmFXInfo::frm_initial() {
 // The vote needs a login first.
 void frmFXInfo::btn_vote() {
     if (ctx_.LoggedIn == 1) {
-        notInThisBuild(QStringLiteral("btn_vote"));
+        // The vote window's load waits for its login page, which the browser does not fetch
+        // while the page's event that asked for it is still running: it loads after it.
+        ctx_.platform.loop().post([&ctx = ctx_] { ctx.load(ctx.vote).Show(); });
         return;
     }
     ctx_.LoginDialogOpen = true;

@@ -19,14 +19,14 @@ constexpr int HoldAfterLoginMs = 1000;
 constexpr int EnterKey = 13;
 constexpr QSize DialogSize(360, 250);   // the size of its background picture
 
-constexpr uint32_t LinkColor = 0x416FC6;          // RGB(65, 111, 198)
+constexpr uint32_t LinkColor = DialogCanvas::LinkColor;
 constexpr uint32_t Label3HoverColor = 0x900A00;   // RGB(144, 10, 0)
 constexpr uint32_t Label4HoverColor = 0x8C0A00;   // RGB(140, 10, 0)
 constexpr uint32_t BodyColor = 0xF5F8FC;
-constexpr uint32_t TitleColor = 0xFFFFFF;
-constexpr uint32_t TextColor = 0x333333;
-constexpr uint32_t HintColor = 0xD03020;
-constexpr uint32_t StatusColor = 0x1F4E9C;
+constexpr uint32_t TitleColor = DialogCanvas::TitleColor;
+constexpr uint32_t TextColor = DialogCanvas::TextColor;
+constexpr uint32_t HintColor = DialogCanvas::WarningColor;
+constexpr uint32_t StatusColor = DialogCanvas::StatusColor;
 
 const QString Sending = QStringLiteral("正在为您登陆，请稍等...");
 const QString NoAccount = QStringLiteral("请输入您注册时的邮箱或者手机号码");

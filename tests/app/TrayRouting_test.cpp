@@ -1,5 +1,6 @@
 #include "StartedProgram.h"
 #include "config/cls_Config.h"
+#include "dialogs/frmaboutnew.h"
 
 // The controller's answers to the tray: the menu, bringing the main window back from
 // wherever it is, the exit, and balloons that close after their time-out.
@@ -44,6 +45,12 @@ TEST_F(TrayRouting, TheRightButtonShowsTheMenuAndNothingElse) {
     tray().userNotify(frmSysTray::MouseMove);
     EXPECT_EQ(tray().menuPopups(), 1);
     EXPECT_FALSE(mainWindow().isVisible());
+}
+
+TEST_F(TrayRouting, AboutOpensTheAboutDialogOwnedByTheMainWindow) {
+    ASSERT_TRUE(tray().userChooseMenuItem("About"));
+    ASSERT_TRUE(ctx().about && ctx().about->Visible());
+    EXPECT_EQ(ctx().about->window().owner(), &mainWindow());
 }
 
 TEST_F(TrayRouting, AWindowClosedToTheTrayComesBackByEitherWay) {

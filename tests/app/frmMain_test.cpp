@@ -2,7 +2,13 @@
 #include "app/m_Main.h"
 #include "config/cRegistry.h"
 #include "config/cls_Config.h"
+#include "dialogs/IE_frm.h"
+#include "dialogs/frmaboutnew.h"
+#include "dialogs/frmdispose.h"
+#include "dialogs/frmvote.h"
 #include "mainwindow/frmFXInfo.h"
+#include "notify/frmPopUp.h"
+#include "platform/sim/SimWindow.h"
 #include "session/Form1.h"
 #include "session/frmwinsock.h"
 #include "session/wsckfrm.h"
@@ -97,14 +103,34 @@ TEST_F(Controller, UsageTimeAddsUpOverRuns) {
     EXPECT_EQ(usageTime(*second).toInt() - (-1), 75);
 }
 
-TEST_F(Controller, ExitAppUnloadsEveryLoadedWindowAndTheControllerLast) {
+TEST_F(Controller, ExitAppUnloadsEveryLoadedWindowInItsPlaceAndTheControllerLast) {
+    // With the currency list that the settings dialog shows.
+    inst.writeConfig(TestInstallation::defaultConfig().replace(
+        "</ZEP>", "  <currency><EURUSD Checked=\"1\"/></currency>\n    </ZEP>"));
     auto p = start();
     AppContext& ctx = p->ctx;
     ctx.load(ctx.winsock);
     ctx.load(ctx.form1);
     ctx.load(ctx.wsck);
     ctx.load(ctx.fxInfo);
+    ctx.load(ctx.ieFrm);
+    ctx.load(ctx.vote);
+    frmaboutnew::Open(ctx, &ctx.fxInfo->window());
+    ctx.load(ctx.settings);
+    ctx.load(ctx.popup);
+    const std::pair<plat::Window*, const char*> named[] = {
+        {&ctx.ieFrm->window(), "news"},   {&ctx.fxInfo->window(), "main"}, {&ctx.form1->window(), "login"},
+        {&ctx.vote->window(), "vote"},    {&ctx.about->window(), "about"},
+        {&ctx.settings->window(), "settings"}, {&ctx.popup->window(), "popup"},
+        {&ctx.mainCtl->window(), "controller"}};
+    QStringList order;
+    p->sim.desktop.windows().onWindowGone = [&](plat::SimWindow& gone) {
+        for (const auto& [window, name] : named)
+            if (window == &gone) order << name;
+    };
     ctx.mainCtl->ExitApp();
+    p->sim.desktop.windows().onWindowGone = nullptr;
+    EXPECT_EQ(order, QStringList({"news", "main", "login", "vote", "about", "settings", "popup", "controller"}));
     EXPECT_FALSE(ctx.fxInfo);
     EXPECT_FALSE(ctx.winsock);
     EXPECT_FALSE(ctx.form1);

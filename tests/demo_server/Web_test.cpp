@@ -101,6 +101,7 @@ TEST(WebSite, VoteLoginChecksThePasswordDigestAndKeepsTheVoter) {
     QNetworkAccessManager http;
     const QString digest = push::PasswordDigest::digest("demo123");
     EXPECT_TRUE(QString::fromUtf8(demotest::get(http, t.url("/voting/index?typestate=1")).body).contains("请先"));
+    EXPECT_TRUE(t.logged("vote: poll shown to nobody logged in"));
 
     const auto refused = demotest::get(http, t.url("/votedatadock/userlogin?email=demo@quenra.test&password=" +
                                                     push::PasswordDigest::digest("demo124")));
@@ -110,7 +111,8 @@ TEST(WebSite, VoteLoginChecksThePasswordDigestAndKeepsTheVoter) {
 
     EXPECT_EQ(demotest::get(http, t.url("/voting/vote?choice=1")).status, 302);
     const QString poll = QString::fromUtf8(demotest::get(http, t.url("/voting/index?typestate=1")).body);
-    EXPECT_TRUE(poll.contains("demo@quenra.test"));
+    EXPECT_TRUE(poll.contains("当前登录：demo@quenra.test"));
+    EXPECT_TRUE(t.logged("vote: poll shown to demo@quenra.test"));
     EXPECT_TRUE(poll.contains("您的选择：看跌"));
     EXPECT_TRUE(poll.contains("共1票"));
 

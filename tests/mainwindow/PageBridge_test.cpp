@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 #include "platform/browser/Browser.h"
+#include "dialogs/frmaboutnew.h"
+#include "dialogs/frmvote.h"
 #include "dialogs/frmdispose.h"
 #include "session/Form1.h"
 
@@ -112,7 +114,28 @@ TEST_F(Bridge, VoteAsksForALoginFirst) {
     EXPECT_TRUE(ctx().form1->Visible());
     ctx().LoggedIn = 1;
     click("iqingxu");
-    EXPECT_TRUE(logged("btn_vote: not available in this build"));
+    sim().loop.runPosted();
+    ASSERT_TRUE(ctx().vote);
+    EXPECT_TRUE(ctx().vote->window().isVisible());
+}
+
+TEST_F(Bridge, AboutAndFeedbackOpenTheAboutDialogOwnedByTheMainWindowOnTheirPages) {
+    loadPage();
+    win().show();
+    click("zep_about");
+    ASSERT_TRUE(ctx().about);
+    frmaboutnew& about = *ctx().about;
+    EXPECT_TRUE(about.Visible());
+    EXPECT_EQ(about.window().owner(), &win());
+    EXPECT_EQ(about.LabelCaption->text(), "关于");
+    click("feedback");
+    EXPECT_EQ(about.LabelCaption->text(), "意见反馈");
+
+    // It goes away with the minimised main window and comes back with it.
+    click("zep_min");
+    EXPECT_FALSE(about.Visible());
+    win().userTaskbarClick();
+    EXPECT_TRUE(about.Visible());
 }
 
 } // namespace

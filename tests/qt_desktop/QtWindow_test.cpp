@@ -214,6 +214,11 @@ TEST_F(QtWindowTest, AnOwnedWindowIsTransientForItsOwner) {
     ASSERT_TRUE(waitFor([&] { return dialog.widget()->windowHandle()->isExposed(); }));
     EXPECT_EQ(dialog.widget()->windowHandle()->transientParent(), main.widget()->windowHandle());
     EXPECT_EQ(dialog.owner(), &main);
+    // The window manager hears of the owner, which keeps the dialog above it.
+    QProcess xprop;
+    xprop.start("xprop", {"-id", QString::number(dialog.widget()->winId()), "WM_TRANSIENT_FOR"});
+    ASSERT_TRUE(xprop.waitForFinished(10000));
+    EXPECT_TRUE(xprop.readAllStandardOutput().contains(QByteArray::number(qulonglong(main.widget()->winId()), 16)));
     dialog.setOwner(nullptr);
     EXPECT_EQ(dialog.widget()->windowHandle()->transientParent(), nullptr);
 }

@@ -121,6 +121,8 @@ void drag(const QPoint& from, const QPoint& to) {
     run("xdotool", {"mouseup", "1"});
 }
 
+void type(const QString& text) { run("xdotool", {"type", "--delay", "120", text}); }
+
 bool screenshot(const QString& file) {
     QProcess p;
     p.start("import", {"-window", "root", file});

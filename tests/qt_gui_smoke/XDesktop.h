@@ -32,6 +32,8 @@ void click(const QPoint& at);
 void rightClick(const QPoint& at);
 // Presses the left button at from, moves to `to` in steps, releases.
 void drag(const QPoint& from, const QPoint& to);
+// The user's keyboard: types the text into the window that has the focus.
+void type(const QString& text);
 
 // The whole screen into a PNG file; false when it was not written.
 bool screenshot(const QString& file);

@@ -44,8 +44,10 @@ void PushSession::handle(const QByteArray& record) {
         break;
     case push::Feedback: {
         const auto feedback = push::FeedbackRecord::parse(record);
-        log_.line(QStringLiteral("push: feedback from %1 (session %2): %3")
-                      .arg(feedback->account, account_, feedback->text));
+        // One log line a feedback: its line breaks written as "\n".
+        QString text = feedback->text;
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\\n")).replace(u'\n', QStringLiteral("\\n"));
+        log_.line(QStringLiteral("push: feedback from %1 (session %2): %3").arg(feedback->account, account_, text));
         break;
     }
     }

@@ -226,7 +226,7 @@ QByteArray SitePages::voting(const QString& account, const QString& myChoice, co
     const QString mine = myChoice.isEmpty() ? QStringLiteral("您还没有投票，点击选项即可投票。")
                                             : QStringLiteral("您的选择：%1").arg(myChoice);
     return PageLayout::page(QStringLiteral("行情投票"),
-                            QStringLiteral("<h1>行情投票</h1>\n<div class=\"meta\">%1，%2</div>\n<h2>本周现货黄金走势</h2>\n"
+                            QStringLiteral("<h1>行情投票</h1>\n<div class=\"meta\">当前登录：%1　%2</div>\n<h2>本周现货黄金走势</h2>\n"
                                            "<table><tr><th>选项</th><th>投票结果（共%3票）</th></tr>\n%4</table>\n%5")
                                 .arg(e(account), mine, QString::number(total), rows, note()));
 }

@@ -71,6 +71,7 @@ WebSite::WebSite(const SitePages::Content& content, DemoLog& log, quint32 seed, 
         {QStringLiteral("/votedatadock/phonelogin"), [this](const QHttpServerRequest& r) { return voteLogin(r, QStringLiteral("phone")); }},
         {QStringLiteral("/voting/index"), [this](const QHttpServerRequest& r) {
              const QString account = voteAccount(r);
+             log_.line(QStringLiteral("vote: poll shown to %1").arg(account.isEmpty() ? QStringLiteral("nobody logged in") : account));
              QMap<QString, int> tally;
              for (const QString& choice : std::as_const(votes_)) ++tally[choice];
              return html(pages_.voting(account, votes_.value(account), tally));

@@ -70,19 +70,25 @@ void writeDialogImages(ResourceWriter& w) {
     tabPair(w, QStringLiteral("newsgather"), QStringLiteral("资讯速递"), &GlyphArt::newsSheet);
     tabPair(w, QStringLiteral("financalender"), QStringLiteral("财经日历"), &GlyphArt::calendar);
     tabPair(w, QStringLiteral("quotcenter"), QStringLiteral("行情中心"), &GlyphArt::trend);
-    tabPair(w, QStringLiteral("about"), QStringLiteral("关于"), &GlyphArt::info);
-    tabPair(w, QStringLiteral("ideaback"), QStringLiteral("意见反馈"), &GlyphArt::speechBubble);
     pair(w, QStringLiteral("sound.gif"), QStringLiteral("sound1.gif"), &ButtonArt::sound);
     textPair(w, QStringLiteral("setok1.gif"), QStringLiteral("setok.gif"), QStringLiteral("确定"), K::Primary);
     textPair(w, QStringLiteral("setcancel.gif"), QStringLiteral("setcancel1.gif"), QStringLiteral("取消"), K::Secondary);
     textPair(w, QStringLiteral("setapply.gif"), QStringLiteral("setapply1.gif"), QStringLiteral("应用"), K::Secondary);
+    w.gif(Place::DialogImage, QStringLiteral("login_bg.gif"), {BrandArt::dialogBackground(360, 250)}, brand::dialogBody);
+    w.gif(Place::DialogImage, QStringLiteral("set_bg.gif"), {BrandArt::dialogBackground(500, 360)}, brand::dialogBody);
+}
+
+// The about and feedback dialog: its page tabs, the feedback's submit and back, the link to
+// the function introduction and its background (the close button is the login dialog's).
+void writeAboutImages(ResourceWriter& w) {
+    using K = ButtonArt::Kind;
+    tabPair(w, QStringLiteral("about"), QStringLiteral("关于"), &GlyphArt::info);
+    tabPair(w, QStringLiteral("ideaback"), QStringLiteral("意见反馈"), &GlyphArt::speechBubble);
     textPair(w, QStringLiteral("submit1.gif"), QStringLiteral("submit2.gif"), QStringLiteral("提交"), K::Primary);
     textPair(w, QStringLiteral("back1.gif"), QStringLiteral("back.gif"), QStringLiteral("返回"), K::Secondary);
     pair(w, QStringLiteral("fun_introduce1.gif"), QStringLiteral("fun_introduce2.gif"), [](bool h) {
         return ButtonArt::withGlyph(104, 28, QStringLiteral("功能介绍"), &GlyphArt::bulb, h);
     });
-    w.gif(Place::DialogImage, QStringLiteral("login_bg.gif"), {BrandArt::dialogBackground(360, 250)}, brand::dialogBody);
-    w.gif(Place::DialogImage, QStringLiteral("set_bg.gif"), {BrandArt::dialogBackground(500, 360)}, brand::dialogBody);
     w.gif(Place::DialogImage, QStringLiteral("about_bg.gif"), {BrandArt::dialogBackground(460, 330)}, brand::dialogBody);
 }
 
@@ -136,6 +142,7 @@ int main(int argc, char** argv) {
         writePages(w, QString::fromLocal8Bit(argv[2]));
         writePageImages(w);
         writeDialogImages(w);
+        writeAboutImages(w);
         writeIcons(w);
         writeSounds(w);
         w.finish();

@@ -77,6 +77,8 @@ void QtWindow::setGeometry(const QRect& r) {
 
 void QtWindow::setMinimumSize(const QSize& s) { widget_->setMinimumSize(s); }
 
+QSize QtWindow::clientSize() const { return widget_->size(); }
+
 WindowState QtWindow::state() const {
     const Qt::WindowStates s = widget_->windowState();
     if (s & Qt::WindowMinimized) return WindowState::Minimized;
@@ -138,6 +140,10 @@ bool QtWindow::isEnabled() const { return widget_->isEnabled(); }
 void QtWindow::setTopmost(bool on) {
     Qt::WindowFlags flags = widget_->windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, on);
+    takeFlags(flags);
+}
+
+void QtWindow::takeFlags(Qt::WindowFlags flags) {
     if (flags == widget_->windowFlags()) return;
     // setWindowFlags() would hide the window; the native window takes the change as it is.
     widget_->overrideWindowFlags(flags);
@@ -159,6 +165,10 @@ void QtWindow::setOwner(Window* owner) {
     }
     widget_->winId();   // the native window, which carries the owner for the window manager
     widget_->windowHandle()->setTransientParent(parent);
+    // X11 names the owner (WM_TRANSIENT_FOR, which keeps the window above it) of dialogs
+    // only: an owned dialog is one for the window system, before it is shown.
+    if (kind_ == WindowKind::Dialog)
+        takeFlags((widget_->windowFlags() & ~Qt::WindowType_Mask) | (parent ? Qt::Dialog : Qt::Window));
 }
 
 void QtWindow::startSystemMove() { sizeMove_->start(false); }

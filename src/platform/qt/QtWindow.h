@@ -49,6 +49,7 @@ public:
     QRect geometry() const override;
     void setGeometry(const QRect& r) override;
     void setMinimumSize(const QSize& s) override;
+    QSize clientSize() const override;
 
     WindowState state() const override;
     void setState(WindowState s) override;
@@ -95,6 +96,8 @@ private:
     void sizeMoveMessage(WindowMessage& m);
     void sendClientSize();
     bool acceptsActivation() const;
+    // Takes the window flags without the hide that QWidget::setWindowFlags would do.
+    void takeFlags(Qt::WindowFlags flags);
 
     const WindowKind kind_;
     QWidget* widget_;

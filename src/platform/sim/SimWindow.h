@@ -28,6 +28,8 @@ public:
     QRect geometry() const override { return geometry_; }
     void setGeometry(const QRect& r) override;
     void setMinimumSize(const QSize& s) override { minimumSize_ = s; }
+    // Simulated windows have no frame.
+    QSize clientSize() const override { return geometry_.size(); }
 
     WindowState state() const override { return state_; }
     void setState(WindowState s) override;

@@ -4,6 +4,7 @@
 namespace plat {
 
 void SimWindowManager::remove(SimWindow* w) {
+    if (onWindowGone) onWindowGone(*w);
     windows_.remove(w);
     if (active_ == w) active_ = nullptr;
     for (SimWindow* other : windows_.items())

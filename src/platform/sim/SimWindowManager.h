@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/sim/SimLiveList.h"
+#include <functional>
 
 class ResourceStore;
 
@@ -23,6 +24,8 @@ public:
     const ResourceStore& resources() const { return resources_; }
     const std::vector<SimWindow*>& windows() const { return windows_.items(); }
     SimWindow* activeWindow() const { return active_; }
+    // Hears each window as it goes, in the order the program destroys them.
+    std::function<void(SimWindow&)> onWindowGone;
 
     // The user clicks outside the program's windows: the active one loses the activation.
     void userClickOutside() { deactivate(active_); }

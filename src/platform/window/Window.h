@@ -35,6 +35,8 @@ public:
     // moved then); restoring brings back the rectangle it had before.
     virtual void setGeometry(const QRect& r) = 0;
     virtual void setMinimumSize(const QSize& s) = 0;
+    // The inside of the window, without its frame and caption: what its controls fill.
+    virtual QSize clientSize() const = 0;
 
     virtual WindowState state() const = 0;
     virtual void setState(WindowState s) = 0;
