@@ -1,3 +1,4 @@
+#include "ControlConsole.h"
 #include "Loopback.h"
 #include "wire/MessageId.h"
 #include "wire/NewsFlashRecord.h"
@@ -57,13 +58,14 @@ TEST(Faults, ListenerRestartHangsUpAndListensAgainOnTheSamePort) {
     const quint16 port = t.server->pushPort();
     PushTestClient before(port);
     ASSERT_TRUE(before.logOnAndWait("demo@quenra.test", "demo123"));
-    ASSERT_TRUE(t.server->injectFault(QStringLiteral("restart")));
+    ControlConsole console(*t.server, t.log, [] {});
+    ASSERT_TRUE(console.run(QStringLiteral("fault restart")));
     EXPECT_TRUE(before.waitClosed());
     ASSERT_TRUE(demotest::waitUntil([&] { return t.logged(QStringLiteral("listener back")); }));
     EXPECT_EQ(t.server->pushPort(), port);
     PushTestClient after(port);
     EXPECT_TRUE(after.logOnAndWait("demo@quenra.test", "demo123"));
-    EXPECT_FALSE(t.server->injectFault(QStringLiteral("meteor")));
+    EXPECT_FALSE(console.run(QStringLiteral("fault meteor")));
 }
 
 // Whatever way a connection is dropped (reset, close, close after half a record), the

@@ -33,7 +33,8 @@ bool ControlConsole::run(const QString& line) {
         log_.announce(QStringLiteral("kick: told %1 session(s)").arg(told));
     } else if (command == QStringLiteral("news") && argument.isEmpty()) {
         server_.publishNews();
-    } else if (command == QStringLiteral("fault") && server_.injectFault(argument)) {
+    } else if (command == QStringLiteral("fault")) {
+        if (!server_.injectFault(argument)) return false;
     } else if (command == QStringLiteral("quit") && argument.isEmpty()) {
         quit_();
     } else {
