@@ -141,17 +141,19 @@ def descendants(pid):
 
 
 def memory_kb(pid):
-    """PSS, and the private part alone (which others' use of the shared libraries does not move)."""
-    pss = private = 0
+    """PSS, and the dirty private part: what the program wrote itself (heap, stacks). PSS
+    moves whenever another process maps or drops the same libraries; the dirty part does
+    not, so a leak shows in it."""
+    pss = dirty = 0
     try:
         for line in open("/proc/%d/smaps_rollup" % pid):
             if line.startswith("Pss:"):
                 pss = int(line.split()[1])
-            elif line.startswith(("Private_Clean:", "Private_Dirty:")):
-                private += int(line.split()[1])
+            elif line.startswith("Private_Dirty:"):
+                dirty = int(line.split()[1])
     except OSError:
         pass
-    return pss, private
+    return pss, dirty
 
 
 def cpu_ticks(pid):
@@ -311,7 +313,7 @@ def svg_plot(samples, marks, path):
     w, h, left, top, ph = 900, 460, 70, 30, 170
     t_end = max(s["t"] for s in samples) or 1
     pss = [s["pss_kb"] / 1024 for s in samples]
-    private = [s["private_kb"] / 1024 for s in samples]
+    private = [s["dirty_kb"] / 1024 for s in samples]
     lo, hi = min(pss + private), max(pss + private)
     lo, hi = (lo - 1, hi + 1) if hi - lo < 2 else (lo, hi)
     x = lambda t: left + (w - left - 20) * t / t_end
@@ -332,7 +334,7 @@ def svg_plot(samples, marks, path):
             out.append('<polyline fill="none" stroke="%s" stroke-width="1.5" points="%s"/>' % (colour, pts))
 
     panel(top, [(pss, "#1f5fbf"), (private, "#7b3fbf")], lo, hi,
-          "Memory of the program and its child processes, MB (blue: PSS, purple: private)")
+          "Memory of the program and its child processes, MB (blue: PSS, purple: dirty private)")
     cpu = [s["cpu_percent"] for s in samples]
     panel(top + ph + 50, [(cpu, "#2a8a2a")], 0, max(cpu + [1]), "CPU (% of one core)")
     y_axis = top + 2 * ph + 50
@@ -349,16 +351,16 @@ def longest(reconnects, key):
 
 
 def floor_kb(samples):
-    """The private memory the program comes back to: the least of each minute's samples.
+    """The dirty memory the program comes back to: the least of each minute's samples.
     Transient allocations come and go within seconds; what stays shows in the floor."""
     minutes = {}
     for s in samples:
-        minutes.setdefault(int(s["t"] // 60), []).append(s["private_kb"])
+        minutes.setdefault(int(s["t"] // 60), []).append(s["dirty_kb"])
     return [(m * 60 + 30, min(v)) for m, v in sorted(minutes.items())]
 
 
 def growth_kb_per_hour(samples):
-    """Least-squares slope of the private memory floor over the second half of the run."""
+    """Least-squares slope of the dirty memory floor over the second half of the run."""
     floor = floor_kb(samples)
     half = floor[len(floor) // 2:]
     if len(half) < 3:
@@ -412,7 +414,7 @@ def run(args):
             cpu = sum(cpu_ticks(p) for p in tree)
             memory = [memory_kb(p) for p in tree]
             sample = {"t": round(now - start_wall, 1), "pss_kb": sum(m[0] for m in memory),
-                      "private_kb": sum(m[1] for m in memory), "program_pss_kb": memory[0][0], "processes": len(tree),
+                      "dirty_kb": sum(m[1] for m in memory), "program_pss_kb": memory[0][0], "processes": len(tree),
                       "cpu_percent": round(100.0 * (cpu - last_cpu) / tick / (now - last_t), 1) if last_cpu is not None else 0.0}
             last_cpu, last_t = cpu, now
             log = ServerLog(server_log, start_wall)
@@ -501,9 +503,9 @@ def check(args, out, app, samples, died, exit_code, start_wall, term_wall):
             sorted(r["total"] for r in reconnects)[len(reconnects) // 2] if reconnects else 0,
             longest(reconnects, "total"))),
         ("PSS start / end", "%.1f / %.1f MB" % (samples[0]["pss_kb"] / 1024, samples[-1]["pss_kb"] / 1024) if samples else "-"),
-        ("private memory floor first / last minute", "%.1f / %.1f MB" % (floor_kb(samples)[0][1] / 1024, floor_kb(samples)[-1][1] / 1024) if samples else "-"),
-        ("private memory peak", "%.1f MB" % (max(s["private_kb"] for s in samples) / 1024) if samples else "-"),
-        ("private memory floor trend (second half)", "%+.0f kB/hour" % growth if growth is not None else "too short"),
+        ("dirty private memory floor first / last minute", "%.1f / %.1f MB" % (floor_kb(samples)[0][1] / 1024, floor_kb(samples)[-1][1] / 1024) if samples else "-"),
+        ("dirty private memory peak", "%.1f MB" % (max(s["dirty_kb"] for s in samples) / 1024) if samples else "-"),
+        ("dirty private memory floor trend (second half)", "%+.0f kB/hour" % growth if growth is not None else "too short"),
         ("CPU mean", "%.1f %%" % (sum(s["cpu_percent"] for s in samples[1:]) / max(1, len(samples) - 1))),
     ]
     lines = ["", "soak summary (%s)" % out, ""]
