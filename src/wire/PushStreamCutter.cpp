@@ -14,8 +14,14 @@ bool mayStartDay(QByteArrayView bytes) { return bytes.size() == 1 || idOf(bytes)
 
 void PushStreamCutter::examine(QByteArrayView chunk) {
     const int id = idOf(chunk);
-    if (id == QuoteBatch) return cutQuotes(chunk);
     const bool continuesNews = newsPending_;
+    if (id == QuoteBatch && !continuesNews) {
+        // What follows the batches was another write that arrived in the same read (a busy
+        // client reads late): it is examined as the chunk it was meant to be, not lost.
+        const QByteArrayView rest = cutQuotes(chunk);
+        if (rest.size() >= 2 && idOf(rest) != QuoteBatch) examine(rest);
+        return;
+    }
     if (id == NewsFlash || newsPending_) {
         const NewsOutcome news = cutNews(chunk);
         if (news.chunkEnds) return;
@@ -32,12 +38,12 @@ void PushStreamCutter::connectionRestarted() {
     endTransfer();
 }
 
-void PushStreamCutter::cutQuotes(QByteArrayView chunk) {
-    for (qsizetype off = 0; off + QuoteLength <= chunk.size(); off += QuoteLength) {
-        const QByteArrayView record = chunk.sliced(off, QuoteLength);
-        if (idOf(record) != QuoteBatch) return;
-        handler_.quoteBatch(record);
+QByteArrayView PushStreamCutter::cutQuotes(QByteArrayView chunk) {
+    while (chunk.size() >= QuoteLength && idOf(chunk) == QuoteBatch) {
+        handler_.quoteBatch(chunk.first(QuoteLength));
+        chunk = chunk.sliced(QuoteLength);
     }
+    return chunk;
 }
 
 PushStreamCutter::NewsOutcome PushStreamCutter::cutNews(QByteArrayView chunk) {
