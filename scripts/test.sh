@@ -7,3 +7,5 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j2
 export QTWEBENGINE_DISABLE_SANDBOX=1
 scripts/with-desktop.sh ctest --test-dir build-test --output-on-failure -j2
+# Every fuzz target over its committed corpus (skipped without clang).
+scripts/fuzz-regress.sh

@@ -20,10 +20,13 @@ bool syncToDisk(int fd) {
 }
 } // namespace
 
-bool write(const QString& path, const QByteArray& bytes, QString& error) {
+bool write(const QString& path, const QByteArray& bytes, QString& error, Access access) {
     QSaveFile file(path);
     // Unbuffered: a failed write shows in write()'s answer, not in a flush nobody checks.
+    // The temporary file is narrowed before any byte goes in, so the content is never
+    // readable by others, not even for a moment.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        (access == Access::OwnerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) ||
         file.write(bytes) != bytes.size()) {
         error = file.errorString();
         return false;   // the temporary file goes with `file`

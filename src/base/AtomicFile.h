@@ -9,7 +9,12 @@
 // buffered flush failed, and ignores a failed sync.
 namespace atomicfile {
 
+// Who may read the file. Private files (a scrambled password, the user's settings) are
+// readable and writable by their owner only, whether new or replacing a file that was
+// more open; otherwise a replaced file keeps its permissions.
+enum class Access { Keep, OwnerOnly };
+
 // False, with the system's reason in `error`, when the file was not replaced.
-bool write(const QString& path, const QByteArray& bytes, QString& error);
+bool write(const QString& path, const QByteArray& bytes, QString& error, Access access = Access::Keep);
 
 } // namespace atomicfile

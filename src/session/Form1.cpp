@@ -10,7 +10,7 @@
 #include "wire/RememberFile.h"
 #include "session/wsckfrm.h"
 #include <QFile>
-#include <QSaveFile>
+#include "base/AtomicFile.h"
 
 namespace {
 
@@ -267,11 +267,11 @@ void Form1::remember() {
     login.account = Text1->text();
     login.password = Text2->text();
     login.nickname = ctx_.CurrentNickname;
-    // Replaced whole or not at all: a failed write must not cost the remembered login.
-    QSaveFile file(rememberPath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(push::RememberFile::build(login)) < 0 ||
-        !file.commit())
-        log(QStringLiteral("cannot write ") + rememberPath());
+    // Replaced whole or not at all: a failed write must not cost the remembered login. The
+    // file holds the password, so only its owner may read it.
+    QString error;
+    if (!atomicfile::write(rememberPath(), push::RememberFile::build(login), error, atomicfile::Access::OwnerOnly))
+        log(QStringLiteral("cannot write ") + rememberPath() + QStringLiteral(": ") + error);
 }
 
 void Form1::showCalendarDay() {

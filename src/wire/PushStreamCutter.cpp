@@ -17,7 +17,13 @@ void PushStreamCutter::examine(QByteArrayView chunk) {
     // bytes look like.
     const bool continuesNews = newsPending_;
     const int id = idOf(chunk);
-    if (id == QuoteBatch && !continuesNews) return cutQuotes(chunk);
+    if (id == QuoteBatch && !continuesNews) {
+        // What follows the batches was another write that arrived in the same read (a busy
+        // client reads late): it is examined as the chunk it was meant to be, not lost.
+        const QByteArrayView rest = cutQuotes(chunk);
+        if (rest.size() >= 2 && idOf(rest) != QuoteBatch) examine(rest);
+        return;
+    }
     if (id == NewsFlash || continuesNews) {
         const NewsOutcome news = cutNews(chunk);
         if (news.chunkEnds) return;
@@ -34,12 +40,12 @@ void PushStreamCutter::connectionRestarted() {
     endTransfer();
 }
 
-void PushStreamCutter::cutQuotes(QByteArrayView chunk) {
-    for (qsizetype off = 0; off + QuoteLength <= chunk.size(); off += QuoteLength) {
-        const QByteArrayView record = chunk.sliced(off, QuoteLength);
-        if (idOf(record) != QuoteBatch) return;
-        handler_.quoteBatch(record);
+QByteArrayView PushStreamCutter::cutQuotes(QByteArrayView chunk) {
+    while (chunk.size() >= QuoteLength && idOf(chunk) == QuoteBatch) {
+        handler_.quoteBatch(chunk.first(QuoteLength));
+        chunk = chunk.sliced(QuoteLength);
     }
+    return chunk;
 }
 
 PushStreamCutter::NewsOutcome PushStreamCutter::cutNews(QByteArrayView chunk) {

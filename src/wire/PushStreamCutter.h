@@ -9,7 +9,7 @@ namespace push {
 // Cuts the push channel's byte stream into records. Each data-arrival chunk is examined
 // once, in this order:
 //  1. A chunk that begins with 1020 is a run of 512-byte quote batches, taken while their
-//     id is 1020; the rest of the chunk (an incomplete tail included) is dropped.
+//     id is 1020; an incomplete batch at the end is dropped.
 //  2. News, when the chunk begins with 1014 or a news record is pending: the chunk first
 //     completes the pending record, then whole 200-byte 1014 records are taken. What
 //     remains: nothing clears the news state; a 1019 start goes to the calendar; another
@@ -21,6 +21,11 @@ namespace push {
 //  4. Control: a chunk that begins with 1017 or 1021 is reported, unless a step above ended
 //     the chunk.
 // Choices where the rules leave room, and guards against faults:
+//  - What follows a run of quote batches in a chunk, when it starts with another id, is
+//    examined as a chunk of its own: the server wrote it apart, and a client that reads
+//    late gets two writes in one read. Dropping it would lose the flashes in it.
+//  - A chunk that continues a pending news record is news data even when its first bytes
+//    read as 1020 (a news id of 1020 + k * 65536 cut before its id field).
 //  - A pending news record that a chunk cannot complete keeps collecting (the stream
 //    brings its bytes in order), so a flash split over three or more chunks still arrives.
 //  - A chunk that continues a pending news record is record data: its first bytes are never
@@ -55,7 +60,8 @@ private:
         QByteArrayView calendarStart;
     };
 
-    void cutQuotes(QByteArrayView chunk);
+    // Hands on the whole batches at the chunk's start; returns what follows them.
+    QByteArrayView cutQuotes(QByteArrayView chunk);
     NewsOutcome cutNews(QByteArrayView chunk);
     qsizetype completePendingNews(QByteArrayView chunk);
     void holdNews(QByteArrayView bytes);

@@ -194,7 +194,7 @@ TEST_F(Form1Test, SuccessPublishesTheSessionAndHandsOverToThePushSession) {
     EXPECT_FALSE(QFile::exists(ctx.AppPath + "registry"));
 }
 
-TEST_F(Form1Test, CheckedRememberWritesTheFileAndUncheckedLeavesAnOldOneAlone) {
+TEST_F(Form1Test, CheckedRememberWritesAPrivateFileAndUncheckedLeavesAnOldOneAlone) {
     answerWith(reply('1', "老王"));
     loadShown();
     type("a@b.c", "xyz");
@@ -203,6 +203,8 @@ TEST_F(Form1Test, CheckedRememberWritesTheFileAndUncheckedLeavesAnOldOneAlone) {
     sim.loop.runPosted();
     EXPECT_EQ(readFile(ctx.AppPath + "registry"),
               push::RememberFile::build({1, "a@b.c", "xyz", QStringLiteral("老王")}));
+    // It holds the password: the user's alone.
+    EXPECT_EQ(QFile::permissions(ctx.AppPath + "registry"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
 
     const QByteArray before = readFile(ctx.AppPath + "registry");
     ctx.ManualLogin = true;

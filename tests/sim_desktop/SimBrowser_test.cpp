@@ -79,3 +79,20 @@ TEST_F(SimBrowserTest, OnlyTheLastOfQuickNavigationsCompletes) {
 }
 
 } // namespace
+
+// A page that lives as long as the program (the news list) drops a row for every flash once
+// it is full: what it removes must be freed, not kept until the page goes.
+TEST_F(SimBrowserTest, RemovedElementsAreFreedOnceTheEventIsOver) {
+    browser->navigate(base + QStringLiteral("iPopup.htm"));
+    loop.runPosted();
+    dom::Document* page = browser->document();
+    dom::Element* table = page->getElementById(QStringLiteral("popupWin_Table"));
+    ASSERT_NE(table, nullptr);
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 5; ++i) table->insertRow(-1)->insertCell()->setInnerText(QStringLiteral("row"));
+        for (int i = 0; i < 5; ++i) table->deleteRow(-1);
+        EXPECT_GT(page->buried(), 0u);   // still usable within the event that removed them
+        loop.runPosted();
+        EXPECT_EQ(page->buried(), 0u);
+    }
+}

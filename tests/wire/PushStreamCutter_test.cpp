@@ -78,7 +78,7 @@ TEST_F(Cutting, QuoteBatchesAreWholeOrDropped) {
     EXPECT_EQ(rec.events, QStringList({"qQ1", "qQ2", "qQ3"}));
     rec.events.clear();
     feed({(quote(4) + quote(5)).left(1000), quote(6) + news(9) + quote(7)});
-    EXPECT_EQ(rec.events, QStringList({"qQ4", "qQ6"}));
+    EXPECT_EQ(rec.events, QStringList({"qQ4", "qQ6", "n9"}));
     rec.events.clear();
     feed({quote(8).mid(1)});   // not a quote chunk: nothing
     EXPECT_TRUE(rec.events.isEmpty());
@@ -129,6 +129,23 @@ TEST_F(Cutting, NewsContinuationIsRecordDataWhateverItsFirstBytes) {
         for (const QByteArray& chunk : {n.left(106), n.mid(106), news(1)}) c.examine(chunk);
         EXPECT_EQ(r.events, QStringList({QStringLiteral("n%1").arg(id + 65536), "n1"})) << id;
     }
+}
+
+// A client that reads late gets the server's separate writes in one read: the flashes,
+// days and control messages after a quote batch still arrive.
+TEST_F(Cutting, WritesReadTogetherAfterQuoteBatchesAreNotLost) {
+    feed({quote(1) + news(7) + news(8), quote(2) + quote(3) + ControlRecord::loggedInElsewhere()});
+    EXPECT_EQ(rec.events, QStringList({"qQ1", "n7", "n8", "qQ2", "qQ3", "1017"}));
+    rec.events.clear();
+    feed({quote(4) + day('1') + day('2').left(100), day('2').mid(100) + day('3') + day('4') + day('5')});
+    EXPECT_EQ(rec.events, QStringList({"qQ4", "d1", "d2", "d3", "d4", "d5"}));
+}
+
+TEST_F(Cutting, NewsContinuationIsNeverTakenForAQuoteBatch) {
+    // A news id of 1020 + 3 * 65536 puts the bytes FC 03 at offset 106.
+    const QByteArray n = news(1020 + 3 * 65536);
+    feed({n.left(106), n.mid(106) + news(5)});
+    EXPECT_EQ(rec.events, QStringList({"n197628", "n5"}));
 }
 
 TEST_F(Cutting, ANewConnectionDropsPartialRecords) {

@@ -21,7 +21,7 @@ void ControlConsole::readInput() {
     while ((end = buffer_.indexOf('\n')) >= 0) {
         const QString line = QString::fromUtf8(buffer_.left(end)).trimmed();
         buffer_.remove(0, end + 1);
-        if (!line.isEmpty() && !run(line)) log_.announce(QStringLiteral("commands: kick [account] | news | quit"));
+        if (!line.isEmpty() && !run(line)) log_.announce(QStringLiteral("commands: kick [account] | news | fault drop|restart|stall|junk | quit"));
     }
 }
 
@@ -33,6 +33,8 @@ bool ControlConsole::run(const QString& line) {
         log_.announce(QStringLiteral("kick: told %1 session(s)").arg(told));
     } else if (command == QStringLiteral("news") && argument.isEmpty()) {
         server_.publishNews();
+    } else if (command == QStringLiteral("fault")) {
+        if (!server_.injectFault(argument)) return false;
     } else if (command == QStringLiteral("quit") && argument.isEmpty()) {
         quit_();
     } else {

@@ -1,48 +1,7 @@
 #include "DemoOptions.h"
+#include "NumberOption.h"
 #include <QCommandLineParser>
 #include <QRandomGenerator>
-#include <functional>
-
-namespace {
-
-// A numeric option with its range and where its value goes.
-struct NumberOption {
-    QCommandLineOption option;
-    qint64 min;
-    qint64 max;
-    std::function<void(qint64)> store;
-};
-
-bool readNumber(const QCommandLineParser& parser, const NumberOption& n, QString* message) {
-    if (!parser.isSet(n.option)) return true;
-    bool ok = false;
-    const qint64 value = parser.value(n.option).toLongLong(&ok);
-    if (!ok || value < n.min || value > n.max) {
-        *message = QStringLiteral("--%1: expected a number from %2 to %3")
-                       .arg(n.option.names().first()).arg(n.min).arg(n.max);
-        return false;
-    }
-    n.store(value);
-    return true;
-}
-
-NumberOption port(const char* name, const char* what, quint16* target) {
-    return {QCommandLineOption(QString::fromLatin1(name),
-                               QStringLiteral("%1 port (default %2; 0 lets the system choose).")
-                                   .arg(QString::fromLatin1(what)).arg(*target),
-                               QStringLiteral("port")),
-            0, 65535, [target](qint64 v) { *target = quint16(v); }};
-}
-
-NumberOption interval(const char* name, const char* what, int* target) {
-    return {QCommandLineOption(QString::fromLatin1(name),
-                               QStringLiteral("%1, in milliseconds (default %2).")
-                                   .arg(QString::fromLatin1(what)).arg(*target),
-                               QStringLiteral("ms")),
-            1, 86400000, [target](qint64 v) { *target = int(v); }};
-}
-
-} // namespace
 
 std::optional<DemoOptions> DemoOptions::parse(const QStringList& arguments,
                                               const QString& defaultDataDir, QString* message,
@@ -85,8 +44,10 @@ std::optional<DemoOptions> DemoOptions::parse(const QStringList& arguments,
                             QStringLiteral("n")),
          0, 0xFFFFFFFFLL, [&seedValue](qint64 v) { seedValue = quint32(v); }},
     };
+    const std::vector<NumberOption> load = FaultOptions::options(o.faults, &o.newsIntervalMs, &o.quoteIntervalMs);
     parser.addOption(help);
     for (const auto& n : numbers) parser.addOption(n.option);
+    for (const auto& n : load) parser.addOption(n.option);
     for (const auto& opt : {bind, data, offer, split, quiet}) parser.addOption(opt);
 
     if (!parser.parse(arguments)) {
@@ -104,6 +65,9 @@ std::optional<DemoOptions> DemoOptions::parse(const QStringList& arguments,
     }
 
     for (const auto& n : numbers) {
+        if (!readNumber(parser, n, message)) return std::nullopt;
+    }
+    for (const auto& n : load) {
         if (!readNumber(parser, n, message)) return std::nullopt;
     }
     o.seed = seedValue;

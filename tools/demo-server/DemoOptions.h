@@ -1,4 +1,5 @@
 #pragma once
+#include "FaultOptions.h"
 #include <QHostAddress>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,7 @@ public:
     QString offerUpdate;            // empty: the manifest offers no update
     bool splitRecords = false;
     bool quiet = false;
+    FaultOptions faults;            // all off by default
 
     // Parses the arguments (program name first). Without a result, *message says what to
     // print: the help text when *helpRequested, else the error.

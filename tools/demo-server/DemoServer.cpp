@@ -1,6 +1,7 @@
 #include "DemoServer.h"
 #include "DemoClock.h"
 #include "DemoLog.h"
+#include "FaultInjector.h"
 #include "IdentityService.h"
 #include "LoginService.h"
 #include "PushServer.h"
@@ -10,7 +11,8 @@
 namespace {
 
 // Seeds of the generators, apart so that one's use never shifts another's choices.
-enum Salt : quint32 { QuoteSalt = 0x51u, NewsSalt = 0x4e5u, CalendarSalt = 0xca1u, PushSalt = 0x9u, WebSalt = 0x3eb };
+enum Salt : quint32 { QuoteSalt = 0x51u, NewsSalt = 0x4e5u, CalendarSalt = 0xca1u, PushSalt = 0x9u, WebSalt = 0x3eb,
+                      FaultSalt = 0xfa17u };
 
 constexpr qint32 kFirstNewsId = 200001;
 constexpr qint32 kFirstClientId = 30001;
@@ -41,7 +43,8 @@ bool DemoServer::start(QString* error) {
     login_ = std::make_unique<LoginService>(log_, accounts_);
     identity_ = std::make_unique<IdentityService>(log_, kFirstClientId);
     push_ = std::make_unique<PushServer>(
-        PushSession::Settings{options_.heartbeatMs, options_.seed ^ PushSalt, options_.splitRecords}, log_, accounts_);
+        PushSession::Settings{options_.heartbeatMs, options_.seed ^ PushSalt, options_.splitRecords,
+                              options_.faults.cutPercent}, log_, accounts_);
     push_->onLogon = [this](PushSession& s, qint32 highest) { welcome(s, highest); };
     web_ = std::make_unique<WebSite>(SitePages::Content{news_, quotes_, calendar_, accounts_, update_, clock_}, log_,
                                      options_.seed ^ WebSalt, [this](const QString& a) { return kick(a); });
@@ -51,6 +54,8 @@ bool DemoServer::start(QString* error) {
         !push_->listen(at, options_.pushPort, error) || !web_->listen(at, options_.httpPort, error)) {
         return false;
     }
+    faults_ = std::make_unique<FaultInjector>(options_.faults, options_.seed ^ FaultSalt, *push_, log_);
+    faults_->start();
     every(newsTimer_, options_.newsIntervalMs, &DemoServer::publishNews);
     every(quoteTimer_, options_.quoteIntervalMs, &DemoServer::publishQuotes);
     every(resultTimer_, options_.resultCheckMs, &DemoServer::releaseResults);
@@ -110,4 +115,8 @@ void DemoServer::releaseResults() {
 
 int DemoServer::kick(const QString& account) {
     return push_->kick(account);
+}
+
+bool DemoServer::injectFault(const QString& name) {
+    return faults_ && faults_->inject(name);
 }

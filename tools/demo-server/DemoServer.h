@@ -11,6 +11,7 @@
 
 class DemoClock;
 class DemoLog;
+class FaultInjector;
 class IdentityService;
 class LoginService;
 class PushServer;
@@ -40,6 +41,8 @@ public:
     void releaseResults();
     // "Logged in elsewhere" to the account's sessions (all when empty); how many were told.
     int kick(const QString& account);
+    // One fault now, by name (see FaultInjector::inject); false for an unknown name.
+    bool injectFault(const QString& name);
 
     const CalendarWeek& calendar() const { return calendar_; }
     const NewsDesk& news() const { return news_; }
@@ -60,5 +63,6 @@ private:
     std::unique_ptr<IdentityService> identity_;
     std::unique_ptr<PushServer> push_;
     std::unique_ptr<WebSite> web_;
+    std::unique_ptr<FaultInjector> faults_;
     QTimer newsTimer_, quoteTimer_, resultTimer_;
 };

@@ -8,6 +8,7 @@ PushServer::PushServer(const PushSession::Settings& settings, DemoLog& log, cons
 }
 
 bool PushServer::listen(const QHostAddress& address, quint16 port, QString* error) {
+    address_ = address;
     if (server_.listen(address, port)) return true;
     *error = QStringLiteral("push: cannot listen on TCP %1:%2: %3")
                  .arg(address.toString()).arg(port).arg(server_.errorString());
@@ -48,4 +49,15 @@ int PushServer::kick(const QString& account) {
         }
     });
     return told;
+}
+
+void PushServer::stopListening() {
+    // A port the system chose must be the same when the listener comes back.
+    port_ = server_.serverPort();
+    server_.close();
+    for (PushSession* s : QList<PushSession*>(sessions_)) s->drop(true);
+}
+
+bool PushServer::resumeListening(QString* error) {
+    return listen(address_, port_, error);
 }

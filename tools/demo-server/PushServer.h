@@ -19,6 +19,11 @@ public:
     // account is empty); returns how many were told.
     int kick(const QString& account);
 
+    // The listener goes away, and every connection with it (reset), as when the server
+    // host restarts; resumeListening() listens again where it listened before.
+    void stopListening();
+    bool resumeListening(QString* error);
+
     // What a session is sent right after its logon.
     std::function<void(PushSession&, qint32 highestNewsId)> onLogon;
 
@@ -29,6 +34,8 @@ private:
     DemoLog& log_;
     const AccountBook& accounts_;
     QTcpServer server_;
+    QHostAddress address_;
+    quint16 port_ = 0;
     QList<PushSession*> sessions_;
     quint32 accepted_ = 0;
 };

@@ -12,15 +12,20 @@
 #include "wire/QuoteBatchRecord.h"
 #include "wire/RecordReader.h"
 #include <QTcpSocket>
+#include <sys/socket.h>
 
 PushSession::PushSession(QTcpSocket* socket, const Settings& settings, DemoLog& log,
                          const AccountBook& accounts)
-    : socket_(socket), stream_(socket, settings.seed, settings.forceSplits), log_(log),
+    : socket_(socket), stream_(socket, settings.seed, settings.forceSplits, settings.cutPercent), log_(log),
       accounts_(accounts),
       peer_(QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort())) {
     socket_->setParent(this);
     heartbeat_.setInterval(settings.heartbeatMs);
     connect(&heartbeat_, &QTimer::timeout, this, [this] { stream_.sendAlone(push::ControlRecord::heartbeatProbe()); });
+    // Which flashes really went out, so that a soak can tell what the client should have.
+    stream_.onWritten = [this](const QStringList& ids) {
+        log_.line(QStringLiteral("push: to %1 (%2) news %3").arg(peer_, account_, ids.join(QLatin1Char(','))));
+    };
     connect(socket_, &QTcpSocket::readyRead, this, &PushSession::readIncoming);
     connect(socket_, &QTcpSocket::disconnected, this, [this] {
         heartbeat_.stop();
@@ -70,7 +75,9 @@ void PushSession::logOn(const QByteArray& record) {
 
 void PushSession::sendNews(const QList<NewsFlash>& flashes) {
     QList<QByteArray> records;
+    QStringList ids;
     for (const NewsFlash& f : flashes) {
+        ids.append(QString::number(f.id));
         push::NewsFlashRecord r;
         r.flags = QString::fromLatin1(f.flags);
         r.text = f.text;
@@ -79,7 +86,7 @@ void PushSession::sendNews(const QList<NewsFlash>& flashes) {
         r.detailFlag = f.hasPage ? '1' : '0';
         records.append(r.build());
     }
-    stream_.sendRun(records, true);
+    stream_.sendRun(records, true, ids);
 }
 
 void PushSession::sendQuotes(const QString& quoteText) {
@@ -101,4 +108,27 @@ void PushSession::kick() {
     log_.line(QStringLiteral("push: %1 (%2) logged in elsewhere: sending 1017 and hanging up").arg(peer_, account_));
     stream_.sendAlone(push::ControlRecord::loggedInElsewhere());
     stream_.closeWhenSent();
+}
+
+void PushSession::drop(bool reset) {
+    log_.line(QStringLiteral("push: fault: %1 %2 (%3)").arg(reset ? QStringLiteral("reset") : QStringLiteral("close"), peer_, account_));
+    if (!reset) {
+        socket_->disconnectFromHost();
+        return;
+    }
+    // Linger 0: the system answers with RST instead of an orderly end.
+    const linger hard{1, 0};
+    ::setsockopt(int(socket_->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+    socket_->abort();
+}
+
+void PushSession::endMidRecord(const QByteArray& part) {
+    log_.line(QStringLiteral("push: fault: truncated record (%1 bytes) and close %2 (%3)").arg(part.size()).arg(peer_, account_));
+    stream_.sendAlone(part);
+    stream_.closeWhenSent();
+}
+
+void PushSession::stall(int ms) {
+    log_.line(QStringLiteral("push: fault: stall %1 (%2) for %3 ms").arg(peer_, account_).arg(ms));
+    stream_.stall(ms);
 }

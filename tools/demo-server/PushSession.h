@@ -19,6 +19,7 @@ public:
         int heartbeatMs;
         quint32 seed;
         bool forceSplits;
+        int cutPercent = 0;
     };
 
     PushSession(QTcpSocket* socket, const Settings& settings, DemoLog& log, const AccountBook& accounts);
@@ -33,6 +34,15 @@ public:
     void sendCalendarDays(const CalendarWeek& week, const QList<int>& days);
     // Tells the client that its account logged in elsewhere and hangs up.
     void kick();
+
+    // Faults (see FaultInjector).
+    // Hangs up at once: a reset (RST, what is queued is lost) or an orderly close.
+    void drop(bool reset);
+    // The first bytes of a record, then an orderly close: the client is left holding a tail.
+    void endMidRecord(const QByteArray& part);
+    void stall(int ms);
+    // Bytes the client cannot use, in a write of their own.
+    void sendJunk(const QByteArray& bytes) { stream_.sendAlone(bytes); }
 
     std::function<void(PushSession&, qint32 highestNewsId)> onLogon;
     std::function<void(PushSession&)> onEnd;

@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
     log.announce(QStringLiteral("quenra-demo-server listening (seed %1, data %2):")
                      .arg(options->seed).arg(QDir(options->dataDir).absolutePath()));
     for (const QString& line : server.listening()) log.announce(QStringLiteral("  ") + line);
-    log.announce(QStringLiteral("Type \"kick [account]\", \"news\" or \"quit\"."));
+    log.announce(QStringLiteral("Type \"kick [account]\", \"news\", \"fault drop|restart|stall|junk\" or \"quit\"."));
     ControlConsole console(server, log, [] { QCoreApplication::quit(); });
     return app.exec();
 }

@@ -372,7 +372,12 @@ void Document::forgetElement(Element* e)
         active_ = nullptr;
 }
 
-void Document::bury(std::unique_ptr<Node> n) { graveyard_.push_back(std::move(n)); }
+void Document::bury(std::unique_ptr<Node> n)
+{
+    graveyard_.push_back(std::move(n));
+    if (graveyard_.size() == 1 && onFirstBurial_)
+        onFirstBurial_();
+}
 
 void Document::subtreeChanged(const Node* subtreeRoot)
 {

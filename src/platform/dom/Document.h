@@ -2,6 +2,7 @@
 #include "platform/dom/EventHandlerTable.h"
 #include "platform/dom/Journal.h"
 #include "platform/dom/Node.h"
+#include <functional>
 #include <QHash>
 #include <QString>
 #include <cstdint>
@@ -101,6 +102,11 @@ public:
     // Frees removed elements (see the class comment) and journals a "forget" op with their
     // ids, so the browser side can drop them too.
     void collectGarbage();
+    // Called when a removed element goes to an empty graveyard: a backend that projects
+    // nothing (no end-of-turn flush) frees it then, instead of keeping it for the page's life.
+    void setOnFirstBurial(std::function<void()> f) { onFirstBurial_ = std::move(f); }
+    // How many removed nodes wait for collectGarbage() (leak checks).
+    size_t buried() const { return graveyard_.size(); }
 
     // HTML serialisation of the html element (document.documentElement.outerHTML), and of
     // the whole document (doctype and top-level comments included).
@@ -131,6 +137,7 @@ private:
     mutable bool idIndexDirty_ = true;
     mutable bool idIndexHasDuplicates_ = false;
     std::vector<std::unique_ptr<Node>> graveyard_;
+    std::function<void()> onFirstBurial_;
     EventHandlerTable handlers_;
     std::shared_ptr<LayoutMetrics> metrics_;
     Journal journal_;

@@ -78,7 +78,7 @@ bool FileRegistryStore::save(const MemoryRegistry& values) const {
     QByteArray content = kHeader + '\n';
     for (const MemoryRegistry::Entry& entry : values.entries()) content += lineOf(entry);
     QString error;
-    return atomicfile::write(path_, content, error);
+    return atomicfile::write(path_, content, error, atomicfile::Access::OwnerOnly);
 }
 
 } // namespace plat

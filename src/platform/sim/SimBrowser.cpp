@@ -37,6 +37,14 @@ void SimBrowser::complete(const QString& url) {
     document_->setUrl(url);
     document_->setMetrics(layout_);
     document_->journal().setEnabled(false);
+    // Removed elements are freed once the event that removed them is over, as the real
+    // browser frees them at the end of its turn; a list that drops a row a flash would
+    // otherwise keep every row it ever showed.
+    document_->setOnFirstBurial([this, doc = document_.get(), alive = std::weak_ptr<int>(life_)] {
+        loop_.postOutsideWaits([this, doc, alive] {
+            if (!alive.expired() && document_.get() == doc) document_->collectGarbage();
+        });
+    });
     url_ = url;
     pending_ = 0;
     const std::weak_ptr<int> alive = life_;

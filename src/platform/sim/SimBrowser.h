@@ -19,7 +19,7 @@ namespace plat {
 // level). Sizes come from plain rules, the page's viewport being the browser's size.
 //
 // Nothing projects the model anywhere, so its journal is off. Elements removed from a page
-// are freed when the next page replaces it.
+// are freed once the event that removed them is over.
 class SimBrowser : public Browser {
 public:
     SimBrowser(EventLoop& loop, const ResourceStore& resources, const QSize& size);

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs every fuzz target once over its committed corpus (fuzz/corpus/<target>/): a
+# regression run of seconds that catches a parser that crashes on an input it once took.
+# Needs clang (libFuzzer, ASan, UBSan); without it, says so and succeeds.
+#   scripts/fuzz-regress.sh            build into build-fuzz/ and run
+#   scripts/fuzz-regress.sh --campaign SECONDS   fuzz each target that long instead,
+#                                       growing a corpus of its own under build-fuzz/corpus/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if ! command -v clang++ >/dev/null 2>&1; then
+  echo "fuzz regression: skipped (no clang++ on this machine)"
+  exit 0
+fi
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEP_FUZZ=ON -DZEP_TESTS=OFF \
+  -DZEP_BENCH=OFF -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null
+targets=()
+for src in fuzz/*.cpp; do targets+=("fuzz_$(basename "$src" .cpp)"); done
+cmake --build build-fuzz -j2 --target "${targets[@]}" >/dev/null
+export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+failed=0
+for target in "${targets[@]}"; do
+  name=${target#fuzz_}
+  corpus=fuzz/corpus/$name
+  log=build-fuzz/$target.log
+  if [ "${1:-}" = "--campaign" ]; then
+    mkdir -p "build-fuzz/corpus/$name"
+    build-fuzz/fuzz/$target "build-fuzz/corpus/$name" "$corpus" -max_total_time="$2" -print_final_stats=1 \
+      -artifact_prefix="build-fuzz/$target-" >"$log" 2>&1 || failed=1
+    echo "$target: $(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$') executions$(grep -q '^==.*ERROR\|deadly signal' "$log" && echo ', FINDING (see '"$log"')')"
+  elif [ -d "$corpus" ]; then
+    if build-fuzz/fuzz/$target "$corpus" -runs=0 >"$log" 2>&1; then
+      echo "$target: $(ls "$corpus" | wc -l) inputs ok"
+    else
+      echo "$target: FAILED (see $log)"
+      failed=1
+    fi
+  else
+    echo "$target: no corpus under $corpus"
+    failed=1
+  fi
+done
+exit $failed
