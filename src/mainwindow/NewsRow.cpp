@@ -1,5 +1,5 @@
 #include "mainwindow/NewsRow.h"
-#include "mainwindow/HtmlText.h"
+#include "base/HtmlText.h"
 #include "platform/dom/Element.h"
 #include <stdexcept>
 

@@ -161,9 +161,6 @@ QHash<QString, frmFXInfo::Procedure> frmFXInfo::procedureTable() {
     const auto tab = [this](const char* id) {
         return [this, id] { tabs_.SwitchTab(QString::fromLatin1(id)); };
     };
-    const auto later = [this](const char* name) {
-        return [this, name] { notInThisBuild(QString::fromLatin1(name)); };
-    };
     const std::pair<const char*, Procedure> table[] = {
         {"retrieve_page", [this] { account_.retrieve_page(); }},
         {"quituser", [this] { account_.quituser(); }},
@@ -274,10 +271,6 @@ void frmFXInfo::ClickAll() { SwitchTab(QStringLiteral("iAll")); }
 
 void frmFXInfo::pop_registry() {
     run(QStringLiteral("pop_registry"), [&] { account_.pop_registry(); });
-}
-
-void frmFXInfo::notInThisBuild(const QString& what) {
-    ctx_.platform.log().write(Here, what + QStringLiteral(": not available in this build"));
 }
 
 // Monday 1 .. Sunday 7.

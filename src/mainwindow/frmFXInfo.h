@@ -82,7 +82,6 @@ private:
     void pageSetUp();
     void loadLoginDialog();
     void btn_vote();
-    void notInThisBuild(const QString& what);
     void showTrayTipOnce();
     int today() const;
     bool run(const QString& where, const Procedure& fn);

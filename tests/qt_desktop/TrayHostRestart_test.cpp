@@ -27,11 +27,18 @@ pid_t trayHost() {
     return 0;
 }
 
-// As the desktop script starts it; it outlives the test, as the desktop's own tray host.
+// As the desktop script starts it; it outlives the test, as the desktop's own tray host. Its
+// output goes nowhere: a tray host holding the test's output open would keep the test
+// runner waiting for the end of it.
 bool startTrayHost() {
-    return QProcess::startDetached(QStringLiteral("trayer"),
-                                   {"--edge", "bottom", "--align", "right", "--widthtype", "pixel", "--width", "120",
-                                    "--height", "24", "--SetDockType", "true", "--transparent", "false"});
+    QProcess trayer;
+    trayer.setProgram(QStringLiteral("trayer"));
+    trayer.setArguments({"--edge", "bottom", "--align", "left", "--widthtype", "pixel", "--width", "120",
+                         "--height", "24", "--SetDockType", "true", "--transparent", "false"});
+    trayer.setStandardInputFile(QProcess::nullDevice());
+    trayer.setStandardOutputFile(QProcess::nullDevice());
+    trayer.setStandardErrorFile(QProcess::nullDevice());
+    return trayer.startDetached();
 }
 
 } // namespace
