@@ -274,10 +274,11 @@ void Form1::remember() {
         log(QStringLiteral("cannot write ") + rememberPath() + QStringLiteral(": ") + error);
 }
 
+// The calendar keeps the five weekdays only: a weekend has no day to look for.
 void Form1::showCalendarDay() {
     if (!ctx_.loginSink) return;
     const int weekday = ctx_.platform.loop().now().date().dayOfWeek();
-    if (ctx_.Config &&
+    if (weekday <= 5 && ctx_.Config &&
         ctx_.Config->isExist(QStringLiteral("FXCalendar/Week%1").arg(weekday), QStringLiteral("Item")))
         ctx_.loginSink->ClickToday(weekday);
     ctx_.loginSink->ClickAll();

@@ -167,6 +167,18 @@ TEST_F(Form1Test, TimeOutOfAShownDialogLeavesAutomaticLoginOn) {
     EXPECT_FALSE(ctx.ManualLogin);
 }
 
+TEST_F(Form1Test, ASundayLoginShowsTheNewsWithoutLookingForACalendarDay) {
+    useConfig("<FXCalendar><Week1><Item Time=\"09:30\">CPI</Item></Week1></FXCalendar>");
+    sim.loop.setDateTime(QDateTime(QDate(2024, 1, 14), QTime(9, 0)));
+    answerWith(reply('1', "老王", 3));
+    loadShown();
+    type("trader@example.com", "pa55");
+    clickLogin();
+    sim.loop.runPosted();
+    EXPECT_EQ(sinkCalls.calls, (QStringList{"load_status1", "ClickAll"}));
+    EXPECT_TRUE(sim.log.lines().filter("FXCalendar").isEmpty()) << sim.log.lines().join('\n').toStdString();
+}
+
 TEST_F(Form1Test, SuccessPublishesTheSessionAndHandsOverToThePushSession) {
     useConfig("<FXCalendar><Week1><Item Time=\"09:30\">CPI</Item></Week1></FXCalendar>");
     answerWith(reply('1', "老王", 3));
