@@ -10,16 +10,17 @@ using namespace dom;
 
 namespace {
 
-QString newsPage(int rows)
-{
-    QString html = QStringLiteral("<html><body><table id=firstpage_table><thead><tr style='display:none'>"
-                                  "<td id=iAllSort onclick=\"sortTable('firstpage_table')\">时间</td><td></td></tr></thead>");
+QString newsPage(int rows) {
+    QString html =
+        QStringLiteral("<html><body><table id=firstpage_table><thead><tr style='display:none'>"
+                       "<td id=iAllSort onclick=\"sortTable('firstpage_table')\">时间</td><td></td></tr></thead>");
     for (int i = 0; i < rows - 1; ++i) {
-        const int m = 24 * 60 - 1 - i;   // newest first
-        html += QString::asprintf("<tr><td style='padding-left:18px;width:80px'>12/06 %02d:%02d</td>"
-                                  "<td><a href='' onClick=news_item.innerText='http://w/x?id=%d';news_item.fireEvent('onclick')>"
-                                  "title %d</a></td></tr>",
-                                  m / 60, m % 60, i, i);
+        const int m = 24 * 60 - 1 - i; // newest first
+        html += QString::asprintf(
+            "<tr><td style='padding-left:18px;width:80px'>12/06 %02d:%02d</td>"
+            "<td><a href='' onClick=news_item.innerText='http://w/x?id=%d';news_item.fireEvent('onclick')>"
+            "title %d</a></td></tr>",
+            m / 60, m % 60, i, i);
     }
     html += QStringLiteral("</table><span id=news_item style='display:none'></span></body></html>");
     return html;
@@ -27,8 +28,7 @@ QString newsPage(int rows)
 
 // Get_allMsg on a full list: the list row (the oldest deleted, the new one at index 1), then
 // the sort.
-void BM_InsertRowAndSort300(benchmark::State& state)
-{
+void BM_InsertRowAndSort300(benchmark::State& state) {
     auto d = Document::parse(newsPage(300));
     Element* table = d->getElementById(QStringLiteral("firstpage_table"));
     int n = 0;
@@ -47,8 +47,7 @@ void BM_InsertRowAndSort300(benchmark::State& state)
 BENCHMARK(BM_InsertRowAndSort300)->Unit(benchmark::kMicrosecond);
 
 // Only the sort of a 300-row table whose order changes each time.
-void BM_Sort300Reversing(benchmark::State& state)
-{
+void BM_Sort300Reversing(benchmark::State& state) {
     auto d = Document::parse(newsPage(300));
     Element* first = d->getElementById(QStringLiteral("firstpage_table"))->rows()[1]->cells()[0];
     int n = 0;
@@ -66,8 +65,7 @@ void BM_Sort300Reversing(benchmark::State& state)
 BENCHMARK(BM_Sort300Reversing)->Unit(benchmark::kMicrosecond);
 
 // Rewriting 1,000 cells (quote updates by id: colour and text).
-void BM_Rewrite1000Cells(benchmark::State& state)
-{
+void BM_Rewrite1000Cells(benchmark::State& state) {
     QString html = QStringLiteral("<table id=q>");
     for (int i = 0; i < 500; ++i)
         html += QString::asprintf("<tr><td>S%d</td><td id=S%dp>1.0</td><td id=S%dl>1.0</td></tr>", i, i, i);
@@ -97,8 +95,7 @@ void BM_Rewrite1000Cells(benchmark::State& state)
 BENCHMARK(BM_Rewrite1000Cells)->Unit(benchmark::kMicrosecond);
 
 // Serialising a batch of 1,000 mutations to JSON.
-void BM_Serialise1000Ops(benchmark::State& state)
-{
+void BM_Serialise1000Ops(benchmark::State& state) {
     auto d = Document::parse(QStringLiteral("<table id=q><tr><td id=c>x</td></tr></table>"));
     Element* c = d->getElementById(QStringLiteral("c"));
     for (int i = 0; i < 250; ++i) {
@@ -120,11 +117,9 @@ void BM_Serialise1000Ops(benchmark::State& state)
 BENCHMARK(BM_Serialise1000Ops)->Unit(benchmark::kMicrosecond);
 
 // Parsing the main page sized like the real one, with a full news list.
-void BM_ParseNewsPage300(benchmark::State& state)
-{
+void BM_ParseNewsPage300(benchmark::State& state) {
     const QString html = newsPage(300);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(Document::parse(html));
+    for (auto _ : state) benchmark::DoNotOptimize(Document::parse(html));
 }
 BENCHMARK(BM_ParseNewsPage300)->Unit(benchmark::kMicrosecond);
 

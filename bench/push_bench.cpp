@@ -21,12 +21,8 @@ public:
     void Get_allMsg(const QString&, const QString& time, const QString& title, int32_t, uint8_t) override {
         items += time.size() + title.size() > 0;
     }
-    void quot_center(const QString& symbol, const QString&, const QString&) override {
-        items += !symbol.isEmpty();
-    }
-    void GetInfo_DownCalendar(int16_t, const QString&, const QString& records) override {
-        items += !records.isEmpty();
-    }
+    void quot_center(const QString& symbol, const QString&, const QString&) override { items += !symbol.isEmpty(); }
+    void GetInfo_DownCalendar(int16_t, const QString&, const QString& records) override { items += !records.isEmpty(); }
     void GetInfo_UpdateCalendar(int16_t, const QString&, const QString&) override {}
 };
 
@@ -55,8 +51,10 @@ const QStringList headlines = {
 
 QByteArray newsRecord(int id) {
     return NewsFlashRecord{"100", headlines[id % headlines.size()], id,
-                           QStringLiteral("2026-12-%1 %2:%3:05").arg(1 + id % 28, 2, 10, QChar('0'))
-                               .arg(id % 24, 2, 10, QChar('0')).arg(id % 60, 2, 10, QChar('0')),
+                           QStringLiteral("2026-12-%1 %2:%3:05")
+                               .arg(1 + id % 28, 2, 10, QChar('0'))
+                               .arg(id % 24, 2, 10, QChar('0'))
+                               .arg(id % 60, 2, 10, QChar('0')),
                            static_cast<uint8_t>(id % 2 ? '1' : '0')}
         .build();
 }
@@ -114,19 +112,15 @@ void run(benchmark::State& state, const QList<QByteArray>& chunks, int64_t items
 }
 
 void BM_NewsFlashes(benchmark::State& state) {
-    run(state, recordedStream(1000, 0).mid(10), 1000);   // news and probes only
+    run(state, recordedStream(1000, 0).mid(10), 1000); // news and probes only
 }
 BENCHMARK(BM_NewsFlashes);
 
-void BM_QuoteBatches(benchmark::State& state) {
-    run(state, recordedStream(0, 1000).mid(10), 1000);
-}
+void BM_QuoteBatches(benchmark::State& state) { run(state, recordedStream(0, 1000).mid(10), 1000); }
 BENCHMARK(BM_QuoteBatches);
 
 // The mixed stream: items are news flashes plus quote batches.
-void BM_RecordedStream(benchmark::State& state) {
-    run(state, recordedStream(1000, 1000), 2000);
-}
+void BM_RecordedStream(benchmark::State& state) { run(state, recordedStream(1000, 1000), 2000); }
 BENCHMARK(BM_RecordedStream);
 
 // Same bytes, only copied: the machine's memory speed beside the decoders.

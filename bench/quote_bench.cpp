@@ -18,7 +18,8 @@ QByteArray batch(int tick) {
     QList<push::QuoteText::Item> items;
     for (int i = 0; i < 12; ++i) {
         const double bid = 1 + i + (tick % 2) * 0.0011;
-        items.append({QString::fromLatin1(Pairs[i]), QString::number(bid, 'f', 4), QString::number(bid + 0.0003, 'f', 4), 4});
+        items.append(
+            {QString::fromLatin1(Pairs[i]), QString::number(bid, 'f', 4), QString::number(bid + 0.0003, 'f', 4), 4});
     }
     return push::QuoteBatchRecord{push::QuoteText::compose(items)}.build();
 }

@@ -38,7 +38,8 @@ class Probe : public push::PushSink {
 public:
     Probe(frmFXInfo& fx, plat::QtBrowserBridge& bridge) : fx_(fx) {
         clock_.start();
-        QObject::connect(&bridge, &plat::QtBrowserBridge::batch, &bridge, [this](int seq, const QString&) { sent(seq); });
+        QObject::connect(&bridge, &plat::QtBrowserBridge::batch, &bridge,
+                         [this](int seq, const QString&) { sent(seq); });
         bridge.onMessage = [this, page = bridge.onMessage](const QJsonObject& m) {
             if (m.value(QLatin1String("kind")).toString() == QLatin1String("applied"))
                 applied(m.value(QLatin1String("seq")).toInt());

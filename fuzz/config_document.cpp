@@ -107,8 +107,8 @@ void exercise(cls_Config& config, const QString& text) {
     }
     auto held = config.WeekList(2);
     config.RemoveWeekFXCalendar(2);
-    config.AddFXCalendar(2, QStringLiteral("21:30"), text, text, QString(), QStringLiteral("?"),
-                         QStringLiteral("高"), text, QStringLiteral("1"));
+    config.AddFXCalendar(2, QStringLiteral("21:30"), text, text, QString(), QStringLiteral("?"), QStringLiteral("高"),
+                         text, QStringLiteral("1"));
     config.RemoveAllFXCalendar();
     for (ConfigNode item : held) item.setAttribute(QStringLiteral("Result"), text);
     config.AddQuota(QStringLiteral("XAUUSD"), QStringLiteral("1"));

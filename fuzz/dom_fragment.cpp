@@ -27,8 +27,7 @@ const char* const kPage =
 
 const char* const kContexts[] = {"d", "t", "cell", "e", "news_item", "sel", "ta", "svg"};
 
-void check(bool ok, const char* what)
-{
+void check(bool ok, const char* what) {
     if (!ok) {
         std::fprintf(stderr, "invariant failed: %s\n", what);
         std::abort();
@@ -37,10 +36,8 @@ void check(bool ok, const char* what)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
-    if (size < 2)
-        return 0;
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 2) return 0;
     const uint8_t ctx = data[0];
     uint32_t seed = data[1];
     const char* text = reinterpret_cast<const char*>(data + 2);
@@ -58,8 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Element* target = model->getElementById(QString::fromLatin1(kContexts[(ctx & 0x7f) % 8]));
     check(target != nullptr, "context element");
     // Context: a section of the table when the choice says so.
-    if ((ctx & 0x7f) % 8 == 1 && target->tBody())
-        target = target->tBody();
+    if ((ctx & 0x7f) % 8 == 1 && target->tBody()) target = target->tBody();
     target->setInnerHTML(fragment);
 
     // Table operations on every table and row of the page.
@@ -75,15 +71,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 }
                 break;
             }
-            case 1: t->deleteRow(static_cast<int>(next() % (n + 2)) - 1); break;
-            case 2: t->moveRow(static_cast<int>(next() % (n + 1)), static_cast<int>(next() % (n + 2)) - 1); break;
+            case 1:
+                t->deleteRow(static_cast<int>(next() % (n + 2)) - 1);
+                break;
+            case 2:
+                t->moveRow(static_cast<int>(next() % (n + 1)), static_cast<int>(next() % (n + 2)) - 1);
+                break;
             case 3:
                 if (Element* b = t->tBody())
                     b->moveRow(static_cast<int>(next() % (n + 1)), static_cast<int>(next() % (n + 1)));
                 break;
             case 4:
-                if (!t->id().isEmpty())
-                    model->sortTable(t->id());
+                if (!t->id().isEmpty()) model->sortTable(t->id());
                 break;
             case 5:
                 for (Element* r : t->rows()) {
@@ -100,18 +99,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (size_t i = 0; i < all.size() && i < 64; ++i) {
             Element* e = all[i];
             switch (next() % 8) {
-            case 0: e->setAttribute(QStringLiteral("title"), fragment.right(10)); break;
-            case 1: e->setStyle(QStringLiteral("display"), (next() & 1) ? QStringLiteral("none") : QString()); break;
-            case 2: (void)e->innerText(); (void)e->offsetHeight(); (void)e->offsetWidth(); break;
-            case 3: e->click(); break;
-            case 4: model->runScript(e, fragment); break;
+            case 0:
+                e->setAttribute(QStringLiteral("title"), fragment.right(10));
+                break;
+            case 1:
+                e->setStyle(QStringLiteral("display"), (next() & 1) ? QStringLiteral("none") : QString());
+                break;
+            case 2:
+                (void)e->innerText();
+                (void)e->offsetHeight();
+                (void)e->offsetWidth();
+                break;
+            case 3:
+                e->click();
+                break;
+            case 4:
+                model->runScript(e, fragment);
+                break;
             case 5:
                 for (const Attribute& a : std::vector<Attribute>(e->attributes()))
-                    if (a.name.startsWith(QLatin1String("on")))
-                        e->fireEvent(a.name);
+                    if (a.name.startsWith(QLatin1String("on"))) e->fireEvent(a.name);
                 break;
-            case 6: e->setChecked(next() & 1); e->setDisabled(next() & 1); break;
-            case 7: e->removeAttribute(QStringLiteral("style")); break;
+            case 6:
+                e->setChecked(next() & 1);
+                e->setDisabled(next() & 1);
+                break;
+            case 7:
+                e->removeAttribute(QStringLiteral("style"));
+                break;
             }
         }
         const std::vector<Op> ops = model->takeOps();
@@ -122,8 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         check(JournalReplay::apply(*mirror, back), "replay found its nodes");
         check(mirror->serializeDocument() == model->serializeDocument(), "replay reaches the model's DOM");
         // Removed elements are freed now: stop using the context if it went.
-        if (!target->isConnected())
-            target = model->body();
+        if (!target->isConnected()) target = model->body();
         model->collectGarbage();
         mirror->collectGarbage();
     }

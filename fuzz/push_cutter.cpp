@@ -32,7 +32,7 @@ public:
     void loggedInElsewhere() override {}
     void heartbeatProbe() override {}
     static void check(QByteArrayView r, qsizetype length) {
-        if (r.size() != length) __builtin_trap();   // a record handed on is always whole
+        if (r.size() != length) __builtin_trap(); // a record handed on is always whole
     }
 };
 
@@ -44,8 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool restart = data[0] & 0x80;
     size_t pos = 1;
     size_t lengths[16];
-    for (unsigned i = 0; i < cuts; ++i, pos += 2)
-        lengths[i] = pos + 1 < size ? (data[pos] | data[pos + 1] << 8) : 0;
+    for (unsigned i = 0; i < cuts; ++i, pos += 2) lengths[i] = pos + 1 < size ? (data[pos] | data[pos + 1] << 8) : 0;
     if (pos > size) return 0;
     Session session;
     push::PushStreamCutter cutter(session);

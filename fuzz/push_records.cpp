@@ -18,7 +18,7 @@ namespace {
 class Sink : public push::PushSink {
 public:
     void Get_allMsg(const QString&, const QString& t, const QString&, int32_t, uint8_t) override {
-        if (t.size() > 11) __builtin_trap();   // "MM/dd HH:mm" at the most
+        if (t.size() > 11) __builtin_trap(); // "MM/dd HH:mm" at the most
     }
     void quot_center(const QString&, const QString&, const QString&) override {}
     void GetInfo_DownCalendar(int16_t day, const QString&, const QString&) override {
@@ -45,18 +45,42 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int32_t highest = 0;
     push::PushDecoder decoder(sink, highest);
     switch (data[0] % 12) {
-    case 0: decoder.news_analysis(bytes); break;
-    case 1: decoder.byte_strcv(bytes); break;
-    case 2: decoder.quote_batch(bytes); break;
-    case 3: roundTrip<push::NewsFlashRecord>(bytes); break;
-    case 4: roundTrip<push::LoginReplyRecord>(bytes); break;
-    case 5: roundTrip<push::ClientIdRecord>(bytes); break;
-    case 6: roundTrip<push::LoginRequestRecord>(bytes); break;
-    case 7: roundTrip<push::PushLogonRecord>(bytes); break;
-    case 8: roundTrip<push::IdentityReportRecord>(bytes); break;
-    case 9: roundTrip<push::HeartbeatAnswerRecord>(bytes); break;
-    case 10: roundTrip<push::FeedbackRecord>(bytes); break;
-    default: roundTrip<push::CalendarDayRecord>(bytes), roundTrip<push::QuoteBatchRecord>(bytes); break;
+    case 0:
+        decoder.news_analysis(bytes);
+        break;
+    case 1:
+        decoder.byte_strcv(bytes);
+        break;
+    case 2:
+        decoder.quote_batch(bytes);
+        break;
+    case 3:
+        roundTrip<push::NewsFlashRecord>(bytes);
+        break;
+    case 4:
+        roundTrip<push::LoginReplyRecord>(bytes);
+        break;
+    case 5:
+        roundTrip<push::ClientIdRecord>(bytes);
+        break;
+    case 6:
+        roundTrip<push::LoginRequestRecord>(bytes);
+        break;
+    case 7:
+        roundTrip<push::PushLogonRecord>(bytes);
+        break;
+    case 8:
+        roundTrip<push::IdentityReportRecord>(bytes);
+        break;
+    case 9:
+        roundTrip<push::HeartbeatAnswerRecord>(bytes);
+        break;
+    case 10:
+        roundTrip<push::FeedbackRecord>(bytes);
+        break;
+    default:
+        roundTrip<push::CalendarDayRecord>(bytes), roundTrip<push::QuoteBatchRecord>(bytes);
+        break;
     }
     return 0;
 }

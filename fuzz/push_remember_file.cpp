@@ -11,7 +11,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         push::RememberFile::parse(push::RememberFile::build(*login));
     // Any password the code page can carry comes back from its scrambled form.
     const QString password = cp936::decode(cp936::encode(cp936::decode(bytes)));
-    if (push::PasswordScramble::unscramble(push::PasswordScramble::scramble(password)) != password)
-        __builtin_trap();
+    if (push::PasswordScramble::unscramble(push::PasswordScramble::scramble(password)) != password) __builtin_trap();
     return 0;
 }

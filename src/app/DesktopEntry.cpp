@@ -10,11 +10,16 @@ const QString Group = QStringLiteral("[Desktop Entry]");
 QString escapeValue(const QString& s) {
     QString out;
     for (const QChar c : s) {
-        if (c == u'\\') out += QStringLiteral("\\\\");
-        else if (c == u'\n') out += QStringLiteral("\\n");
-        else if (c == u'\t') out += QStringLiteral("\\t");
-        else if (c == u'\r') out += QStringLiteral("\\r");
-        else out += c;
+        if (c == u'\\')
+            out += QStringLiteral("\\\\");
+        else if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else if (c == u'\t')
+            out += QStringLiteral("\\t");
+        else if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else
+            out += c;
     }
     return out;
 }
@@ -27,8 +32,11 @@ QString unescapeValue(const QString& s) {
             continue;
         }
         const QChar c = s[++i];
-        out += c == u's' ? QChar(u' ') : c == u'n' ? QChar(u'\n') : c == u't' ? QChar(u'\t')
-             : c == u'r' ? QChar(u'\r') : c;
+        out += c == u's'   ? QChar(u' ')
+               : c == u'n' ? QChar(u'\n')
+               : c == u't' ? QChar(u'\t')
+               : c == u'r' ? QChar(u'\r')
+                           : c;
     }
     return out;
 }
@@ -73,16 +81,14 @@ bool DesktopEntry::save() const {
     f.write((lines_.join(u'\n') + u'\n').toUtf8());
     if (!f.commit()) return false;
     // Desktops launch only entries marked executable.
-    QFile::setPermissions(file_, QFile::permissions(file_) | QFile::ExeOwner | QFile::ExeGroup |
-                                     QFile::ExeOther);
+    QFile::setPermissions(file_, QFile::permissions(file_) | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
     return true;
 }
 
 QString DesktopEntry::target() const { return firstArgument(value(QStringLiteral("Exec"))); }
 
 void DesktopEntry::setTarget(const QString& program) {
-    if (value(QStringLiteral("Type")).isEmpty())
-        setValue(QStringLiteral("Type"), QStringLiteral("Application"));
+    if (value(QStringLiteral("Type")).isEmpty()) setValue(QStringLiteral("Type"), QStringLiteral("Application"));
     setValue(QStringLiteral("Exec"), quoteArgument(program));
 }
 
@@ -96,8 +102,10 @@ QString DesktopEntry::value(const QString& key) const {
     const QString prefix = key + u'=';
     bool inGroup = false;
     for (const QString& line : lines_) {
-        if (line.startsWith(u'[')) inGroup = line.trimmed() == Group;
-        else if (inGroup && line.startsWith(prefix)) return unescapeValue(line.mid(prefix.size()));
+        if (line.startsWith(u'['))
+            inGroup = line.trimmed() == Group;
+        else if (inGroup && line.startsWith(prefix))
+            return unescapeValue(line.mid(prefix.size()));
     }
     return {};
 }

@@ -2,7 +2,9 @@
 #include <QString>
 
 struct AppContext;
-namespace plat { class Browser; }
+namespace plat {
+class Browser;
+}
 
 // --dump-pages: the main page and the popup page as the program last left them, written
 // as HTML (UTF-8) into the directory the command line named, for whoever checks a run.

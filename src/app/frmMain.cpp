@@ -25,8 +25,7 @@ namespace {
 
 const QString ProductKey = QStringLiteral("Software\\Zavez_ZEP\\");
 
-cRegistry registryValue(AppContext& ctx, uint32_t root, const QString& section,
-                        const QString& name, int32_t type) {
+cRegistry registryValue(AppContext& ctx, uint32_t root, const QString& section, const QString& name, int32_t type) {
     cRegistry reg(ctx.platform.registry());
     reg.setClassKey(root);
     reg.setSectionKey(section);
@@ -43,8 +42,7 @@ bool unloadStep(AppContext& ctx, std::shared_ptr<F>& slot) {
 
 } // namespace
 
-frmMain::frmMain(AppContext& ctx)
-    : ctlTimeTerminate(ctx.platform.loop(), 100, false), ctx_(ctx) {
+frmMain::frmMain(AppContext& ctx) : ctlTimeTerminate(ctx.platform.loop(), 100, false), ctx_(ctx) {
     ctlTimeTerminate.onTimer = [this] { ctlTimeTerminate_Timer(); };
     ctx_.controller = this;
 }
@@ -72,8 +70,8 @@ void frmMain::Form_Load() {
 
 void frmMain::Form_Unload() {
     // Each on its own: a registry that cannot be written must not cost the settings.
-    const bool timed = ResumeNext(ctx_.platform.log(), QStringLiteral("frmMain.Form_Unload"),
-                                  [this] { addUsageTime(); });
+    const bool timed =
+        ResumeNext(ctx_.platform.log(), QStringLiteral("frmMain.Form_Unload"), [this] { addUsageTime(); });
     const bool saved = ctx_.Config->XMLSave();
     if (!saved) log(QStringLiteral("ZEP.xml was not saved"));
     unloadFailed_ = !timed || !saved;
@@ -91,10 +89,9 @@ void frmMain::Form_Terminate() {
         return;
     }
     // A download arrives without the execute permission.
-    QFile::setPermissions(installer, QFile::permissions(installer) | QFile::ExeOwner |
-                                         QFile::ExeGroup | QFile::ExeOther);
-    const QStringList args{QStringLiteral("/sp-"), QStringLiteral("/verysilent"),
-                           QStringLiteral("/norestart")};
+    QFile::setPermissions(installer,
+                          QFile::permissions(installer) | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+    const QStringList args{QStringLiteral("/sp-"), QStringLiteral("/verysilent"), QStringLiteral("/norestart")};
     if (!ctx_.platform.shell().startDetached(installer, args, ctx_.AppPath))
         log(QStringLiteral("cannot start ") + installer);
 }
@@ -217,14 +214,13 @@ void frmMain::tuneConnectionLimit() {
 }
 
 void frmMain::recordInstallPath() {
-    registryValue(ctx_, cRegistry::HKEY_LOCAL_MACHINE, ProductKey, QStringLiteral("Path"),
-                  cRegistry::REG_SZ)
+    registryValue(ctx_, cRegistry::HKEY_LOCAL_MACHINE, ProductKey, QStringLiteral("Path"), cRegistry::REG_SZ)
         .setValue(ctx_.ExePath);
 }
 
 void frmMain::addUsageTime() {
-    cRegistry reg = registryValue(ctx_, cRegistry::HKEY_LOCAL_MACHINE, ProductKey,
-                                  QStringLiteral("Time"), cRegistry::REG_DWORD);
+    cRegistry reg =
+        registryValue(ctx_, cRegistry::HKEY_LOCAL_MACHINE, ProductKey, QStringLiteral("Time"), cRegistry::REG_DWORD);
     const qint64 seconds = ctx_.StartTime.secsTo(ctx_.platform.loop().now());
     reg.setValue(static_cast<int32_t>(reg.Value().toLongLong() + seconds));
 }
@@ -254,6 +250,4 @@ void frmMain::closeWindow() {
     window_.reset();
 }
 
-void frmMain::log(const QString& message) {
-    ctx_.platform.log().write(QStringLiteral("frmMain"), message);
-}
+void frmMain::log(const QString& message) { ctx_.platform.log().write(QStringLiteral("frmMain"), message); }

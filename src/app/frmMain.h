@@ -6,7 +6,9 @@
 #include <memory>
 
 struct AppContext;
-namespace plat { class Window; }
+namespace plat {
+class Window;
+}
 
 // The hidden controller: loaded first, unloaded last. Its title marks a running instance;
 // it sets up the registry values at load, ends the program in order (ExitApp), records the

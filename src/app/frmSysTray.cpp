@@ -59,13 +59,27 @@ void frmSysTray::ShowMenu() {
 
 void frmSysTray::ISubclass_WindowProc(int notification) {
     switch (notification) {
-    case MouseMove: raise(SysTrayMouseMove); break;
-    case LButtonDown: raise(SysTrayMouseDown, 1); break;
-    case LButtonUp: raise(SysTrayMouseUp, 1); break;
-    case LButtonDblClk: raise(SysTrayDoubleClick, 1); break;
-    case RButtonDown: raise(SysTrayMouseDown, 2); break;
-    case RButtonUp: raise(SysTrayMouseUp, 2); break;
-    case RButtonDblClk: raise(SysTrayDoubleClick, 2); break;
+    case MouseMove:
+        raise(SysTrayMouseMove);
+        break;
+    case LButtonDown:
+        raise(SysTrayMouseDown, 1);
+        break;
+    case LButtonUp:
+        raise(SysTrayMouseUp, 1);
+        break;
+    case LButtonDblClk:
+        raise(SysTrayDoubleClick, 1);
+        break;
+    case RButtonDown:
+        raise(SysTrayMouseDown, 2);
+        break;
+    case RButtonUp:
+        raise(SysTrayMouseUp, 2);
+        break;
+    case RButtonDblClk:
+        raise(SysTrayDoubleClick, 2);
+        break;
     case BalloonShown:
         // A new timer per balloon: the balloon goes after its time-out even where the
         // desktop would keep it longer.
@@ -75,10 +89,17 @@ void frmSysTray::ISubclass_WindowProc(int notification) {
         mBalloonTimer->setInterval(balloonTimeOut_);
         raise(BalloonShow);
         break;
-    case BalloonHidden: raise(BalloonHide); break;
-    case BalloonTimedOut: raise(BalloonTimeOut); break;
-    case BalloonUserClick: raise(BalloonClicked); break;
-    default: break;
+    case BalloonHidden:
+        raise(BalloonHide);
+        break;
+    case BalloonTimedOut:
+        raise(BalloonTimeOut);
+        break;
+    case BalloonUserClick:
+        raise(BalloonClicked);
+        break;
+    default:
+        break;
     }
 }
 

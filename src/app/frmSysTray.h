@@ -14,9 +14,17 @@ class frmSysTray : public Form {
 public:
     // Mouse and balloon notifications as the tray reports them.
     enum Notification {
-        MouseMove = 0x200, LButtonDown = 0x201, LButtonUp = 0x202, LButtonDblClk = 0x203,
-        RButtonDown = 0x204, RButtonUp = 0x205, RButtonDblClk = 0x206,
-        BalloonShown = 0x402, BalloonHidden = 0x403, BalloonTimedOut = 0x404, BalloonUserClick = 0x405
+        MouseMove = 0x200,
+        LButtonDown = 0x201,
+        LButtonUp = 0x202,
+        LButtonDblClk = 0x203,
+        RButtonDown = 0x204,
+        RButtonUp = 0x205,
+        RButtonDblClk = 0x206,
+        BalloonShown = 0x402,
+        BalloonHidden = 0x403,
+        BalloonTimedOut = 0x404,
+        BalloonUserClick = 0x405
     };
 
     explicit frmSysTray(AppContext& ctx);

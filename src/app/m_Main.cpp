@@ -22,14 +22,13 @@ const QString OlderShortcut = QStringLiteral("Zavez_ZEP.exe.desktop");
 const QString ShortcutProgram = QStringLiteral("Zavez_ZEP");
 
 void refuse(AppContext& ctx, const QString& text, int extraStyle) {
-    ctx.platform.messageBox().show(text, plat::mb::Exclamation | plat::mb::OkOnly | extraStyle,
-                                   ctx.AppTitle);
+    ctx.platform.messageBox().show(text, plat::mb::Exclamation | plat::mb::OkOnly | extraStyle, ctx.AppTitle);
 }
 
 // The largest picture the installation ships for launchers; empty when there is none.
 QString largestIcon(const QString& appPath) {
-    const QFileInfoList icons = QDir(appPath + QStringLiteral("icons"))
-                                    .entryInfoList({QStringLiteral("*.png")}, QDir::Files, QDir::Size);
+    const QFileInfoList icons =
+        QDir(appPath + QStringLiteral("icons")).entryInfoList({QStringLiteral("*.png")}, QDir::Files, QDir::Size);
     return icons.isEmpty() ? QString() : icons.first().absoluteFilePath();
 }
 
@@ -144,7 +143,8 @@ void readServerSettings(AppContext& ctx) {
 int openConfig(AppContext& ctx) {
     const QString file = ctx.Folders.userFile(ctx, QStringLiteral("ZEP.xml"));
     if (!ctx.Folders.seed(ctx))
-        ctx.platform.log().write(QStringLiteral("Main"), QStringLiteral("cannot copy the installation's ZEP.xml to ") + file);
+        ctx.platform.log().write(QStringLiteral("Main"),
+                                 QStringLiteral("cannot copy the installation's ZEP.xml to ") + file);
     if (!ctx.Config) ctx.Config = std::make_shared<cls_Config>(ctx.platform);
     ctx.Config->setXmlFile(file);
     if (!files::FileExists(file)) {

@@ -18,5 +18,4 @@ int Main(AppContext& ctx, const QString& exeDir);
 // Makes the desktop hold the product shortcut, and only it, pointing at this installation.
 void CreateDesktopShortcut(AppContext& ctx);
 
-
 } // namespace m_Main

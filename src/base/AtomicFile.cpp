@@ -29,7 +29,7 @@ bool write(const QString& path, const QByteArray& bytes, QString& error, Access 
         (access == Access::OwnerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) ||
         file.write(bytes) != bytes.size()) {
         error = file.errorString();
-        return false;   // the temporary file goes with `file`
+        return false; // the temporary file goes with `file`
     }
     if (!syncToDisk(file.handle())) {
         error = QString::fromLocal8Bit(std::strerror(errno));

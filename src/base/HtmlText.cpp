@@ -7,12 +7,23 @@ QString escape(const QString& text) {
     out.reserve(text.size());
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case u'&': out += QStringLiteral("&amp;"); break;
-        case u'<': out += QStringLiteral("&lt;"); break;
-        case u'>': out += QStringLiteral("&gt;"); break;
-        case u'"': out += QStringLiteral("&quot;"); break;
-        case u'\'': out += QStringLiteral("&#39;"); break;
-        default: out += c;
+        case u'&':
+            out += QStringLiteral("&amp;");
+            break;
+        case u'<':
+            out += QStringLiteral("&lt;");
+            break;
+        case u'>':
+            out += QStringLiteral("&gt;");
+            break;
+        case u'"':
+            out += QStringLiteral("&quot;");
+            break;
+        case u'\'':
+            out += QStringLiteral("&#39;");
+            break;
+        default:
+            out += c;
         }
     }
     return out;

@@ -10,8 +10,8 @@ public:
     static constexpr long ObjectErrorBase = 0x80040000L;
 
     VbError(long number, QString source, QString description)
-        : std::runtime_error(description.toStdString()), number_(number),
-          source_(std::move(source)), description_(std::move(description)) {}
+        : std::runtime_error(description.toStdString()), number_(number), source_(std::move(source)),
+          description_(std::move(description)) {}
 
     long number() const { return number_; }
     const QString& source() const { return source_; }

@@ -7,8 +7,7 @@ namespace vb {
 double Val(const QString& text) {
     int i = 0;
     const int n = static_cast<int>(text.size());
-    while (i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r'))
-        ++i;
+    while (i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r')) ++i;
     QString number;
     if (i < n && (text[i] == u'+' || text[i] == u'-')) number += text[i++];
     bool digits = false, point = false;
@@ -32,7 +31,7 @@ namespace {
 template <typename T>
 T roundHalfEven(double v) {
     if (std::isnan(v)) return 0;
-    const double r = std::nearbyint(v);   // default rounding mode: to nearest, ties to even
+    const double r = std::nearbyint(v); // default rounding mode: to nearest, ties to even
     if (r <= static_cast<double>(std::numeric_limits<T>::min())) return std::numeric_limits<T>::min();
     if (r >= static_cast<double>(std::numeric_limits<T>::max())) return std::numeric_limits<T>::max();
     return static_cast<T>(r);

@@ -57,7 +57,8 @@ void CalendarDownload::GetInfo_UpdateCalendar(int16_t dayCode, const QString& su
     const bool today = CalendarTime::weekday(ctx_.platform.loop().now().date()) == day;
     QStringList notice;
     bool changed = false;
-    for (size_t k = 0; k < items.size(); ++k) changed |= refresh(counted[static_cast<qsizetype>(k)], items[k], today, notice);
+    for (size_t k = 0; k < items.size(); ++k)
+        changed |= refresh(counted[static_cast<qsizetype>(k)], items[k], today, notice);
     if (!notice.isEmpty()) step("result notice", [&] { announceResults(notice); });
     changed |= giveUpAwaited(items);
     if (changed) redraw(state_.SelectedDay);

@@ -53,10 +53,14 @@ CalendarMarkup::Control CalendarMarkup::controlFor(int offset, const QString& ti
 
 QString CalendarMarkup::control(Control kind, int day, int index, const QString& notify) {
     switch (kind) {
-    case Control::FutureDay: return checkBox(day, index, notify == u'1' ? QStringLiteral("CHECKED") : QString());
-    case Control::TodayLater: return checkBox(day, index, todayState(notify));
-    case Control::TodayPassed: return radio(QStringLiteral("<INPUT type=radio id='"), day, index);
-    case Control::PastDay: break;
+    case Control::FutureDay:
+        return checkBox(day, index, notify == u'1' ? QStringLiteral("CHECKED") : QString());
+    case Control::TodayLater:
+        return checkBox(day, index, todayState(notify));
+    case Control::TodayPassed:
+        return radio(QStringLiteral("<INPUT type=radio id='"), day, index);
+    case Control::PastDay:
+        break;
     }
     return radio(QStringLiteral("<INPUT  type=radio id='"), day, index);
 }
@@ -71,18 +75,22 @@ QString CalendarMarkup::description(const CalendarItem& item) {
     else if (!result.isEmpty())
         html += QStringLiteral(" <nobr style='color:#ff6666'>结果: ") + escape(result) + QStringLiteral("</nobr>");
     if (!item.comment().isEmpty())
-        html += QStringLiteral("<hr style='border:dotted; color:#666666'/><font style ='color: #235ca9; padding-top:20px'>") +
+        html += QStringLiteral(
+                    "<hr style='border:dotted; color:#666666'/><font style ='color: #235ca9; padding-top:20px'>") +
                 escape(item.comment()) + QStringLiteral("</font>");
     return html;
 }
 
 QString CalendarMarkup::importance(const QString& level) {
-    static const QString styled = QStringLiteral(
-        "<font style='color=%1 ; font-size:14px;background-color:#EfEfEf; padding:2px 5px 2px 5px '>");
+    static const QString styled =
+        QStringLiteral("<font style='color=%1 ; font-size:14px;background-color:#EfEfEf; padding:2px 5px 2px 5px '>");
     QString open = QStringLiteral("<font>");
-    if (level == QStringLiteral("低")) open = styled.arg(QStringLiteral("#66cc00"));
-    else if (level == QStringLiteral("中")) open = styled.arg(QStringLiteral("#ff9900"));
-    else if (level == QStringLiteral("高")) open = styled.arg(QStringLiteral("#ff0000"));
+    if (level == QStringLiteral("低"))
+        open = styled.arg(QStringLiteral("#66cc00"));
+    else if (level == QStringLiteral("中"))
+        open = styled.arg(QStringLiteral("#ff9900"));
+    else if (level == QStringLiteral("高"))
+        open = styled.arg(QStringLiteral("#ff0000"));
     return open + escape(level) + QStringLiteral("</font>");
 }
 

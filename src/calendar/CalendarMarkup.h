@@ -11,10 +11,10 @@ class CalendarMarkup {
 public:
     // The reminder control of an event, by how its day and time stand to now.
     enum class Control {
-        FutureDay,     // a check box
-        TodayLater,    // a check box, disabled once reminded
-        TodayPassed,   // a disabled radio button
-        PastDay,       // a disabled radio button (past days and the weekend)
+        FutureDay,   // a check box
+        TodayLater,  // a check box, disabled once reminded
+        TodayPassed, // a disabled radio button
+        PastDay,     // a disabled radio button (past days and the weekend)
     };
     // offset: today's weekday less the event's (1 on a weekend); times "HH:MM".
     static Control controlFor(int offset, const QString& time, const QString& now);

@@ -49,13 +49,12 @@ dom::Element& CalendarPage::keyEventsBox() const { return cellOf(element(QString
 
 dom::Element& CalendarPage::cellOf(const dom::Element& table, int row, int column) const {
     const auto rows = table.rows();
-    if (row < 0 || row >= static_cast<int>(rows.size())) throw missing(QStringLiteral("row %1 in %2").arg(row).arg(table.id()));
+    if (row < 0 || row >= static_cast<int>(rows.size()))
+        throw missing(QStringLiteral("row %1 in %2").arg(row).arg(table.id()));
     const auto cells = rows[row]->cells();
     if (column < 0 || column >= static_cast<int>(cells.size()))
         throw missing(QStringLiteral("cell %1 in row %2 of %3").arg(column).arg(row).arg(table.id()));
     return *cells[column];
 }
 
-QString CalendarPage::reminderId(int day, int index) {
-    return QStringLiteral("w_%1_chk%2").arg(day).arg(index);
-}
+QString CalendarPage::reminderId(int day, int index) { return QStringLiteral("w_%1_chk%2").arg(day).arg(index); }

@@ -1,8 +1,13 @@
 #pragma once
 #include <QString>
 
-namespace dom { class Document; class Element; }
-namespace plat { class Browser; }
+namespace dom {
+class Document;
+class Element;
+} // namespace dom
+namespace plat {
+class Browser;
+}
 
 // The calendar pane of the main page: the weekday tabs week1..week5, the key-events box,
 // the data header FXecodata and the events table iCalendar_Table with its body iTBody. A

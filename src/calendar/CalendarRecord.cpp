@@ -23,9 +23,7 @@ QList<CalendarRecord> CalendarRecord::split(const QString& records) {
     return out;
 }
 
-bool CalendarRecord::hasReleaseTime() const {
-    return vb::Val(time()) > 0 && !time().startsWith(u'-');
-}
+bool CalendarRecord::hasReleaseTime() const { return vb::Val(time()) > 0 && !time().startsWith(u'-'); }
 
 QString CalendarRecord::storedPrevious() const { return withoutCredit(previous()); }
 

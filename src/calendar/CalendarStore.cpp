@@ -51,7 +51,7 @@ void CalendarStore::setDateFrom(const QString& text) { config().SetNodeAttrib(Ca
 
 void CalendarStore::add(int day, const CalendarRecord& r) {
     config().AddFXCalendar(static_cast<int16_t>(day), r.time(), r.name(), r.storedPrevious(), r.storedForecast(),
-                          r.storedResult(), r.importance(), QString(), QStringLiteral("1"));
+                           r.storedResult(), r.importance(), QString(), QStringLiteral("1"));
 }
 
 void CalendarStore::clearDay(int day) { config().RemoveWeekFXCalendar(day); }

@@ -4,9 +4,7 @@ namespace CalendarTime {
 
 namespace {
 
-QDateTime wholeMinute(const QDateTime& t) {
-    return QDateTime(t.date(), QTime(t.time().hour(), t.time().minute()));
-}
+QDateTime wholeMinute(const QDateTime& t) { return QDateTime(t.date(), QTime(t.time().hour(), t.time().minute())); }
 
 } // namespace
 

@@ -10,7 +10,9 @@
 #include <cstdint>
 
 struct AppContext;
-namespace plat { class Browser; }
+namespace plat {
+class Browser;
+}
 
 // The economic calendar of the main window: this week's events from the push server in
 // the calendar store, shown one weekday at a time in the main page's calendar pane, with

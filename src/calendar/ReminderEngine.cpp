@@ -25,8 +25,8 @@ constexpr qint64 LateSeconds = 60;
 
 ReminderEngine::ReminderEngine(AppContext& ctx, CalendarState& state, CalendarStore& store, CalendarPage& page,
                                WeekView& view, WeekSetup& setup)
-    : ctlTimeCalc(ctx.platform.loop(), 0, true), ctlTimeNotify(ctx.platform.loop(), 0, true), ctx_(ctx),
-      state_(state), store_(store), page_(page), view_(view), setup_(setup) {
+    : ctlTimeCalc(ctx.platform.loop(), 0, true), ctlTimeNotify(ctx.platform.loop(), 0, true), ctx_(ctx), state_(state),
+      store_(store), page_(page), view_(view), setup_(setup) {
     ctlTimeCalc.onTimer = [this] { step("ctlTimeCalc_Timer", [this] { ctlTimeCalc_Timer(); }); };
     ctlTimeNotify.onTimer = [this] { step("ctlTimeNotify_Timer", [this] { ctlTimeNotify_Timer(); }); };
 }
@@ -57,7 +57,7 @@ void ReminderEngine::scan(int today, const QDateTime& now) {
     for (int i = state_.NextIndex; i < n; ++i) {
         const QString t = items[i].time();
         const auto at = CalendarTime::at(now.date(), t);
-        if (!at) continue;   // not a time of day: nothing to announce or mark
+        if (!at) continue; // not a time of day: nothing to announce or mark
         if (t > nowText) {
             if (next.isEmpty()) {
                 next = t;
@@ -82,8 +82,10 @@ void ReminderEngine::scan(int today, const QDateTime& now) {
 
 // Every second while the next release is at most a minute away, so that it turns past on time.
 void ReminderEngine::pace(qint64 minutesAway) {
-    if (minutesAway > 1 && ctlTimeCalc.Interval() == FastScanMs) ctlTimeCalc.setInterval(SlowScanMs);
-    else if (minutesAway <= 1 && ctlTimeCalc.Interval() == SlowScanMs) ctlTimeCalc.setInterval(FastScanMs);
+    if (minutesAway > 1 && ctlTimeCalc.Interval() == FastScanMs)
+        ctlTimeCalc.setInterval(SlowScanMs);
+    else if (minutesAway <= 1 && ctlTimeCalc.Interval() == SlowScanMs)
+        ctlTimeCalc.setInterval(FastScanMs);
 }
 
 void ReminderEngine::remind(CalendarItem& item, int index, int today, QStringList& lines) {

@@ -30,8 +30,8 @@ public:
     static constexpr int FastScanMs = 1000;
     static constexpr int CountdownMs = 1000;
 
-    ReminderEngine(AppContext& ctx, CalendarState& state, CalendarStore& store, CalendarPage& page,
-                   WeekView& view, WeekSetup& setup);
+    ReminderEngine(AppContext& ctx, CalendarState& state, CalendarStore& store, CalendarPage& page, WeekView& view,
+                   WeekSetup& setup);
 
     // The week is whole: the scanner starts at its slow pace.
     void start() { ctlTimeCalc.setInterval(SlowScanMs); }
@@ -63,6 +63,6 @@ private:
     WeekView& view_;
     WeekSetup& setup_;
     QString PendingReminder;
-    QDateTime pendingDue_;        // when the pending reminder is announced
-    QDateTime pendingRelease_;    // the release it announces
+    QDateTime pendingDue_;     // when the pending reminder is announced
+    QDateTime pendingRelease_; // the release it announces
 };

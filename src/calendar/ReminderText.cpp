@@ -27,22 +27,21 @@ const QString ReminderText::LineBreak = QStringLiteral("\r\n");
 
 QString ReminderText::line(const CalendarItem& item) {
     return item.time() + QStringLiteral("  ") +
-           bracketed(item.name(), parts({{"前值: ", item.previous()},
-                                         {"市场预测: ", item.forecast()},
-                                         {"重要: ", item.importance()}}));
+           bracketed(
+               item.name(),
+               parts({{"前值: ", item.previous()}, {"市场预测: ", item.forecast()}, {"重要: ", item.importance()}}));
 }
 
 QString ReminderText::resultLine(const CalendarItem& item) {
-    return bracketed(item.name(), parts({{"前值: ", item.previous()},
-                                         {"市场预测: ", item.forecast()},
-                                         {"结果: ", item.result()}}));
+    return bracketed(item.name(),
+                     parts({{"前值: ", item.previous()}, {"市场预测: ", item.forecast()}, {"结果: ", item.result()}}));
 }
 
 QString ReminderText::popupHtml(const QString& text) {
     return QStringLiteral("<table border='0' cellspacing='0' cellpadding='0'><tr><td style='padding:0px 5px 0px 0px; "
                           "border:none' valign='top' ><img src='warn.gif'/></td><td style='border:none'><span "
                           "style='font-size:15px;font-weight:bold;' >财经事件提醒</span><br><span>") +
-           HtmlText::escapePopupItem(text).replace(LineBreak, QStringLiteral(
-               "<HR style='BORDER: #987cb9 1px dashed; ' width='100%' SIZE=1>")) +
+           HtmlText::escapePopupItem(text).replace(
+               LineBreak, QStringLiteral("<HR style='BORDER: #987cb9 1px dashed; ' width='100%' SIZE=1>")) +
            QStringLiteral("</span></td></tr></table>");
 }

@@ -39,8 +39,7 @@ void WeekView::SelWeek(int day) {
     deleteRows(table);
     fillKeyEvents(day);
     const QString nowText = CalendarTime::hhmm(now);
-    for (size_t i = 0; i < items.size(); ++i)
-        appendRow(table, items[i], day, static_cast<int>(i) + 1, offset, nowText);
+    for (size_t i = 0; i < items.size(); ++i) appendRow(table, items[i], day, static_cast<int>(i) + 1, offset, nowText);
 }
 
 void WeekView::deleteRows(dom::Element& table) {

@@ -6,7 +6,9 @@ struct CalendarState;
 class CalendarItem;
 class CalendarPage;
 class CalendarStore;
-namespace dom { class Element; }
+namespace dom {
+class Element;
+}
 
 // The week view of the calendar pane: the weekday tabs, the key events of the day shown
 // and its table of events with their reminder controls, and the user's reminder choices.
@@ -34,8 +36,7 @@ private:
     void select(int day, bool background);
     void deleteRows(dom::Element& table);
     void fillKeyEvents(int day);
-    void appendRow(dom::Element& table, const CalendarItem& item, int day, int index, int offset,
-                   const QString& now);
+    void appendRow(dom::Element& table, const CalendarItem& item, int day, int index, int offset, const QString& now);
 
     AppContext& ctx_;
     CalendarState& state_;

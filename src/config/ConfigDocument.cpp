@@ -22,9 +22,7 @@ void setUpLibxml() {
     });
 }
 
-const xmlChar* xmlChars(const QByteArray& utf8) {
-    return reinterpret_cast<const xmlChar*>(utf8.constData());
-}
+const xmlChar* xmlChars(const QByteArray& utf8) { return reinterpret_cast<const xmlChar*>(utf8.constData()); }
 
 // Document-order walk below top, into elements only (an entity reference's children
 // belong to the entity declaration, not to this tree).
@@ -114,14 +112,12 @@ std::shared_ptr<ConfigDocument> ConfigDocument::parse(const QByteArray& bytes, P
         error = {QStringLiteral("Out of memory.\n"), 0};
         return nullptr;
     }
-    xmlDoc* doc = xmlCtxtReadMemory(ctxt, bytes.constData(), static_cast<int>(bytes.size()),
-                                    nullptr, nullptr,
+    xmlDoc* doc = xmlCtxtReadMemory(ctxt, bytes.constData(), static_cast<int>(bytes.size()), nullptr, nullptr,
                                     XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
     xmlFreeParserCtxt(ctxt);
     if (doc && xmlDocGetRootElement(doc)) return std::shared_ptr<ConfigDocument>(new ConfigDocument(doc));
     xmlFreeDoc(doc);
-    error.reason = trap.message().isEmpty() ? QStringLiteral("The document is not well-formed.\n")
-                                            : trap.message();
+    error.reason = trap.message().isEmpty() ? QStringLiteral("The document is not well-formed.\n") : trap.message();
     error.line = trap.line();
     return nullptr;
 }
@@ -150,13 +146,9 @@ void ConfigDocument::detach(xmlNode* node) {
     if (keepAlive_.expired()) freeDetached();
 }
 
-ConfigNode ConfigDocument::wrap(xmlNode* node) {
-    return node ? ConfigNode(keepAlive(), node) : ConfigNode();
-}
+ConfigNode ConfigDocument::wrap(xmlNode* node) { return node ? ConfigNode(keepAlive(), node) : ConfigNode(); }
 
-ConfigNode ConfigDocument::root() {
-    return wrap(xmlDocGetRootElement(doc_));
-}
+ConfigNode ConfigDocument::root() { return wrap(xmlDocGetRootElement(doc_)); }
 
 ConfigNode ConfigDocument::firstElementNamed(const QString& name) {
     xmlNode* top = xmlDocGetRootElement(doc_);

@@ -14,7 +14,7 @@ struct _xmlNode;
 class ConfigDocument : public std::enable_shared_from_this<ConfigDocument> {
 public:
     struct ParseError {
-        QString reason;     // the parser's own words, ending with a line end
+        QString reason; // the parser's own words, ending with a line end
         int line = 0;
     };
 

@@ -32,13 +32,9 @@ void setContent(xmlNode* node, const QString& text) {
 ConfigNode::ConfigNode(std::shared_ptr<const void> keepAlive, _xmlNode* node)
     : keepAlive_(std::move(keepAlive)), node_(node) {}
 
-QString ConfigNode::name() const {
-    return node_ ? xmltext::qualifiedName(node_) : QString();
-}
+QString ConfigNode::name() const { return node_ ? xmltext::qualifiedName(node_) : QString(); }
 
-QString ConfigNode::text() const {
-    return node_ ? xmltext::takeXml(xmlNodeGetContent(node_)) : QString();
-}
+QString ConfigNode::text() const { return node_ ? xmltext::takeXml(xmlNodeGetContent(node_)) : QString(); }
 
 bool ConfigNode::setText(const QString& text) {
     if (!node_ || node_->type == XML_DOCUMENT_NODE) return false;
@@ -55,9 +51,7 @@ QStringList ConfigNode::attributeNames() const {
     return names;
 }
 
-bool ConfigNode::hasAttribute(const QString& name) const {
-    return findAttribute(node_, name) != nullptr;
-}
+bool ConfigNode::hasAttribute(const QString& name) const { return findAttribute(node_, name) != nullptr; }
 
 QString ConfigNode::attribute(const QString& name) const {
     xmlAttr* attr = findAttribute(node_, name);

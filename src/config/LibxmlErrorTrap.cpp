@@ -2,14 +2,11 @@
 #include <libxml/globals.h>
 #include <libxml/xmlerror.h>
 
-LibxmlErrorTrap::LibxmlErrorTrap()
-    : previousContext_(xmlStructuredErrorContext), previousHandler_(xmlStructuredError) {
+LibxmlErrorTrap::LibxmlErrorTrap() : previousContext_(xmlStructuredErrorContext), previousHandler_(xmlStructuredError) {
     xmlSetStructuredErrorFunc(this, &LibxmlErrorTrap::collect);
 }
 
-LibxmlErrorTrap::~LibxmlErrorTrap() {
-    xmlSetStructuredErrorFunc(previousContext_, previousHandler_);
-}
+LibxmlErrorTrap::~LibxmlErrorTrap() { xmlSetStructuredErrorFunc(previousContext_, previousHandler_); }
 
 void LibxmlErrorTrap::collect(void* self, xmlError* error) {
     auto* trap = static_cast<LibxmlErrorTrap*>(self);

@@ -70,9 +70,9 @@ void cRegistry::setValue(const QVariant& value) {
     if (encode(value, type, data) && store_.write(classKey_, sectionKey_, valueKey_, type, data)) return;
     throw VbError(WriteFailed, QStringLiteral("Zavez_ZEP.cRegistry"),
                   QStringLiteral("Failed to set registry value Key: '") +
-                      QString::number(static_cast<qint32>(classKey_)) + QStringLiteral("',Section: '") +
-                      sectionKey_ + QStringLiteral("',Key: '") + valueKey_ +
-                      QStringLiteral("' to value: '") + value.toString() + QStringLiteral("'"));
+                      QString::number(static_cast<qint32>(classKey_)) + QStringLiteral("',Section: '") + sectionKey_ +
+                      QStringLiteral("',Key: '") + valueKey_ + QStringLiteral("' to value: '") + value.toString() +
+                      QStringLiteral("'"));
 }
 
 bool cRegistry::encode(const QVariant& value, int& type, QByteArray& data) const {

@@ -3,7 +3,9 @@
 #include <QVariant>
 #include <cstdint>
 
-namespace plat { class RegistryStore; }
+namespace plat {
+class RegistryStore;
+}
 
 // One registry value, addressed like a cursor: set the root, key path, value name and type,
 // then read or assign Value. Setting the properties touches nothing in the store. Text

@@ -15,9 +15,7 @@ constexpr long kObjectNotSet = 91;
 constexpr long kPathFailure = -2147467259;
 const QString kObjectNotSetText = QStringLiteral("对象变量或 With 块变量未设置");
 
-QString weekPath(int weekday) {
-    return QStringLiteral("FXCalendar/Week") + QString::number(weekday);
-}
+QString weekPath(int weekday) { return QStringLiteral("FXCalendar/Week") + QString::number(weekday); }
 
 const QString kCurrencyPath = QStringLiteral("Settings/ZEP/currency");
 
@@ -88,9 +86,7 @@ void cls_Config::showPlain(const QString& text, int style, const QString& captio
     platform_.messageBox().show(text, style, caption);
 }
 
-void cls_Config::log(const QString& message) {
-    platform_.log().write(kLogContext, message);
-}
+void cls_Config::log(const QString& message) { platform_.log().write(kLogContext, message); }
 
 QString cls_Config::GetNodeText(const QString& path) {
     Failure failure;
@@ -165,7 +161,8 @@ bool cls_Config::XMLSave() {
     }
     QString error;
     if (atomicfile::write(xmlFile_, bytes, error)) return true;
-    log(QStringLiteral("XMLSave: ") + xmlFile_ + QStringLiteral(": ") + error + QStringLiteral("; the old file is kept"));
+    log(QStringLiteral("XMLSave: ") + xmlFile_ + QStringLiteral(": ") + error +
+        QStringLiteral("; the old file is kept"));
     return false;
 }
 
@@ -180,9 +177,8 @@ std::vector<ConfigNode> cls_Config::WeekList(int16_t weekday) {
     return day.elements();
 }
 
-void cls_Config::AddFXCalendar(int16_t weekday, const QString& time, const QString& name,
-                               const QString& beforeValue, const QString& predictValue,
-                               const QString& result, const QString& importance,
+void cls_Config::AddFXCalendar(int16_t weekday, const QString& time, const QString& name, const QString& beforeValue,
+                               const QString& predictValue, const QString& result, const QString& importance,
                                const QString& comment, const QString& notify) {
     Failure failure{kObjectNotSet, kObjectNotSetText};
     ConfigNode day = find(weekPath(weekday), failure);
@@ -206,9 +202,7 @@ void cls_Config::RemoveAllFXCalendar() {
     for (int weekday = 1; weekday <= 5; ++weekday) removeWeek(weekday);
 }
 
-void cls_Config::RemoveWeekFXCalendar(int32_t weekday) {
-    removeWeek(weekday);
-}
+void cls_Config::RemoveWeekFXCalendar(int32_t weekday) { removeWeek(weekday); }
 
 void cls_Config::removeWeek(int weekday) {
     ConfigNode day = findLogged(QStringLiteral("RemoveWeekFXCalendar"), weekPath(weekday));

@@ -5,7 +5,9 @@
 #include <memory>
 #include <vector>
 
-namespace plat { class Platform; }
+namespace plat {
+class Platform;
+}
 class ConfigDocument;
 
 // The configuration document ZEP.xml: every setting and cached item of the program, loaded
@@ -60,9 +62,8 @@ public:
     // Appends an Item with the attributes Time, Notify, BeforeValue, PredictValue, Result,
     // Importance, Comment in this order and the name as its text. A failure is shown in a
     // box titled "FXCalendar".
-    void AddFXCalendar(int16_t weekday, const QString& time, const QString& name,
-                       const QString& beforeValue, const QString& predictValue,
-                       const QString& result, const QString& importance,
+    void AddFXCalendar(int16_t weekday, const QString& time, const QString& name, const QString& beforeValue,
+                       const QString& predictValue, const QString& result, const QString& importance,
                        const QString& comment, const QString& notify);
     // Empties Week1 to Week5 (their attributes stay); failures are stepped over.
     void RemoveAllFXCalendar();

@@ -7,7 +7,10 @@
 #include <functional>
 #include <memory>
 
-namespace plat { class Platform; class Window; }
+namespace plat {
+class Platform;
+class Window;
+} // namespace plat
 class cls_Config;
 class frmMain;
 class Controller;
@@ -22,18 +25,21 @@ class IE_frm;
 class frmvote;
 class frmaboutnew;
 class frmdispose;
-namespace push { class PushSink; class LoginSink; }
+namespace push {
+class PushSink;
+class LoginSink;
+} // namespace push
 
 // Addresses that the program is configured with (Settings/ZEP/Server in ZEP.xml).
 struct ServerSettings {
-    QString address;          // IPv4 address of the push, login and identity servers
+    QString address; // IPv4 address of the push, login and identity servers
     int pushPort = 8000;
     int loginPort = 12346;
     int loginLocalPort = 5007;
     int identityPort = 12355;
     int identityLocalPort = 5003;
-    QString webSite;          // vendor web site base, no trailing slash
-    QString fileServer;       // vendor file server base (port 8080), no trailing slash
+    QString webSite;    // vendor web site base, no trailing slash
+    QString fileServer; // vendor file server base (port 8080), no trailing slash
     QString productSite;
     QString makerSite;
 };
@@ -46,17 +52,17 @@ struct AppContext {
 
     plat::Platform& platform;
     bool headless = false;
-    QString DumpPagesDir;     // --dump-pages: where the main window writes its pages
-    QString AppTitle = QStringLiteral("Quenra极速版");   // caption of message boxes, tray tip
+    QString DumpPagesDir;                              // --dump-pages: where the main window writes its pages
+    QString AppTitle = QStringLiteral("Quenra极速版"); // caption of message boxes, tray tip
 
     // Start-up values.
-    QString AppPath;          // installation directory, ending in the native separator
-    DataFolders Folders;      // where the user's files are: beside the program unless Main chose otherwise
+    QString AppPath;     // installation directory, ending in the native separator
+    DataFolders Folders; // where the user's files are: beside the program unless Main chose otherwise
     QString ExePath;
     QString PageBase;
     QString ExeName = QStringLiteral("Zavez_ZEP");
-    QString ProgramVersion;   // as the program shows and reports it, from the build's version
-    int ExitStatus = 0;       // the process's exit status when the exit itself goes well
+    QString ProgramVersion; // as the program shows and reports it, from the build's version
+    int ExitStatus = 0;     // the process's exit status when the exit itself goes well
     int16_t CalendarStaySeconds = 0;
     int16_t CalendarNotifyTime = 0;
     QString PopupStayTime;
@@ -88,8 +94,8 @@ struct AppContext {
     // The quote center follows the pairs that the settings show (the settings dialog calls
     // it once the document says so); set by the main window while it is loaded.
     std::function<void()> refreshShownPairs;
-    mTimer Timers{*this};     // the running CTimer objects
-    plat::Window* TaskbarPreviousOwner = nullptr;   // the main window's owner before it left it
+    mTimer Timers{*this};                         // the running CTimer objects
+    plat::Window* TaskbarPreviousOwner = nullptr; // the main window's owner before it left it
 
     // The hidden controller while it is loaded.
     Controller* controller = nullptr;

@@ -20,8 +20,8 @@ public:
     void setInterval(int32_t v);
     void PulseTimer();
 
-    std::function<void()> ThatTime;    // every tick
-    std::function<void()> TimeOver;    // stopped by setting the interval to 0
+    std::function<void()> ThatTime; // every tick
+    std::function<void()> TimeOver; // stopped by setting the interval to 0
 
 private:
     friend class mTimer;

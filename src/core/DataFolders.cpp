@@ -11,7 +11,8 @@ const QString ConfigName = QStringLiteral("ZEP.xml");
 
 bool DataFolders::isSystemWide(const QString& installDir) {
     const QFileInfo fi(installDir);
-    return !fi.isDir() || !fi.isWritable() || QFileInfo::exists(QDir(installDir).filePath(QStringLiteral("SYSTEM-WIDE")));
+    return !fi.isDir() || !fi.isWritable() ||
+           QFileInfo::exists(QDir(installDir).filePath(QStringLiteral("SYSTEM-WIDE")));
 }
 
 DataFolders DataFolders::choose(bool systemWide, const plat::Shell& shell) {
@@ -22,17 +23,13 @@ DataFolders DataFolders::choose(bool systemWide, const plat::Shell& shell) {
     return folders;
 }
 
-QString DataFolders::userDir(const AppContext& ctx) const {
-    return perUser() ? userDir_ : ctx.AppPath;
-}
+QString DataFolders::userDir(const AppContext& ctx) const { return perUser() ? userDir_ : ctx.AppPath; }
 
 QString DataFolders::clientIdDir(const AppContext& ctx) const {
     return perUser() ? userDir_ : ctx.platform.shell().windowsDir();
 }
 
-QString DataFolders::logFile(const plat::Shell& shell) {
-    return shell.userDataDir() + QStringLiteral("/quenra.log");
-}
+QString DataFolders::logFile(const plat::Shell& shell) { return shell.userDataDir() + QStringLiteral("/quenra.log"); }
 
 QString DataFolders::updateFile(const AppContext& ctx) const {
     return perUser() ? userDir_ + QStringLiteral("quenra-update.deb") : ctx.AppPath + QStringLiteral("liveupdate.exe");

@@ -2,7 +2,9 @@
 #include <QString>
 
 struct AppContext;
-namespace plat { class Shell; }
+namespace plat {
+class Shell;
+}
 
 // Where the program keeps the user's own files (ZEP.xml, the remember file, ZEP_ID.txt,
 // the log). The pages, images and sounds always come from the installation folder.
@@ -39,5 +41,5 @@ public:
     bool seed(const AppContext& ctx) const;
 
 private:
-    QString userDir_;   // empty: beside the program
+    QString userDir_; // empty: beside the program
 };

@@ -2,8 +2,7 @@
 #include "platform/window/Window.h"
 #include <utility>
 
-DialogCanvas::DialogCanvas(plat::Window& window, QString imageDir)
-    : window_(window), imageDir_(std::move(imageDir)) {}
+DialogCanvas::DialogCanvas(plat::Window& window, QString imageDir) : window_(window), imageDir_(std::move(imageDir)) {}
 
 void DialogCanvas::centre(const QSize& size, const QRect& workArea) {
     QRect r(QPoint(0, 0), size);
@@ -11,8 +10,7 @@ void DialogCanvas::centre(const QSize& size, const QRect& workArea) {
     window_.setGeometry(r);
 }
 
-plat::Label* DialogCanvas::label(const QRect& r, const QString& text, uint32_t color, int pointSize,
-                                 bool bold) {
+plat::Label* DialogCanvas::label(const QRect& r, const QString& text, uint32_t color, int pointSize, bool bold) {
     plat::Label* label = window_.createLabel();
     label->setGeometry(r);
     label->setFont(QStringLiteral("Sans Serif"), pointSize, bold);

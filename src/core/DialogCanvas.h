@@ -20,7 +20,7 @@ public:
     // The dialogs' texts: on the title strip, plain, links, warnings and news of progress.
     static constexpr uint32_t TitleColor = 0xFFFFFF;
     static constexpr uint32_t TextColor = 0x333333;
-    static constexpr uint32_t LinkColor = 0x416FC6;      // RGB(65, 111, 198)
+    static constexpr uint32_t LinkColor = 0x416FC6; // RGB(65, 111, 198)
     static constexpr uint32_t WarningColor = 0xD03020;
     static constexpr uint32_t StatusColor = 0x1F4E9C;
 
@@ -29,8 +29,7 @@ public:
 
     // The window at this size in the middle of the work area.
     void centre(const QSize& size, const QRect& workArea);
-    plat::Label* label(const QRect& r, const QString& text, uint32_t color, int pointSize = 9,
-                       bool bold = false);
+    plat::Label* label(const QRect& r, const QString& text, uint32_t color, int pointSize = 9, bool bold = false);
     // A line of the dialog's drawing: a label filled with the colour.
     plat::Label* line(const QRect& r, uint32_t color);
     // A picture; an empty file name leaves the box empty (a place to click or drag).

@@ -11,9 +11,7 @@ bool FileExists(const QString& path) {
     return fi.exists() && !fi.isDir();
 }
 
-bool DeleteFile(const QString& path) {
-    return QFile::remove(path) || !QFileInfo(path).exists();
-}
+bool DeleteFile(const QString& path) { return QFile::remove(path) || !QFileInfo(path).exists(); }
 
 void ShellOpen(AppContext& ctx, const QString& target) {
     if (target.isEmpty()) return;

@@ -2,7 +2,9 @@
 #include <QString>
 #include <functional>
 
-namespace plat { class Log; }
+namespace plat {
+class Log;
+}
 
 // Runs one step of a sequence whose steps may each fail without stopping the others (the
 // load and the exit of the controller): a failure is written to the log and the caller

@@ -1,7 +1,9 @@
 #pragma once
 
 struct AppContext;
-namespace plat { class Window; }
+namespace plat {
+class Window;
+}
 
 // The main window leaves its owner for a taskbar button of its own, and goes back at unload.
 namespace taskbar {

@@ -52,11 +52,9 @@ void mTimer::TimerProc(int timerId) {
 }
 
 void mTimer::Raise(long code) const {
-    const QString description = code == ErrTooManyTimers
-                                    ? QStringLiteral("No more than 10 timers allowed per class")
-                                    : QStringLiteral("Can't create system timer");
-    throw VbError(VbError::ObjectErrorBase + code, ctx_.ExeName + QStringLiteral(".WindowProc"),
-                  description);
+    const QString description = code == ErrTooManyTimers ? QStringLiteral("No more than 10 timers allowed per class")
+                                                         : QStringLiteral("Can't create system timer");
+    throw VbError(VbError::ObjectErrorBase + code, ctx_.ExeName + QStringLiteral(".WindowProc"), description);
 }
 
 int mTimer::freeSlot() const {

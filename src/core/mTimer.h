@@ -34,6 +34,6 @@ private:
     int freeSlot() const;
 
     AppContext& ctx_;
-    std::array<CTimer*, Slots + 1> slots_{};   // 1-based; slot 0 unused
+    std::array<CTimer*, Slots + 1> slots_{}; // 1-based; slot 0 unused
     int16_t highWaterMark_ = 0;
 };

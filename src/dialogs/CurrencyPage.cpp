@@ -12,8 +12,7 @@ const QString Checked = QStringLiteral("Checked");
 
 } // namespace
 
-CurrencyPage::CurrencyPage(plat::Window& window, DialogCanvas& canvas, const QRect& area)
-    : area_(area) {
+CurrencyPage::CurrencyPage(plat::Window& window, DialogCanvas& canvas, const QRect& area) : area_(area) {
     buildCells(window, canvas);
     buildGrid(canvas);
     VScroll1 = window.createScrollBar();
@@ -47,11 +46,9 @@ void CurrencyPage::placeGrid() {
     const int rows = usedRows();
     const int width = area_.width() / Columns;
     for (int row = 0; row <= Rows; ++row)
-        rowLines_[row]->setGeometry(
-            QRect(area_.left(), area_.top() + row * RowHeight, Columns * width + 1, 1));
+        rowLines_[row]->setGeometry(QRect(area_.left(), area_.top() + row * RowHeight, Columns * width + 1, 1));
     for (int column = 0; column <= Columns; ++column)
-        columnLines_[column]->setGeometry(
-            QRect(area_.left() + column * width, area_.top(), 1, rows * RowHeight + 1));
+        columnLines_[column]->setGeometry(QRect(area_.left() + column * width, area_.top(), 1, rows * RowHeight + 1));
 }
 
 int CurrencyPage::usedRows() const { return std::min(Rows, (count() + Columns - 1) / Columns); }

@@ -26,8 +26,7 @@ int pixelsY(const plat::Screen& screen, int twips) { return twips / screen.twips
 } // namespace
 
 IE_frm::IE_frm(AppContext& ctx)
-    : ctx_(ctx), window_(ctx.platform.createWindow(plat::WindowKind::Browser)),
-      WebBrowser1_(window_->createBrowser()) {
+    : ctx_(ctx), window_(ctx.platform.createWindow(plat::WindowKind::Browser)), WebBrowser1_(window_->createBrowser()) {
     window_->onResize = [this] { run("Form_Resize", [this] { Form_Resize(); }); };
     // The user's close unloads the window, once its close has finished.
     window_->onCloseRequest = [this](bool&) {
@@ -50,8 +49,7 @@ void IE_frm::Form_Load() {
     ctx_.NewsLink.clear();
     const plat::Screen& screen = ctx_.platform.screen();
     window_->setTitle(ctx_.AppTitle);
-    window_->setGeometry(QRect(0, 0, pixelsX(screen, WindowWidthTwips),
-                               pixelsY(screen, StartHeightTwips)));
+    window_->setGeometry(QRect(0, 0, pixelsX(screen, WindowWidthTwips), pixelsY(screen, StartHeightTwips)));
     run("Form_Load", [&] {
         if (WebBrowser1_) WebBrowser1_->navigate(link);
     });
@@ -102,8 +100,8 @@ void IE_frm::fitToArticle() {
     QRect r = window_->geometry();
     r.setHeight(pixelsY(screen, bodyTwips + WindowChromeTwips));
     window_->setGeometry(r);
-    WebBrowser1_->setGeometry(QRect(0, 0, pixelsX(screen, WindowWidthTwips),
-                                    pixelsY(screen, bodyTwips + BrowserMarginTwips)));
+    WebBrowser1_->setGeometry(
+        QRect(0, 0, pixelsX(screen, WindowWidthTwips), pixelsY(screen, bodyTwips + BrowserMarginTwips)));
     body->setAttribute(QStringLiteral("scroll"), QStringLiteral("no"));
     // Today's engines read the overflow style rather than the old attribute.
     body->setStyle(QStringLiteral("overflow"), QStringLiteral("hidden"));

@@ -4,7 +4,10 @@
 #include <memory>
 
 struct AppContext;
-namespace plat { class Browser; class Window; }
+namespace plat {
+class Browser;
+class Window;
+} // namespace plat
 
 // The news window: a plain browser window that opens one article (from the news list or a
 // popup row) where its opener puts it, as wide as the main window's article column and as

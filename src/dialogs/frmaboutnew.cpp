@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr QSize DialogSize(460, 330);   // the size of its background picture
+constexpr QSize DialogSize(460, 330); // the size of its background picture
 constexpr int StripHeight = 32;
 constexpr int MinimumFeedbackLength = 2;
 
@@ -81,8 +81,8 @@ void frmaboutnew::buildAboutPage() {
         canvas_->label(QRect(152, 86, 294, 20), version, Canvas::TextColor),
         canvas_->label(QRect(152, 112, 294, 66), Description, Canvas::TextColor),
     };
-    Image6 = addButton(QRect(152, 190, 104, 28), QStringLiteral("fun_introduce1.gif"),
-                       QStringLiteral("fun_introduce2.gif"));
+    Image6 =
+        addButton(QRect(152, 190, 104, 28), QStringLiteral("fun_introduce1.gif"), QStringLiteral("fun_introduce2.gif"));
     Image6->onClick = [this] { Image6_Click(); };
     Label9 = canvas_->label(QRect(152, 236, 294, 20), QStringLiteral("访问产品网站"), Canvas::LinkColor);
     Label11 = canvas_->label(QRect(152, 262, 294, 20), QStringLiteral("Quenra团队 版权所有"), Canvas::LinkColor);
@@ -94,16 +94,16 @@ void frmaboutnew::buildAboutPage() {
 }
 
 void frmaboutnew::buildFeedbackPage() {
-    feedbackHint_ = canvas_->label(QRect(152, 48, 294, 20), QStringLiteral("欢迎提出您的宝贵意见和建议："),
-                                   Canvas::TextColor);
+    feedbackHint_ =
+        canvas_->label(QRect(152, 48, 294, 20), QStringLiteral("欢迎提出您的宝贵意见和建议："), Canvas::TextColor);
     Text1 = window_->createTextBox();
     Text1->setGeometry(QRect(152, 70, 294, 176));
     Text1->setMultiLine(true);
     LabelNotSent = canvas_->label(QRect(152, 250, 294, 36), QString(), Canvas::WarningColor);
     Image5 = addButton(QRect(370, 290, 76, 28), QStringLiteral("submit1.gif"), QStringLiteral("submit2.gif"));
     Image5->onClick = [this] { Image5_Click(); };
-    Label1 = canvas_->label(QRect(152, 100, 294, 26), QStringLiteral("感谢您的宝贵意见！"), Canvas::StatusColor,
-                            12, true);
+    Label1 =
+        canvas_->label(QRect(152, 100, 294, 26), QStringLiteral("感谢您的宝贵意见！"), Canvas::StatusColor, 12, true);
     Label2 = canvas_->label(QRect(152, 132, 294, 40),
                             QStringLiteral("您的意见已经发送，\n我们会认真阅读并不断改进产品。"), Canvas::TextColor);
     Image10 = addButton(QRect(152, 186, 76, 28), QStringLiteral("back1.gif"), QStringLiteral("back.gif"));

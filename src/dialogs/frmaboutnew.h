@@ -36,27 +36,27 @@ public:
     bool Visible() const;
     plat::Window& window() { return *window_; }
 
-    void Image1_Click();    // the about page
-    void Image3_Click();    // the feedback page
-    void Image5_Click();    // submit the feedback
-    void Image10_Click();   // back to the input after a submission
-    void Image6_Click();    // function introduction
-    void Label9_Click();    // product site
-    void Label11_Click();   // maker site
+    void Image1_Click();  // the about page
+    void Image3_Click();  // the feedback page
+    void Image5_Click();  // submit the feedback
+    void Image10_Click(); // back to the input after a submission
+    void Image6_Click();  // function introduction
+    void Label9_Click();  // product site
+    void Label11_Click(); // maker site
 
-    plat::ImageBox* Image1 = nullptr;     // tab "关于"
-    plat::ImageBox* Image3 = nullptr;     // tab "意见反馈"
-    plat::ImageBox* Image5 = nullptr;     // submit
-    plat::ImageBox* Image6 = nullptr;     // function introduction link
-    plat::ImageBox* Image8 = nullptr;     // close
-    plat::ImageBox* Image10 = nullptr;    // back
-    plat::Label* Label1 = nullptr;        // thank-you texts after a submission
+    plat::ImageBox* Image1 = nullptr;  // tab "关于"
+    plat::ImageBox* Image3 = nullptr;  // tab "意见反馈"
+    plat::ImageBox* Image5 = nullptr;  // submit
+    plat::ImageBox* Image6 = nullptr;  // function introduction link
+    plat::ImageBox* Image8 = nullptr;  // close
+    plat::ImageBox* Image10 = nullptr; // back
+    plat::Label* Label1 = nullptr;     // thank-you texts after a submission
     plat::Label* Label2 = nullptr;
-    plat::Label* Label9 = nullptr;        // product site link
-    plat::Label* Label11 = nullptr;       // maker site link
-    plat::Label* LabelCaption = nullptr;  // the page's name on the title strip
-    plat::Label* LabelNotSent = nullptr;  // why the feedback was not sent
-    plat::TextBox* Text1 = nullptr;       // feedback text
+    plat::Label* Label9 = nullptr;       // product site link
+    plat::Label* Label11 = nullptr;      // maker site link
+    plat::Label* LabelCaption = nullptr; // the page's name on the title strip
+    plat::Label* LabelNotSent = nullptr; // why the feedback was not sent
+    plat::TextBox* Text1 = nullptr;      // feedback text
 
 private:
     void buildWindow();
@@ -78,5 +78,5 @@ private:
     std::vector<plat::Control*> aboutPage_;
     plat::Label* feedbackHint_ = nullptr;
     bool feedbackPage_ = false;
-    bool thanked_ = false;   // the feedback page shows the thank-you texts
+    bool thanked_ = false; // the feedback page shows the thank-you texts
 };

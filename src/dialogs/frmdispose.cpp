@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr QSize DialogSize(500, 360);   // the size of its background picture
+constexpr QSize DialogSize(500, 360); // the size of its background picture
 constexpr uint32_t TitleColor = DialogCanvas::TitleColor;
 constexpr uint32_t TextColor = DialogCanvas::TextColor;
 
@@ -17,8 +17,8 @@ const QString CalendarNode = QStringLiteral("Settings/ZEP/FXCalendar");
 
 const QStringList PopupStayChoices{"5s", "10s", "20s", "30s", "40s", "50s", "1m", "3m", "5m"};
 const QStringList SoundChoices{"Band.wav", "News.wav", "SSNotify.wav"};
-const QStringList NotifyChoices{"1分钟前",  "3分钟前",  "5分钟前",  "10分钟前", "15分钟前",
-                                "20分钟前", "25分钟前", "30分钟", "45分钟",  "60分钟"};
+const QStringList NotifyChoices{"1分钟前",  "3分钟前",  "5分钟前", "10分钟前", "15分钟前",
+                                "20分钟前", "25分钟前", "30分钟",  "45分钟",   "60分钟"};
 const QStringList ReminderStayChoices{"10s", "15s", "20s", "30s", "45s", "1m"};
 
 const QString SaveFailed = QStringLiteral("设置已生效，但未能写入配置文件ZEP.xml（退出程序时将再次保存）。");
@@ -67,8 +67,8 @@ void frmdispose::buildTitleStrip() {
 void frmdispose::buildTabs() {
     const auto tab = [this](int top, const char* stem) {
         const QString name = QString::fromLatin1(stem);
-        plat::ImageBox* box = canvas_->button(QRect(12, top, 120, 34), name + QStringLiteral("1.gif"),
-                                              name + QStringLiteral("2.gif"));
+        plat::ImageBox* box =
+            canvas_->button(QRect(12, top, 120, 34), name + QStringLiteral("1.gif"), name + QStringLiteral("2.gif"));
         box->setHandCursor(true);
         return box;
     };
@@ -88,8 +88,7 @@ void frmdispose::buildPopupPage() {
     Combo1 = combo(QRect(152, 148, 140, 24), PopupStayChoices);
     plat::Label* label4 = text(QRect(152, 188, 320, 20), QStringLiteral("资讯速递窗口弹出时播放声音"));
     Combo2 = combo(QRect(152, 212, 140, 24), SoundChoices);
-    Image5 = canvas_->button(QRect(300, 212, 28, 24), QStringLiteral("sound.gif"),
-                             QStringLiteral("sound1.gif"));
+    Image5 = canvas_->button(QRect(300, 212, 28, 24), QStringLiteral("sound.gif"), QStringLiteral("sound1.gif"));
     Image5->setHandCursor(true);
     pages_[0].controls = {Check1, label3, label2, Combo1, label4, Combo2, Image5};
 }
@@ -102,14 +101,12 @@ void frmdispose::buildCalendarPage() {
     pages_[1].controls = {notify, Combo4, stay, Combo5};
 }
 
-plat::Label* frmdispose::text(const QRect& r, const QString& caption) {
-    return canvas_->label(r, caption, TextColor);
-}
+plat::Label* frmdispose::text(const QRect& r, const QString& caption) { return canvas_->label(r, caption, TextColor); }
 
 void frmdispose::buildButtons() {
     const auto button = [this](int left, const char* normal, const char* hover) {
-        plat::ImageBox* box = canvas_->button(QRect(left, 318, 76, 28), QString::fromLatin1(normal),
-                                              QString::fromLatin1(hover));
+        plat::ImageBox* box =
+            canvas_->button(QRect(left, 318, 76, 28), QString::fromLatin1(normal), QString::fromLatin1(hover));
         box->setHandCursor(true);
         buttons_.push_back(box);
         return box;
@@ -256,6 +253,4 @@ void frmdispose::save() {
     ctx_.platform.messageBox().show(SaveFailed, plat::mb::Exclamation | plat::mb::OkOnly, ctx_.AppTitle);
 }
 
-void frmdispose::log(const QString& message) const {
-    ctx_.platform.log().write(QStringLiteral("frmdispose"), message);
-}
+void frmdispose::log(const QString& message) const { ctx_.platform.log().write(QStringLiteral("frmdispose"), message); }

@@ -44,23 +44,23 @@ public:
     // The name of the selected tab image.
     const QString& CurrentPage() const { return currentPage_; }
 
-    plat::ImageBox* Image1 = nullptr;   // tab of page 1
-    plat::ImageBox* Image2 = nullptr;   // tab of page 2
-    plat::ImageBox* Image3 = nullptr;   // tab of page 3
-    plat::ImageBox* Image5 = nullptr;   // sound preview
-    plat::ImageBox* Image6 = nullptr;   // OK
-    plat::ImageBox* Image7 = nullptr;   // Cancel
-    plat::ImageBox* Image8 = nullptr;   // Apply
-    plat::ImageBox* Image10 = nullptr;  // close button
-    plat::Label* Label1 = nullptr;      // page title
-    plat::Label* Label14 = nullptr;     // dialog title, on the title strip
-    plat::Label* Label15 = nullptr;     // the rest of the title strip
-    plat::CheckBox* Check1 = nullptr;   // popups on
-    plat::ComboBox* Combo1 = nullptr;   // popup stay time
-    plat::ComboBox* Combo2 = nullptr;   // popup sound
-    plat::ComboBox* Combo4 = nullptr;   // reminder notify time
-    plat::ComboBox* Combo5 = nullptr;   // reminder stay time
-    std::unique_ptr<CurrencyPage> currencies;   // Check2 and Label13
+    plat::ImageBox* Image1 = nullptr;         // tab of page 1
+    plat::ImageBox* Image2 = nullptr;         // tab of page 2
+    plat::ImageBox* Image3 = nullptr;         // tab of page 3
+    plat::ImageBox* Image5 = nullptr;         // sound preview
+    plat::ImageBox* Image6 = nullptr;         // OK
+    plat::ImageBox* Image7 = nullptr;         // Cancel
+    plat::ImageBox* Image8 = nullptr;         // Apply
+    plat::ImageBox* Image10 = nullptr;        // close button
+    plat::Label* Label1 = nullptr;            // page title
+    plat::Label* Label14 = nullptr;           // dialog title, on the title strip
+    plat::Label* Label15 = nullptr;           // the rest of the title strip
+    plat::CheckBox* Check1 = nullptr;         // popups on
+    plat::ComboBox* Combo1 = nullptr;         // popup stay time
+    plat::ComboBox* Combo2 = nullptr;         // popup sound
+    plat::ComboBox* Combo4 = nullptr;         // reminder notify time
+    plat::ComboBox* Combo5 = nullptr;         // reminder stay time
+    std::unique_ptr<CurrencyPage> currencies; // Check2 and Label13
 
 private:
     struct Page {
@@ -96,7 +96,7 @@ private:
     std::unique_ptr<plat::Window> window_;
     std::unique_ptr<DialogCanvas> canvas_;
     std::array<Page, 3> pages_{};
-    std::vector<plat::Control*> buttons_;   // OK, Cancel, Apply
+    std::vector<plat::Control*> buttons_; // OK, Cancel, Apply
     QString currentPage_;
     std::unique_ptr<PlayMediaCls> player_;
 };

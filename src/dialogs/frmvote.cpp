@@ -12,8 +12,7 @@ const QString PollPath = QStringLiteral("/voting/index?typestate=1");
 } // namespace
 
 frmvote::frmvote(AppContext& ctx)
-    : ctx_(ctx), window_(ctx.platform.createWindow(plat::WindowKind::Browser)),
-      WebBrowser1_(window_->createBrowser()) {
+    : ctx_(ctx), window_(ctx.platform.createWindow(plat::WindowKind::Browser)), WebBrowser1_(window_->createBrowser()) {
     window_->onResize = [this] { Form_Resize(); };
     // The user's close unloads the window, once its close has finished.
     window_->onCloseRequest = [this](bool&) {
@@ -27,8 +26,8 @@ frmvote::~frmvote() = default;
 
 QString frmvote::LoginAddress(const QString& webSite, const QString& account, const QString& password) {
     const bool email = account.contains(u'.') && account.contains(u'@');
-    const QString form = email ? QStringLiteral("/votedatadock/userlogin?email=")
-                               : QStringLiteral("/votedatadock/phonelogin?phone=");
+    const QString form =
+        email ? QStringLiteral("/votedatadock/userlogin?email=") : QStringLiteral("/votedatadock/phonelogin?phone=");
     return webSite + form + account + QStringLiteral("&password=") + push::PasswordDigest::digest(password);
 }
 
@@ -56,8 +55,7 @@ void frmvote::waitWhileBusy() {
     const int guard = loop.setThreadTimer(LoginWaitLimitMs, [&late] { late = true; });
     while (WebBrowser1_->busy() && !late) loop.pumpMessages();
     if (guard) loop.killThreadTimer(guard);
-    if (late)
-        ctx_.platform.log().write(QStringLiteral("frmvote"), QStringLiteral("the vote login page did not load"));
+    if (late) ctx_.platform.log().write(QStringLiteral("frmvote"), QStringLiteral("the vote login page did not load"));
 }
 
 // The page fills the window.

@@ -4,7 +4,10 @@
 #include <memory>
 
 struct AppContext;
-namespace plat { class Browser; class Window; }
+namespace plat {
+class Browser;
+class Window;
+} // namespace plat
 
 // The vote window: a browser window that logs the session's account into the vendor's vote
 // pages with the digest of its password, then shows the poll.

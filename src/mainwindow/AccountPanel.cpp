@@ -68,6 +68,5 @@ void AccountPanel::retrieve_page() {
     // The account as typed, with the characters that would change the address's meaning
     // (& # + space ...) encoded; an e-mail address stays as it reads.
     const QString account = QString::fromLatin1(QUrl::toPercentEncoding(ctx_.CurrentAccount, "@"));
-    files::ShellOpen(ctx_, ctx_.server.webSite + QStringLiteral("/datatransfer/changepassword?id=") +
-                                account);
+    files::ShellOpen(ctx_, ctx_.server.webSite + QStringLiteral("/datatransfer/changepassword?id=") + account);
 }

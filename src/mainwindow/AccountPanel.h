@@ -9,8 +9,7 @@ class TabSwitcher;
 // account's name and the link to log out; behind the name the account data pane.
 class AccountPanel {
 public:
-    AccountPanel(AppContext& ctx, MainPage& page, TabSwitcher& tabs)
-        : ctx_(ctx), page_(page), tabs_(tabs) {}
+    AccountPanel(AppContext& ctx, MainPage& page, TabSwitcher& tabs) : ctx_(ctx), page_(page), tabs_(tabs) {}
 
     // Renders the header for the current login state.
     void load_status1();

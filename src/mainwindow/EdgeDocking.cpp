@@ -5,10 +5,8 @@
 
 namespace wm = plat::wm;
 
-EdgeDocking::EdgeDocking(plat::Window& window, plat::Screen& screen, plat::EventLoop& loop,
-                         plat::Log& log)
-    : ctlTimeLeave(loop, 100, false), ctlTimeBerth(loop, 200, false), window_(window),
-      screen_(screen), log_(log) {
+EdgeDocking::EdgeDocking(plat::Window& window, plat::Screen& screen, plat::EventLoop& loop, plat::Log& log)
+    : ctlTimeLeave(loop, 100, false), ctlTimeBerth(loop, 200, false), window_(window), screen_(screen), log_(log) {
     hook_.WindowProc = [this](long& result, plat::WindowMessage& msg) { WindowProc(result, msg); };
     ctlTimeLeave.onTimer = [this] {
         ResumeNext(log_, QStringLiteral("ctlTimeLeave_Timer"), [this] { ctlTimeLeave_Timer(); });
@@ -51,7 +49,7 @@ bool EdgeDocking::dispatch(plat::WindowMessage& msg) {
         return true;
     case wm::SIZE:
         if (!inSizeMove_) {
-            QRect r = window_.geometry();   // only the detection counts, not the raised height
+            QRect r = window_.geometry(); // only the detection counts, not the raised height
             cSizeMove_Sizing(r);
         }
         return false;
@@ -79,17 +77,25 @@ QRect EdgeDocking::shownAtEdge() const {
     const QSize screen = screenSize();
     QRect r = window_.geometry();
     switch (side_) {
-    case Top: r.moveTop(0); break;
-    case Right: r.moveLeft(screen.width() - r.width()); break;
-    case Bottom: r.moveTop(screen.height() - r.height()); break;
-    case Left: r.moveLeft(0); break;
+    case Top:
+        r.moveTop(0);
+        break;
+    case Right:
+        r.moveLeft(screen.width() - r.width());
+        break;
+    case Bottom:
+        r.moveTop(screen.height() - r.height());
+        break;
+    case Left:
+        r.moveLeft(0);
+        break;
     }
     return r;
 }
 
 void EdgeDocking::cSizeMove_Activate(bool /*clicked*/) {
     if (!docked_) return;
-    showByHover_ = false;   // an active window stays shown
+    showByHover_ = false; // an active window stays shown
     BerthShow();
 }
 
@@ -112,9 +118,7 @@ void EdgeDocking::cSizeMove_MouseOverForm() {
     BerthShow();
 }
 
-bool EdgeDocking::cSizeMove_AreaIn() const {
-    return window_.geometry().contains(screen_.cursorPos());
-}
+bool EdgeDocking::cSizeMove_AreaIn() const { return window_.geometry().contains(screen_.cursorPos()); }
 
 void EdgeDocking::BerthShow() {
     if (window_.state() != plat::WindowState::Normal) return;

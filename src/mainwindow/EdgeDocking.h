@@ -3,7 +3,11 @@
 #include "platform/loop/WindowTimer.h"
 #include <QRect>
 
-namespace plat { class EventLoop; class Log; class Screen; }
+namespace plat {
+class EventLoop;
+class Log;
+class Screen;
+} // namespace plat
 
 // Edge docking of the main window: dragged or sized against an edge of the virtual screen,
 // the window docks there; it slides out of sight, leaving a 3-pixel strip, when it loses the
@@ -63,5 +67,5 @@ private:
     Side side_ = Top;
     bool showByHover_ = false;
     bool inSizeMove_ = false;
-    QRect slideFrom_;   // where the last step of the slide started
+    QRect slideFrom_; // where the last step of the slide started
 };

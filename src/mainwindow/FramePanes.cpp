@@ -9,9 +9,7 @@ const QString Emptied = QStringLiteral("...");
 constexpr int HoldsFrameLength = 5;
 } // namespace
 
-void FramePanes::CLRefer(bool show) {
-    showFrame({"iDivCLRefer", "ifrmCLRefer", "/new/table", 111}, show);
-}
+void FramePanes::CLRefer(bool show) { showFrame({"iDivCLRefer", "ifrmCLRefer", "/new/table", 111}, show); }
 
 void FramePanes::NewsReport(bool show) {
     showFrame({"iDivNewsReport", "ifrmNewsReport", "/new/news?websiteid=0", 111}, show);
@@ -31,9 +29,9 @@ void FramePanes::showFrame(const Frame& frame, bool show) {
         return;
     }
     if (ctx_.LoggedIn != 1 || pane.innerHTML().size() >= HoldsFrameLength) return;
-    pane.setInnerHTML(QStringLiteral("<iframe id ='%1'  width='100%' height='100%' marginwidth='0' "
-                                     "frameborder='0' marginheight='0' src='%2%3'></iframe>")
-                          .arg(QString::fromLatin1(frame.frameId), ctx_.server.webSite,
-                               QString::fromLatin1(frame.sitePath)));
+    pane.setInnerHTML(
+        QStringLiteral("<iframe id ='%1'  width='100%' height='100%' marginwidth='0' "
+                       "frameborder='0' marginheight='0' src='%2%3'></iframe>")
+            .arg(QString::fromLatin1(frame.frameId), ctx_.server.webSite, QString::fromLatin1(frame.sitePath)));
     page_.fitHeight(container, frame.heightMargin);
 }

@@ -1,8 +1,13 @@
 #pragma once
 #include <QString>
 
-namespace dom { class Document; class Element; }
-namespace plat { class Browser; }
+namespace dom {
+class Document;
+class Element;
+} // namespace dom
+namespace plat {
+class Browser;
+}
 
 // The main page as the window's procedures reach it: the current document of the browser
 // and its elements by id. A missing browser, document or element throws, so that the

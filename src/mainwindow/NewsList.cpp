@@ -29,13 +29,12 @@ QString NewsList::articleAddress(int32_t newsId, uint8_t detailFlag) const {
 // The line targets the popup page's hidden link element.
 QString NewsList::popupLine(const QString& address, const QString& time, const QString& title) {
     const auto text = [](const QString& s) { return HtmlText::escapePopupItem(s); };
-    QString open = QStringLiteral(
-        "<span style='background-color:#F2F2F2' onClick=|popupWin_iLink.innerText='%1';"
-        "popupWin_iLink.fireEvent('onclick');| onMouseOver=|this.className='popupTextHover';| "
-        "onMouseOut=|this.className='popupText';|>");
+    QString open =
+        QStringLiteral("<span style='background-color:#F2F2F2' onClick=|popupWin_iLink.innerText='%1';"
+                       "popupWin_iLink.fireEvent('onclick');| onMouseOver=|this.className='popupTextHover';| "
+                       "onMouseOut=|this.className='popupText';|>");
     open.replace(u'|', u'"');
-    return open.arg(address) + text(time) + QStringLiteral("&nbsp;") + text(title) +
-           QStringLiteral("</span>");
+    return open.arg(address) + text(time) + QStringLiteral("&nbsp;") + text(title) + QStringLiteral("</span>");
 }
 
 void NewsList::addRow(const QString& time, const QString& title, const QString& address) {

@@ -6,7 +6,9 @@
 struct AppContext;
 class ForwardTarget;
 class MainPage;
-namespace dom { class Document; }
+namespace dom {
+class Document;
+}
 
 // Wires the main page to the window: every button, tab and link of the page calls a
 // procedure of the window by name through a forwarder, made anew for each top-level

@@ -13,9 +13,9 @@ struct TabSwitcher::Tab {
     bool hasTabElement;
     QStringList hiddenOnLeave;
     QStringList shownOnEnter;
-    void (FramePanes::*frame)(bool);   // the frame pane loaded on enter, emptied on leave
+    void (FramePanes::*frame)(bool); // the frame pane loaded on enter, emptied on leave
     Fill fill;
-    QString fitted;                    // the element sized to the window; none when empty
+    QString fitted; // the element sized to the window; none when empty
     int margin;
 };
 
@@ -29,17 +29,33 @@ const QString HighlightText = QStringLiteral("#ffffff");
 const TabSwitcher::Tab* TabSwitcher::find(const QString& id) {
     using F = Tab::Fill;
     static const Tab tabs[] = {
-        {"iCLRefer", true, {"iDivCLRefer"}, {"iDivCLRefer"}, &FramePanes::CLRefer, F::None,
-         "iDivCLRefer", 108},
-        {"iNewsReport", true, {"iDivNewsReport"}, {"iDivNewsReport"}, &FramePanes::NewsReport, F::None,
-         "iDivNewsReport", 108},
-        {"prof_tactics", true, {"iprof_tactics"}, {"iprof_tactics"}, &FramePanes::prof_tactics, F::None,
-         "iprof_tactics", 125},
-        {"iAll", true, {"iallnews", "firstpage_table"}, {"iallnews", "firstpage_table"}, nullptr, F::AllNews,
-         "tabcontent1", 116},
+        {"iCLRefer", true, {"iDivCLRefer"}, {"iDivCLRefer"}, &FramePanes::CLRefer, F::None, "iDivCLRefer", 108},
+        {"iNewsReport",
+         true,
+         {"iDivNewsReport"},
+         {"iDivNewsReport"},
+         &FramePanes::NewsReport,
+         F::None,
+         "iDivNewsReport",
+         108},
+        {"prof_tactics",
+         true,
+         {"iprof_tactics"},
+         {"iprof_tactics"},
+         &FramePanes::prof_tactics,
+         F::None,
+         "iprof_tactics",
+         125},
+        {"iAll",
+         true,
+         {"iallnews", "firstpage_table"},
+         {"iallnews", "firstpage_table"},
+         nullptr,
+         F::AllNews,
+         "tabcontent1",
+         116},
         {"iFXCalendar", true, {"iFXCal", "FXecodata"}, {"iFXCal"}, nullptr, F::Calendar, "tabcontent2", 150},
-        {"register_page", false, {"register_page"}, {"register_page"}, nullptr, F::Registration,
-         "register_page", 108},
+        {"register_page", false, {"register_page"}, {"register_page"}, nullptr, F::Registration, "register_page", 108},
         {"mydata", false, {"mydata"}, {"mydata"}, nullptr, F::None, QString(), 0},
     };
     for (const Tab& t : tabs)
@@ -47,8 +63,7 @@ const TabSwitcher::Tab* TabSwitcher::find(const QString& id) {
     return nullptr;
 }
 
-TabSwitcher::TabSwitcher(AppContext& ctx, MainPage& page, FramePanes& panes,
-                         std::function<void()> calendarDay)
+TabSwitcher::TabSwitcher(AppContext& ctx, MainPage& page, FramePanes& panes, std::function<void()> calendarDay)
     : ctx_(ctx), page_(page), panes_(panes), calendarDay_(std::move(calendarDay)) {}
 
 void TabSwitcher::SwitchTab(const QString& id) {
@@ -83,10 +98,15 @@ void TabSwitcher::leave(const Tab& tab) {
 void TabSwitcher::enter(const Tab& tab) {
     if (tab.frame) (panes_.*tab.frame)(true);
     switch (tab.fill) {
-    case Tab::Fill::AllNews: panes_.FXAllNews(true); break;
-    case Tab::Fill::Registration: fillRegistration(); break;
+    case Tab::Fill::AllNews:
+        panes_.FXAllNews(true);
+        break;
+    case Tab::Fill::Registration:
+        fillRegistration();
+        break;
     case Tab::Fill::Calendar:
-    case Tab::Fill::None: break;
+    case Tab::Fill::None:
+        break;
     }
     for (const QString& pane : tab.shownOnEnter) page_.setShown(pane, true);
     if (tab.fill == Tab::Fill::Calendar) calendarDay_();

@@ -1,6 +1,8 @@
 #pragma once
 
-namespace plat { class Screen; }
+namespace plat {
+class Screen;
+}
 
 // The window's own unit: twips, converted with the screen's twips per pixel in each
 // direction. Windows are placed in pixels; the rules that are given in twips (the minimum

@@ -17,9 +17,7 @@ QRect WindowPlacement::startGeometry() const {
     return QRect(topLeft, QSize(mainValue("Width"), mainValue("Height")));
 }
 
-int WindowPlacement::windstate() const {
-    return vb::CLng(vb::Val(config().GetNodeAttrib(StateNode, StateKey)));
-}
+int WindowPlacement::windstate() const { return vb::CLng(vb::Val(config().GetNodeAttrib(StateNode, StateKey))); }
 
 int WindowPlacement::storedWidth() const { return mainValue("Width"); }
 

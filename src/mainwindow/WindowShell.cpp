@@ -14,10 +14,9 @@ namespace {
 constexpr int FullWidthSlackTwips = 30;
 } // namespace
 
-WindowShell::WindowShell(plat::Window& window, plat::Screen& screen, MainPage& page,
-                         OwnedDialogs& dialogs, const WindowPlacement& placement)
-    : window_(window), screen_(screen), twips_(screen), page_(page), dialogs_(dialogs),
-      placement_(placement) {}
+WindowShell::WindowShell(plat::Window& window, plat::Screen& screen, MainPage& page, OwnedDialogs& dialogs,
+                         const WindowPlacement& placement)
+    : window_(window), screen_(screen), twips_(screen), page_(page), dialogs_(dialogs), placement_(placement) {}
 
 void WindowShell::placeAtStart() { window_.setGeometry(placement_.startGeometry()); }
 
@@ -30,13 +29,9 @@ void WindowShell::keepMinimumSize() {
     if (size != r.size()) window_.setGeometry(QRect(r.topLeft(), size));
 }
 
-void WindowShell::showMaximiseFace() {
-    setFace(QStringLiteral("最大化"), QStringLiteral("2x.png"));
-}
+void WindowShell::showMaximiseFace() { setFace(QStringLiteral("最大化"), QStringLiteral("2x.png")); }
 
-void WindowShell::showRestoreFace() {
-    setFace(QStringLiteral("还原"), QStringLiteral("control.png"));
-}
+void WindowShell::showRestoreFace() { setFace(QStringLiteral("还原"), QStringLiteral("control.png")); }
 
 void WindowShell::setFace(const QString& title, const QString& image) {
     page_.element(QStringLiteral("zep_max")).setTitle(title);

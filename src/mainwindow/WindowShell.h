@@ -5,7 +5,10 @@
 class MainPage;
 class OwnedDialogs;
 class WindowPlacement;
-namespace plat { class Screen; class Window; }
+namespace plat {
+class Screen;
+class Window;
+} // namespace plat
 
 // What the borderless main window does as a window, driven by the buttons its page draws:
 // its minimum size, the program's own maximise and restore with the button's two faces,

@@ -23,14 +23,13 @@ constexpr int NewsWindowDropTwips = 1905;
 
 frmFXInfo::frmFXInfo(AppContext& ctx)
     : ctx_(ctx), window_(ctx.platform.createWindow(plat::WindowKind::Main)),
-      setUpHost_(ctx.platform.createWindow(plat::WindowKind::Hidden)),
-      WebBrowser1(setUpHost_->createBrowser()), page_(window_->createBrowser()),
-      placement_(ctx.Config.get()), dialogs_(ctx),
+      setUpHost_(ctx.platform.createWindow(plat::WindowKind::Hidden)), WebBrowser1(setUpHost_->createBrowser()),
+      page_(window_->createBrowser()), placement_(ctx.Config.get()), dialogs_(ctx),
       shell_(*window_, ctx.platform.screen(), page_, dialogs_, placement_),
-      docking_(*window_, ctx.platform.screen(), ctx.platform.loop(), ctx.platform.log()),
-      panes_(ctx, page_), tabs_(ctx, page_, panes_, [this] { SelWeekTab(today()); }),
-      account_(ctx, page_, tabs_), news_(ctx, page_), calendar_(ctx, page_.get()), quotes_(ctx, page_, *this),
-      bridge_(ctx, page_, *this, [this] { pageSetUp(); }), procedures_(procedureTable()) {
+      docking_(*window_, ctx.platform.screen(), ctx.platform.loop(), ctx.platform.log()), panes_(ctx, page_),
+      tabs_(ctx, page_, panes_, [this] { SelWeekTab(today()); }), account_(ctx, page_, tabs_), news_(ctx, page_),
+      calendar_(ctx, page_.get()), quotes_(ctx, page_, *this), bridge_(ctx, page_, *this, [this] { pageSetUp(); }),
+      procedures_(procedureTable()) {
     wireWindow();
 }
 
@@ -89,8 +88,7 @@ void frmFXInfo::Form_Resize() {
     const plat::WindowState state = window_->state();
     run(where, [&] { shell_.keepMinimumSize(); });
     run(where, [&] { page_.browser().setGeometry(QRect(QPoint(0, 0), window_->geometry().size())); });
-    if (state == plat::WindowState::Normal && page_.loaded())
-        run(where, [&] { shell_.showMaximiseFace(); });
+    if (state == plat::WindowState::Normal && page_.loaded()) run(where, [&] { shell_.showMaximiseFace(); });
     if (state != plat::WindowState::Minimized) run(where, [&] { dialogs_.showOpen(); });
     run(where, [&] { tabs_.fitCurrentPane(); });
 }
@@ -111,7 +109,7 @@ void frmFXInfo::showTrayTipOnce() {
     run(QStringLiteral("Form_QueryUnload"), [&] {
         if (!ctx_.controller) throw std::runtime_error("no controller for the tray balloon");
         ctx_.controller->ShowBalloonTip(QStringLiteral("最小化到系统任务托盘栏!"),
-                                     QStringLiteral("Quenra极速版仍在运行!"), 1);
+                                        QStringLiteral("Quenra极速版仍在运行!"), 1);
     });
 }
 
@@ -158,9 +156,7 @@ void frmFXInfo::loadLoginDialog() {
 }
 
 QHash<QString, frmFXInfo::Procedure> frmFXInfo::procedureTable() {
-    const auto tab = [this](const char* id) {
-        return [this, id] { tabs_.SwitchTab(QString::fromLatin1(id)); };
-    };
+    const auto tab = [this](const char* id) { return [this, id] { tabs_.SwitchTab(QString::fromLatin1(id)); }; };
     const std::pair<const char*, Procedure> table[] = {
         {"retrieve_page", [this] { account_.retrieve_page(); }},
         {"quituser", [this] { account_.quituser(); }},

@@ -21,7 +21,10 @@
 #include <memory>
 
 struct AppContext;
-namespace plat { class Browser; class Window; }
+namespace plat {
+class Browser;
+class Window;
+} // namespace plat
 
 // The main information window: a borderless window whose whole client area is the main
 // page. The page's buttons, tabs and links call the window's procedures by name; the push
@@ -88,8 +91,8 @@ private:
 
     AppContext& ctx_;
     std::unique_ptr<plat::Window> window_;
-    std::unique_ptr<plat::Window> setUpHost_;   // hidden, carries WebBrowser1
-    plat::Browser* WebBrowser1 = nullptr;        // only for the file server's set-up page
+    std::unique_ptr<plat::Window> setUpHost_; // hidden, carries WebBrowser1
+    plat::Browser* WebBrowser1 = nullptr;     // only for the file server's set-up page
     MainPage page_;
     WindowPlacement placement_;
     OwnedDialogs dialogs_;
@@ -103,6 +106,6 @@ private:
     EconomicCalendar calendar_;
     QuoteCenter quotes_;
     PageBridge bridge_;
-    QHash<QString, Procedure> procedures_;   // by lower-case name
+    QHash<QString, Procedure> procedures_; // by lower-case name
     bool trayTipShown_ = false;
 };

@@ -4,7 +4,9 @@
 
 struct AppContext;
 class CTimer;
-namespace plat { class SoundPlayer; }
+namespace plat {
+class SoundPlayer;
+}
 
 // Plays one sound file at a time. Whoever plays through it asks Run() first, so a sound is
 // never cut off by the next; the end timer notices the end and frees the player.

@@ -5,7 +5,9 @@
 
 struct AppContext;
 class PlayMediaCls;
-namespace plat { class Window; }
+namespace plat {
+class Window;
+}
 
 // The controller's one entry for notifications: adds an item to the popup window, starts a
 // showing when none is under way, and plays the notification sound unless it is still

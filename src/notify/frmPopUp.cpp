@@ -180,8 +180,10 @@ void frmPopUp::Popup() {
 
 void frmPopUp::Timer1_Timer() {
     if (phase_ == SlidingIn) {
-        if (counter_ != Frames) growStep();
-        else settle();
+        if (counter_ != Frames)
+            growStep();
+        else
+            settle();
     } else if (phase_ == Showing) {
         startFade();
     } else if (counter_ != 0) {
@@ -203,8 +205,10 @@ void frmPopUp::settle() {
     place(finalTop_, targetHeight_);
     phase_ = Showing;
     // A stay of 0 keeps the window too: a timer without interval never fires.
-    if (stay_ != StayUntilClosed) Timer1.setInterval(stay_);
-    else Timer1.setEnabled(false);
+    if (stay_ != StayUntilClosed)
+        Timer1.setInterval(stay_);
+    else
+        Timer1.setEnabled(false);
     if (canFade_) window_->setAlpha(255);
 }
 

@@ -12,8 +12,14 @@
 
 struct AppContext;
 class clsForward;
-namespace dom { class Document; class Element; }
-namespace plat { class Browser; class Window; }
+namespace dom {
+class Document;
+class Element;
+} // namespace dom
+namespace plat {
+class Browser;
+class Window;
+} // namespace plat
 
 // The notification window at the bottom-right corner of the work area. It hosts the popup
 // page and writes one table row per item; a showing slides the window up out of the bottom
@@ -22,7 +28,7 @@ namespace plat { class Browser; class Window; }
 class frmPopUp : public Form, public ForwardTarget {
 public:
     // Animation phases, as PopUpStatus reports them.
-    static constexpr int32_t SlidingIn = 0;   // also: idle
+    static constexpr int32_t SlidingIn = 0; // also: idle
     static constexpr int32_t Showing = 1;
     static constexpr int32_t FadingOut = 2;
     static constexpr int FrameMs = 50;

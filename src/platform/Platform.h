@@ -16,10 +16,8 @@ namespace plat {
 // real loop, network and shell with the simulated desktop.
 class Platform {
 public:
-    Platform(EventLoop& loop, Desktop& desktop, Network& network, Shell& shell,
-             RegistryStore& registry, Log& log)
-        : loop_(loop), desktop_(desktop), network_(network), shell_(shell), registry_(registry),
-          log_(log) {}
+    Platform(EventLoop& loop, Desktop& desktop, Network& network, Shell& shell, RegistryStore& registry, Log& log)
+        : loop_(loop), desktop_(desktop), network_(network), shell_(shell), registry_(registry), log_(log) {}
 
     EventLoop& loop() { return loop_; }
     Desktop& desktop() { return desktop_; }

@@ -80,8 +80,10 @@ void QuoteCenter::hideSwitchedOff() {
 void QuoteCenter::showSwitchedOn() {
     std::vector<Held> still;
     for (const Held& h : held_) {
-        if (!pairs_.shown(h.symbol)) still.push_back(h);
-        else if (!table_.find(h.symbol)) addRow(h.symbol, h.ask, h.bid);   // unless a quote came first
+        if (!pairs_.shown(h.symbol))
+            still.push_back(h);
+        else if (!table_.find(h.symbol))
+            addRow(h.symbol, h.ask, h.bid); // unless a quote came first
     }
     held_ = std::move(still);
 }

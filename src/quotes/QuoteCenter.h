@@ -9,7 +9,9 @@
 struct AppContext;
 class ForwardTarget;
 class MainPage;
-namespace dom { class Element; }
+namespace dom {
+class Element;
+}
 
 // The quote center of the main window: one row per shown currency pair, in the order the
 // pairs first came (or the user dragged them), with the latest ask and bid; a price that

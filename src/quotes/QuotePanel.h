@@ -18,5 +18,5 @@ private:
     void show(bool expanded);
 
     MainPage& page_;
-    bool collapsed_ = false;   // the page starts expanded
+    bool collapsed_ = false; // the page starts expanded
 };

@@ -5,7 +5,9 @@ struct AppContext;
 class ForwardTarget;
 class MainPage;
 class QuoteTable;
-namespace dom { class Element; }
+namespace dom {
+class Element;
+}
 
 // Reordering the quote rows with the mouse: a pressed row follows the pointer, and when the
 // button comes up it moves by as many places as the pointer moved row heights (a row's
@@ -35,7 +37,7 @@ private:
     QuoteTable& table_;
     ForwardTarget& target_;
     bool dragging_ = false;
-    QPoint start_;     // screen pixels
-    int rowId_ = 0;    // the dragged row's node id
-    int rowHeight_ = 0;   // the heading row's, pixels
+    QPoint start_;      // screen pixels
+    int rowId_ = 0;     // the dragged row's node id
+    int rowHeight_ = 0; // the heading row's, pixels
 };

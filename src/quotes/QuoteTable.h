@@ -4,7 +4,9 @@
 #include <vector>
 
 class MainPage;
-namespace dom { class Element; }
+namespace dom {
+class Element;
+}
 
 // The quote center's table in the main page: the caption row, the heading row, then one
 // row per currency pair with its symbol and its ask and bid prices, in alternating stripes.

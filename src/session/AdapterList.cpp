@@ -9,8 +9,7 @@ constexpr int OneAddress = 17;
 bool qualifies(const plat::NetworkAdapter& a) {
     if (a.address.isEmpty()) return false;
     if (a.type == Ethernet)
-        return a.description.contains(QLatin1String("PCI")) ||
-               a.description.contains(QLatin1String("Wireless"));
+        return a.description.contains(QLatin1String("PCI")) || a.description.contains(QLatin1String("Wireless"));
     return a.type == Wireless80211 || a.type == Ieee1394;
 }
 } // namespace

@@ -14,13 +14,10 @@ const QString NodeName = QStringLiteral("ZEPID");
 const QString FileName = QStringLiteral("ZEP_ID.txt");
 } // namespace
 
-QString ClientIdStore::filePath() const {
-    return QDir(ctx_.Folders.clientIdDir(ctx_)).filePath(FileName);
-}
+QString ClientIdStore::filePath() const { return QDir(ctx_.Folders.clientIdDir(ctx_)).filePath(FileName); }
 
 int32_t ClientIdStore::read() const {
-    if (ctx_.Config && ctx_.Config->isExist(QString(), NodeName))
-        return idFrom(ctx_.Config->GetNodeText(NodeName));
+    if (ctx_.Config && ctx_.Config->isExist(QString(), NodeName)) return idFrom(ctx_.Config->GetNodeText(NodeName));
     QFile file(filePath());
     if (!file.open(QIODevice::ReadOnly)) return 0;
     // The number is plain digits; anything beyond the first line is not ours.
@@ -41,8 +38,7 @@ void ClientIdStore::store(int32_t id) {
     // Replaced whole or not at all: a half-written id would be read as another number.
     QDir().mkpath(ctx_.Folders.clientIdDir(ctx_));
     QSaveFile file(filePath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toLatin1() + "\r\n") < 0 ||
-        !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toLatin1() + "\r\n") < 0 || !file.commit())
         log(QStringLiteral("cannot write ") + filePath());
 }
 

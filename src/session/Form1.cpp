@@ -17,11 +17,11 @@ namespace {
 constexpr int TimeoutMs = 10000;
 constexpr int HoldAfterLoginMs = 1000;
 constexpr int EnterKey = 13;
-constexpr QSize DialogSize(360, 250);   // the size of its background picture
+constexpr QSize DialogSize(360, 250); // the size of its background picture
 
 constexpr uint32_t LinkColor = DialogCanvas::LinkColor;
-constexpr uint32_t Label3HoverColor = 0x900A00;   // RGB(144, 10, 0)
-constexpr uint32_t Label4HoverColor = 0x8C0A00;   // RGB(140, 10, 0)
+constexpr uint32_t Label3HoverColor = 0x900A00; // RGB(144, 10, 0)
+constexpr uint32_t Label4HoverColor = 0x8C0A00; // RGB(140, 10, 0)
 constexpr uint32_t BodyColor = 0xF5F8FC;
 constexpr uint32_t TitleColor = DialogCanvas::TitleColor;
 constexpr uint32_t TextColor = DialogCanvas::TextColor;
@@ -40,8 +40,7 @@ const QString Requesting = QStringLiteral("正在为您请求服务，如果长�
 } // namespace
 
 Form1::Form1(AppContext& ctx)
-    : Timer1(ctx.platform.loop(), TimeoutMs, false), Winsock1(ctx.platform.createSocket()),
-      ctx_(ctx), clientIds_(ctx) {
+    : Timer1(ctx.platform.loop(), TimeoutMs, false), Winsock1(ctx.platform.createSocket()), ctx_(ctx), clientIds_(ctx) {
     Timer1.onTimer = [this] { Timer1_Timer(); };
     Winsock1->setProtocol(plat::Socket::Protocol::Udp);
     Winsock1->onDataArrival = [this](const QByteArray& d) { Winsock1_DataArrival(d); };
@@ -73,8 +72,8 @@ void Form1::buildWindow() {
     // The title strip of the background (its mark at the left): pressing the mouse on it
     // drags the window.
     Image4 = canvas_->image(QRect(0, 0, DialogSize.width(), 32), QString());
-    plat::Label* title = canvas_->label(QRect(36, 7, 240, 20), ctx_.AppTitle + QStringLiteral(" 用户登录"),
-                                        TitleColor, 10, true);
+    plat::Label* title =
+        canvas_->label(QRect(36, 7, 240, 20), ctx_.AppTitle + QStringLiteral(" 用户登录"), TitleColor, 10, true);
     title->onMouseDown = [this] { window_->startSystemMove(); };
     Image1 = canvas_->button(QRect(329, 4, 30, 24), QStringLiteral("close_button1.gif"),
                              QStringLiteral("close_button2.gif"));
@@ -233,7 +232,7 @@ void Form1::failed(const push::LoginReplyRecord& reply) {
         Label5->setText(UnknownAccount);
         break;
     default:
-        return;   // an answer this client does not know
+        return; // an answer this client does not know
     }
     if (!Visible()) Show();
     ctx_.LoggedIn = 0;
@@ -299,6 +298,4 @@ void Form1::unloadMe() {
     if (ctx_.form1.get() == this) ctx_.unload(ctx_.form1);
 }
 
-void Form1::log(const QString& message) const {
-    ctx_.platform.log().write(QStringLiteral("Form1"), message);
-}
+void Form1::log(const QString& message) const { ctx_.platform.log().write(QStringLiteral("Form1"), message); }

@@ -18,7 +18,9 @@ class Socket;
 class TextBox;
 class Window;
 } // namespace plat
-namespace push { struct LoginReplyRecord; }
+namespace push {
+struct LoginReplyRecord;
+}
 
 // The login dialog: sends account and password to the login server over UDP, reports the
 // answer, remembers the login when asked and logs in by itself when loaded with a
@@ -45,17 +47,17 @@ public:
     // The login time-out.
     void Timer1_Timer();
 
-    plat::TextBox* Text1 = nullptr;     // account
-    plat::TextBox* Text2 = nullptr;     // password
-    plat::CheckBox* Check1 = nullptr;   // remember me
-    plat::ImageBox* Image1 = nullptr;   // close button
-    plat::ImageBox* Image2 = nullptr;   // login button
-    plat::ImageBox* Image4 = nullptr;   // drag area
-    plat::Label* Label3 = nullptr;      // forgotten password
-    plat::Label* Label4 = nullptr;      // register
-    plat::Label* Label5 = nullptr;      // account hint
-    plat::Label* Label6 = nullptr;      // password hint
-    plat::Label* Label7 = nullptr;      // status line
+    plat::TextBox* Text1 = nullptr;   // account
+    plat::TextBox* Text2 = nullptr;   // password
+    plat::CheckBox* Check1 = nullptr; // remember me
+    plat::ImageBox* Image1 = nullptr; // close button
+    plat::ImageBox* Image2 = nullptr; // login button
+    plat::ImageBox* Image4 = nullptr; // drag area
+    plat::Label* Label3 = nullptr;    // forgotten password
+    plat::Label* Label4 = nullptr;    // register
+    plat::Label* Label5 = nullptr;    // account hint
+    plat::Label* Label6 = nullptr;    // password hint
+    plat::Label* Label7 = nullptr;    // status line
     plat::WindowTimer Timer1;
     std::unique_ptr<plat::Socket> Winsock1;
 
@@ -84,5 +86,5 @@ private:
     push::ClientIdStore clientIds_;
     int32_t clientId_ = 0;
     int16_t rememberFlag_ = 0;
-    std::unique_ptr<HeadlessLogin> headless_;   // on a run without a display
+    std::unique_ptr<HeadlessLogin> headless_; // on a run without a display
 };

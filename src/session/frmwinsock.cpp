@@ -9,8 +9,7 @@ namespace {
 constexpr int HoldBeforeReportMs = 1000;
 }
 
-frmwinsock::frmwinsock(AppContext& ctx)
-    : ctx_(ctx), Winsock1_(ctx.platform.createSocket()), clientIds_(ctx) {
+frmwinsock::frmwinsock(AppContext& ctx) : ctx_(ctx), Winsock1_(ctx.platform.createSocket()), clientIds_(ctx) {
     Winsock1_->setProtocol(plat::Socket::Protocol::Udp);
     Winsock1_->onDataArrival = [this](const QByteArray& d) { Winsock1_DataArrival(d); };
     Winsock1_->onClose = [this] { closeSocket(); };

@@ -6,7 +6,9 @@
 #include <memory>
 
 struct AppContext;
-namespace plat { class Socket; }
+namespace plat {
+class Socket;
+}
 
 // The identity window: once per run it reports the client id, the machine's adapter
 // addresses and the client version to the identity server over UDP, and keeps the id the

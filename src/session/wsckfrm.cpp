@@ -5,13 +5,12 @@
 #include "wire/PushLogonRecord.h"
 
 namespace {
-const QString LoggedInElsewhereText =
-    QStringLiteral("您的账号已在另一个地方登陆，将停止您客户端资源更新");
+const QString LoggedInElsewhereText = QStringLiteral("您的账号已在另一个地方登陆，将停止您客户端资源更新");
 }
 
 wsckfrm::wsckfrm(AppContext& ctx)
-    : Timer1(ctx.platform.loop(), KeepAliveMs, false), ctx_(ctx),
-      socket_(ctx.platform.createSocket()), decoder_(*this, ctx.HighestNewsId) {
+    : Timer1(ctx.platform.loop(), KeepAliveMs, false), ctx_(ctx), socket_(ctx.platform.createSocket()),
+      decoder_(*this, ctx.HighestNewsId) {
     Timer1.onTimer = [this] { Timer1_Timer(); };
     socket_->onDataArrival = [this](const QByteArray& chunk) { Winsock1_DataArrival(chunk); };
     socket_->onError = [this](int n, const QString& d) { Winsock1_Error(n, d); };
@@ -30,7 +29,7 @@ void wsckfrm::Form_Load() {
     if (socket_->state() == plat::Socket::Connected)
         msgpacket_send();
     else
-        relogonNeeded_ = true;   // never logged on: the first tick that finds it up does
+        relogonNeeded_ = true; // never logged on: the first tick that finds it up does
     Timer1.setEnabled(true);
 }
 
@@ -40,8 +39,7 @@ bool wsckfrm::waitForConnection() {
     bool expired = false;
     const int timer = loop.setThreadTimer(FirstConnectWaitMs, [&expired] { expired = true; });
     const qint64 deadline = loop.nowMs() + FirstConnectWaitMs;
-    while (ctx_.wsck.get() == this && !stopped_ && connecting() && !expired &&
-           loop.nowMs() < deadline)
+    while (ctx_.wsck.get() == this && !stopped_ && connecting() && !expired && loop.nowMs() < deadline)
         loop.pumpMessages();
     if (timer) loop.killThreadTimer(timer);
     return ctx_.wsck.get() == this;
@@ -49,8 +47,7 @@ bool wsckfrm::waitForConnection() {
 
 bool wsckfrm::connecting() const {
     const int s = socket_->state();
-    return s == plat::Socket::ResolvingHost || s == plat::Socket::HostResolved ||
-           s == plat::Socket::Connecting;
+    return s == plat::Socket::ResolvingHost || s == plat::Socket::HostResolved || s == plat::Socket::Connecting;
 }
 
 void wsckfrm::Form_Unload() {
@@ -104,8 +101,7 @@ void wsckfrm::Winsock1_DataArrival(const QByteArray& chunk) {
 
 void wsckfrm::Winsock1_Error(int number, const QString& description) {
     log(QStringLiteral("error %1: %2").arg(number).arg(description));
-    if (number == plat::Socket::ConnectionAborted || number == plat::Socket::HostUnreachable)
-        relogonNeeded_ = true;
+    if (number == plat::Socket::ConnectionAborted || number == plat::Socket::HostUnreachable) relogonNeeded_ = true;
 }
 
 void wsckfrm::Winsock1_Close() { closeSocket(); }
@@ -129,8 +125,8 @@ push::PushSink* wsckfrm::sink() {
     return ctx_.pushSink;
 }
 
-void wsckfrm::Get_allMsg(const QString& unused, const QString& time, const QString& title,
-                         int32_t newsId, uint8_t detailFlag) {
+void wsckfrm::Get_allMsg(const QString& unused, const QString& time, const QString& title, int32_t newsId,
+                         uint8_t detailFlag) {
     if (push::PushSink* s = sink()) s->Get_allMsg(unused, time, title, newsId, detailFlag);
 }
 
@@ -138,16 +134,12 @@ void wsckfrm::quot_center(const QString& symbol, const QString& bid, const QStri
     if (push::PushSink* s = sink()) s->quot_center(symbol, bid, ask);
 }
 
-void wsckfrm::GetInfo_DownCalendar(int16_t dayCode, const QString& summary,
-                                   const QString& records) {
+void wsckfrm::GetInfo_DownCalendar(int16_t dayCode, const QString& summary, const QString& records) {
     if (push::PushSink* s = sink()) s->GetInfo_DownCalendar(dayCode, summary, records);
 }
 
-void wsckfrm::GetInfo_UpdateCalendar(int16_t dayCode, const QString& summary,
-                                     const QString& records) {
+void wsckfrm::GetInfo_UpdateCalendar(int16_t dayCode, const QString& summary, const QString& records) {
     if (push::PushSink* s = sink()) s->GetInfo_UpdateCalendar(dayCode, summary, records);
 }
 
-void wsckfrm::log(const QString& message) {
-    ctx_.platform.log().write(QStringLiteral("wsckfrm"), message);
-}
+void wsckfrm::log(const QString& message) { ctx_.platform.log().write(QStringLiteral("wsckfrm"), message); }

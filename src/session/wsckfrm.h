@@ -9,7 +9,9 @@
 #include <memory>
 
 struct AppContext;
-namespace plat { class Socket; }
+namespace plat {
+class Socket;
+}
 
 // The push session: one TCP connection to the push server that logs on with the session's
 // account, answers the server's heartbeat probes, keeps itself connected with a 10 s
@@ -60,13 +62,11 @@ private:
     void heartbeatProbe() override { msg1021_send(); }
 
     // The decoded items, passed on to the main window once it has registered.
-    void Get_allMsg(const QString& unused, const QString& time, const QString& title,
-                    int32_t newsId, uint8_t detailFlag) override;
+    void Get_allMsg(const QString& unused, const QString& time, const QString& title, int32_t newsId,
+                    uint8_t detailFlag) override;
     void quot_center(const QString& symbol, const QString& bid, const QString& ask) override;
-    void GetInfo_DownCalendar(int16_t dayCode, const QString& summary,
-                              const QString& records) override;
-    void GetInfo_UpdateCalendar(int16_t dayCode, const QString& summary,
-                                const QString& records) override;
+    void GetInfo_DownCalendar(int16_t dayCode, const QString& summary, const QString& records) override;
+    void GetInfo_UpdateCalendar(int16_t dayCode, const QString& summary, const QString& records) override;
     // The main window, or nullptr (logged once) when there is none to take the items.
     push::PushSink* sink();
 

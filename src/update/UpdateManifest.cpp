@@ -27,8 +27,7 @@ std::optional<UpdateManifest> UpdateManifest::parse(const QByteArray& bytes) {
     // No network access and no entity expansion: the manifest comes from outside.
     std::unique_ptr<xmlDoc, DocFree> doc(xmlReadMemory(bytes.constData(), static_cast<int>(bytes.size()),
                                                        "spd_update.xml", nullptr,
-                                                       XML_PARSE_NONET | XML_PARSE_NOERROR |
-                                                           XML_PARSE_NOWARNING));
+                                                       XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
     if (!doc) return std::nullopt;
     xmlNode* root = xmlDocGetRootElement(doc.get());
     if (!root) return std::nullopt;

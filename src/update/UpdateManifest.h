@@ -10,7 +10,7 @@ struct UpdateManifest {
     QString version;
     QString url;
     QString download;
-    QString sha256;        // lower-case hex, empty when the manifest carries none
+    QString sha256; // lower-case hex, empty when the manifest carries none
     // The same release as a Debian package, for system-wide installations; empty when
     // the vendor offers none.
     QString package;

@@ -10,9 +10,7 @@ void ctlDownload::BeginDownload(const QString& url, const QString& key) {
     begun_ = false;
     fetch_ = platform_.createHttpFetch();
     fetch_->onProgress = [this](qint64 read, qint64 total) { progress(read, total); };
-    fetch_->onFinished = [this](bool ok, const QByteArray& data, const QString& error) {
-        finished(ok, data, error);
-    };
+    fetch_->onFinished = [this](bool ok, const QByteArray& data, const QString& error) { finished(ok, data, error); };
     status(url_, StatusConnecting);
     fetch_->get(url_);
 }

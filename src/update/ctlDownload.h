@@ -5,7 +5,9 @@
 #include <functional>
 #include <memory>
 
-namespace plat { class Platform; }
+namespace plat {
+class Platform;
+}
 
 // The download control of the live update: one asynchronous GET at a time, never served
 // from a cache, reporting progress, status and completion.

@@ -102,8 +102,8 @@ void frmLiveUpdate::m_XML_onreadystatechange(bool ok, const QByteArray& data) {
 void frmLiveUpdate::startUpdate() {
     if (ctx_.controller)
         ctx_.controller->ShowBalloonTip(QStringLiteral("软件正在升级，请等待。若升级失败，请到官网：") +
-                                         ctx_.server.webSite + QStringLiteral(" 下载安装最新版。"),
-                                     QStringLiteral("升级提醒"), 1);
+                                            ctx_.server.webSite + QStringLiteral(" 下载安装最新版。"),
+                                        QStringLiteral("升级提醒"), 1);
     message_->setText(QStringLiteral("发现新版本 %1，正在下载安装程序…").arg(manifest_.version));
     window_->show();
     ClickOK();
@@ -185,6 +185,4 @@ void frmLiveUpdate::unloadLater() {
     ctx.platform.loop().post([&ctx] { ctx.unload(ctx.liveUpdate); });
 }
 
-void frmLiveUpdate::log(const QString& message) {
-    ctx_.platform.log().write(QStringLiteral("frmLiveUpdate"), message);
-}
+void frmLiveUpdate::log(const QString& message) { ctx_.platform.log().write(QStringLiteral("frmLiveUpdate"), message); }

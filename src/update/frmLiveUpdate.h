@@ -14,7 +14,7 @@ class ImageBox;
 class Label;
 class ProgressBar;
 class Window;
-}
+} // namespace plat
 
 // The live update: fetches the vendor's manifest at start-up, opens the main window when
 // no newer version is offered, otherwise downloads the installer (the Debian package for a
@@ -28,7 +28,7 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
-    bool Tip = false;   // set by the controller; kept only
+    bool Tip = false; // set by the controller; kept only
 
     void ClickOK();
     void ClickCancel();

@@ -10,9 +10,7 @@ enum Offset { Day = 2, Records = 3, Summary = 5124 };
 enum Width { RecordsWidth = 5120, SummaryWidth = CalendarDayRecord::Length - Summary };
 
 // Text plus the characters the reader drops; an empty text stays empty both ways.
-QString withTrailer(const QString& text, const QString& trailer) {
-    return text.isEmpty() ? text : text + trailer;
-}
+QString withTrailer(const QString& text, const QString& trailer) { return text.isEmpty() ? text : text + trailer; }
 QString withoutTrailer(QString text, int trailerLength) {
     if (text.size() > trailerLength) text.chop(trailerLength);
     return text;

@@ -14,9 +14,9 @@ namespace push {
 struct CalendarDayRecord {
     static constexpr int Length = 8192;
 
-    uint8_t dayCode = 0;      // '1' Monday to '5' Friday
-    QString records;          // "|"-separated records of "#"-separated fields
-    QString summary;          // the day's key events
+    uint8_t dayCode = 0; // '1' Monday to '5' Friday
+    QString records;     // "|"-separated records of "#"-separated fields
+    QString summary;     // the day's key events
 
     QByteArray build() const;
     // Empty unless the bytes hold a whole record of this id.

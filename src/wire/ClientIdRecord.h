@@ -14,7 +14,7 @@ struct ClientIdRecord {
 
     uint16_t id = ClientIdAssignment;
     int32_t clientId = 0;
-    bool store = false;       // status byte '1': keep the id
+    bool store = false; // status byte '1': keep the id
 
     bool isAssignment() const;
     QByteArray build() const;

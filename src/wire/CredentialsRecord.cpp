@@ -16,12 +16,10 @@ QByteArray CredentialsRecord::build(uint16_t id, int length) const {
         .bytes();
 }
 
-std::optional<CredentialsRecord> CredentialsRecord::parse(QByteArrayView record, uint16_t id,
-                                                          int length) {
+std::optional<CredentialsRecord> CredentialsRecord::parse(QByteArrayView record, uint16_t id, int length) {
     const RecordReader r(record);
     if (r.id() != id || !r.holds(length)) return std::nullopt;
-    return CredentialsRecord{r.text(Account, TextWidth), r.text(Password, TextWidth),
-                             r.int32(Number)};
+    return CredentialsRecord{r.text(Account, TextWidth), r.text(Password, TextWidth), r.int32(Number)};
 }
 
 } // namespace push

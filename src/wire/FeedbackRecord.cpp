@@ -11,10 +11,7 @@ enum Width { AccountWidth = 50, TextWidth = 1000 };
 } // namespace
 
 QByteArray FeedbackRecord::build() const {
-    return RecordWriter(Feedback, Length)
-        .text(Account, AccountWidth, account)
-        .text(Text, TextWidth, text)
-        .bytes();
+    return RecordWriter(Feedback, Length).text(Account, AccountWidth, account).text(Text, TextWidth, text).bytes();
 }
 
 std::optional<FeedbackRecord> FeedbackRecord::parse(QByteArrayView record) {

@@ -21,8 +21,7 @@ QByteArray IdentityReportRecord::build() const {
 std::optional<IdentityReportRecord> IdentityReportRecord::parse(QByteArrayView datagram) {
     const RecordReader r(datagram);
     if (r.id() != Logon || !r.holds(Length)) return std::nullopt;
-    return IdentityReportRecord{r.int32(ClientId), r.text(Adapters, AdaptersWidth),
-                                r.text(Version, VersionWidth)};
+    return IdentityReportRecord{r.int32(ClientId), r.text(Adapters, AdaptersWidth), r.text(Version, VersionWidth)};
 }
 
 } // namespace push

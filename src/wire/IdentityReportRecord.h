@@ -11,9 +11,9 @@ namespace push {
 struct IdentityReportRecord {
     static constexpr int Length = 606;
 
-    int32_t clientId = 0;                          // 0 when none is known
-    QString adapters;                              // see AdapterList
-    QString version;                               // the client version text
+    int32_t clientId = 0; // 0 when none is known
+    QString adapters;     // see AdapterList
+    QString version;      // the client version text
 
     QByteArray build() const;
     static std::optional<IdentityReportRecord> parse(QByteArrayView datagram);

@@ -22,8 +22,8 @@ QByteArray LoginReplyRecord::build() const {
 std::optional<LoginReplyRecord> LoginReplyRecord::parse(QByteArrayView datagram) {
     const RecordReader r(datagram);
     if (!r.holds(3)) return std::nullopt;
-    return LoginReplyRecord{static_cast<uint16_t>(r.id()), *r.byte(ResultCode),
-                            r.text(Nickname, NicknameWidth), r.byte(Flag)};
+    return LoginReplyRecord{static_cast<uint16_t>(r.id()), *r.byte(ResultCode), r.text(Nickname, NicknameWidth),
+                            r.byte(Flag)};
 }
 
 } // namespace push

@@ -17,8 +17,8 @@ struct LoginReplyRecord {
 
     uint16_t id = Login;
     uint8_t result = 0;
-    QString nickname;                    // empty when the field holds only zero bytes
-    std::optional<uint8_t> accountFlag;  // absent from a datagram shorter than 55 bytes
+    QString nickname;                   // empty when the field holds only zero bytes
+    std::optional<uint8_t> accountFlag; // absent from a datagram shorter than 55 bytes
 
     bool isLoginReply() const;
     QByteArray build() const;

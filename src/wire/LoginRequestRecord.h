@@ -12,9 +12,9 @@ namespace push {
 struct LoginRequestRecord {
     static constexpr int Length = 107;
 
-    QString account;          // e-mail address or mobile number
-    QString password;         // plain text
-    int32_t clientId = 0;     // 0 when none is known
+    QString account;      // e-mail address or mobile number
+    QString password;     // plain text
+    int32_t clientId = 0; // 0 when none is known
 
     QByteArray build() const;
     static std::optional<LoginRequestRecord> parse(QByteArrayView record);

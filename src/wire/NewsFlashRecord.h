@@ -11,11 +11,11 @@ namespace push {
 struct NewsFlashRecord {
     static constexpr int Length = 200;
 
-    QString flags;            // three category flag characters, not interpreted
-    QString text;             // line feeds removed when read
+    QString flags; // three category flag characters, not interpreted
+    QString text;  // line feeds removed when read
     int32_t newsId = 0;
-    QString time;             // publication date and time as sent
-    uint8_t detailFlag = 0;   // '1' when the news has a detail page
+    QString time;           // publication date and time as sent
+    uint8_t detailFlag = 0; // '1' when the news has a detail page
 
     QByteArray build() const;
     // Empty unless the bytes hold a whole record of this id.

@@ -30,8 +30,7 @@ void PushDecoder::byte_strcv(QByteArrayView record) {
 void PushDecoder::quote_batch(QByteArrayView record) {
     const auto batch = QuoteBatchRecord::parse(record);
     if (!batch) return;
-    for (const QuoteText::Quote& q : QuoteText::parse(batch->text))
-        sink_.quot_center(q.symbol, q.bid, q.ask);
+    for (const QuoteText::Quote& q : QuoteText::parse(batch->text)) sink_.quot_center(q.symbol, q.bid, q.ask);
 }
 
 } // namespace push

@@ -9,8 +9,7 @@ namespace push {
 class PushDecoder {
 public:
     // highestNewsId: the process-wide highest news id, only ever raised here.
-    PushDecoder(PushSink& sink, int32_t& highestNewsId)
-        : sink_(sink), highestNewsId_(highestNewsId) {}
+    PushDecoder(PushSink& sink, int32_t& highestNewsId) : sink_(sink), highestNewsId_(highestNewsId) {}
 
     // A news flash: raises the highest news id, then shows the flash when its time text
     // gives a display time.

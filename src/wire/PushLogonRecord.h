@@ -12,8 +12,8 @@ struct PushLogonRecord {
     static constexpr int Length = 106;
 
     QString account;
-    QString password;             // plain text
-    int32_t highestNewsId = 0;    // 0 before the first news flash
+    QString password;          // plain text
+    int32_t highestNewsId = 0; // 0 before the first news flash
 
     QByteArray build() const;
     static std::optional<PushLogonRecord> parse(QByteArrayView record);

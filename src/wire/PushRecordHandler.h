@@ -9,11 +9,11 @@ class PushRecordHandler {
 public:
     virtual ~PushRecordHandler() = default;
 
-    virtual void newsFlash(QByteArrayView record) = 0;     // 1014, 200 bytes
-    virtual void calendarDay(QByteArrayView record) = 0;   // 1019, 8192 bytes
-    virtual void quoteBatch(QByteArrayView record) = 0;    // 1020, 512 bytes
-    virtual void loggedInElsewhere() = 0;                  // 1017
-    virtual void heartbeatProbe() = 0;                     // 1021
+    virtual void newsFlash(QByteArrayView record) = 0;   // 1014, 200 bytes
+    virtual void calendarDay(QByteArrayView record) = 0; // 1019, 8192 bytes
+    virtual void quoteBatch(QByteArrayView record) = 0;  // 1020, 512 bytes
+    virtual void loggedInElsewhere() = 0;                // 1017
+    virtual void heartbeatProbe() = 0;                   // 1021
 };
 
 } // namespace push

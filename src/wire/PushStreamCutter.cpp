@@ -146,8 +146,10 @@ void PushStreamCutter::endTransfer() {
 
 void PushStreamCutter::checkControl(QByteArrayView chunk) {
     const int id = idOf(chunk);
-    if (id == LoggedInElsewhere) handler_.loggedInElsewhere();
-    else if (id == Heartbeat) handler_.heartbeatProbe();
+    if (id == LoggedInElsewhere)
+        handler_.loggedInElsewhere();
+    else if (id == Heartbeat)
+        handler_.heartbeatProbe();
 }
 
 } // namespace push

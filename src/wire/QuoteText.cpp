@@ -40,8 +40,7 @@ QList<Quote> parse(const QString& text) {
 
 QString compose(const QList<Item>& items) {
     QStringList parts;
-    for (const Item& i : items)
-        parts.append(QStringList{i.symbol, i.bid, i.ask, QString::number(i.digits)}.join(u'#'));
+    for (const Item& i : items) parts.append(QStringList{i.symbol, i.bid, i.ask, QString::number(i.digits)}.join(u'#'));
     return parts.join(u'|');
 }
 

@@ -34,9 +34,7 @@ QByteArray build(const RememberedLogin& login) {
 
 std::optional<RememberedLogin> parse(QByteArrayView bytes) {
     const QList<QByteArrayView> f = fields(trimSpaces(bytes));
-    const auto text = [&](Field i) {
-        return i < f.size() ? cp936::decode(f[i].toByteArray()) : QString();
-    };
+    const auto text = [&](Field i) { return i < f.size() ? cp936::decode(f[i].toByteArray()) : QString(); };
     if (vb::Val(text(Flag)) != 1) return std::nullopt;
     RememberedLogin login;
     login.account = text(Account);

@@ -14,7 +14,7 @@ namespace RememberFile {
 struct RememberedLogin {
     int flag = 1;
     QString account;
-    QString password;     // plain; scrambled in the file
+    QString password; // plain; scrambled in the file
     QString nickname;
 };
 

@@ -81,8 +81,9 @@ TEST_F(LiveUpdate, ASystemWideInstallationDownloadsThePackageIntoTheUsersFolder)
     const QByteArray deb = "!<arch>\n" + installerBytes();
     const QString digest = QString::fromLatin1(QCryptographicHash::hash(deb, QCryptographicHash::Sha256).toHex());
     QByteArray offer = manifest("1.6.1112", installerBytes());
-    offer.replace("</update>", ("<Package>" + packageUrl + "</Package><PackageSHA256>" + digest +
-                                "</PackageSHA256></update>").toUtf8());
+    offer.replace(
+        "</update>",
+        ("<Package>" + packageUrl + "</Package><PackageSHA256>" + digest + "</PackageSHA256></update>").toUtf8());
     serveManifest(offer);
     serveInstaller(installerBytes());
     sim().network.serveHttp(packageUrl, {200, deb, true});

@@ -29,11 +29,11 @@ protected:
 
     // A manifest naming the version and, when it is not empty, the installer's digest.
     static QByteArray manifest(const QString& version, const QByteArray& digestOf = {}) {
-        const QString digest = digestOf.isEmpty()
-                                   ? QString()
-                                   : QStringLiteral("<SHA256>%1</SHA256>")
-                                         .arg(QString::fromLatin1(
-                                             QCryptographicHash::hash(digestOf, QCryptographicHash::Sha256).toHex()));
+        const QString digest =
+            digestOf.isEmpty()
+                ? QString()
+                : QStringLiteral("<SHA256>%1</SHA256>")
+                      .arg(QString::fromLatin1(QCryptographicHash::hash(digestOf, QCryptographicHash::Sha256).toHex()));
         return QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<update><Version>%1</Version>"
                               "<URL>%2</URL><Download>%3</Download>%4</update>\n")
             .arg(version, ManualPage, InstallerUrl, digest)

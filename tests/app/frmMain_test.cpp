@@ -40,8 +40,8 @@ struct Controller : ::testing::Test {
         reg.setValueKey(name);
         return reg.Value();
     }
-    static void setValue(plat::RegistryStore& store, uint32_t root, const QString& section,
-                         const QString& name, int type, const QVariant& v) {
+    static void setValue(plat::RegistryStore& store, uint32_t root, const QString& section, const QString& name,
+                         int type, const QVariant& v) {
         cRegistry reg(store);
         reg.setClassKey(root);
         reg.setSectionKey(section);
@@ -49,9 +49,7 @@ struct Controller : ::testing::Test {
         reg.setValueType(type);
         reg.setValue(v);
     }
-    static QVariant usageTime(Process& p) {
-        return value(p, cRegistry::HKEY_LOCAL_MACHINE, ProductKey, "Time");
-    }
+    static QVariant usageTime(Process& p) { return value(p, cRegistry::HKEY_LOCAL_MACHINE, ProductKey, "Time"); }
     QString installer() const { return inst.appDir() + "/liveupdate.exe"; }
 };
 
@@ -68,8 +66,8 @@ TEST_F(Controller, LoadSetsTheRegistryValuesAndRemovesALeftoverInstaller) {
 
 TEST_F(Controller, RegistryFailuresAreLoggedAndTheLoadGoesOnWithoutNeedlessWrites) {
     auto p = inst.process();
-    setValue(p->sim.registry, cRegistry::HKEY_CURRENT_USER, InternetSettings,
-             "MaxConnectionsPerServer", cRegistry::REG_DWORD, 10);
+    setValue(p->sim.registry, cRegistry::HKEY_CURRENT_USER, InternetSettings, "MaxConnectionsPerServer",
+             cRegistry::REG_DWORD, 10);
     p->sim.registry.setFailWrites(true);
     ASSERT_EQ(m_Main::Main(p->ctx, inst.appDir()), m_Main::Loaded);
     const QStringList& log = p->sim.log.lines();
@@ -85,7 +83,7 @@ TEST_F(Controller, ExitAppSavesRecordsTheUsageTimeAndEndsTheLoop) {
     EXPECT_FALSE(p->ctx.mainCtl);
     EXPECT_EQ(p->sim.loop.exitStatus(), 0);
     EXPECT_TRUE(inst.readConfig().contains("<desktopshorcut/>"));
-    EXPECT_EQ(usageTime(*p), 29);    // from the -1 that a missing value reads as
+    EXPECT_EQ(usageTime(*p), 29); // from the -1 that a missing value reads as
     EXPECT_FALSE(p->sim.shell.findWindowTitle("[brisaDesk_Class]"));
     EXPECT_TRUE(p->sim.shell.started().empty());
 }
@@ -119,10 +117,9 @@ TEST_F(Controller, ExitAppUnloadsEveryLoadedWindowInItsPlaceAndTheControllerLast
     ctx.load(ctx.settings);
     ctx.load(ctx.popup);
     const std::pair<plat::Window*, const char*> named[] = {
-        {&ctx.ieFrm->window(), "news"},   {&ctx.fxInfo->window(), "main"}, {&ctx.form1->window(), "login"},
-        {&ctx.vote->window(), "vote"},    {&ctx.about->window(), "about"},
-        {&ctx.settings->window(), "settings"}, {&ctx.popup->window(), "popup"},
-        {&ctx.mainCtl->window(), "controller"}};
+        {&ctx.ieFrm->window(), "news"},  {&ctx.fxInfo->window(), "main"},       {&ctx.form1->window(), "login"},
+        {&ctx.vote->window(), "vote"},   {&ctx.about->window(), "about"},       {&ctx.settings->window(), "settings"},
+        {&ctx.popup->window(), "popup"}, {&ctx.mainCtl->window(), "controller"}};
     QStringList order;
     p->sim.desktop.windows().onWindowGone = [&](plat::SimWindow& gone) {
         for (const auto& [window, name] : named)

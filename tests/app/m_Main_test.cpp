@@ -95,9 +95,16 @@ TEST_F(StartUp, SetsTheStartUpValues) {
 
 TEST_F(StartUp, AnOlderDocumentWithoutServerValuesGetsTheShippedOnes) {
     const auto values = [](const ServerSettings& s) {
-        return QStringList{s.address, QString::number(s.pushPort), QString::number(s.loginPort),
-                           QString::number(s.loginLocalPort), QString::number(s.identityPort),
-                           QString::number(s.identityLocalPort), s.webSite, s.fileServer, s.productSite, s.makerSite};
+        return QStringList{s.address,
+                           QString::number(s.pushPort),
+                           QString::number(s.loginPort),
+                           QString::number(s.loginLocalPort),
+                           QString::number(s.identityPort),
+                           QString::number(s.identityLocalPort),
+                           s.webSite,
+                           s.fileServer,
+                           s.productSite,
+                           s.makerSite};
     };
     const QString shipped = TestInstallation::readFile(QStringLiteral(ZEP_SOURCE_DIR "/dist/ZEP.xml"));
     inst.writeConfig(shipped);
@@ -110,7 +117,8 @@ TEST_F(StartUp, AnOlderDocumentWithoutServerValuesGetsTheShippedOnes) {
     auto p = start();
     EXPECT_TRUE(p->sim.desktop.messageBoxes().empty());
     EXPECT_EQ(values(p->ctx.server), shippedValues);
-    EXPECT_EQ(p->sim.log.lines().filter("Settings/ZEP/Server").size(), 1) << p->sim.log.lines().join('\n').toStdString();
+    EXPECT_EQ(p->sim.log.lines().filter("Settings/ZEP/Server").size(), 1)
+        << p->sim.log.lines().join('\n').toStdString();
     p->ctx.mainCtl->ExitApp();
     EXPECT_TRUE(inst.readConfig().contains(R"(<Server Address="127.0.0.1" PushPort="8000")"));
 
@@ -238,7 +246,7 @@ TEST_F(Shortcut, TargetsWithSpacesAndShellCharactersReadBackAsWritten) {
 
 TEST_F(Shortcut, IsMadeOncePerSavedDocument) {
     inst.writeConfig();
-    start();    // ends without its exit: the marker never reached the file
+    start(); // ends without its exit: the marker never reached the file
     QFile::remove(product());
     auto second = start();
     EXPECT_TRUE(QFile::exists(product()));

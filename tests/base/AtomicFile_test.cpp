@@ -22,7 +22,7 @@ QByteArray contentOf(const QString& path) {
 // readable by others (an older version, a copy) is narrowed when it is next written.
 TEST(AtomicFile, OwnerOnlyFilesAreCreatedPrivateAndOpenOnesNarrowedAtTheNextWrite) {
     QTemporaryDir dir;
-    const mode_t oldMask = ::umask(0);   // the widest defaults, so nothing private comes by chance
+    const mode_t oldMask = ::umask(0); // the widest defaults, so nothing private comes by chance
     const QString fresh = dir.filePath(QStringLiteral("registry"));
     QString error;
     ASSERT_TRUE(atomicfile::write(fresh, "1,1,a,b,c", error, atomicfile::Access::OwnerOnly)) << error.toStdString();

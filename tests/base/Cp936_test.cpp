@@ -10,7 +10,7 @@ TEST(Cp936, RoundTripsChineseAndAscii) {
 }
 
 TEST(Cp936, MalformedBytesNeverFail) {
-    const QByteArray broken("ab\xD6", 3);    // a lead byte without its trail byte
+    const QByteArray broken("ab\xD6", 3); // a lead byte without its trail byte
     EXPECT_EQ(cp936::decode(broken), QStringLiteral("ab\uFFFD"));
     EXPECT_EQ(cp936::decode(QByteArray("\xFF\xFF\x41", 3)).right(1), QStringLiteral("A"));
     EXPECT_EQ(cp936::encodeChar(U'😀'), QByteArray("?"));

@@ -38,7 +38,7 @@ protected:
         ctx().load(ctx().fxInfo);
         completeNavigation();
         fx().frm_initial();
-        sim().loop.setDateTime(now);   // the window's load held the thread for a moment
+        sim().loop.setDateTime(now); // the window's load held the thread for a moment
     }
     // <Item> elements of day n for the configuration: {day, "<Item .../>..."}.
     static QString calendarXml(const QString& dateFrom, const QString& items) {
@@ -74,7 +74,9 @@ protected:
     void sendWeek(const QStringList& days) {
         for (int day = 1; day <= 5; ++day) sendDay(day, days.value(day - 1));
     }
-    void advanceTo(const char* time) { sim().loop.advance(sim().loop.now().msecsTo(at(sim().loop.now().date(), time))); }
+    void advanceTo(const char* time) {
+        sim().loop.advance(sim().loop.now().msecsTo(at(sim().loop.now().date(), time)));
+    }
 
     const CalendarState& state() { return fx().calendar().state(); }
     ReminderEngine& reminders() { return fx().calendar().reminders(); }

@@ -22,9 +22,10 @@ struct Download : CalendarFixture {
 
 TEST_F(Download, OnlyRecordsWithAReleaseTimeAndAllFieldsAreStored) {
     openAt(wednesday());
-    sendDay(1, QStringList{record("00:30", "半夜"), record("-", "无时间"), record("--:--", "横线"),
-                           "09:00#美国#短记录#1#高#2", record("09:30", "澳大利亚", " 3.9% ", " 高 "), ""}
-                   .join('|'),
+    sendDay(1,
+            QStringList{record("00:30", "半夜"), record("-", "无时间"), record("--:--", "横线"),
+                        "09:00#美国#短记录#1#高#2", record("09:30", "澳大利亚", " 3.9% ", " 高 "), ""}
+                .join('|'),
             "21:30#美联储#讲话|");
     const auto day = items(1);
     ASSERT_EQ(day.size(), 1u);
@@ -84,8 +85,8 @@ TEST_F(Download, AnotherNumberOfEventsRebuildsTheDayKeepingTheChoicesByName) {
     ASSERT_EQ(rows().size(), 4u) << "the day shown is drawn again";
     EXPECT_EQ(cell(0, 0).innerText(), "21:00");
     // A record cut short counts for the refresh but is not stored: the day is rebuilt again.
-    sendDay(3, QStringList{record("21:00", "新"), record("21:30", "甲"), record("21:40", "乙"),
-                           record("21:50", "丙"), "22:00#短"}
+    sendDay(3, QStringList{record("21:00", "新"), record("21:30", "甲"), record("21:40", "乙"), record("21:50", "丙"),
+                           "22:00#短"}
                    .join('|'));
     EXPECT_EQ(names(3), (QStringList{"新", "甲", "乙", "丙"}));
 }
@@ -110,9 +111,9 @@ TEST_F(Download, ASameDayRefreshWritesChangedFieldsAndRedrawsOnlyThen) {
 
 // The scanner marks today's 21:30 events as awaited; their results come a minute later.
 TEST_F(Download, AResultForTheAwaitedTimeIsAnnouncedInABalloon) {
-    loadWeek(QStringList{record("21:30", "美国CPI"), record("21:30", "美国零售", "", "中", ""),
-                         record("21:40", "加拿大")}
-                 .join('|'));
+    loadWeek(
+        QStringList{record("21:30", "美国CPI"), record("21:30", "美国零售", "", "中", ""), record("21:40", "加拿大")}
+            .join('|'));
     advanceTo("21:31:00");
     ASSERT_EQ(state().AwaitedResultTime, "21:30");
     EXPECT_EQ(items(3)[0].result(), "?");

@@ -10,9 +10,9 @@
 class RecordingController : public Controller {
 public:
     struct Request {
-        QString text;    // the popup's HTML, or the balloon's text
-        QString title;   // the balloon's
-        int32_t value;   // the popup's stay, or the balloon's icon
+        QString text;  // the popup's HTML, or the balloon's text
+        QString title; // the balloon's
+        int32_t value; // the popup's stay, or the balloon's icon
         QDateTime at;
     };
 

@@ -10,7 +10,9 @@ struct Reminders : CalendarFixture {
         openAt(wednesday(time), "2026/12/07", storedWeek(3, today));
         logIn();
     }
-    static QString twoAtHalfPast() { return item("21:30", "美国CPI") + item("21:30", "美国零售") + item("22:00", "美国ISM"); }
+    static QString twoAtHalfPast() {
+        return item("21:30", "美国CPI") + item("21:30", "美国零售") + item("22:00", "美国ISM");
+    }
 };
 
 TEST_F(Reminders, TwoEventsOfOneMinuteComeInOnePopupFiveMinutesAhead) {
@@ -25,8 +27,8 @@ TEST_F(Reminders, TwoEventsOfOneMinuteComeInOnePopupFiveMinutesAhead) {
     EXPECT_EQ(popups()[0].text,
               "<table border='0' cellspacing='0' cellpadding='0'><tr><td style='padding:0px 5px 0px 0px; border:none' "
               "valign='top' ><img src='warn.gif'/></td><td style='border:none'><span "
-              "style='font-size:15px;font-weight:bold;' >财经事件提醒</span><br><span>" + lines +
-                  "</span></td></tr></table>");
+              "style='font-size:15px;font-weight:bold;' >财经事件提醒</span><br><span>" +
+                  lines + "</span></td></tr></table>");
     EXPECT_EQ(popups()[0].value, 15);
     ASSERT_EQ(balloons().size(), 1u);
     EXPECT_EQ(balloons()[0].title, "财经事件提醒!");
@@ -149,7 +151,7 @@ TEST_F(Reminders, ALoopHeldUpAnnouncesWhenItRunsAgain) {
 
 TEST_F(Reminders, ALargeNotifyTimeDoesNotWrapAround) {
     start(item("21:30", "甲") + item("22:00", "乙"), "09:00:00");
-    ctx().CalendarNotifyTime = 800;   // 800 x 60 does not fit 16 bits
+    ctx().CalendarNotifyTime = 800; // 800 x 60 does not fit 16 bits
     advanceTo("09:00:45");
     ASSERT_EQ(popups().size(), 1u) << "due long ago: at once";
     EXPECT_EQ(balloons()[0].title, "财经事件提醒");

@@ -68,7 +68,7 @@ TEST_F(Week, ANewWeekIsSetUpWhenTheScannerSeesIt) {
     openAt(at(QDate(2026, 12, 11), "23:58:00"), "2026/12/07", storedWeek(5, item("22:00", "周五数据")));
     logIn();
     ASSERT_EQ(rows().size(), 1u);
-    sim().loop.setDateTime(at(QDate(2026, 12, 14), "00:00:30"));   // asleep over the weekend
+    sim().loop.setDateTime(at(QDate(2026, 12, 14), "00:00:30")); // asleep over the weekend
     sim().loop.advance(45000);
     EXPECT_EQ(stored("FXCalendar", "DateFrom"), "2026/12/14");
     EXPECT_FALSE(state().CalendarLoaded);

@@ -39,7 +39,7 @@ TEST_F(View, TheReminderControlFollowsTheDayAndTheTime) {
 
 TEST_F(View, OnAWeekendEveryEventIsPast) {
     openAt(at(QDate(2026, 12, 12), "10:00:00"), "2026/12/07", storedWeek(5, item("23:00", "周五晚")));
-    logIn();   // Saturday: no tab is today's
+    logIn(); // Saturday: no tab is today's
     EXPECT_TRUE(rows().empty());
     click("week5");
     ASSERT_EQ(rows().size(), 1u);
@@ -63,8 +63,9 @@ TEST_F(View, ARowShowsTheEventsTextsAsTextAndTheKeyEventsAboveIt) {
               "<nobr style=\"color:#ff6666\">结果: 1.2%&amp;amp;</nobr>");
     EXPECT_TRUE(cell(1, 1).getElementsByTagName("script").empty());
     EXPECT_EQ(cell(1, 1).innerText(), "<script>x()</script>");
-    EXPECT_EQ(cell(0, 2).innerHTML(),
-              "<font style=\"color=#ff0000 ; font-size:14px;background-color:#EfEfEf; padding:2px 5px 2px 5px \">高</font>");
+    EXPECT_EQ(
+        cell(0, 2).innerHTML(),
+        "<font style=\"color=#ff0000 ; font-size:14px;background-color:#EfEfEf; padding:2px 5px 2px 5px \">高</font>");
     EXPECT_EQ(cell(1, 2).innerHTML(), "<font>怪</font>");
     for (int c = 0; c < 4; ++c) EXPECT_EQ(cell(0, c).getAttribute("align"), "center");
     EXPECT_EQ(rows()[0]->className(), "main_list_date");

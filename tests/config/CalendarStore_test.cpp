@@ -97,7 +97,7 @@ TEST_F(CalendarStore, CurrencyPairsAreAddedAtTheEndUnlessTheNameIsNoElementName)
     config.AddQuota("USDCNH", "1");
     config.AddQuota("EUR USD", "1");
     config.AddQuota("", "1");
-    config.AddQuota(QStringLiteral("한국"), "1");     // a name gb2312 cannot spell
+    config.AddQuota(QStringLiteral("한국"), "1"); // a name gb2312 cannot spell
     config.AddQuota(QStringLiteral("黄金"), "0");
     EXPECT_TRUE(sim.boxes().empty());
     const auto pairs = config.currencyList();

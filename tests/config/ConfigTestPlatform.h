@@ -81,6 +81,4 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
     if (file.open(QIODevice::WriteOnly)) file.write(bytes);
 }
 
-inline QString shippedConfigPath() {
-    return QStringLiteral(ZEP_SOURCE_DIR "/dist/ZEP.xml");
-}
+inline QString shippedConfigPath() { return QStringLiteral(ZEP_SOURCE_DIR "/dist/ZEP.xml"); }

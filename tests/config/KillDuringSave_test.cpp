@@ -22,7 +22,7 @@ constexpr int kKillsPerFile = 350;
 
 struct SavedFile {
     QString path;
-    std::function<void(int version)> save;   // runs in the child as well
+    std::function<void(int version)> save; // runs in the child as well
     QByteArray versions[2];
 };
 
@@ -41,7 +41,7 @@ int killWhileSaving(SavedFile& file, std::mt19937& random) {
     constexpr int kTimed = 20;
     for (int i = 0; i < kTimed; ++i) file.save(0);
     file.versions[0] = readFile(file.path);
-    if (file.versions[0].isEmpty() || file.versions[0] == file.versions[1]) return -1;   // nothing to tell apart
+    if (file.versions[0].isEmpty() || file.versions[0] == file.versions[1]) return -1; // nothing to tell apart
     // Kill moments spread over two saves' time, so that every step of a save gets hit.
     const auto saveMicros = qMax<qint64>(1, timer.nsecsElapsed() / 1000 / kTimed);
     std::uniform_int_distribution<qint64> delay(0, 2 * saveMicros + 20);
@@ -94,33 +94,43 @@ TEST_F(KillDuringSave, ConfigurationDocumentIsAlwaysTheOldOrTheNewOne) {
                              QStringLiteral("1.2%"), QStringLiteral("1.3%"), QString(), QStringLiteral("High"),
                              QString(), QStringLiteral("0"));
     }
-    SavedFile file{path, [this](int v) {
-        config.SetNodeAttrib(QStringLiteral("Settings/ZEP/Popup"), QStringLiteral("staytime"), v ? "20s" : "10s");
-        config.XMLSave();
-    }, {}};
+    SavedFile file{path,
+                   [this](int v) {
+                       config.SetNodeAttrib(QStringLiteral("Settings/ZEP/Popup"), QStringLiteral("staytime"),
+                                            v ? "20s" : "10s");
+                       config.XMLSave();
+                   },
+                   {}};
     EXPECT_EQ(killWhileSaving(file, random), 0);
     RecordProperty("leftover_temporary_files", leftovers(path));
 }
 
 TEST_F(KillDuringSave, PerUserStoreAndRememberFileAreAlwaysTheOldOrTheNewOneAndPrivate) {
     plat::FileRegistryStore store(dir.filePath(QStringLiteral("Quenra/registry.txt")));
-    for (int i = 0; i < 40; ++i) store.write(cRegistry::HKEY_CURRENT_USER, QStringLiteral("Software\\Zavez_ZEP\\Key%1").arg(i), QStringLiteral("Value"), 1, QByteArray(20, 'x'));
-    SavedFile registry{dir.filePath(QStringLiteral("Quenra/registry.txt")), [&store](int v) {
-        store.write(cRegistry::HKEY_CURRENT_USER, QStringLiteral("Software\\Zavez_ZEP\\"), QStringLiteral("Time"), 4, v ? "\x01\0\0\0" : "\x02\0\0\0");
-    }, {}};
+    for (int i = 0; i < 40; ++i)
+        store.write(cRegistry::HKEY_CURRENT_USER, QStringLiteral("Software\\Zavez_ZEP\\Key%1").arg(i),
+                    QStringLiteral("Value"), 1, QByteArray(20, 'x'));
+    SavedFile registry{dir.filePath(QStringLiteral("Quenra/registry.txt")),
+                       [&store](int v) {
+                           store.write(cRegistry::HKEY_CURRENT_USER, QStringLiteral("Software\\Zavez_ZEP\\"),
+                                       QStringLiteral("Time"), 4, v ? "\x01\0\0\0" : "\x02\0\0\0");
+                       },
+                       {}};
     EXPECT_EQ(killWhileSaving(registry, random), 0);
     EXPECT_EQ(modeOf(registry.path), 0600u);
 
     // As the login dialog saves it.
-    SavedFile remember{dir.filePath(QStringLiteral("registry")), [this](int v) {
-        push::RememberFile::RememberedLogin login;
-        login.account = QStringLiteral("demo@quenra.test");
-        login.password = v ? QStringLiteral("demo123") : QStringLiteral("changed456");
-        login.nickname = QStringLiteral("Demo");
-        QString error;
-        atomicfile::write(dir.filePath(QStringLiteral("registry")), push::RememberFile::build(login), error,
-                          atomicfile::Access::OwnerOnly);
-    }, {}};
+    SavedFile remember{dir.filePath(QStringLiteral("registry")),
+                       [this](int v) {
+                           push::RememberFile::RememberedLogin login;
+                           login.account = QStringLiteral("demo@quenra.test");
+                           login.password = v ? QStringLiteral("demo123") : QStringLiteral("changed456");
+                           login.nickname = QStringLiteral("Demo");
+                           QString error;
+                           atomicfile::write(dir.filePath(QStringLiteral("registry")), push::RememberFile::build(login),
+                                             error, atomicfile::Access::OwnerOnly);
+                       },
+                       {}};
     EXPECT_EQ(killWhileSaving(remember, random), 0);
     EXPECT_EQ(modeOf(remember.path), 0600u);
 }

@@ -79,7 +79,7 @@ TEST_F(Registry, ValuesReadBackByTheirStoredType) {
     reg.setValue(10);
     EXPECT_EQ(reg.Value(), QVariant(qint32(10)));
 
-    reg.setValueType(cRegistry::REG_DWORD_BIG_ENDIAN);   // written as a plain DWORD
+    reg.setValueType(cRegistry::REG_DWORD_BIG_ENDIAN); // written as a plain DWORD
     reg.setValue(-2);
     EXPECT_EQ(reg.Value().toInt(), -2);
     EXPECT_EQ(reg.ValueType(), cRegistry::REG_DWORD);
@@ -109,9 +109,8 @@ TEST_F(Registry, FailedWriteRaises26001NamingKeySectionValueAndData) {
     } catch (const VbError& e) {
         EXPECT_EQ(e.number(), 26001);
         EXPECT_EQ(e.source(), "Zavez_ZEP.cRegistry");
-        EXPECT_EQ(e.description(),
-                  "Failed to set registry value Key: '-2147483646',Section: 'Software\\Zavez_ZEP\\',"
-                  "Key: 'Path' to value: '/opt/q/Zavez_ZEP.exe'");
+        EXPECT_EQ(e.description(), "Failed to set registry value Key: '-2147483646',Section: 'Software\\Zavez_ZEP\\',"
+                                   "Key: 'Path' to value: '/opt/q/Zavez_ZEP.exe'");
     }
     store.setFailWrites(false);
     // A root the store does not know, and a DWORD that is no number, fail the same way.
@@ -160,7 +159,11 @@ TEST(FileRegistryStore, UnreadableLinesAreSkippedAndAFailedWriteKeepsThePrevious
     EXPECT_EQ(time.Value().toInt(), 10);
 
     // The store file's place becomes unusable: the write fails, nothing changes.
-    const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QByteArray before = [&] {
+        QFile f(file);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
     plat::FileRegistryStore blocked(dir.filePath("registry.txt/inside"));
     EXPECT_FALSE(blocked.write(cRegistry::HKEY_LOCAL_MACHINE, kZepKey, "Time", 4, QByteArray(4, '\0')));
     int type = 0;

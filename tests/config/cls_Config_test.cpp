@@ -46,8 +46,8 @@ TEST_F(Config, ShippedDocumentCarriesEverySettingTheProgramReads) {
     for (int day = 1; day <= 5; ++day) {
         EXPECT_TRUE(config.isExistAttrib(QStringLiteral("FXCalendar/Week%1").arg(day), "Event"));
     }
-    const QStringList server{"Address", "PushPort", "LoginPort", "LoginLocalPort", "IdentityPort",
-                             "IdentityLocalPort", "WebSite", "FileServer", "ProductSite", "MakerSite"};
+    const QStringList server{"Address",           "PushPort", "LoginPort",  "LoginLocalPort", "IdentityPort",
+                             "IdentityLocalPort", "WebSite",  "FileServer", "ProductSite",    "MakerSite"};
     for (const QString& name : server) EXPECT_FALSE(config.GetNodeAttrib("Settings/ZEP/Server", name).isEmpty());
     EXPECT_EQ(config.GetNodeAttrib("Settings/ZEP/Server", "Address"), "127.0.0.1");
     EXPECT_EQ(config.GetNodeAttrib("Settings/ZEP/Server", "FileServer"), "http://127.0.0.1:8080");
@@ -134,8 +134,7 @@ TEST_F(Config, CreateNodeAppendsEvenWhenTheNameExists) {
     ASSERT_TRUE(config.CreateNode("", "desktopshorcut"));
     ASSERT_TRUE(config.XMLSave());
     // New nodes are the root's last children, laid out like their siblings.
-    EXPECT_TRUE(readFile(path).endsWith(
-        "  <ZEPID>4711</ZEPID>\n  <ZEPID/>\n  <desktopshorcut/>\n</App>\n"));
+    EXPECT_TRUE(readFile(path).endsWith("  <ZEPID>4711</ZEPID>\n  <ZEPID/>\n  <desktopshorcut/>\n</App>\n"));
     EXPECT_TRUE(reload()->isExist("", "desktopshorcut"));
 }
 
@@ -145,8 +144,8 @@ TEST_F(Config, CreateAttribReplacesInPlaceOrAppends) {
     ASSERT_TRUE(config.CreateAttrib("Settings/ZEP/Popup", "New", "x"));
     EXPECT_EQ(config.GetNodeAttrib("Settings/ZEP/Popup", "staytime"), "20s");
     ASSERT_TRUE(config.XMLSave());
-    EXPECT_TRUE(readFile(path).contains(
-        "<Popup staytime=\"20s\" SoundFile=\"\" Checked=\"0\" Extra=\"中文 &amp; &lt;x&gt; &quot;q&quot;\" New=\"x\"/>"));
+    EXPECT_TRUE(readFile(path).contains("<Popup staytime=\"20s\" SoundFile=\"\" Checked=\"0\" Extra=\"中文 &amp; "
+                                        "&lt;x&gt; &quot;q&quot;\" New=\"x\"/>"));
 }
 
 TEST_F(Config, UnchangedDocumentsSaveByteForByte) {
@@ -167,7 +166,7 @@ TEST_F(Config, ChangedGb2312DocumentStaysGb2312AndKeepsTextItCannotSpell) {
     ASSERT_TRUE(config.XMLSave());
     const QByteArray bytes = readFile(path);
     EXPECT_TRUE(bytes.startsWith("<?xml version=\"1.0\" encoding=\"gb2312\"?>\n"));
-    EXPECT_TRUE(bytes.contains("\xB7\xD6\xD6\xD3"));     // 分钟 in GB2312
+    EXPECT_TRUE(bytes.contains("\xB7\xD6\xD6\xD3")); // 分钟 in GB2312
     EXPECT_EQ(reload()->GetNodeAttrib("Settings/ZEP/FXCalendar", "NotifyTime"), value);
 }
 
@@ -175,7 +174,9 @@ TEST_F(Config, CharactersXmlCannotCarryAreLeftOutSoTheFileStaysReadable) {
     loadShipped();
     ASSERT_TRUE(config.SetNodeAttrib("Window/ZEP_state", "windstate", QStringLiteral("1\x01\x1F\t2")));
     ASSERT_TRUE(config.CreateNode("", "ZEPID"));
-    ASSERT_TRUE(config.SetNodeText("ZEPID", QString::fromUtf8("12\x00" "3", 4)));
+    ASSERT_TRUE(config.SetNodeText("ZEPID", QString::fromUtf8("12\x00"
+                                                              "3",
+                                                              4)));
     ASSERT_TRUE(config.XMLSave());
     auto again = reload();
     EXPECT_EQ(again->GetNodeAttrib("Window/ZEP_state", "windstate"), "1\t2");
@@ -185,7 +186,7 @@ TEST_F(Config, CharactersXmlCannotCarryAreLeftOutSoTheFileStaysReadable) {
 TEST_F(Config, MalformedFileShowsTheParserReasonAndLine) {
     QByteArray broken = readFile(shippedConfigPath());
     QList<QByteArray> lines = broken.split('\n');
-    lines[11] = "        <USDCAD Checked=1/>";    // line 12
+    lines[11] = "        <USDCAD Checked=1/>"; // line 12
     broken = lines.join('\n');
     path = dir.filePath("ZEP.xml");
     writeFile(path, broken);
@@ -211,7 +212,7 @@ TEST_F(Config, EmptyOrMissingFileIsReportedNotLoaded) {
     EXPECT_EQ(sim.boxes().size(), 2u);
     config.setXmlFile("");
     EXPECT_FALSE(config.Initialize());
-    EXPECT_TRUE(config.XMLSave());     // nowhere to write: nothing done
+    EXPECT_TRUE(config.XMLSave()); // nowhere to write: nothing done
     EXPECT_EQ(sim.boxes().size(), 2u);
 }
 

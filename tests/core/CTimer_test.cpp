@@ -29,7 +29,7 @@ TEST_F(TimerService, TicksUntilStoppedAndSaysSoOnce) {
     int ticks = 0, over = 0;
     t->ThatTime = [&] { ++ticks; };
     t->TimeOver = [&] { ++over; };
-    t->setInterval(0);               // stopped already: nothing to say
+    t->setInterval(0); // stopped already: nothing to say
     EXPECT_EQ(over, 0);
     t->setInterval(100);
     sim.loop.advance(350);

@@ -28,7 +28,7 @@ TEST(Forwarders, PageEventsReachTheNamedProcedureOnlyWhenArmed) {
     news->Set_Destination(&window, QStringLiteral("display_news"));
     doc->getElementById(QStringLiteral("news_item"))->setHandler(QStringLiteral("onclick"), news);
     doc->getElementById(QStringLiteral("link"))
-        ->setHandler(QStringLiteral("onclick"), std::make_shared<clsForward>());   // never armed
+        ->setHandler(QStringLiteral("onclick"), std::make_shared<clsForward>()); // never armed
 
     doc->getElementById(QStringLiteral("zep_max"))->click();
     // A generated link writes its target and fires the hidden element's click.
@@ -50,13 +50,13 @@ TEST(WindowHook, AnsweredMessagesStopPassedOnesGoOnAndUnhookingRestoresThePrevio
     QList<int> seen;
     hook.WindowProc = [&](long& result, plat::WindowMessage& msg) {
         seen << msg.msg;
-        if (msg.msg == plat::wm::SIZE) result = hook.CallDefaultWindowProc(msg);   // passed on
+        if (msg.msg == plat::wm::SIZE) result = hook.CallDefaultWindowProc(msg); // passed on
     };
     hook.SetMsgHook(*window);
     plat::WindowMessage size{plat::wm::SIZE};
     plat::WindowMessage close{plat::wm::CLOSE};
-    EXPECT_FALSE(window->messageHook()(size));    // the window's own handling follows
-    EXPECT_TRUE(window->messageHook()(close));    // swallowed
+    EXPECT_FALSE(window->messageHook()(size)); // the window's own handling follows
+    EXPECT_TRUE(window->messageHook()(close)); // swallowed
     EXPECT_EQ(seen, (QList<int>{plat::wm::SIZE, plat::wm::CLOSE}));
     EXPECT_EQ(previousSaw, 1);
 

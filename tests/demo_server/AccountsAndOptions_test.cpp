@@ -16,7 +16,7 @@ TEST(AccountBook, ShippedAccountsGiveEveryReplyCode) {
     ASSERT_TRUE(book.load(QStringLiteral(ZEP_SOURCE_DIR "/tools/demo-server/demo-data/accounts.txt"), &error));
     EXPECT_EQ(book.skippedLines(), 0);
     EXPECT_EQ(book.check("demo@quenra.test", "demo123"), Verdict::Success);
-    EXPECT_EQ(book.check("Demo@Quenra.TEST", "demo123"), Verdict::Success);   // e-mail ignores case
+    EXPECT_EQ(book.check("Demo@Quenra.TEST", "demo123"), Verdict::Success); // e-mail ignores case
     EXPECT_EQ(book.check("13800138000", "demo123"), Verdict::Success);
     EXPECT_EQ(book.check("demo@quenra.test", "Demo123"), Verdict::WrongPassword);
     EXPECT_EQ(book.check("inactive@quenra.test", "demo123"), Verdict::Inactive);
@@ -31,7 +31,7 @@ TEST(AccountBook, SkipsMalformedLinesAndReportsAMissingFile) {
     file.write("# comment\n\n"
                "a@b.test | pw | 甲 | 1 | active\n"
                "too | few | fields\n"
-               "c@d.test | pw | 乙 | 12 | active\n"        // flag must be one character
+               "c@d.test | pw | 乙 | 12 | active\n" // flag must be one character
                "e@f.test | pw | 丙 | 0 | sleeping\n");
     file.close();
     AccountBook book;

@@ -29,16 +29,14 @@ TEST(LoginChannel, RepliesWithTheCodeNicknameAndFlagOfEachAccount) {
         char flag;
     };
     const Case cases[] = {
-        {"demo@quenra.test", "demo123", '1', "金市老王", '1'},
-        {"13800138000", "demo123", '1', "汇海行舟", '0'},
-        {"demo@quenra.test", "demo124", '2', "", 0},
-        {"inactive@quenra.test", "demo123", '3', "", 0},
+        {"demo@quenra.test", "demo123", '1', "金市老王", '1'}, {"13800138000", "demo123", '1', "汇海行舟", '0'},
+        {"demo@quenra.test", "demo124", '2', "", 0},           {"inactive@quenra.test", "demo123", '3', "", 0},
         {"nobody@quenra.test", "demo123", '4', "", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.account);
-        const auto datagram = demotest::exchange(t.server->loginPort(),
-                                                 push::LoginRequestRecord{c.account, c.password, 30001}.build());
+        const auto datagram =
+            demotest::exchange(t.server->loginPort(), push::LoginRequestRecord{c.account, c.password, 30001}.build());
         ASSERT_TRUE(datagram);
         const auto reply = push::LoginReplyRecord::parse(*datagram);
         ASSERT_TRUE(reply);
@@ -130,8 +128,11 @@ TEST(PushChannel, ClientRecordsAreLoggedHeartbeatAnswersAndFeedback) {
     // Answer and feedback in one write: the server cuts them apart.
     client.send(push::HeartbeatAnswerRecord{200123}.build() +
                 push::FeedbackRecord{"demo@quenra.test", "希望增加原油报价\r\n谢谢"}.build());
-    EXPECT_TRUE(demotest::waitUntil([&] { return t.logged("heartbeat answer from demo@quenra.test: highest news id 200123"); }));
-    EXPECT_TRUE(demotest::waitUntil([&] { return t.logged("feedback from demo@quenra.test (session demo@quenra.test): 希望增加原油报价\\n谢谢"); }));
+    EXPECT_TRUE(demotest::waitUntil(
+        [&] { return t.logged("heartbeat answer from demo@quenra.test: highest news id 200123"); }));
+    EXPECT_TRUE(demotest::waitUntil([&] {
+        return t.logged("feedback from demo@quenra.test (session demo@quenra.test): 希望增加原油报价\\n谢谢");
+    }));
 }
 
 TEST(PushChannel, WrongCredentialsAreHungUpOn) {
@@ -197,11 +198,11 @@ TEST(PushChannel, AReleasedResultResendsThatDay) {
     };
     const qsizetype before = pendingToday();
 
-    t.clock.pin(QDateTime(QDate(2026, 12, 9), QTime(10, 9)));   // past the results of the first two releases
+    t.clock.pin(QDateTime(QDate(2026, 12, 9), QTime(10, 9))); // past the results of the first two releases
     t.server->releaseResults();
     ASSERT_TRUE(client.waitFor(push::CalendarDay, 6));
     const auto resent = push::CalendarDayRecord::parse(client.recordsOf(push::CalendarDay).last());
-    EXPECT_EQ(resent->dayCode, '3');                                  // Wednesday only
+    EXPECT_EQ(resent->dayCode, '3'); // Wednesday only
     EXPECT_EQ(pendingToday(), before - 2);
     EXPECT_TRUE(t.logged("calendar: new results, sending day(s) 3 again"));
 }

@@ -35,7 +35,7 @@ TEST(Faults, ScatteredCutsDeliverWholeRecordsAndTheLogNamesEachFlashOnce) {
     PushTestClient client(t.server->pushPort());
     ASSERT_TRUE(client.logOnAndWait("demo@quenra.test", "demo123"));
     for (int i = 0; i < 6; ++i) t.server->publishNews();
-    ASSERT_TRUE(client.waitFor(push::NewsFlash, 14));   // the catch-up of 8, then 6
+    ASSERT_TRUE(client.waitFor(push::NewsFlash, 14)); // the catch-up of 8, then 6
     QList<qint32> received;
     for (const QByteArray& r : client.recordsOf(push::NewsFlash)) {
         const auto flash = push::NewsFlashRecord::parse(r);

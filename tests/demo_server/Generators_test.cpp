@@ -38,8 +38,8 @@ TEST(NewsGenerator, FlashesFitTheirRecordAndReadWell) {
     for (const NewsFlash& f : flashes(3, 400)) {
         SCOPED_TRACE(f.text.toStdString());
         EXPECT_FALSE(f.text.isEmpty());
-        EXPECT_LE(cp936::encode(f.text).size(), 101);            // the record's text field
-        EXPECT_FALSE(cp936::encode(f.text).contains('?'));       // every character has a code
+        EXPECT_LE(cp936::encode(f.text).size(), 101);      // the record's text field
+        EXPECT_FALSE(cp936::encode(f.text).contains('?')); // every character has a code
         EXPECT_FALSE((f.text + f.paragraphs.join(QString())).contains(QLatin1Char('{')));
         EXPECT_EQ(f.flags.size(), 3);
         const bool isShort = f.text.startsWith(QStringLiteral("[短讯]"));
@@ -80,9 +80,9 @@ TEST(QuoteGenerator, BatchHasEveryPairWithItsDecimals) {
     const QString text = board.batchText();
     EXPECT_LE(cp936::encode(text).size(), 510);
     const QList<push::QuoteText::Quote> quotes = push::QuoteText::parse(text);
-    const QHash<QString, int> decimals = {
-        {"EURUSD", 5}, {"GBPUSD", 5}, {"USDJPY", 3}, {"AUDUSD", 5}, {"USDCAD", 5}, {"USDCHF", 5},
-        {"NZDUSD", 5}, {"EURJPY", 3}, {"GBPJPY", 3}, {"EURGBP", 5}, {"XAUUSD", 2}, {"XAGUSD", 3}};
+    const QHash<QString, int> decimals = {{"EURUSD", 5}, {"GBPUSD", 5}, {"USDJPY", 3}, {"AUDUSD", 5},
+                                          {"USDCAD", 5}, {"USDCHF", 5}, {"NZDUSD", 5}, {"EURJPY", 3},
+                                          {"GBPJPY", 3}, {"EURGBP", 5}, {"XAUUSD", 2}, {"XAGUSD", 3}};
     ASSERT_EQ(quotes.size(), decimals.size());
     for (const auto& q : quotes) {
         SCOPED_TRACE(q.symbol.toStdString());
@@ -147,7 +147,7 @@ TEST(CalendarGenerator, ResultsArePublishedAsTheirTimeComes) {
         for (const QStringList& f : demotest::clientCalendarRecords(week.recordsText(day))) r.append(f[6]);
         return r;
     };
-    EXPECT_FALSE(results(1).contains(QStringLiteral("待公布")));   // Monday is over
+    EXPECT_FALSE(results(1).contains(QStringLiteral("待公布"))); // Monday is over
     EXPECT_EQ(results(5).count(QStringLiteral("待公布")), results(5).size());
     // Today's releases in the next quarter of an hour are awaited, then published.
     const int awaited = int(results(3).count(QStringLiteral("待公布")));

@@ -31,12 +31,17 @@ QCoreApplication& application() {
 
 int recordLength(int id) {
     switch (id) {
-    case push::NewsFlash: return push::NewsFlashRecord::Length;
-    case push::CalendarDay: return push::CalendarDayRecord::Length;
-    case push::QuoteBatch: return push::QuoteBatchRecord::Length;
+    case push::NewsFlash:
+        return push::NewsFlashRecord::Length;
+    case push::CalendarDay:
+        return push::CalendarDayRecord::Length;
+    case push::QuoteBatch:
+        return push::QuoteBatchRecord::Length;
     case push::LoggedInElsewhere:
-    case push::Heartbeat: return int(push::ControlRecord::heartbeatProbe().size());
-    default: return 0;
+    case push::Heartbeat:
+        return int(push::ControlRecord::heartbeatProbe().size());
+    default:
+        return 0;
     }
 }
 

@@ -80,9 +80,10 @@ TEST(WebSite, EveryPageTheClientOpensIsThereInUtf8) {
     TestServer t;
     ASSERT_TRUE(t.start()) << t.error.toStdString();
     QNetworkAccessManager http;
-    for (const char* path : {"/new/table", "/new/news?websiteid=0", "/dailyreport/index?id=1", "/datatransfer/regroadking",
-                             "/datatransfer/regroadking?submitted=1", "/resetpassword/resetpassword", "/ruzezaro/ruzezaro",
-                             "/product", "/maker", "/mrvx43.htm", "/MRVX43.htm", "/download", "/"}) {
+    for (const char* path :
+         {"/new/table", "/new/news?websiteid=0", "/dailyreport/index?id=1", "/datatransfer/regroadking",
+          "/datatransfer/regroadking?submitted=1", "/resetpassword/resetpassword", "/ruzezaro/ruzezaro", "/product",
+          "/maker", "/mrvx43.htm", "/MRVX43.htm", "/download", "/"}) {
         SCOPED_TRACE(path);
         const auto reply = demotest::get(http, t.url(path));
         EXPECT_EQ(reply.status, 200);
@@ -104,9 +105,10 @@ TEST(WebSite, VoteLoginChecksThePasswordDigestAndKeepsTheVoter) {
     EXPECT_TRUE(t.logged("vote: poll shown to nobody logged in"));
 
     const auto refused = demotest::get(http, t.url("/votedatadock/userlogin?email=demo@quenra.test&password=" +
-                                                    push::PasswordDigest::digest("demo124")));
+                                                   push::PasswordDigest::digest("demo124")));
     EXPECT_TRUE(QString::fromUtf8(refused.body).contains("登录失败"));
-    const auto accepted = demotest::get(http, t.url("/votedatadock/userlogin?email=demo@quenra.test&password=" + digest));
+    const auto accepted =
+        demotest::get(http, t.url("/votedatadock/userlogin?email=demo@quenra.test&password=" + digest));
     EXPECT_TRUE(QString::fromUtf8(accepted.body).contains("登录成功"));
 
     EXPECT_EQ(demotest::get(http, t.url("/voting/vote?choice=1")).status, 302);

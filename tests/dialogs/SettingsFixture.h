@@ -15,14 +15,16 @@ class SettingsFixture : public StartedProgram {
 protected:
     static QString pairs(int count) {
         QString xml;
-        for (int i = 0; i < count; ++i) xml += QStringLiteral("\n        <PAIR%1 Checked=\"1\"/>").arg(i, 2, 10, QChar(u'0'));
+        for (int i = 0; i < count; ++i)
+            xml += QStringLiteral("\n        <PAIR%1 Checked=\"1\"/>").arg(i, 2, 10, QChar(u'0'));
         return xml;
     }
-    static QString config(const QString& currencies = QStringLiteral(
-                              "\n        <EURUSD Checked=\"1\"/>\n        <GBPUSD Checked=\"0\"/>\n        <XAUUSD Checked=\"1\"/>")) {
+    static QString
+    config(const QString& currencies = QStringLiteral(
+               "\n        <EURUSD Checked=\"1\"/>\n        <GBPUSD Checked=\"0\"/>\n        <XAUUSD Checked=\"1\"/>")) {
         QString xml = TestInstallation::defaultConfig();
         xml.replace(QStringLiteral("encoding=\"UTF-8\""), QStringLiteral("encoding=\"gb2312\""));
-        xml.replace(QStringLiteral("\n              "), QStringLiteral(" "));   // attributes on one line, as saved
+        xml.replace(QStringLiteral("\n              "), QStringLiteral(" ")); // attributes on one line, as saved
         xml.replace(QStringLiteral("<Popup staytime=\" 5m \" SoundFile=\" ding.wav \" Checked=\"1\"/>"),
                     QStringLiteral("<Popup staytime=\"10s\" SoundFile=\"News.wav\" Checked=\"1\"/>"));
         xml.replace(QStringLiteral("<FXCalendar staytime=\"2m\" NotifyTime=\"10.5\"/>"),

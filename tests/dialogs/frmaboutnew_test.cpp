@@ -74,8 +74,8 @@ TEST_F(AboutDialog, TabsSwitchPagesImagesLightUpAndLinksOpenInTheBrowser) {
     image(about().Image6).userClick();
     product.userClick();
     static_cast<plat::SimLabel&>(*about().Label11).userClick();
-    EXPECT_EQ(sim.shell.opened(), QStringList({"http://vendor.test/ruzezaro/ruzezaro", "http://product.test",
-                                               "http://maker.test"}));
+    EXPECT_EQ(sim.shell.opened(),
+              QStringList({"http://vendor.test/ruzezaro/ruzezaro", "http://product.test", "http://maker.test"}));
     // The close image unloads it once its click is over.
     image(about().Image8).userClick();
     sim.loop.runPosted();
@@ -103,7 +103,7 @@ TEST_F(AboutDialog, SentFeedbackIsRecord1022WithAccountAndTextCutToItsField) {
     ASSERT_EQ(r.size(), 1052);
     EXPECT_EQ(r.left(2), QByteArray("\xFE\x03"));
     EXPECT_EQ(r.mid(2, 50), QByteArray("trader@example.com") + QByteArray(32, '\0'));
-    EXPECT_EQ(r.mid(52, 5), QByteArray("ok \xBA\xC3"));   // "好" in code page 936
+    EXPECT_EQ(r.mid(52, 5), QByteArray("ok \xBA\xC3")); // "好" in code page 936
     EXPECT_EQ(r.mid(57), QByteArray(995, '\0'));
     EXPECT_TRUE(thanked());
     // The back image empties the box for the next one, which is longer than the field.
@@ -112,16 +112,16 @@ TEST_F(AboutDialog, SentFeedbackIsRecord1022WithAccountAndTextCutToItsField) {
     submit(QString(600, QChar(u'好')));
     ASSERT_EQ(feedbackSent().size(), 2u);
     EXPECT_EQ(feedbackSent()[1].size(), 1052);
-    EXPECT_EQ(feedbackSent()[1].mid(52), QByteArray("\xBA\xC3").repeated(500));   // full, no zero
+    EXPECT_EQ(feedbackSent()[1].mid(52), QByteArray("\xBA\xC3").repeated(500)); // full, no zero
 }
 
 TEST_F(AboutDialog, WithoutAConnectionTheTextStaysWithTheReasonAndGoesOnceConnected) {
     open(true);
-    ctx.LoggedIn = 1;   // no push session at all yet
+    ctx.LoggedIn = 1; // no push session at all yet
     submit("行情刷新很快");
     EXPECT_TRUE(about().LabelNotSent->text().contains("没有发送"));
     about().LabelNotSent->setText(QString());
-    logIn(false);       // a session that cannot connect
+    logIn(false); // a session that cannot connect
     submit(QString());
     EXPECT_EQ(text().text(), "行情刷新很快");
     EXPECT_FALSE(thanked());

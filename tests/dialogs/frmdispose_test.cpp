@@ -152,7 +152,7 @@ TEST_F(Settings, ThePreviewPlaysTheChosenSoundAndAFailedSaveIsReported) {
     openFromTray();
     ASSERT_TRUE(choose(dialog().Combo2, "Band.wav"));
     click(dialog().Image5);
-    ASSERT_TRUE(choose(dialog().Combo2, "SSNotify.wav"));   // not installed: nothing, silently
+    ASSERT_TRUE(choose(dialog().Combo2, "SSNotify.wav")); // not installed: nothing, silently
     click(dialog().Image5);
     ASSERT_EQ(sim().desktop.soundPlays().size(), 1u);
     EXPECT_EQ(sim().desktop.soundPlays()[0].path, inst.appDir() + "/Sound/Band.wav");
@@ -176,11 +176,11 @@ TEST_F(ManyPairs, ScrollToReachEveryPairAndApplyThemAll) {
     CurrencyPage& page = *dialog().currencies;
     auto& scroll = static_cast<plat::SimScrollBar&>(*page.VScroll1);
     EXPECT_EQ(scroll.maximum(), 1);
-    click(page.Check2[0]);                        // PAIR00
+    click(page.Check2[0]); // PAIR00
     scroll.userScrollTo(1);
     EXPECT_EQ(page.Label13[22]->text(), "PAIR25");
     EXPECT_FALSE(page.Check2[23]->isVisible());
-    click(page.Check2[22]);                       // PAIR25
+    click(page.Check2[22]); // PAIR25
     scroll.userScrollTo(0);
     EXPECT_EQ(page.Check2[0]->value(), 0);
     click(dialog().Image6);

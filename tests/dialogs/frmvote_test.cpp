@@ -16,7 +16,8 @@ TEST(VoteAddress, EmailAccountsUseTheEmailFormAndAllOthersThePhoneForm) {
     EXPECT_EQ(frmvote::LoginAddress(site, "13800138000", "pa55"),
               "http://vendor.test/votedatadock/phonelogin?phone=13800138000&password=" + Pa55Digest);
     // Both marks are needed for the e-mail form.
-    EXPECT_TRUE(frmvote::LoginAddress(site, "trader@localhost", "pa55").contains("/phonelogin?phone=trader@localhost&"));
+    EXPECT_TRUE(
+        frmvote::LoginAddress(site, "trader@localhost", "pa55").contains("/phonelogin?phone=trader@localhost&"));
     EXPECT_TRUE(frmvote::LoginAddress(site, "first.last", "pa55").contains("/phonelogin?phone=first.last&"));
 }
 
@@ -32,8 +33,8 @@ TEST_F(VoteWindow, LogsInWaitsForTheLoginPageOpensThePollAndFillsTheWindow) {
     browser.onNavigateComplete = [&](const QString& url) { completed << url; };
     ctx.vote->Form_Load();
     // The login page had completed before the poll was asked for.
-    EXPECT_EQ(completed, QStringList({"http://vendor.test/votedatadock/phonelogin?phone=13800138000&password=" +
-                                      Pa55Digest}));
+    EXPECT_EQ(completed,
+              QStringList({"http://vendor.test/votedatadock/phonelogin?phone=13800138000&password=" + Pa55Digest}));
     EXPECT_TRUE(browser.silent());
     sim.loop.runPosted();
     EXPECT_EQ(completed.value(1), "http://vendor.test/voting/index?typestate=1");

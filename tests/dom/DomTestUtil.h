@@ -22,11 +22,9 @@ inline QString S(const char* utf8) { return QString::fromUtf8(utf8); }
 class CountingHandler : public dom::EventHandler {
 public:
     explicit CountingHandler(std::function<void()> action = {}) : action_(std::move(action)) {}
-    void theDefault() override
-    {
+    void theDefault() override {
         ++calls;
-        if (action_)
-            action_();
+        if (action_) action_();
     }
     int calls = 0;
 
@@ -35,27 +33,27 @@ private:
 };
 
 // The parts of the main and popup pages the program works on (resources/pages).
-inline QString mainPage()
-{
+inline QString mainPage() {
     return S("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\">\n"
              "<html><head><meta charset=\"gb2312\"><title>Quenra</title>\n"
              "<script>function sortTable(id){}</script></head>\n"
              "<body>\n"
              "<div id=\"iallnews\"><div id=\"tabcontent1\">\n"
              "<table id=\"firstpage_table\" class=\"fina704 new_news\" style=\"display:none\">\n"
-             "  <tr style=\"display:none\"><td id=\"iAllSort\" onclick=\"sortTable('firstpage_table')\">时间</td><td>内容</td></tr>\n"
+             "  <tr style=\"display:none\"><td id=\"iAllSort\" "
+             "onclick=\"sortTable('firstpage_table')\">时间</td><td>内容</td></tr>\n"
              "</table></div></div>\n"
              "<table id=\"QuoteList\"><thead><tr><th colspan=\"3\">行情中心</th></tr></thead>\n"
              "<tbody><tr id=\"iTrFirst\" class=\"th\"><td>商 品</td><td>卖 出</td><td>买 入</td></tr></tbody></table>\n"
-             "<table id=\"iCalendar_Table\"><tr style=\"display:none\"><td>h</td></tr><tbody id=\"iTBody\"></tbody></table>\n"
+             "<table id=\"iCalendar_Table\"><tr style=\"display:none\"><td>h</td></tr><tbody "
+             "id=\"iTBody\"></tbody></table>\n"
              "<span id=\"news_item\" style=\"display:none\"></span>\n"
              "</body></html>\n");
 }
 
 // Parses page twice: the model and a mirror standing for the real page; after mutate(model)
 // the model's journal, through JSON, must bring the mirror to the model's DOM.
-inline void expectReplayMatches(const QString& page, const std::function<void(dom::Document&)>& mutate)
-{
+inline void expectReplayMatches(const QString& page, const std::function<void(dom::Document&)>& mutate) {
     auto model = dom::Document::parse(page);
     auto mirror = dom::Document::parse(page);
     mutate(*model);

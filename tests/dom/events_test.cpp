@@ -7,8 +7,7 @@ using namespace dom;
 using domtest::CountingHandler;
 using domtest::S;
 
-TEST(DomEvents, FireEventReachesTheBoundHandler)
-{
+TEST(DomEvents, FireEventReachesTheBoundHandler) {
     auto d = Document::parse(S("<span id=news_item style='display:none'></span>"));
     auto h = std::make_shared<CountingHandler>();
     Element* e = d->getElementById(S("news_item"));
@@ -22,8 +21,7 @@ TEST(DomEvents, FireEventReachesTheBoundHandler)
     EXPECT_EQ(e->handler(S("ONCLICK")), h);
 }
 
-TEST(DomEvents, ElementWithoutHandlerDoesNothing)
-{
+TEST(DomEvents, ElementWithoutHandlerDoesNothing) {
     auto d = Document::parse(S("<div id=a><span id=b>x</span></div>"));
     const QString before = d->serialize();
     EXPECT_FALSE(d->getElementById(S("b"))->fireEvent(S("onclick")));
@@ -32,13 +30,12 @@ TEST(DomEvents, ElementWithoutHandlerDoesNothing)
     EXPECT_TRUE(d->takeOps().empty());
 }
 
-TEST(DomEvents, HandlerReplacedAndRemoved)
-{
+TEST(DomEvents, HandlerReplacedAndRemoved) {
     Document d;
     auto h1 = std::make_shared<CountingHandler>();
     auto h2 = std::make_shared<CountingHandler>();
     d.body()->setHandler(S("onclick"), h1);
-    d.body()->setHandler(S("onclick"), h2);   // week1 bound twice: one binding
+    d.body()->setHandler(S("onclick"), h2); // week1 bound twice: one binding
     d.body()->fireEvent(S("onclick"));
     EXPECT_EQ(h1->calls, 0);
     EXPECT_EQ(h2->calls, 1);
@@ -46,8 +43,7 @@ TEST(DomEvents, HandlerReplacedAndRemoved)
     EXPECT_FALSE(d.body()->fireEvent(S("onclick")));
 }
 
-TEST(DomEvents, FireEventDoesNotBubble)
-{
+TEST(DomEvents, FireEventDoesNotBubble) {
     auto d = Document::parse(S("<div id=a><span id=b></span></div>"));
     auto h = std::make_shared<CountingHandler>();
     d->getElementById(S("a"))->setHandler(S("onclick"), h);
@@ -55,8 +51,7 @@ TEST(DomEvents, FireEventDoesNotBubble)
     EXPECT_EQ(h->calls, 0);
 }
 
-TEST(DomScript, InnerTextThenFireEventPatternOfTheNewsLink)
-{
+TEST(DomScript, InnerTextThenFireEventPatternOfTheNewsLink) {
     // The news list link: <a href='' target='_blank' onClick=news_item.innerText='...';news_item.fireEvent('onclick') >
     auto d = Document::parse(domtest::mainPage());
     QString seen;
@@ -71,19 +66,21 @@ TEST(DomScript, InnerTextThenFireEventPatternOfTheNewsLink)
     EXPECT_EQ(d->activeElement(), a);
 }
 
-TEST(DomScript, PopupLinePattern)
-{
-    auto d = Document::parse(S("<table id=popupWin_Table></table><span id=popupWin_iLink style='display:none'></span>"));
+TEST(DomScript, PopupLinePattern) {
+    auto d =
+        Document::parse(S("<table id=popupWin_Table></table><span id=popupWin_iLink style='display:none'></span>"));
     int clicks = 0;
     QString link;
     Element* iLink = d->getElementById(S("popupWin_iLink"));
     iLink->setHandler(S("onclick"), std::make_shared<CountingHandler>([&] {
-        ++clicks;
-        link = iLink->innerText();
-    }));
+                          ++clicks;
+                          link = iLink->innerText();
+                      }));
     Element* cell = d->getElementById(S("popupWin_Table"))->insertRow(-1)->insertCell(-1);
-    cell->setInnerHTML(S("<span style='background-color:#F2F2F2' onClick=\"popupWin_iLink.innerText='';popupWin_iLink.fireEvent('onclick');\" "
-                         "onMouseOver=\"this.className='popupTextHover';\" onMouseOut=\"this.className='popupText';\">08:00&nbsp;x</span>"));
+    cell->setInnerHTML(S("<span style='background-color:#F2F2F2' "
+                         "onClick=\"popupWin_iLink.innerText='';popupWin_iLink.fireEvent('onclick');\" "
+                         "onMouseOver=\"this.className='popupTextHover';\" "
+                         "onMouseOut=\"this.className='popupText';\">08:00&nbsp;x</span>"));
     Element* span = cell->firstElementChild();
     d->dispatchUserEvent(span, S("onmouseover"));
     EXPECT_EQ(span->className(), S("popupTextHover"));
@@ -94,17 +91,28 @@ TEST(DomScript, PopupLinePattern)
     EXPECT_EQ(link, QString());
 }
 
-TEST(DomScript, UnknownAndBrokenStatementsAreIgnored)
-{
+TEST(DomScript, UnknownAndBrokenStatementsAreIgnored) {
     auto d = Document::parse(S("<div id=a>x</div><div id=b>y</div>"));
     Element* a = d->getElementById(S("a"));
-    const char* scripts[] = {
-        "alert('x')", "a.innerText=", "a.innerText='unterminated", "nosuch.innerText='z'", "a.fireEvent(",
-        "a.innerText = b.innerText", "(((", "';;;'", "a.b.c.d='e'", "this.className=1", "", ";;;", "\\",
-        "javascript:", "return false;a.innerText='never'", "sortTable()", "sortTable('nosuch')",
-        "a.fireEvent('onclick')"};
-    for (const char* s : scripts)
-        d->runScript(a, S(s));
+    const char* scripts[] = {"alert('x')",
+                             "a.innerText=",
+                             "a.innerText='unterminated",
+                             "nosuch.innerText='z'",
+                             "a.fireEvent(",
+                             "a.innerText = b.innerText",
+                             "(((",
+                             "';;;'",
+                             "a.b.c.d='e'",
+                             "this.className=1",
+                             "",
+                             ";;;",
+                             "\\",
+                             "javascript:",
+                             "return false;a.innerText='never'",
+                             "sortTable()",
+                             "sortTable('nosuch')",
+                             "a.fireEvent('onclick')"};
+    for (const char* s : scripts) d->runScript(a, S(s));
     EXPECT_EQ(a->innerText(), S("x"));
     d->runScript(a, S("javascript:a.innerText='it\\'s';B.innerText=\"t\\u00e9\";this.className='k'; return true"));
     EXPECT_EQ(a->innerText(), S("it's"));
@@ -114,8 +122,7 @@ TEST(DomScript, UnknownAndBrokenStatementsAreIgnored)
     EXPECT_EQ(a->style(S("display")), S("none"));
 }
 
-TEST(DomScript, SelfFiringScriptsStopAtTheNestingLimit)
-{
+TEST(DomScript, SelfFiringScriptsStopAtTheNestingLimit) {
     auto d = Document::parse(S("<div id=a onclick=\"a.fireEvent('onclick')\">x</div>"));
     Element* a = d->getElementById(S("a"));
     auto handler = std::make_shared<CountingHandler>();
@@ -124,13 +131,12 @@ TEST(DomScript, SelfFiringScriptsStopAtTheNestingLimit)
     // Each round is a fired event and the script it runs: two levels.
     EXPECT_EQ(handler->calls, Document::MaxScriptNesting / 2);
     handler->calls = 0;
-    a->click();   // the user's click nests the same way
+    a->click(); // the user's click nests the same way
     EXPECT_GT(handler->calls, 1);
     EXPECT_LE(handler->calls, Document::MaxScriptNesting / 2);
 }
 
-TEST(DomUserEvent, BubblesToAncestorsAndDocument)
-{
+TEST(DomUserEvent, BubblesToAncestorsAndDocument) {
     auto d = Document::parse(domtest::mainPage());
     std::vector<QString> order;
     Element* tbody = d->getElementById(S("iTBody"));
@@ -142,21 +148,21 @@ TEST(DomUserEvent, BubblesToAncestorsAndDocument)
     Element* box = d->getElementById(S("w_3_chk1"));
     bool checkedSeen = true;
     tbody->setHandler(S("onclick"), std::make_shared<CountingHandler>([&] {
-        order.push_back(S("tbody"));
-        checkedSeen = d->activeElement()->checked();
-        EXPECT_EQ(d->activeElement()->id(), S("w_3_chk1"));
-    }));
+                          order.push_back(S("tbody"));
+                          checkedSeen = d->activeElement()->checked();
+                          EXPECT_EQ(d->activeElement()->id(), S("w_3_chk1"));
+                      }));
     box->click();
     EXPECT_EQ(order, (std::vector<QString>{S("tbody"), S("doc")}));
-    EXPECT_FALSE(checkedSeen);   // toggled before the handlers ran
+    EXPECT_FALSE(checkedSeen); // toggled before the handlers ran
     EXPECT_FALSE(box->checked());
     box->click();
     EXPECT_TRUE(box->checked());
 }
 
-TEST(DomUserEvent, DisabledControlGetsNothing)
-{
-    auto d = Document::parse(S("<table><tbody id=t><tr><td><INPUT type=radio id='w_1_chk1'  Disabled ></td></tr></tbody></table>"));
+TEST(DomUserEvent, DisabledControlGetsNothing) {
+    auto d = Document::parse(
+        S("<table><tbody id=t><tr><td><INPUT type=radio id='w_1_chk1'  Disabled ></td></tr></tbody></table>"));
     auto h = std::make_shared<CountingHandler>();
     d->getElementById(S("t"))->setHandler(S("onclick"), h);
     d->getElementById(S("w_1_chk1"))->click();
@@ -164,34 +170,32 @@ TEST(DomUserEvent, DisabledControlGetsNothing)
     EXPECT_FALSE(d->getElementById(S("w_1_chk1"))->checked());
 }
 
-TEST(DomUserEvent, ActiveElementIsTheClickedCellOrItsLink)
-{
-    auto d = Document::parse(S("<table><tr id=r><td id=c>EURUSD</td><td><a id=a href='http://x/'><font id=f>go</font></a></td></tr></table>"));
+TEST(DomUserEvent, ActiveElementIsTheClickedCellOrItsLink) {
+    auto d = Document::parse(S(
+        "<table><tr id=r><td id=c>EURUSD</td><td><a id=a href='http://x/'><font id=f>go</font></a></td></tr></table>"));
     d->dispatchUserEvent(d->getElementById(S("c")), S("onmousedown"));
     EXPECT_EQ(d->activeElement()->id(), S("c"));
-    EXPECT_EQ(d->activeElement()->parentElement()->id(), S("r"));   // downtomove's row
+    EXPECT_EQ(d->activeElement()->parentElement()->id(), S("r")); // downtomove's row
     d->getElementById(S("f"))->click();
     EXPECT_EQ(d->activeElement()->tagName(), S("A"));
     d->setActiveElement(nullptr);
     EXPECT_EQ(d->activeElement(), d->body());
 }
 
-TEST(DomSort, LocaleCompareOrdersTimesAndChinese)
-{
+TEST(DomSort, LocaleCompareOrdersTimesAndChinese) {
     EXPECT_LT(LocaleCompare::compare(S("12/06 08:00"), S("12/06 08:10")), 0);
     EXPECT_GT(LocaleCompare::compare(S("12/06 18:00"), S("12/06 08:10")), 0);
     EXPECT_EQ(LocaleCompare::compare(S("12/06 08:00"), S("12/06 08:00")), 0);
     EXPECT_GT(LocaleCompare::compare(S("时间"), S("12/06 08:00")), 0);
     EXPECT_GT(LocaleCompare::compare(S("时间"), S("99/99 99:99")), 0);
     EXPECT_LT(LocaleCompare::compare(S("时间"), S("时间a")), 0);
-    EXPECT_LT(LocaleCompare::compare(S("a"), S("B")), 0);    // not code-point order
-    EXPECT_LT(LocaleCompare::compare(S("a"), S("A")), 0);    // ICU tertiary: lower first
-    EXPECT_GT(LocaleCompare::compare(S("12/06 9:00"), S("12/06 10:00")), 0);   // text, not numbers
+    EXPECT_LT(LocaleCompare::compare(S("a"), S("B")), 0);                    // not code-point order
+    EXPECT_LT(LocaleCompare::compare(S("a"), S("A")), 0);                    // ICU tertiary: lower first
+    EXPECT_GT(LocaleCompare::compare(S("12/06 9:00"), S("12/06 10:00")), 0); // text, not numbers
     EXPECT_LT(LocaleCompare::compare(S(""), S("0")), 0);
 }
 
-TEST(DomSort, LocaleFollowsTheEngineLanguage)
-{
+TEST(DomSort, LocaleFollowsTheEngineLanguage) {
     // Chromium's default ("en"): Latin before Han; with zh-CN: Han before Latin. Digits
     // come before Han in both (checked against QtWebEngine's Chromium).
     EXPECT_LT(LocaleCompare::compare(S("zz"), S("时间")), 0);
@@ -205,18 +209,15 @@ TEST(DomSort, LocaleFollowsTheEngineLanguage)
 
 namespace {
 
-QStringList firstCells(const Element* t)
-{
+QStringList firstCells(const Element* t) {
     QStringList out;
-    for (const Element* r : t->rows())
-        out << r->cells()[0]->innerText();
+    for (const Element* r : t->rows()) out << r->cells()[0]->innerText();
     return out;
 }
 
 } // namespace
 
-TEST(DomSort, DescendingStableWithChineseHeaderFirst)
-{
+TEST(DomSort, DescendingStableWithChineseHeaderFirst) {
     auto d = Document::parse(S("<table id=t><tr><td id=iAllSort onclick=\"sortTable('t')\">时间</td><td>h</td></tr>"
                                "<tr><td>12/06 08:00</td><td>a</td></tr>"
                                "<tr><td>12/06 09:30</td><td>b</td></tr>"
@@ -229,19 +230,17 @@ TEST(DomSort, DescendingStableWithChineseHeaderFirst)
                                           S("12/06 08:00"), S("12/05 23:59")}));
     // Stable: equal times keep their order (b before e, a before c).
     QStringList second;
-    for (const Element* r : t->rows())
-        second << r->cells()[1]->innerText();
+    for (const Element* r : t->rows()) second << r->cells()[1]->innerText();
     EXPECT_EQ(second, (QStringList{S("h"), S("b"), S("e"), S("a"), S("c"), S("d")}));
 }
 
-TEST(DomSort, ClickOnTheSortHeaderRunsSortTable)
-{
+TEST(DomSort, ClickOnTheSortHeaderRunsSortTable) {
     auto d = Document::parse(domtest::mainPage());
     Element* t = d->getElementById(S("firstpage_table"));
     for (const char* time : {"12/06 10:00", "12/06 07:00", "12/06 11:00"})
         t->insertRow(-1)->insertCell()->setInnerText(S(time));
     d->takeOps();
-    d->getElementById(S("iAllSort"))->fireEvent(S("onclick"));   // Get_allMsg step 8
+    d->getElementById(S("iAllSort"))->fireEvent(S("onclick")); // Get_allMsg step 8
     EXPECT_EQ(firstCells(t), (QStringList{S("时间"), S("12/06 11:00"), S("12/06 10:00"), S("12/06 07:00")}));
     const auto ops = d->takeOps();
     ASSERT_EQ(ops.size(), 1u);
@@ -252,9 +251,9 @@ TEST(DomSort, ClickOnTheSortHeaderRunsSortTable)
     EXPECT_TRUE(d->takeOps().empty());
 }
 
-TEST(DomSort, RowsWithoutCellsAndWhitespaceNodes)
-{
-    auto d = Document::parse(S("<table id=t>\n<tbody>\n<tr><td>1</td></tr>\n<tr></tr>\n<tr><td>3</td></tr>\n</tbody></table>"));
+TEST(DomSort, RowsWithoutCellsAndWhitespaceNodes) {
+    auto d = Document::parse(
+        S("<table id=t>\n<tbody>\n<tr><td>1</td></tr>\n<tr></tr>\n<tr><td>3</td></tr>\n</tbody></table>"));
     d->sortTable(S("t"));
     Element* b = d->getElementById(S("t"))->tBody();
     // Rows re-appended after the other child nodes, as through a fragment.

@@ -9,23 +9,21 @@
 using namespace dom;
 using domtest::S;
 
-TEST(DomJournal, ParseLeavesNoOps)
-{
+TEST(DomJournal, ParseLeavesNoOps) {
     auto d = Document::parse(domtest::mainPage());
     EXPECT_TRUE(d->journal().empty());
 }
 
-TEST(DomJournal, AttributeStyleTextOpsCarryTheNodeId)
-{
+TEST(DomJournal, AttributeStyleTextOpsCarryTheNodeId) {
     auto d = Document::parse(S("<div id=a></div>"));
     Element* a = d->getElementById(S("a"));
     a->setClassName(S("red"));
     a->setStyle(S("display"), S("none"));
     a->setInnerText(S("x"));
     a->removeAttribute(S("class"));
-    a->removeAttribute(S("nothere"));    // no change, no op
+    a->removeAttribute(S("nothere")); // no change, no op
     a->setClassName(S("red"));
-    a->setClassName(S("red"));           // same value, no op
+    a->setClassName(S("red")); // same value, no op
     const auto ops = d->takeOps();
     ASSERT_EQ(ops.size(), 5u);
     EXPECT_EQ(ops[0].kind, Op::Kind::Attr);
@@ -40,11 +38,10 @@ TEST(DomJournal, AttributeStyleTextOpsCarryTheNodeId)
     EXPECT_EQ(ops[2].value, S("x"));
     EXPECT_EQ(ops[3].kind, Op::Kind::RemoveAttr);
     EXPECT_EQ(ops[4].kind, Op::Kind::Attr);
-    EXPECT_TRUE(d->takeOps().empty());   // taken and cleared
+    EXPECT_TRUE(d->takeOps().empty()); // taken and cleared
 }
 
-TEST(DomJournal, InsertRowRecordsNewIdsAndPositions)
-{
+TEST(DomJournal, InsertRowRecordsNewIdsAndPositions) {
     auto d = Document::parse(S("<table id=t></table>"));
     Element* t = d->getElementById(S("t"));
     const int next = d->nextNodeId();
@@ -65,8 +62,7 @@ TEST(DomJournal, InsertRowRecordsNewIdsAndPositions)
     EXPECT_EQ(ops[2].index, 0);
 }
 
-TEST(DomJournal, HtmlOpCarriesFirstIdAndCount)
-{
+TEST(DomJournal, HtmlOpCarriesFirstIdAndCount) {
     auto d = Document::parse(S("<div id=a>old<b>x</b></div>"));
     Element* a = d->getElementById(S("a"));
     const int next = d->nextNodeId();
@@ -82,22 +78,22 @@ TEST(DomJournal, HtmlOpCarriesFirstIdAndCount)
     EXPECT_EQ(d->getElementById(S("p2"))->nodeId(), next + 2);
 }
 
-TEST(DomJournal, RemoveMoveOrderChecked)
-{
-    auto d = Document::parse(S("<table id=t><tr id=r0><td>1</td></tr><tr id=r1><td>2</td></tr><tr id=r2><td>3</td></tr></table>"
-                               "<input type=checkbox id=c>"));
+TEST(DomJournal, RemoveMoveOrderChecked) {
+    auto d = Document::parse(
+        S("<table id=t><tr id=r0><td>1</td></tr><tr id=r1><td>2</td></tr><tr id=r2><td>3</td></tr></table>"
+          "<input type=checkbox id=c>"));
     Element* t = d->getElementById(S("t"));
     const int r0 = d->getElementById(S("r0"))->nodeId();
     const int r1 = d->getElementById(S("r1"))->nodeId();
     t->moveRow(0, 2);
     t->deleteRow(0);
     d->getElementById(S("c"))->setChecked(true);
-    d->sortTable(S("t"));   // rows "3", "1": already in order, no op
+    d->sortTable(S("t")); // rows "3", "1": already in order, no op
     d->getElementById(S("r0"))->cells()[0]->setInnerText(S("9"));
     d->sortTable(S("t"));
     auto ops = d->takeOps();
     ASSERT_EQ(ops.size(), 5u);
-    ops.erase(ops.begin() + 3);   // the text op
+    ops.erase(ops.begin() + 3); // the text op
     EXPECT_EQ(ops[0].kind, Op::Kind::Move);
     EXPECT_EQ(ops[0].node, r0);
     EXPECT_EQ(ops[0].parent, t->tBody()->nodeId());
@@ -110,9 +106,9 @@ TEST(DomJournal, RemoveMoveOrderChecked)
     EXPECT_EQ(ops[3].ids, (std::vector<int>{r0, d->getElementById(S("r2"))->nodeId()}));
 }
 
-TEST(DomJournal, CollectGarbageJournalsTheFreedIds)
-{
-    auto d = Document::parse(S("<table id=t><tr id=r><td id=c><b id=b>x</b></td></tr></table><div id=a><i id=i></i></div>"));
+TEST(DomJournal, CollectGarbageJournalsTheFreedIds) {
+    auto d =
+        Document::parse(S("<table id=t><tr id=r><td id=c><b id=b>x</b></td></tr></table><div id=a><i id=i></i></div>"));
     const std::vector<int> dead = {d->getElementById(S("r"))->nodeId(), d->getElementById(S("c"))->nodeId(),
                                    d->getElementById(S("b"))->nodeId(), d->getElementById(S("i"))->nodeId()};
     d->getElementById(S("t"))->deleteRow(0);
@@ -123,15 +119,14 @@ TEST(DomJournal, CollectGarbageJournalsTheFreedIds)
     ASSERT_EQ(ops.size(), 1u);
     EXPECT_EQ(ops[0].kind, Op::Kind::Forget);
     EXPECT_EQ(ops[0].ids, dead);
-    EXPECT_EQ(Journal::toJson(ops, 3), QByteArray("{\"v\":1,\"seq\":3,\"ops\":[{\"op\":\"forget\",\"ids\":[")
-                                           + QByteArray::number(dead[0]) + "," + QByteArray::number(dead[1]) + ","
-                                           + QByteArray::number(dead[2]) + "," + QByteArray::number(dead[3]) + "]}]}");
-    d->collectGarbage();   // nothing left: no op
+    EXPECT_EQ(Journal::toJson(ops, 3), QByteArray("{\"v\":1,\"seq\":3,\"ops\":[{\"op\":\"forget\",\"ids\":[") +
+                                           QByteArray::number(dead[0]) + "," + QByteArray::number(dead[1]) + "," +
+                                           QByteArray::number(dead[2]) + "," + QByteArray::number(dead[3]) + "]}]}");
+    d->collectGarbage(); // nothing left: no op
     EXPECT_TRUE(d->takeOps().empty());
 }
 
-TEST(DomJournal, JsonBatchFormat)
-{
+TEST(DomJournal, JsonBatchFormat) {
     auto d = Document::parse(S("<div id=a></div>"));
     Element* a = d->getElementById(S("a"));
     a->setInnerText(S("引号\"\\\n") + QChar(0x2028) + QChar(0xD800) + S("😀"));
@@ -152,16 +147,14 @@ TEST(DomJournal, JsonBatchFormat)
     EXPECT_EQ(Journal::toJson({}, 1), QByteArray("{\"v\":1,\"seq\":1,\"ops\":[]}"));
 }
 
-TEST(DomJournal, DisabledJournalRecordsNothing)
-{
+TEST(DomJournal, DisabledJournalRecordsNothing) {
     Document d;
     d.journal().setEnabled(false);
     d.body()->setInnerHTML(S("<p>x</p>"));
     EXPECT_TRUE(d.takeOps().empty());
 }
 
-TEST(DomReplay, StructureHashMatchesAfterReplay)
-{
+TEST(DomReplay, StructureHashMatchesAfterReplay) {
     auto model = Document::parse(domtest::mainPage());
     auto mirror = Document::parse(domtest::mainPage());
     EXPECT_EQ(model->structureHash(), mirror->structureHash());
@@ -174,15 +167,14 @@ TEST(DomReplay, StructureHashMatchesAfterReplay)
 
 // The program's own sequences (news list, calendar, quotes, popup) replayed on a mirror page.
 
-TEST(DomReplay, NewsFlashes)
-{
+TEST(DomReplay, NewsFlashes) {
     domtest::expectReplayMatches(domtest::mainPage(), [](Document& d) {
         for (int i = 0; i < 12; ++i) {
             Element* t = d.getElementById(S("firstpage_table"));
-            if (t->rows().size() >= 10)
-                t->deleteRow(static_cast<int>(t->rows().size()) - 1);
+            if (t->rows().size() >= 10) t->deleteRow(static_cast<int>(t->rows().size()) - 1);
             NewsRow::add(*t, QString::asprintf("12/06 %02d:%02d", (i * 7) % 24, (i * 13) % 60),
-                         S("标题") + QString::number(i), S("http://w/datatransfer/rapidnews?news_id=") + QString::number(i));
+                         S("标题") + QString::number(i),
+                         S("http://w/datatransfer/rapidnews?news_id=") + QString::number(i));
             d.getElementById(S("iAllSort"))->fireEvent(S("onclick"));
             d.getElementsByTagName(S("a")).front()->click();
         }
@@ -190,8 +182,7 @@ TEST(DomReplay, NewsFlashes)
     });
 }
 
-TEST(DomReplay, QuotesCalendarAndPopup)
-{
+TEST(DomReplay, QuotesCalendarAndPopup) {
     domtest::expectReplayMatches(domtest::mainPage(), [](Document& d) {
         Element* q = d.getElementById(S("QuoteList"));
         for (const char* sym : {"EURUSD", "USDJPY", "XAUUSD", "GBPUSD"}) {
@@ -209,23 +200,21 @@ TEST(DomReplay, QuotesCalendarAndPopup)
         section->moveRow(4, 1);
         section->moveRow(1, 3);
         Element* cal = d.getElementById(S("iCalendar_Table"));
-        while (cal->rows().size() > 1)
-            cal->deleteRow(static_cast<int>(cal->rows().size()) - 1);
+        while (cal->rows().size() > 1) cal->deleteRow(static_cast<int>(cal->rows().size()) - 1);
         for (int i = 1; i <= 3; ++i) {
             Element* r = cal->insertRow(-1);
             r->setClassName(S("main_list_date"));
-            for (int k = 0; k < 4; ++k)
-                r->insertCell();
+            for (int k = 0; k < 4; ++k) r->insertCell();
             r->cells()[0]->setInnerText(S("09:30"));
             r->cells()[1]->setInnerHTML(S("美国 非农 <nobr>前值: 1</nobr> <img src='ldata.gif' align='absmiddle'/>"));
-            r->cells()[3]->setInnerHTML(S("<INPUT style='cursor:pointer' type=checkbox id='w_2_chk") + QString::number(i)
-                                        + S("' CHECKED >"));
+            r->cells()[3]->setInnerHTML(S("<INPUT style='cursor:pointer' type=checkbox id='w_2_chk") +
+                                        QString::number(i) + S("' CHECKED >"));
         }
         d.getElementById(S("w_2_chk2"))->click();
         d.getElementById(S("w_2_chk3"))->setDisabled(true);
         d.getElementById(S("quotacenter")) ? void() : void();
         Element* body = d.body();
-        body->insertRow();   // not a table: nothing
+        body->insertRow(); // not a table: nothing
         // Popup rows (a second table in the same page for the test).
         Element* div = d.getElementById(S("tabcontent1"));
         Element* holder = div->parentElement();
@@ -235,19 +224,16 @@ TEST(DomReplay, QuotesCalendarAndPopup)
             Element* r = p->insertRow(p->rows().empty() ? -1 : 0);
             Element* c = r->insertCell();
             c->setAttribute(S("valign"), S("middle"));
-            c->setInnerHTML(S("<span onClick=\"popupWin_iLink.innerText='';popupWin_iLink.fireEvent('onclick');\">") + QString::number(i)
-                            + S("</span>"));
-            if (p->rows().size() >= 11)
-                p->deleteRow(static_cast<int>(p->rows().size()) - 1);
+            c->setInnerHTML(S("<span onClick=\"popupWin_iLink.innerText='';popupWin_iLink.fireEvent('onclick');\">") +
+                            QString::number(i) + S("</span>"));
+            if (p->rows().size() >= 11) p->deleteRow(static_cast<int>(p->rows().size()) - 1);
         }
         d.getElementsByTagName(S("span")).front()->click();
-        while (!p->rows().empty())
-            p->deleteRow(static_cast<int>(p->rows().size()) - 1);
+        while (!p->rows().empty()) p->deleteRow(static_cast<int>(p->rows().size()) - 1);
     });
 }
 
-TEST(DomReplay, NodeIdsStayInStepAcrossBatches)
-{
+TEST(DomReplay, NodeIdsStayInStepAcrossBatches) {
     auto model = Document::parse(domtest::mainPage());
     auto mirror = Document::parse(domtest::mainPage());
     for (int batch = 1; batch <= 5; ++batch) {

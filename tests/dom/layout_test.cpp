@@ -6,8 +6,7 @@
 using namespace dom;
 using domtest::S;
 
-TEST(DomLayout, PlainBodyClientHeightIsTheViewport)
-{
+TEST(DomLayout, PlainBodyClientHeightIsTheViewport) {
     auto d = Document::parse(S("<div id=a>x</div>"));
     auto plain = std::make_shared<PlainLayout>();
     plain->setViewport(1024, 700);
@@ -18,12 +17,12 @@ TEST(DomLayout, PlainBodyClientHeightIsTheViewport)
     EXPECT_EQ(d->getElementById(S("a"))->offsetHeight(), 18);
 }
 
-TEST(DomLayout, PlainSizesFromStyleAttributesAndRows)
-{
-    auto d = Document::parse(S("<div id=box style='width:280px'><div style='height:25px'></div>"
-                               "<div id=body style='height:200px'>x</div><span id=s>abc</span></div>"
-                               "<table id=t width=300><tr id=r><td>a</td><td>b</td></tr><tr><td height=40>c</td></tr></table>"
-                               "<div id=h style='display:none;width:10px'>x</div><img id=i width=31 height=19>"));
+TEST(DomLayout, PlainSizesFromStyleAttributesAndRows) {
+    auto d = Document::parse(
+        S("<div id=box style='width:280px'><div style='height:25px'></div>"
+          "<div id=body style='height:200px'>x</div><span id=s>abc</span></div>"
+          "<table id=t width=300><tr id=r><td>a</td><td>b</td></tr><tr><td height=40>c</td></tr></table>"
+          "<div id=h style='display:none;width:10px'>x</div><img id=i width=31 height=19>"));
     EXPECT_EQ(d->getElementById(S("box"))->offsetWidth(), 280);
     EXPECT_EQ(d->getElementById(S("box"))->offsetHeight(), 25 + 200 + 18);
     EXPECT_EQ(d->getElementById(S("s"))->offsetWidth(), 21);
@@ -37,8 +36,7 @@ TEST(DomLayout, PlainSizesFromStyleAttributesAndRows)
     EXPECT_EQ(d->getElementById(S("i"))->offsetHeight(), 19);
 }
 
-TEST(DomLayout, PlainFixedSizeById)
-{
+TEST(DomLayout, PlainFixedSizeById) {
     auto d = Document::parse(S("<div id=popupWin class=popup></div>"));
     auto plain = std::make_shared<PlainLayout>();
     plain->setSize(S("POPUPWIN"), 282, 290);
@@ -47,18 +45,15 @@ TEST(DomLayout, PlainFixedSizeById)
     EXPECT_EQ(d->getElementById(S("popupWin"))->offsetHeight(), 290);
 }
 
-TEST(DomLayout, TableGrowsWithRows)
-{
+TEST(DomLayout, TableGrowsWithRows) {
     auto d = Document::parse(S("<table id=t></table>"));
     Element* t = d->getElementById(S("t"));
     EXPECT_EQ(t->offsetHeight(), 0);
-    for (int i = 0; i < 5; ++i)
-        t->insertRow()->insertCell()->setInnerText(S("x"));
+    for (int i = 0; i < 5; ++i) t->insertRow()->insertCell()->setInnerText(S("x"));
     EXPECT_EQ(t->offsetHeight(), 100);
 }
 
-TEST(DomLayout, ReportedValuesWinElseFallback)
-{
+TEST(DomLayout, ReportedValuesWinElseFallback) {
     auto d = Document::parse(S("<div id=a style='width:50px'></div><div id=b style='width:60px'></div>"));
     auto rep = std::make_shared<ReportedLayout>();
     rep->setClientSize(900, 640);
@@ -71,12 +66,11 @@ TEST(DomLayout, ReportedValuesWinElseFallback)
     EXPECT_EQ(d->body()->clientHeight(), 640);
     rep->forget(a->nodeId());
     EXPECT_EQ(a->offsetWidth(), 50);
-    d->setMetrics(nullptr);   // back to a plain provider
+    d->setMetrics(nullptr); // back to a plain provider
     EXPECT_EQ(d->body()->clientHeight(), 600);
 }
 
-TEST(DomLayout, PixelParsing)
-{
+TEST(DomLayout, PixelParsing) {
     EXPECT_EQ(PlainLayout::pixels(S("280px")), 280);
     EXPECT_EQ(PlainLayout::pixels(S(" 12 ")), 12);
     EXPECT_EQ(PlainLayout::pixels(S("100%")), -1);

@@ -11,47 +11,43 @@ using domtest::S;
 
 namespace {
 
-QString readPage(const char* name)
-{
+QString readPage(const char* name) {
     QFile f(QStringLiteral(ZEP_SOURCE_DIR "/resources/pages/") + QString::fromLatin1(name));
-    if (!f.open(QIODevice::ReadOnly))
-        return QString();
+    if (!f.open(QIODevice::ReadOnly)) return QString();
     const QByteArray bytes = f.readAll();
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
-    return cp936::decode(bytes);   // the GB2312 main page
+    if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
+    return cp936::decode(bytes); // the GB2312 main page
 }
 
-QStringList firstCells(const Element* t)
-{
+QStringList firstCells(const Element* t) {
     QStringList out;
-    for (const Element* r : t->rows())
-        out << (r->cells().empty() ? QString() : r->cells()[0]->innerText());
+    for (const Element* r : t->rows()) out << (r->cells().empty() ? QString() : r->cells()[0]->innerText());
     return out;
 }
 
 // Get_allMsg's list row and the sort that follows it.
-void addNews(Document& d, const QString& time, const QString& title, int id)
-{
-    const QString address = id > 0 ? S("http://web.test/datatransfer/rapidnews?news_id=") + QString::number(id) : QString();
+void addNews(Document& d, const QString& time, const QString& title, int id) {
+    const QString address =
+        id > 0 ? S("http://web.test/datatransfer/rapidnews?news_id=") + QString::number(id) : QString();
     NewsRow::add(*d.getElementById(S("firstpage_table")), time, title, address);
     d.getElementById(S("iAllSort"))->fireEvent(S("onclick"));
 }
 
 } // namespace
 
-TEST(DomPages, MainPageHasTheIdsTheProgramUses)
-{
+TEST(DomPages, MainPageHasTheIdsTheProgramUses) {
     const QString html = readPage("ruzezaro.htm");
     ASSERT_FALSE(html.isEmpty());
     auto d = Document::parse(html);
-    for (const char* id : {"can_move", "control_righttop", "load_zep", "registe_zep", "nickname", "quit", "set_coloum",
-                           "switch", "zep_about", "zep_min", "zep_max", "zep_close", "iAll", "iFXCalendar",
-                           "prof_tactics", "iCLRefer", "iNewsReport", "iqingxu", "feedback", "contentarea", "mydata",
-                           "Achange", "register_page", "iDivCLRefer", "iDivNewsReport", "iprof_tactics", "iFXCal",
-                           "iAllNews", "week1", "week5", "tabcontent2", "iFXCalevent", "FXecodata", "iCalendar_Table",
-                           "iTBody", "tabcontent1", "firstpage_table", "iAllSort", "quotacenter", "QuoteList",
-                           "iTrFirst", "quotascroll", "quota_control", "news_item"})
+    for (const char* id : {"can_move",      "control_righttop", "load_zep",      "registe_zep",     "nickname",
+                           "quit",          "set_coloum",       "switch",        "zep_about",       "zep_min",
+                           "zep_max",       "zep_close",        "iAll",          "iFXCalendar",     "prof_tactics",
+                           "iCLRefer",      "iNewsReport",      "iqingxu",       "feedback",        "contentarea",
+                           "mydata",        "Achange",          "register_page", "iDivCLRefer",     "iDivNewsReport",
+                           "iprof_tactics", "iFXCal",           "iAllNews",      "week1",           "week5",
+                           "tabcontent2",   "iFXCalevent",      "FXecodata",     "iCalendar_Table", "iTBody",
+                           "tabcontent1",   "firstpage_table",  "iAllSort",      "quotacenter",     "QuoteList",
+                           "iTrFirst",      "quotascroll",      "quota_control", "news_item"})
         EXPECT_NE(d->getElementById(S(id)), nullptr) << id;
     Element* t = d->getElementById(S("firstpage_table"));
     ASSERT_FALSE(t->rows().empty());
@@ -60,18 +56,17 @@ TEST(DomPages, MainPageHasTheIdsTheProgramUses)
     EXPECT_EQ(d->getElementById(S("iTBody"))->tagName(), S("TBODY"));
 }
 
-TEST(DomPages, NewsListNewestFirstUnderItsHiddenHeader)
-{
+TEST(DomPages, NewsListNewestFirstUnderItsHiddenHeader) {
     const QString html = readPage("ruzezaro.htm");
     ASSERT_FALSE(html.isEmpty());
     domtest::expectReplayMatches(html, [](Document& d) {
         addNews(d, S("12/06 08:00"), S("美元指数走高"), 1);
         addNews(d, S("12/06 09:30"), S("[短讯]欧元区PMI"), 2);
-        addNews(d, S("12/06 07:15"), S("黄金回落"), 0);   // older, arriving late
+        addNews(d, S("12/06 07:15"), S("黄金回落"), 0); // older, arriving late
         addNews(d, S("12/06 09:30"), S("同一时间"), 3);
         Element* t = d.getElementById(S("firstpage_table"));
-        EXPECT_EQ(firstCells(t), (QStringList{S("时间"), S("12/06 09:30"), S("12/06 09:30"), S("12/06 08:00"),
-                                              S("12/06 07:15")}));
+        EXPECT_EQ(firstCells(t),
+                  (QStringList{S("时间"), S("12/06 09:30"), S("12/06 09:30"), S("12/06 08:00"), S("12/06 07:15")}));
         // Equal times keep their order after the sort: the newer insert (index 1) first.
         EXPECT_TRUE(t->rows()[1]->cells()[1]->innerText().contains(S("同一时间")));
         EXPECT_TRUE(t->rows()[0]->isHiddenInline());
@@ -84,19 +79,17 @@ TEST(DomPages, NewsListNewestFirstUnderItsHiddenHeader)
     });
 }
 
-TEST(DomPages, NewsListKeepsAtMost300Rows)
-{
+TEST(DomPages, NewsListKeepsAtMost300Rows) {
     auto d = Document::parse(readPage("ruzezaro.htm"));
     for (int i = 0; i < 320; ++i)
         addNews(*d, QString::asprintf("12/%02d %02d:%02d", 1 + i / 1440, (i / 60) % 24, i % 60), S("t"), i);
     Element* t = d->getElementById(S("firstpage_table"));
     EXPECT_EQ(t->rows().size(), 300u);
     EXPECT_EQ(t->rows()[1]->cells()[0]->innerText(), S("12/01 05:19"));
-    EXPECT_EQ(t->rows().back()->cells()[0]->innerText(), S("12/01 00:21"));   // 299 news rows + header
+    EXPECT_EQ(t->rows().back()->cells()[0]->innerText(), S("12/01 00:21")); // 299 news rows + header
 }
 
-TEST(DomPages, QuoteRowsAndDrag)
-{
+TEST(DomPages, QuoteRowsAndDrag) {
     const QString html = readPage("ruzezaro.htm");
     ASSERT_FALSE(html.isEmpty());
     domtest::expectReplayMatches(html, [](Document& d) {
@@ -128,8 +121,7 @@ TEST(DomPages, QuoteRowsAndDrag)
     });
 }
 
-TEST(DomPages, PopupRowsAndLinks)
-{
+TEST(DomPages, PopupRowsAndLinks) {
     const QString html = readPage("iPopup.htm");
     ASSERT_FALSE(html.isEmpty());
     domtest::expectReplayMatches(html, [](Document& d) {
@@ -139,23 +131,22 @@ TEST(DomPages, PopupRowsAndLinks)
         Element* iLink = d.getElementById(S("popupWin_iLink"));
         iLink->setHandler(S("onclick"), std::make_shared<CountingHandler>([&] { clicked = iLink->innerText(); }));
         for (int i = 0; i < 12; ++i) {
-            const QString part = S("<span style='background-color:#F2F2F2' onClick=\"popupWin_iLink.innerText='http://web.test/n?id=")
-                                 + QString::number(i) + S("';popupWin_iLink.fireEvent('onclick');\" onMouseOver=\"this.className='popupTextHover';\" "
-                                                          "onMouseOut=\"this.className='popupText';\">08:0") + QString::number(i % 10)
-                                 + S("&nbsp;快讯</span>");
-            if (t->innerHTML().contains(part, Qt::CaseInsensitive))
-                continue;
+            const QString part =
+                S("<span style='background-color:#F2F2F2' onClick=\"popupWin_iLink.innerText='http://web.test/n?id=") +
+                QString::number(i) +
+                S("';popupWin_iLink.fireEvent('onclick');\" onMouseOver=\"this.className='popupTextHover';\" "
+                  "onMouseOut=\"this.className='popupText';\">08:0") +
+                QString::number(i % 10) + S("&nbsp;快讯</span>");
+            if (t->innerHTML().contains(part, Qt::CaseInsensitive)) continue;
             Element* r = t->insertRow(t->rows().empty() ? -1 : 0);
             Element* c = r->insertCell();
             c->setAttribute(S("valign"), S("middle"));
             c->setInnerHTML(part);
-            if (t->rows().size() >= 11)
-                t->deleteRow(static_cast<int>(t->rows().size()) - 1);
+            if (t->rows().size() >= 11) t->deleteRow(static_cast<int>(t->rows().size()) - 1);
         }
         EXPECT_EQ(t->rows().size(), 10u);
         t->rows()[0]->cells()[0]->firstElementChild()->click();
         EXPECT_EQ(clicked, S("http://web.test/n?id=11"));
-        while (!t->rows().empty())
-            t->deleteRow(static_cast<int>(t->rows().size()) - 1);
+        while (!t->rows().empty()) t->deleteRow(static_cast<int>(t->rows().size()) - 1);
     });
 }

@@ -4,8 +4,7 @@
 using namespace dom;
 using domtest::S;
 
-TEST(DomParse, ImpliedElementsAndTbodyAsChromium)
-{
+TEST(DomParse, ImpliedElementsAndTbodyAsChromium) {
     auto d = Document::parse(S("<table id=t><tr><td>a</td></tr></table>"));
     EXPECT_EQ(d->serialize(),
               S("<html><head></head><body><table id=\"t\"><tbody><tr><td>a</td></tr></tbody></table></body></html>"));
@@ -14,15 +13,13 @@ TEST(DomParse, ImpliedElementsAndTbodyAsChromium)
     EXPECT_EQ(d->documentElement()->tagName(), S("HTML"));
 }
 
-TEST(DomParse, EmptyDocumentHasHtmlHeadBody)
-{
+TEST(DomParse, EmptyDocumentHasHtmlHeadBody) {
     Document d;
     EXPECT_EQ(d.serialize(), S("<html><head></head><body></body></html>"));
     EXPECT_EQ(d.activeElement(), d.body());
 }
 
-TEST(DomParse, NodeIdsInDocumentOrderStartingAtOne)
-{
+TEST(DomParse, NodeIdsInDocumentOrderStartingAtOne) {
     auto d = Document::parse(S("<div id=a><p id=b></p></div><span id=c></span>"));
     EXPECT_EQ(d->documentElement()->nodeId(), 1);
     EXPECT_EQ(d->head()->nodeId(), 2);
@@ -35,8 +32,7 @@ TEST(DomParse, NodeIdsInDocumentOrderStartingAtOne)
     EXPECT_EQ(d->elementCount(), 6);
 }
 
-TEST(DomParse, NodeIdsAreNeverReused)
-{
+TEST(DomParse, NodeIdsAreNeverReused) {
     auto d = Document::parse(S("<div id=a><b>x</b></div>"));
     Element* a = d->getElementById(S("a"));
     const int before = d->nextNodeId();
@@ -49,8 +45,7 @@ TEST(DomParse, NodeIdsAreNeverReused)
     EXPECT_EQ(a->firstElementChild()->nodeId(), before + 2);
 }
 
-TEST(DomParse, GetElementByIdIgnoresCase)
-{
+TEST(DomParse, GetElementByIdIgnoresCase) {
     auto d = domtest::mainPage();
     auto doc = Document::parse(d);
     Element* e = doc->getElementById(S("iAllNews"));
@@ -61,8 +56,7 @@ TEST(DomParse, GetElementByIdIgnoresCase)
     EXPECT_EQ(doc->getElementById(QString()), nullptr);
 }
 
-TEST(DomParse, GetElementByIdFirstInDocumentOrderAndFollowsChanges)
-{
+TEST(DomParse, GetElementByIdFirstInDocumentOrderAndFollowsChanges) {
     auto d = Document::parse(S("<p id=x>1</p><p id=X>2</p>"));
     EXPECT_EQ(d->getElementById(S("x"))->innerText(), S("1"));
     Element* first = d->getElementById(S("x"));
@@ -74,8 +68,7 @@ TEST(DomParse, GetElementByIdFirstInDocumentOrderAndFollowsChanges)
     EXPECT_EQ(d->getElementById(S("y")), nullptr);
 }
 
-TEST(DomParse, AttributesKeepOrderAndCase)
-{
+TEST(DomParse, AttributesKeepOrderAndCase) {
     auto d = Document::parse(S("<div ID=a Class=c data-z=1 title='t' style='color:red'></div>"));
     Element* e = d->getElementById(S("a"));
     ASSERT_EQ(e->attributes().size(), 5u);
@@ -84,8 +77,8 @@ TEST(DomParse, AttributesKeepOrderAndCase)
     EXPECT_EQ(e->attributes()[2].name, S("data-z"));
     EXPECT_EQ(e->attributes()[3].name, S("title"));
     EXPECT_EQ(e->attributes()[4].name, S("style"));
-    e->setAttribute(S("Title"), S("new"));    // existing: keeps its place
-    e->setAttribute(S("align"), S("left"));   // new: appended
+    e->setAttribute(S("Title"), S("new"));  // existing: keeps its place
+    e->setAttribute(S("align"), S("left")); // new: appended
     EXPECT_EQ(e->attributes()[3].value, S("new"));
     EXPECT_EQ(e->attributes()[5].name, S("align"));
     e->removeAttribute(S("CLASS"));
@@ -97,8 +90,7 @@ TEST(DomParse, AttributesKeepOrderAndCase)
     EXPECT_EQ(e->outerHTML(), S("<div id=\"a\" data-z=\"1\" title=\"new\" style=\"color:red\" align=\"left\"></div>"));
 }
 
-TEST(DomParse, SerialisationEscapesAsHtml5)
-{
+TEST(DomParse, SerialisationEscapesAsHtml5) {
     auto d = Document::parse(S("<p title='a&amp;b\"c&nbsp;'>x &lt; y &amp; z&nbsp;&gt;</p>"
                                "<script>if (a < b && c) {}</script><style>a>b{}</style><br><img src=x>"
                                "<!-- note -->"));
@@ -107,8 +99,7 @@ TEST(DomParse, SerialisationEscapesAsHtml5)
                 "<script>if (a < b && c) {}</script><style>a>b{}</style><br><img src=\"x\"><!-- note -->"));
 }
 
-TEST(DomParse, DoctypeAndTopLevelComments)
-{
+TEST(DomParse, DoctypeAndTopLevelComments) {
     auto d = Document::parse(S("<!-- top --><!DOCTYPE html><html><body>x</body></html>"));
     EXPECT_FALSE(d->quirksMode());
     EXPECT_EQ(d->serializeDocument(), S("<!-- top --><!DOCTYPE html><html><head></head><body>x</body></html>"));
@@ -118,9 +109,9 @@ TEST(DomParse, DoctypeAndTopLevelComments)
     EXPECT_EQ(dt->serializeDocument(), S("<!DOCTYPE html><html><head></head><body><p>x</p></body></html>"));
 }
 
-TEST(DomParse, ForeignElementsKeepTheirCase)
-{
-    auto d = Document::parse(S("<svg viewBox='0 0 1 1'><foreignObject><p>x</p></foreignObject></svg><my-tag a=1>y</my-tag>"));
+TEST(DomParse, ForeignElementsKeepTheirCase) {
+    auto d = Document::parse(
+        S("<svg viewBox='0 0 1 1'><foreignObject><p>x</p></foreignObject></svg><my-tag a=1>y</my-tag>"));
     EXPECT_EQ(d->body()->innerHTML(),
               S("<svg viewBox=\"0 0 1 1\"><foreignObject><p>x</p></foreignObject></svg><my-tag a=\"1\">y</my-tag>"));
     auto fo = d->getElementsByTagName(S("foreignObject"));
@@ -129,8 +120,7 @@ TEST(DomParse, ForeignElementsKeepTheirCase)
     EXPECT_EQ(d->getElementsByTagName(S("MY-TAG")).at(0)->tagName(), S("MY-TAG"));
 }
 
-TEST(DomParse, GetElementsByTagNameInDocumentOrder)
-{
+TEST(DomParse, GetElementsByTagNameInDocumentOrder) {
     auto d = Document::parse(S("<div id=a><span id=b></span></div><SPAN id=c></SPAN>"));
     auto spans = d->getElementsByTagName(S("SPAN"));
     ASSERT_EQ(spans.size(), 2u);
@@ -142,8 +132,7 @@ TEST(DomParse, GetElementsByTagNameInDocumentOrder)
     EXPECT_EQ(d->body()->children().size(), 2u);
 }
 
-TEST(DomInnerHtml, RoundTrip)
-{
+TEST(DomInnerHtml, RoundTrip) {
     Document d;
     const QString html = S("<div class=\"x\" id=\"q\"><a href=\"http://a/?b=1&amp;c=2\">k</a>&nbsp;<b>粗</b></div>");
     d.body()->setInnerHTML(html);
@@ -153,8 +142,7 @@ TEST(DomInnerHtml, RoundTrip)
     EXPECT_EQ(d.getElementById(S("Q"))->className(), S("x"));
 }
 
-TEST(DomInnerHtml, RowFragmentInsideTbodyStaysARow)
-{
+TEST(DomInnerHtml, RowFragmentInsideTbodyStaysARow) {
     auto d = Document::parse(S("<table><tbody id=b></tbody></table>"));
     Element* b = d->getElementById(S("b"));
     b->setInnerHTML(S("<tr><td>1</td><td>2</td></tr><tr><td>3</td></tr>"));
@@ -163,8 +151,7 @@ TEST(DomInnerHtml, RowFragmentInsideTbodyStaysARow)
     EXPECT_EQ(b->rows()[0]->cells().size(), 2u);
 }
 
-TEST(DomInnerHtml, CellFragmentInsideRow)
-{
+TEST(DomInnerHtml, CellFragmentInsideRow) {
     auto d = Document::parse(S("<table><tr id=r><td>x</td></tr></table>"));
     Element* r = d->getElementById(S("r"));
     r->setInnerHTML(S("<td>a</td><th>b</th>"));
@@ -172,8 +159,7 @@ TEST(DomInnerHtml, CellFragmentInsideRow)
     EXPECT_EQ(r->cells()[1]->tagName(), S("TH"));
 }
 
-TEST(DomInnerHtml, TableInsideCellGetsItsTbody)
-{
+TEST(DomInnerHtml, TableInsideCellGetsItsTbody) {
     auto d = Document::parse(S("<table><tr><td id=c></td></tr></table>"));
     Element* c = d->getElementById(S("c"));
     c->setInnerHTML(S("<table><tr><td><img src='warn.gif'></td><td>财经事件提醒</td></tr></table>"));
@@ -181,42 +167,41 @@ TEST(DomInnerHtml, TableInsideCellGetsItsTbody)
               S("<table><tbody><tr><td><img src=\"warn.gif\"></td><td>财经事件提醒</td></tr></tbody></table>"));
 }
 
-TEST(DomInnerHtml, RowFragmentInADivLosesTableTags)
-{
+TEST(DomInnerHtml, RowFragmentInADivLosesTableTags) {
     // As a browser: outside a table context the row and cell tags are dropped.
     Document d;
     d.body()->setInnerHTML(S("<tr><td>a</td></tr>"));
     EXPECT_EQ(d.body()->innerHTML(), S("a"));
 }
 
-TEST(DomInnerHtml, PopupNewsLineParsesWithItsScripts)
-{
+TEST(DomInnerHtml, PopupNewsLineParsesWithItsScripts) {
     auto d = Document::parse(S("<table id=popupWin_Table></table>"));
     Element* t = d->getElementById(S("popupWin_Table"));
     Element* cell = t->insertRow(-1)->insertCell(-1);
-    const QString line = S("<span style='background-color:#F2F2F2' onClick=\"popupWin_iLink.innerText='http://x/datatransfer/"
-                           "rapidnews?news_id=5';popupWin_iLink.fireEvent('onclick');\" onMouseOver=\"this.className='popupTextHover';\" "
-                           "onMouseOut=\"this.className='popupText';\">12/06 08:00&nbsp;美元走强</span>");
+    const QString line = S(
+        "<span style='background-color:#F2F2F2' onClick=\"popupWin_iLink.innerText='http://x/datatransfer/"
+        "rapidnews?news_id=5';popupWin_iLink.fireEvent('onclick');\" onMouseOver=\"this.className='popupTextHover';\" "
+        "onMouseOut=\"this.className='popupText';\">12/06 08:00&nbsp;美元走强</span>");
     cell->setInnerHTML(line);
     Element* span = cell->firstElementChild();
     ASSERT_NE(span, nullptr);
-    EXPECT_EQ(span->getAttribute(S("onclick")),
-              S("popupWin_iLink.innerText='http://x/datatransfer/rapidnews?news_id=5';popupWin_iLink.fireEvent('onclick');"));
+    EXPECT_EQ(
+        span->getAttribute(S("onclick")),
+        S("popupWin_iLink.innerText='http://x/datatransfer/rapidnews?news_id=5';popupWin_iLink.fireEvent('onclick');"));
     EXPECT_EQ(span->innerText(), S("12/06 08:00") + QChar(0xA0) + S("美元走强"));
     EXPECT_TRUE(t->outerHTML().contains(S("onmouseover=\"this.className='popupTextHover';\"")));
 }
 
-TEST(DomInnerHtml, ArbitraryBytesNeverBreakTheTree)
-{
+TEST(DomInnerHtml, ArbitraryBytesNeverBreakTheTree) {
     Document d;
     const char raw[] = "\x00<\xff\xfe<td><tr></table></td><table><tr><td>\x01\x02</select><svg><math></p>"
                        "<!--<a href='\xc3('>&#0;&#xD800;&#x110000;<script><!--<script>";
     const QString s = QString::fromLatin1(raw, sizeof(raw) - 1) + QChar(0xD800) + S("x") + QChar(0xDC00);
     // Each context element where the parser keeps it (table parts only inside a table).
-    for (const char* markup : {"<div id=ctx></div>", "<table><tbody id=ctx></tbody></table>",
-                               "<table><tr id=ctx></tr></table>", "<table><tr><td id=ctx></td></tr></table>",
-                               "<table id=ctx></table>", "<select id=ctx></select>", "<textarea id=ctx></textarea>",
-                               "<script id=ctx></script>"}) {
+    for (const char* markup :
+         {"<div id=ctx></div>", "<table><tbody id=ctx></tbody></table>", "<table><tr id=ctx></tr></table>",
+          "<table><tr><td id=ctx></td></tr></table>", "<table id=ctx></table>", "<select id=ctx></select>",
+          "<textarea id=ctx></textarea>", "<script id=ctx></script>"}) {
         Document doc;
         doc.body()->setInnerHTML(S(markup));
         Element* e = doc.getElementById(S("ctx"));
@@ -230,22 +215,18 @@ TEST(DomInnerHtml, ArbitraryBytesNeverBreakTheTree)
     EXPECT_TRUE(d.body()->isConnected());
 }
 
-TEST(DomInnerHtml, DeepNestingIsFlattenedNotFatal)
-{
+TEST(DomInnerHtml, DeepNestingIsFlattenedNotFatal) {
     QString deep;
-    for (int i = 0; i < 5000; ++i)
-        deep += S("<div>");
+    for (int i = 0; i < 5000; ++i) deep += S("<div>");
     auto d = Document::parse(deep + S("x"));
     int depth = 0;
-    for (Node* n = d->getElementsByTagName(S("div")).back(); n; n = n->parentNode())
-        ++depth;
+    for (Node* n = d->getElementsByTagName(S("div")).back(); n; n = n->parentNode()) ++depth;
     EXPECT_LE(depth, 520);
     EXPECT_EQ(d->getElementsByTagName(S("div")).size(), 5000u);
     EXPECT_FALSE(d->serialize().isEmpty());
 }
 
-TEST(DomInnerText, SimplePages)
-{
+TEST(DomInnerText, SimplePages) {
     auto d = Document::parse(S("<div id=a>  hello   <b>big</b>\n world </div>"
                                "<table id=t><tr><td> a </td><td>b</td></tr><tr><td>c</td></tr></table>"
                                "<div id=m>one<br>two<p>para</p>three<div>blk</div></div>"
@@ -254,15 +235,14 @@ TEST(DomInnerText, SimplePages)
     EXPECT_EQ(d->getElementById(S("a"))->innerText(), S("hello big world"));
     EXPECT_EQ(d->getElementById(S("t"))->innerText(), S("a\tb\nc"));
     EXPECT_EQ(d->getElementById(S("m"))->innerText(), S("one\ntwo\n\npara\n\nthree\nblk"));
-    EXPECT_EQ(d->getElementById(S("h"))->innerText(), S(" raw  text "));   // not rendered: textContent
+    EXPECT_EQ(d->getElementById(S("h"))->innerText(), S(" raw  text ")); // not rendered: textContent
     EXPECT_EQ(d->getElementById(S("s"))->innerText(), S("xy"));
     auto sel = Document::parse(S("<div id=d>a<select id=s><option>1<option>2</select>b</div>"));
-    EXPECT_EQ(sel->getElementById(S("s"))->innerText(), QString());   // as Chromium
+    EXPECT_EQ(sel->getElementById(S("s"))->innerText(), QString()); // as Chromium
     EXPECT_EQ(sel->getElementById(S("d"))->innerText(), S("ab"));
 }
 
-TEST(DomInnerText, SetReplacesChildrenByOneTextNode)
-{
+TEST(DomInnerText, SetReplacesChildrenByOneTextNode) {
     auto d = Document::parse(S("<div id=a><b>x</b><i>y</i></div>"));
     Element* a = d->getElementById(S("a"));
     a->setInnerText(S("<b>not markup</b> & more"));
@@ -273,8 +253,7 @@ TEST(DomInnerText, SetReplacesChildrenByOneTextNode)
     EXPECT_EQ(a->childCount(), 0);
 }
 
-TEST(DomLifetime, RemovedElementsStayValidUntilCollected)
-{
+TEST(DomLifetime, RemovedElementsStayValidUntilCollected) {
     auto d = Document::parse(S("<table id=t><tr><td id=c>x</td></tr></table>"));
     Element* c = d->getElementById(S("c"));
     const int id = c->nodeId();

@@ -5,8 +5,7 @@
 using namespace dom;
 using domtest::S;
 
-TEST(DomStyle, GetAndSetKeepTheAttributeInSync)
-{
+TEST(DomStyle, GetAndSetKeepTheAttributeInSync) {
     auto d = Document::parse(S("<div id=a style='COLOR:red; display : none'></div>"));
     Element* a = d->getElementById(S("a"));
     EXPECT_EQ(a->style(S("display")), S("none"));
@@ -16,19 +15,18 @@ TEST(DomStyle, GetAndSetKeepTheAttributeInSync)
     a->setStyle(S("background-color"), S("#0077de"));
     a->setStyle(S("height"), S("300px"));
     EXPECT_EQ(a->getAttribute(S("style")), S("color: red; background-color: #0077de; height: 300px;"));
-    a->setStyle(S("backgroundColor"), S("#ffffff"));   // scripting name
+    a->setStyle(S("backgroundColor"), S("#ffffff")); // scripting name
     EXPECT_EQ(a->style(S("background-color")), S("#ffffff"));
     EXPECT_EQ(a->style(S("backgroundColor")), S("#ffffff"));
     a->setStyle(S("color"), QString());
     a->setStyle(S("background-color"), QString());
     a->setStyle(S("height"), QString());
-    EXPECT_TRUE(a->hasAttribute(S("style")));   // as a browser: style="" stays
+    EXPECT_TRUE(a->hasAttribute(S("style"))); // as a browser: style="" stays
     EXPECT_EQ(a->getAttribute(S("style")), QString());
     EXPECT_EQ(a->outerHTML(), S("<div id=\"a\" style=\"\"></div>"));
 }
 
-TEST(DomStyle, WritingEmptyOnAnElementWithoutStyleChangesNothing)
-{
+TEST(DomStyle, WritingEmptyOnAnElementWithoutStyleChangesNothing) {
     auto d = Document::parse(S("<div id=a></div>"));
     Element* a = d->getElementById(S("a"));
     a->setStyle(S("display"), QString());
@@ -36,8 +34,7 @@ TEST(DomStyle, WritingEmptyOnAnElementWithoutStyleChangesNothing)
     EXPECT_TRUE(d->takeOps().empty());
 }
 
-TEST(DomStyle, SetAttributeStyleIsReadBack)
-{
+TEST(DomStyle, SetAttributeStyleIsReadBack) {
     auto d = Document::parse(S("<div id=a></div>"));
     Element* a = d->getElementById(S("a"));
     a->setAttribute(S("style"), S("width:280px;background:url(a;b.png)"));
@@ -45,10 +42,10 @@ TEST(DomStyle, SetAttributeStyleIsReadBack)
     EXPECT_EQ(a->style(S("background")), S("url(a;b.png)"));
 }
 
-TEST(DomStyle, DeclarationParsing)
-{
-    const StyleDeclaration s = StyleDeclaration::parse(S("color=#66cc00 ; font-size:14px;background-color:#EfEfEf; padding:2px 5px 2px 5px "));
-    EXPECT_EQ(s.get(S("color")), QString());    // invalid, dropped
+TEST(DomStyle, DeclarationParsing) {
+    const StyleDeclaration s =
+        StyleDeclaration::parse(S("color=#66cc00 ; font-size:14px;background-color:#EfEfEf; padding:2px 5px 2px 5px "));
+    EXPECT_EQ(s.get(S("color")), QString()); // invalid, dropped
     EXPECT_EQ(s.get(S("font-size")), S("14px"));
     EXPECT_EQ(s.get(S("padding")), S("2px 5px 2px 5px"));
     EXPECT_EQ(StyleDeclaration::propertyName(S("zIndex")), S("z-index"));
@@ -56,8 +53,7 @@ TEST(DomStyle, DeclarationParsing)
     EXPECT_FALSE(StyleDeclaration::saysDisplayNone(S("display:block")));
 }
 
-TEST(DomStyle, ClassNameAndTitle)
-{
+TEST(DomStyle, ClassNameAndTitle) {
     auto d = Document::parse(S("<div id=q class='right_main'></div>"));
     Element* q = d->getElementById(S("q"));
     q->setClassName(S("right_main right_col"));
@@ -68,8 +64,7 @@ TEST(DomStyle, ClassNameAndTitle)
     EXPECT_EQ(q->outerHTML(), S("<div id=\"q\" class=\"right_main right_col\" title=\"点击拖动排列\"></div>"));
 }
 
-TEST(DomForm, CheckedIsAPropertyDisabledAnAttribute)
-{
+TEST(DomForm, CheckedIsAPropertyDisabledAnAttribute) {
     auto d = Document::parse(S("<INPUT style='cursor:pointer' type=checkbox id='w_1_chk1' CHECKED >"
                                "<input type=checkbox id=b><input type=radio id='w_2_chk1'  Disabled >"));
     Element* a = d->getElementById(S("w_1_chk1"));
@@ -81,10 +76,10 @@ TEST(DomForm, CheckedIsAPropertyDisabledAnAttribute)
     EXPECT_FALSE(a->disabled());
     a->setChecked(false);
     EXPECT_FALSE(a->checked());
-    EXPECT_TRUE(a->hasAttribute(S("checked")));   // the default state stays
-    a->setAttribute(S("checked"), S(""));         // dirty: no effect on the property
+    EXPECT_TRUE(a->hasAttribute(S("checked"))); // the default state stays
+    a->setAttribute(S("checked"), S(""));       // dirty: no effect on the property
     EXPECT_FALSE(a->checked());
-    b->setAttribute(S("checked"), S(""));         // clean: follows the attribute
+    b->setAttribute(S("checked"), S("")); // clean: follows the attribute
     EXPECT_TRUE(b->checked());
     r->setDisabled(false);
     EXPECT_FALSE(r->disabled());
@@ -93,17 +88,15 @@ TEST(DomForm, CheckedIsAPropertyDisabledAnAttribute)
     EXPECT_EQ(r->outerHTML(), S("<input type=\"radio\" id=\"w_2_chk1\" disabled=\"\">"));
 }
 
-TEST(DomForm, RadioGroupUnchecksOthers)
-{
+TEST(DomForm, RadioGroupUnchecksOthers) {
     auto d = Document::parse(S("<input type=radio name=g id=a checked><input type=radio name=g id=b>"
                                "<form><input type=radio name=g id=c checked></form>"));
     d->getElementById(S("b"))->setChecked(true);
     EXPECT_FALSE(d->getElementById(S("a"))->checked());
-    EXPECT_TRUE(d->getElementById(S("c"))->checked());   // other form owner
+    EXPECT_TRUE(d->getElementById(S("c"))->checked()); // other form owner
 }
 
-TEST(DomLink, HrefResolvedAgainstThePage)
-{
+TEST(DomLink, HrefResolvedAgainstThePage) {
     auto d = Document::parse(S("<a id=a href=''>x</a><a id=b href='http://news.test/x?id=1'>y</a><a id=c>z</a>"));
     d->setUrl(S("res:///opt/quenra/Zavez_ZEP.exe/ruzezaro.htm"));
     EXPECT_EQ(d->getElementById(S("a"))->href(), S("res:///opt/quenra/Zavez_ZEP.exe/ruzezaro.htm"));

@@ -6,18 +6,15 @@ using domtest::S;
 
 namespace {
 
-QStringList rowTexts(const Element* t)
-{
+QStringList rowTexts(const Element* t) {
     QStringList out;
-    for (const Element* r : t->rows())
-        out << (r->cells().empty() ? QString() : r->cells()[0]->innerText());
+    for (const Element* r : t->rows()) out << (r->cells().empty() ? QString() : r->cells()[0]->innerText());
     return out;
 }
 
 } // namespace
 
-TEST(DomTable, RowsInTheadTbodyTfootOrder)
-{
+TEST(DomTable, RowsInTheadTbodyTfootOrder) {
     auto d = Document::parse(S("<table id=t><tfoot><tr><td>f</td></tr></tfoot><tbody><tr><td>b1</td></tr></tbody>"
                                "<thead><tr><td>h</td></tr></thead><tbody><tr><td>b2</td></tr></tbody></table>"));
     Element* t = d->getElementById(S("t"));
@@ -34,8 +31,7 @@ TEST(DomTable, RowsInTheadTbodyTfootOrder)
     EXPECT_EQ(t->rows()[0]->cells()[0]->cellIndex(), 0);
 }
 
-TEST(DomTable, InsertRowIntoEmptyTableCreatesTbody)
-{
+TEST(DomTable, InsertRowIntoEmptyTableCreatesTbody) {
     auto d = Document::parse(S("<table id=t></table>"));
     Element* t = d->getElementById(S("t"));
     Element* r = t->insertRow();
@@ -46,8 +42,7 @@ TEST(DomTable, InsertRowIntoEmptyTableCreatesTbody)
     EXPECT_EQ(t->insertRow(-2), nullptr);
 }
 
-TEST(DomTable, InsertRowAtOneBelowHeaderLikeTheNewsList)
-{
+TEST(DomTable, InsertRowAtOneBelowHeaderLikeTheNewsList) {
     auto d = Document::parse(domtest::mainPage());
     Element* t = d->getElementById(S("firstpage_table"));
     ASSERT_EQ(t->rows().size(), 1u);
@@ -58,13 +53,13 @@ TEST(DomTable, InsertRowAtOneBelowHeaderLikeTheNewsList)
         r->insertCell()->setInnerHTML(S("title"));
     }
     EXPECT_EQ(rowTexts(t), (QStringList{S("时间"), S("12/06 08:10"), S("12/06 08:05"), S("12/06 08:00")}));
-    EXPECT_EQ(t->tBodies().size(), 1u);   // all in the implied tbody with the header
+    EXPECT_EQ(t->tBodies().size(), 1u); // all in the implied tbody with the header
     EXPECT_EQ(t->rows()[1]->rowIndex(), 1);
 }
 
-TEST(DomTable, AppendGoesToLastTbodyNotTfootAndSeparateHeader)
-{
-    auto d = Document::parse(S("<table id=t><thead><tr><td>h</td></tr></thead><tfoot><tr><td>f</td></tr></tfoot></table>"));
+TEST(DomTable, AppendGoesToLastTbodyNotTfootAndSeparateHeader) {
+    auto d =
+        Document::parse(S("<table id=t><thead><tr><td>h</td></tr></thead><tfoot><tr><td>f</td></tr></tfoot></table>"));
     Element* t = d->getElementById(S("t"));
     // A header in thead, no tbody: index == rows.length appends to a new last tbody.
     Element* r = t->insertRow(2);
@@ -80,19 +75,17 @@ TEST(DomTable, AppendGoesToLastTbodyNotTfootAndSeparateHeader)
     EXPECT_EQ(rowTexts(t), (QStringList{S("h"), S("a"), S("b"), S("c"), S("f")}));
 }
 
-TEST(DomTable, SectionInsertRow)
-{
+TEST(DomTable, SectionInsertRow) {
     auto d = Document::parse(S("<table><tbody id=b><tr><td>1</td></tr></tbody></table>"));
     Element* b = d->getElementById(S("b"));
     b->insertRow(0)->insertCell()->setInnerText(S("0"));
     b->insertRow(-1)->insertCell()->setInnerText(S("2"));
     EXPECT_EQ(rowTexts(b), (QStringList{S("0"), S("1"), S("2")}));
     EXPECT_EQ(b->insertRow(4), nullptr);
-    EXPECT_EQ(d->body()->insertRow(), nullptr);   // not a table
+    EXPECT_EQ(d->body()->insertRow(), nullptr); // not a table
 }
 
-TEST(DomTable, DeleteRowEdgeCases)
-{
+TEST(DomTable, DeleteRowEdgeCases) {
     auto d = Document::parse(S("<table id=t><tr><td>0</td></tr><tr><td>1</td></tr><tr><td>2</td></tr></table>"));
     Element* t = d->getElementById(S("t"));
     EXPECT_FALSE(t->deleteRow(3));
@@ -102,25 +95,22 @@ TEST(DomTable, DeleteRowEdgeCases)
     EXPECT_TRUE(t->deleteRow(0));
     EXPECT_TRUE(t->deleteRow(0));
     EXPECT_TRUE(t->rows().empty());
-    EXPECT_TRUE(t->deleteRow(-1));   // nothing to delete: no error
+    EXPECT_TRUE(t->deleteRow(-1)); // nothing to delete: no error
     EXPECT_FALSE(t->deleteRow(0));
 }
 
-TEST(DomTable, DeleteEveryRowLastFirstLikeCloseFrm)
-{
+TEST(DomTable, DeleteEveryRowLastFirstLikeCloseFrm) {
     auto d = Document::parse(S("<table id=p></table>"));
     Element* t = d->getElementById(S("p"));
     for (int i = 0; i < 10; ++i)
         t->insertRow(t->rows().empty() ? -1 : 0)->insertCell()->setInnerText(QString::number(i));
     EXPECT_EQ(t->rows().size(), 10u);
     EXPECT_EQ(rowTexts(t).front(), S("9"));
-    while (!t->rows().empty())
-        t->deleteRow(static_cast<int>(t->rows().size()) - 1);
+    while (!t->rows().empty()) t->deleteRow(static_cast<int>(t->rows().size()) - 1);
     EXPECT_EQ(t->innerHTML(), S("<tbody></tbody>"));
 }
 
-TEST(DomTable, InsertAndDeleteCell)
-{
+TEST(DomTable, InsertAndDeleteCell) {
     auto d = Document::parse(S("<table><tr id=r><td>a</td><td>c</td></tr></table>"));
     Element* r = d->getElementById(S("r"));
     r->insertCell(1)->setInnerText(S("b"));
@@ -133,8 +123,7 @@ TEST(DomTable, InsertAndDeleteCell)
     EXPECT_EQ(r->cells()[1]->cellIndex(), 1);
 }
 
-TEST(DomTable, MoveRowAsIE)
-{
+TEST(DomTable, MoveRowAsIE) {
     auto d = Document::parse(S("<table><tbody id=b><tr><td>A</td></tr><tr><td>B</td></tr><tr><td>C</td></tr>"
                                "<tr><td>D</td></tr><tr><td>E</td></tr></tbody></table>"));
     Element* b = d->getElementById(S("b"));
@@ -145,7 +134,7 @@ TEST(DomTable, MoveRowAsIE)
     EXPECT_EQ(moved->sectionRowIndex(), 3);
     b->moveRow(3, 0);
     EXPECT_EQ(rowTexts(b), (QStringList{S("B"), S("A"), S("C"), S("D"), S("E")}));
-    b->moveRow(0, 4);   // to the last place
+    b->moveRow(0, 4); // to the last place
     EXPECT_EQ(rowTexts(b), (QStringList{S("A"), S("C"), S("D"), S("E"), S("B")}));
     b->moveRow(0, -1);
     EXPECT_EQ(rowTexts(b), (QStringList{S("C"), S("D"), S("E"), S("B"), S("A")}));
@@ -156,8 +145,7 @@ TEST(DomTable, MoveRowAsIE)
     EXPECT_EQ(rowTexts(b), (QStringList{S("C"), S("D"), S("E"), S("B"), S("A")}));
 }
 
-TEST(DomTable, MoveRowInQuoteSectionKeepsHeadingFirst)
-{
+TEST(DomTable, MoveRowInQuoteSectionKeepsHeadingFirst) {
     // uptomove of the quote center: the section's row 0 is iTrFirst; targets are clamped to 1..n-1.
     auto d = Document::parse(domtest::mainPage());
     Element* t = d->getElementById(S("QuoteList"));
@@ -168,14 +156,13 @@ TEST(DomTable, MoveRowInQuoteSectionKeepsHeadingFirst)
     Element* section = d->getElementById(S("iTrFirst"))->parentElement();
     ASSERT_EQ(section->rows().size(), 4u);
     Element* row = section->rows()[3];
-    EXPECT_EQ(row->rowIndex(), 4);   // caption row in thead counted
+    EXPECT_EQ(row->rowIndex(), 4); // caption row in thead counted
     section->moveRow(row->rowIndex() - 1, 1);
     EXPECT_EQ(rowTexts(section), (QStringList{S("商 品"), S("XAUUSD"), S("EURUSD"), S("USDJPY")}));
     EXPECT_EQ(rowTexts(t).front(), S("行情中心"));
 }
 
-TEST(DomTable, MoveRowAcrossSectionsOfATable)
-{
+TEST(DomTable, MoveRowAcrossSectionsOfATable) {
     auto d = Document::parse(S("<table id=t><thead><tr><td>h</td></tr></thead><tbody><tr><td>a</td></tr>"
                                "<tr><td>b</td></tr></tbody></table>"));
     Element* t = d->getElementById(S("t"));

@@ -94,8 +94,7 @@ TEST_F(HeadlessCalendar, RemindsBeforeAReleaseAndAnnouncesItsResultAfterIt) {
     startProgram();
 
     // The reminder: one balloon for the two releases of one minute, and its popup.
-    ASSERT_TRUE(waitForLine(QStringLiteral("balloon: 财经事件提醒"), 300000))
-        << output_.toStdString();
+    ASSERT_TRUE(waitForLine(QStringLiteral("balloon: 财经事件提醒"), 300000)) << output_.toStdString();
     const QStringList reminder = shown(QStringLiteral("balloon: 财经事件提醒"));
     ASSERT_EQ(reminder.size(), 2) << reminder.join('\n').toStdString();
     static const QRegularExpression line(QStringLiteral("(\\d\\d:\\d\\d)  (\\S+) \\(前值: "));
@@ -123,8 +122,8 @@ TEST_F(HeadlessCalendar, RemindsBeforeAReleaseAndAnnouncesItsResultAfterIt) {
 
     // Today's table: the released events past (disabled radio buttons), the later ones
     // with their check boxes; the reminded events stored as reminded.
-    const auto page = dom::Document::parse(QString::fromUtf8(
-        ScratchInstall::readFile(install_.path(QStringLiteral("pages/ruzezaro.htm")))));
+    const auto page = dom::Document::parse(
+        QString::fromUtf8(ScratchInstall::readFile(install_.path(QStringLiteral("pages/ruzezaro.htm")))));
     const dom::Element* table = page->getElementById(QStringLiteral("iCalendar_Table"));
     ASSERT_TRUE(table);
     int past = 0, boxes = 0;
@@ -146,8 +145,9 @@ TEST_F(HeadlessCalendar, RemindsBeforeAReleaseAndAnnouncesItsResultAfterIt) {
     EXPECT_GE(boxes, 1) << "the release at eleven minutes is still ahead";
     const QString config = QString::fromUtf8(ScratchInstall::readFile(install_.app(QStringLiteral("ZEP.xml"))));
     EXPECT_EQ(config.count(QRegularExpression(QStringLiteral("Time=\"%1\" Notify=\"2\"").arg(release))), 2);
-    std::printf("reminder at %s for %s, result balloon at %s\n", qPrintable(printedAt(reminder[0]).toString("HH:mm:ss")),
-                qPrintable(release), qPrintable(printedAt(results[0]).toString("HH:mm:ss")));
+    std::printf("reminder at %s for %s, result balloon at %s\n",
+                qPrintable(printedAt(reminder[0]).toString("HH:mm:ss")), qPrintable(release),
+                qPrintable(printedAt(results[0]).toString("HH:mm:ss")));
 }
 
 } // namespace

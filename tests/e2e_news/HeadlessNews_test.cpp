@@ -21,8 +21,7 @@ QStringList rowTexts(const dom::Document& page, const char* tableId) {
     QStringList texts;
     const dom::Element* table = page.getElementById(QString::fromLatin1(tableId));
     if (!table) return texts;
-    for (const dom::Element* row : table->rows())
-        texts << row->innerText().replace(QChar(0xA0), u' ').simplified();
+    for (const dom::Element* row : table->rows()) texts << row->innerText().replace(QChar(0xA0), u' ').simplified();
     return texts;
 }
 
@@ -47,11 +46,10 @@ protected:
     void startProgram() {
         program_.setProcessEnvironment(install_.environment(false));
         program_.setWorkingDirectory(install_.path(QStringLiteral("home")));
-        QObject::connect(&program_, &QProcess::readyReadStandardOutput, &program_, [this] {
-            output_ += program_.readAllStandardOutput();
-        });
-        program_.start(install_.program(),
-                       {QStringLiteral("--headless"), QStringLiteral("--dump-pages"), install_.path(QStringLiteral("pages"))});
+        QObject::connect(&program_, &QProcess::readyReadStandardOutput, &program_,
+                         [this] { output_ += program_.readAllStandardOutput(); });
+        program_.start(install_.program(), {QStringLiteral("--headless"), QStringLiteral("--dump-pages"),
+                                            install_.path(QStringLiteral("pages"))});
         ASSERT_TRUE(program_.waitForStarted(10000));
     }
 
@@ -87,9 +85,9 @@ TEST_F(HeadlessNews, FlashesReachTheListAndThePopup) {
     install();
     startProgram();
     // Log-in, push logon with the flashes missed so far, then one every 500 ms.
-    ASSERT_TRUE(waitUntil([&] {
-        return (popupLines().size() >= 4 && published().size() >= 3) || program_.state() != QProcess::Running;
-    }, 90000))
+    ASSERT_TRUE(waitUntil(
+        [&] { return (popupLines().size() >= 4 && published().size() >= 3) || program_.state() != QProcess::Running; },
+        90000))
         << program_.readAllStandardError().toStdString();
     ASSERT_EQ(program_.state(), QProcess::Running) << program_.readAllStandardError().toStdString();
     const QStringList sent = published();
@@ -99,7 +97,7 @@ TEST_F(HeadlessNews, FlashesReachTheListAndThePopup) {
     const QString err = QString::fromUtf8(program_.readAllStandardError());
 
     const auto main = dom::Document::parse(QString::fromUtf8(ScratchInstall::readFile(pages("ruzezaro.htm"))));
-    const QStringList list = rowTexts(*main, "firstpage_table").mid(1);   // below the header row
+    const QStringList list = rowTexts(*main, "firstpage_table").mid(1); // below the header row
     ASSERT_GE(list.size(), 4) << err.toStdString();
     EXPECT_LE(list.size(), 299);
     // Newest first: the page orders the rows by their time text, greatest first.
@@ -111,7 +109,7 @@ TEST_F(HeadlessNews, FlashesReachTheListAndThePopup) {
     for (const QString& line : popupLines()) EXPECT_TRUE(list.contains(line)) << line.toStdString();
 
     // The quote center filled from the server's batches: each demo pair with its two prices.
-    const QStringList quotes = rowTexts(*main, "QuoteList").mid(2);   // below the caption and the headings
+    const QStringList quotes = rowTexts(*main, "QuoteList").mid(2); // below the caption and the headings
     EXPECT_EQ(quotes.size(), 12) << quotes.join(u'\n').toStdString();
     for (const QString& row : quotes) EXPECT_EQ(row.split(u' ').size(), 3) << row.toStdString();
 
@@ -121,8 +119,8 @@ TEST_F(HeadlessNews, FlashesReachTheListAndThePopup) {
     EXPECT_LE(shown.size(), 10);
     for (const QString& row : shown) EXPECT_TRUE(popupLines().contains(row)) << row.toStdString();
     std::printf("listed %d, sent while watched %d, popup lines %d, popup rows at exit %d\n",
-                static_cast<int>(list.size()), static_cast<int>(sent.size()),
-                static_cast<int>(popupLines().size()), static_cast<int>(shown.size()));
+                static_cast<int>(list.size()), static_cast<int>(sent.size()), static_cast<int>(popupLines().size()),
+                static_cast<int>(shown.size()));
 }
 
 // A pseudo-terminal as the program's standard input and error: a user at a terminal.
@@ -152,7 +150,9 @@ public:
         return QString::fromUtf8(seen_);
     }
     bool shows(const QString& text) { return screen().contains(text); }
-    void type(const QByteArray& line) const { [[maybe_unused]] const ssize_t n = ::write(master_, line.constData(), line.size()); }
+    void type(const QByteArray& line) const {
+        [[maybe_unused]] const ssize_t n = ::write(master_, line.constData(), line.size());
+    }
 
 private:
     int master_ = -1;

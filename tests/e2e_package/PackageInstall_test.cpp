@@ -49,8 +49,8 @@ QString buildPackages(QString* error) {
     if (!deb.isEmpty() && QFileInfo(PackageDir + u'/' + deb).lastModified() > inputs) return PackageDir + u'/' + deb;
     QDir(PackageDir).removeRecursively();
     int code = 0;
-    *error = runTool(QStringLiteral("cpack"),
-                     {"--config", ZEP_BINARY_DIR "/CPackConfig.cmake", "-B", PackageDir}, &code);
+    *error =
+        runTool(QStringLiteral("cpack"), {"--config", ZEP_BINARY_DIR "/CPackConfig.cmake", "-B", PackageDir}, &code);
     const QString built = QDir(PackageDir).entryList({QStringLiteral("quenra_*.deb")}, QDir::Files).value(0);
     return code == 0 && !built.isEmpty() ? PackageDir + u'/' + built : QString();
 }
@@ -118,15 +118,17 @@ protected:
     void launch(QProcess& program, uid_t uid, const QString& homeDir) {
         if (::geteuid() == 0) giveTree(homeDir, uid);
         QProcessEnvironment env = scratch_.environment(false);
-        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR", "ZEP_WINDOWS_DIR"})
+        for (const char* name :
+             {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR", "ZEP_WINDOWS_DIR"})
             env.remove(QString::fromLatin1(name));
         env.insert(QStringLiteral("HOME"), homeDir);
         program.setProcessEnvironment(env);
         program.setWorkingDirectory(homeDir);
         const QString exe = installed(QStringLiteral("bin/quenra"));
         if (::geteuid() == 0)
-            program.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=%1").arg(uid), QStringLiteral("--regid=%1").arg(uid),
-                                                      QStringLiteral("--clear-groups"), exe, QStringLiteral("--headless")});
+            program.start(QStringLiteral("setpriv"),
+                          {QStringLiteral("--reuid=%1").arg(uid), QStringLiteral("--regid=%1").arg(uid),
+                           QStringLiteral("--clear-groups"), exe, QStringLiteral("--headless")});
         else
             program.start(exe, {QStringLiteral("--headless")});
     }
@@ -156,15 +158,18 @@ protected:
         launch(again, Nobody, home());
         EXPECT_TRUE(again.waitForFinished(30000));
         EXPECT_EQ(again.exitCode(), 1) << again.readAllStandardOutput().toStdString();
-        if (::geteuid() != 0) return;   // no other user to be
+        if (::geteuid() != 0) return; // no other user to be
         const QString other = scratch_.path(QStringLiteral("other"));
         QDir().mkpath(other);
         QProcess theirs;
         launch(theirs, Nobody - 1, other);
         EXPECT_TRUE(theirs.waitForStarted(10000));
-        waitUntil([&] {
-            return QFileInfo::exists(other + QStringLiteral("/.local/share/quenra/ZEP.xml")) || theirs.state() != QProcess::Running;
-        }, 30000);
+        waitUntil(
+            [&] {
+                return QFileInfo::exists(other + QStringLiteral("/.local/share/quenra/ZEP.xml")) ||
+                       theirs.state() != QProcess::Running;
+            },
+            30000);
         EXPECT_EQ(theirs.state(), QProcess::Running) << theirs.readAllStandardOutput().toStdString();
         ::kill(static_cast<pid_t>(theirs.processId()), SIGTERM);
         theirs.waitForFinished(30000);
@@ -177,18 +182,21 @@ protected:
 
 TEST_F(PackageInstall, PackageHoldsTheMenuEntryAndPassesLintian) {
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^quenra_\\d+\\.\\d+\\.\\d+_[a-z0-9]+\\.deb$"))
-                    .match(QFileInfo(deb_).fileName()).hasMatch()) << deb_.toStdString();
+                    .match(QFileInfo(deb_).fileName())
+                    .hasMatch())
+        << deb_.toStdString();
     int code = 0;
     const QString depends = runTool(QStringLiteral("dpkg-deb"), {"-f", deb_, "Depends"}, &code);
     EXPECT_TRUE(depends.contains(QStringLiteral("libqt6core6"))) << depends.toStdString();
     extract();
-    for (const char* file : {"lib/quenra/Zavez_ZEP", "lib/quenra/SYSTEM-WIDE", "bin/quenra", "share/quenra/ZEP.xml", "lib/quenra/ZEP.xml",
-                             "lib/quenra/Sound/News.wav", "lib/quenra/image/setok.gif",
-                             "share/applications/com.quenra.Quenra.desktop",
-                             "share/metainfo/com.quenra.Quenra.metainfo.xml", "share/doc/quenra/copyright"})
+    for (const char* file :
+         {"lib/quenra/Zavez_ZEP", "lib/quenra/SYSTEM-WIDE", "bin/quenra", "share/quenra/ZEP.xml", "lib/quenra/ZEP.xml",
+          "lib/quenra/Sound/News.wav", "lib/quenra/image/setok.gif", "share/applications/com.quenra.Quenra.desktop",
+          "share/metainfo/com.quenra.Quenra.metainfo.xml", "share/doc/quenra/copyright"})
         EXPECT_TRUE(QFileInfo::exists(installed(QString::fromLatin1(file)))) << file;
     for (int size : {16, 20, 24, 32, 40, 48, 64, 96, 128, 256, 512})
-        EXPECT_TRUE(QFileInfo::exists(installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/com.quenra.Quenra.png").arg(size))))
+        EXPECT_TRUE(QFileInfo::exists(
+            installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/com.quenra.Quenra.png").arg(size))))
             << size;
     EXPECT_FALSE(QFileInfo::exists(installed(QStringLiteral("lib/quenra/quenra-demo-server"))));
     EXPECT_EQ(QDir(PackageDir).entryList({QStringLiteral("quenra-demo-server_*.deb")}, QDir::Files).size(), 1);
@@ -232,7 +240,8 @@ TEST_F(PackageInstall, AReadOnlyInstallationKeepsTheUsersFilesInTheirDataFolder)
     EXPECT_TRUE(config.contains(QStringLiteral("PushPort=\"%1\"").arg(server_.ports().push)));
     // The user's data folder and their settings store: nothing else.
     for (const QString& file : filesBelow(home()))
-        EXPECT_TRUE(file.startsWith(QStringLiteral(".local/share/quenra/")) || file.startsWith(QStringLiteral(".config/Quenra/")))
+        EXPECT_TRUE(file.startsWith(QStringLiteral(".local/share/quenra/")) ||
+                    file.startsWith(QStringLiteral(".config/Quenra/")))
             << file.toStdString();
 }
 

@@ -7,8 +7,7 @@ const QString Program = QStringLiteral(ZEP_BINARY_DIR "/tools/demo-server/quenra
 }
 
 DemoServerProcess::DemoServerProcess(QString dataDir) : dataDir_(std::move(dataDir)) {
-    QObject::connect(&process_, &QProcess::readyReadStandardOutput, &process_,
-                     [this] { readOutput(); });
+    QObject::connect(&process_, &QProcess::readyReadStandardOutput, &process_, [this] { readOutput(); });
 }
 
 DemoServerProcess::~DemoServerProcess() { kill(); }
@@ -17,14 +16,13 @@ bool DemoServerProcess::start(const Ports& ports, const QStringList& extraArgs) 
     lines_.clear();
     pending_.clear();
     ports_ = Ports{};
-    process_.start(Program, QStringList{"--login-port", QString::number(ports.login),
-                             "--identity-port", QString::number(ports.identity),
-                             "--push-port", QString::number(ports.push),
-                             "--http-port", QString::number(ports.http),
-                             // Frequent traffic keeps the waits short.
-                             "--heartbeat-ms", "200", "--quote-interval-ms", "200",
-                             "--news-interval-ms", "500", "--seed", "7", "--data", dataDir_}
-                               + extraArgs);
+    process_.start(Program, QStringList{"--login-port", QString::number(ports.login), "--identity-port",
+                                        QString::number(ports.identity), "--push-port", QString::number(ports.push),
+                                        "--http-port", QString::number(ports.http),
+                                        // Frequent traffic keeps the waits short.
+                                        "--heartbeat-ms", "200", "--quote-interval-ms", "200", "--news-interval-ms",
+                                        "500", "--seed", "7", "--data", dataDir_} +
+                                extraArgs);
     return waitForLine(QStringLiteral("Type \"kick")) && ports_.push && ports_.login;
 }
 

@@ -43,8 +43,7 @@ class PushSessionE2E : public ::testing::Test {
 protected:
     PushSessionE2E() : server(dir.path() + "/demo-data") {
         QDir().mkpath(dir.path() + "/demo-data");
-        QFile::copy(ZEP_SOURCE_DIR "/tools/demo-server/demo-data/accounts.txt",
-                    dir.path() + "/demo-data/accounts.txt");
+        QFile::copy(ZEP_SOURCE_DIR "/tools/demo-server/demo-data/accounts.txt", dir.path() + "/demo-data/accounts.txt");
         shell.setWindowsDir(dir.path() + "/windows");
         shell.setAdapters({{"Realtek PCI GbE", 6, QByteArray::fromHex("0021CC4F1A2B")}});
         ctx.AppPath = dir.path() + "/";
@@ -112,10 +111,10 @@ TEST_F(PushSessionE2E, LogsInOpensTheSessionAndComesBackAfterAServerRestart) {
     RecordProperty("restart_seen_as", errors.isEmpty() ? "close event" : errors.join("; ").toStdString());
 
     startServer({ports.login, ports.identity, ports.push, 0});
-    ctx.wsck->Timer1_Timer();                 // finds it down: reconnects
+    ctx.wsck->Timer1_Timer(); // finds it down: reconnects
     ASSERT_TRUE(waitUntil([&] { return pushState() == plat::Socket::Connected; }));
     ASSERT_TRUE(server.waitForLine("push: 127.0.0.1"));
-    ctx.wsck->Timer1_Timer();                 // up: logs on again
+    ctx.wsck->Timer1_Timer(); // up: logs on again
     // The server reads the connection in order: once it has the feedback, any logon sent
     // before it has been read too.
     ctx.wsck->Winsock1().sendData(push::FeedbackRecord{Account, QStringLiteral("after restart")}.build());
@@ -136,8 +135,7 @@ TEST_F(PushSessionE2E, LoggedInElsewhereEndsTheSessionForGood) {
     EXPECT_EQ(pushState(), plat::Socket::Closed);
     EXPECT_FALSE(ctx.wsck->Timer1.running());
     ASSERT_EQ(desktop.messageBoxes().size(), 1u);
-    EXPECT_EQ(desktop.messageBoxes()[0].text,
-              QStringLiteral("您的账号已在另一个地方登陆，将停止您客户端资源更新"));
+    EXPECT_EQ(desktop.messageBoxes()[0].text, QStringLiteral("您的账号已在另一个地方登陆，将停止您客户端资源更新"));
     EXPECT_EQ(desktop.messageBoxes()[0].caption, QStringLiteral("Quenra极速版"));
     ASSERT_TRUE(server.waitForLine("disconnected"));
 }

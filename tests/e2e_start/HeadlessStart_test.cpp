@@ -27,9 +27,7 @@ protected:
     QString config() const { return path("app") + QStringLiteral("/ZEP.xml"); }
     QString registryFile() const { return path("config") + QStringLiteral("/Quenra/registry.txt"); }
 
-    void installShippedConfig() {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(ZEP_SOURCE_DIR "/dist/ZEP.xml"), config()));
-    }
+    void installShippedConfig() { ASSERT_TRUE(QFile::copy(QStringLiteral(ZEP_SOURCE_DIR "/dist/ZEP.xml"), config())); }
 
     // Without a display.
     void start(QProcess& p, const QStringList& args = {QStringLiteral("--headless")}) {
@@ -51,7 +49,8 @@ protected:
         start(p, args);
         EXPECT_TRUE(p.waitForFinished(60000));
         EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
     }
 
     // Runs headless to the end and answers what it said on standard error.
@@ -124,7 +123,7 @@ TEST_F(HeadlessStart, WithoutADisplayAndWithoutHeadlessSaysHowToRun) {
 
 TEST_F(HeadlessStart, WithoutARememberedLoginOrATerminalSaysHowToRememberAndEnds) {
     installShippedConfig();
-    const Ended e = run({QStringLiteral("--headless")});   // standard input is a pipe
+    const Ended e = run({QStringLiteral("--headless")}); // standard input is a pipe
     EXPECT_EQ(e.status, 4) << e.err.toStdString();
     EXPECT_TRUE(e.err.contains(QStringLiteral("login dialog"))) << e.err.toStdString();
     EXPECT_TRUE(e.err.contains(QStringLiteral("记住我"))) << e.err.toStdString();

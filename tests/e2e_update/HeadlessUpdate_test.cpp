@@ -63,7 +63,8 @@ TEST_F(HeadlessUpdate, DownloadsTheInstallerExitsAndTheInstallerRunsSilently) {
     EXPECT_TRUE(runs.front().endsWith(QStringLiteral(" /sp- /verysilent /norestart"))) << runs.front().toStdString();
 
     // Everything was saved on the way out; the main window was never opened.
-    EXPECT_TRUE(ScratchInstall::readFile(install_.app("ZEP.xml")).contains("MakerSite=\"http://127.0.0.1:8080/maker\""));
+    EXPECT_TRUE(
+        ScratchInstall::readFile(install_.app("ZEP.xml")).contains("MakerSite=\"http://127.0.0.1:8080/maker\""));
     EXPECT_FALSE(err.contains(QStringLiteral("ruzezaro"))) << err.toStdString();
     EXPECT_EQ(server_.count(QStringLiteral("/spd_update.xml -> 200")), 1);
     EXPECT_EQ(server_.count(QStringLiteral("/download/QuenraSetup-1.6.1112.exe -> 200")), 1);

@@ -52,7 +52,12 @@ bool ScratchInstall::pointAt(const DemoServerProcess::Ports& ports, const QStrin
         QStringLiteral("<Server Address=\"127.0.0.1\" PushPort=\"%1\" LoginPort=\"%2\" LoginLocalPort=\"%3\" "
                        "IdentityPort=\"%4\" IdentityLocalPort=\"%5\" WebSite=\"%6\" FileServer=\"%6\" "
                        "ProductSite=\"%6/product\" MakerSite=\"%6/maker\"/>")
-            .arg(ports.push).arg(ports.login).arg(freeUdpPort()).arg(ports.identity).arg(freeUdpPort()).arg(site);
+            .arg(ports.push)
+            .arg(ports.login)
+            .arg(freeUdpPort())
+            .arg(ports.identity)
+            .arg(freeUdpPort())
+            .arg(site);
     // The document is GB2312; the element is ASCII, so Latin-1 keeps every other byte.
     QString text = QString::fromLatin1(readFile(config));
     if (!text.contains(QStringLiteral("<Server "))) return false;

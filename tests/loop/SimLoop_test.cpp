@@ -14,8 +14,7 @@ TEST(SimLoop, AdvanceRunsPostedWorkThenEveryDueTickInTimeOrder) {
     });
     loop.post([&] { log << "second"; });
     loop.advance(650);
-    EXPECT_EQ(log, QStringList({"first", "second", "posted by first", "b200", "a300", "b400",
-                                "a600", "b600"}));
+    EXPECT_EQ(log, QStringList({"first", "second", "posted by first", "b200", "a300", "b400", "a600", "b600"}));
     EXPECT_EQ(loop.nowMs(), 650);
     loop.killThreadTimer(b);
     log.clear();

@@ -15,7 +15,7 @@ TEST(WindowTimer, TicksWhileEnabledWithAnIntervalAndRestartsItsCountOnChanges) {
     timer.setEnabled(true);
     loop.advance(250);
     EXPECT_EQ(ticks, 2);
-    timer.setInterval(100);          // 50 ms into a period: counts afresh
+    timer.setInterval(100); // 50 ms into a period: counts afresh
     loop.advance(90);
     timer.setEnabled(true);
     loop.advance(90);

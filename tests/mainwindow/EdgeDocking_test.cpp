@@ -65,14 +65,14 @@ TEST_F(Docking, SizingKeepsTheWindowAtLeast650High) {
 TEST_F(Docking, HidesInFifteenthsWhenTheMouseLeavesAndStopsAtAThreePixelStrip) {
     win().userDrag(QPoint(300, -5));
     ASSERT_EQ(dock().side(), Side::Top);
-    sim().loop.advance(3000);   // the mouse is still over the window
+    sim().loop.advance(3000); // the mouse is still over the window
     EXPECT_EQ(win().geometry().top(), 0);
 
     cursorAway();
     sim().loop.advance(EdgeDocking::LeaveCheckMs);
     ASSERT_TRUE(dock().ctlTimeBerth.Enabled());
     const std::vector<QRect> ticks = hideTicks();
-    ASSERT_EQ(ticks.size(), 16u);   // 700 px in steps of 46
+    ASSERT_EQ(ticks.size(), 16u); // 700 px in steps of 46
     for (size_t i = 0; i + 1 < ticks.size(); ++i) EXPECT_EQ(ticks[i].top(), -46 * int(i + 1));
     EXPECT_EQ(ticks.back().top(), 3 - 700);
     EXPECT_FALSE(dock().ctlTimeBerth.Enabled());

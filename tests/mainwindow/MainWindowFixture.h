@@ -32,7 +32,11 @@ protected:
         xml.replace(QStringLiteral("</App>"),
                     QStringLiteral("  <Window>\n    <ZEP_Main Left=\"%1\" Top=\"%2\" Width=\"%3\" Height=\"%4\"/>\n"
                                    "    <ZEP_state windstate=\"%5\"/>\n  </Window>\n</App>")
-                        .arg(s.left).arg(s.top).arg(s.width).arg(s.height).arg(s.windstate));
+                        .arg(s.left)
+                        .arg(s.top)
+                        .arg(s.width)
+                        .arg(s.height)
+                        .arg(s.windstate));
         return xml;
     }
 

@@ -38,10 +38,10 @@ struct News : MainWindowFixture {
 TEST_F(News, EachFlashIsListedOnceNewestFirst) {
     flash("01/08 09:05", "欧元区通胀");
     flash("01/08 09:01", "美国非农就业");
-    flash("01/08 09:05", "欧元区通胀");        // again
+    flash("01/08 09:05", "欧元区通胀"); // again
     flash("", "无时间");
     flash("01/08 09:07", "");
-    flash("01/08 09:01", "美国非农");           // shorter title, same minute: a flash of its own
+    flash("01/08 09:01", "美国非农"); // shorter title, same minute: a flash of its own
     flash("01/08 09:03", "黄金");
     EXPECT_EQ(times(), QStringList({"01/08 09:05", "01/08 09:03", "01/08 09:01", "01/08 09:01"}));
     EXPECT_EQ(popupRows().size(), 4u);
@@ -66,7 +66,7 @@ TEST_F(News, RowsAreStyledAndLinkToTheirArticle) {
     const auto links = titleCell(0).getElementsByTagName("a");
     ASSERT_EQ(links.size(), 1u);
     EXPECT_EQ(links.front()->innerText(), "[短讯]金价");
-    EXPECT_TRUE(titleCell(1).getElementsByTagName("a").empty());   // no article page
+    EXPECT_TRUE(titleCell(1).getElementsByTagName("a").empty()); // no article page
     EXPECT_EQ(titleCell(2).getElementsByTagName("font").front()->getAttribute("color"), "#000106");
     EXPECT_EQ(titleCell(3).getElementsByTagName("font").front()->getAttribute("color"), "#001885");
 

@@ -11,8 +11,7 @@ using Bridge = MainWindowFixture;
 
 TEST_F(Bridge, BindsEveryElementOfTheTableToItsProcedure) {
     loadPage();
-    for (const PageBridge::Binding& b : PageBridge::bindings())
-        EXPECT_TRUE(el(b.id).handler(b.event)) << b.id;
+    for (const PageBridge::Binding& b : PageBridge::bindings()) EXPECT_TRUE(el(b.id).handler(b.event)) << b.id;
     // A bound element reaches its procedure.
     click("zep_max");
     EXPECT_EQ(win().state(), plat::WindowState::Maximized);

@@ -43,11 +43,11 @@ protected:
     }
     // A news line as the news list builds it.
     static QString newsLine(const QString& link, const QString& text) {
-        QString line = QStringLiteral("<span style='background-color:#F2F2F2' onClick=|popupWin_iLink.innerText='") +
-                       link +
-                       QStringLiteral("';popupWin_iLink.fireEvent('onclick');| onMouseOver=|this.className='popupTextHover';|"
-                                      " onMouseOut=|this.className='popupText';|>12/06 10:15&nbsp;") +
-                       text + QStringLiteral("</span>");
+        QString line =
+            QStringLiteral("<span style='background-color:#F2F2F2' onClick=|popupWin_iLink.innerText='") + link +
+            QStringLiteral("';popupWin_iLink.fireEvent('onclick');| onMouseOver=|this.className='popupTextHover';|"
+                           " onMouseOut=|this.className='popupText';|>12/06 10:15&nbsp;") +
+            text + QStringLiteral("</span>");
         return line.replace(u'|', u'"');
     }
 

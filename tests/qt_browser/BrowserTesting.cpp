@@ -60,10 +60,13 @@ void PageFixture::TearDown() {
 }
 
 QPoint PageFixture::screenCentre(const QString& selector) const {
-    const QVariant v = runJs(page(), QStringLiteral(
-        "(function (s) { var e = document.getElementById(s) || document.querySelector(s);"
-        " var r = e.getBoundingClientRect(); return [Math.round(r.left + r.width / 2), Math.round(r.top + r.height / 2)]; })(%1)")
-        .arg(QString::fromUtf8(QJsonDocument(QJsonArray{selector}).toJson(QJsonDocument::Compact)).mid(1).chopped(1)));
+    const QVariant v =
+        runJs(page(), QStringLiteral("(function (s) { var e = document.getElementById(s) || document.querySelector(s);"
+                                     " var r = e.getBoundingClientRect(); return [Math.round(r.left + r.width / 2), "
+                                     "Math.round(r.top + r.height / 2)]; })(%1)")
+                          .arg(QString::fromUtf8(QJsonDocument(QJsonArray{selector}).toJson(QJsonDocument::Compact))
+                                   .mid(1)
+                                   .chopped(1)));
     const QVariantList xy = v.toList();
     return xy.size() == 2 ? browser->view()->mapToGlobal(QPoint(xy[0].toInt(), xy[1].toInt())) : QPoint();
 }
@@ -74,7 +77,7 @@ void PageFixture::clickAt(const QPoint& p, int button) const {
 }
 
 void PageFixture::saveScreenshot(const QString& name) const {
-    settle(500);   // the view draws a changed page a little later
+    settle(500); // the view draws a changed page a little later
     QDir().mkpath(QStringLiteral(ZEP_SOURCE_DIR "/artifacts"));
     window->widget()->grab().save(QStringLiteral(ZEP_SOURCE_DIR "/artifacts/") + name);
 }

@@ -94,7 +94,7 @@ protected:
     std::unique_ptr<plat::QtWindow> window;
     plat::QtBrowser* browser = nullptr;
     std::unique_ptr<BrowserLog> log;
-    QStringList completed;   // DocumentComplete: "url top" / "url frame"
+    QStringList completed; // DocumentComplete: "url top" / "url frame"
 };
 
 } // namespace browsertest

@@ -27,14 +27,15 @@ protected:
         t->setStyle(S("display"), S(""));
         Element* r = t->insertRow(1);
         r->insertCell()->setInnerText(S("08:01"));
-        r->insertCell()->setInnerHTML(S("<a id=newslink href='' target='_blank' onClick=news_item.innerText="
-                                        "'http://web.test/datatransfer/rapidnews?news_id=42';news_item.fireEvent('onclick')"
-                                        " >美联储维持利率不变</a>"));
+        r->insertCell()->setInnerHTML(
+            S("<a id=newslink href='' target='_blank' onClick=news_item.innerText="
+              "'http://web.test/datatransfer/rapidnews?news_id=42';news_item.fireEvent('onclick')"
+              " >美联储维持利率不变</a>"));
         browser->onNewWindow = [this](bool& cancel) { newWindows << cancel; };
         ASSERT_TRUE(pageMatchesModel());
     }
 
-    QList<bool> newWindows;   // the cancel flag each request came with
+    QList<bool> newWindows; // the cancel flag each request came with
 };
 
 } // namespace
@@ -100,7 +101,10 @@ TEST_F(Input, LinksNeverTakeThePageAwayAndOnlyFrameLinksOpenWindows) {
     QString activeHref;
     auto onDocClick = std::make_shared<Handler>([&] { activeHref = doc().activeElement()->href(); });
     doc().setHandler(S("onclick"), onDocClick);
-    byId("firstpage_table")->insertRow(1)->insertCell()->setInnerHTML(S("<a id=plain href='http://web.test/page'>web page</a>"));
+    byId("firstpage_table")
+        ->insertRow(1)
+        ->insertCell()
+        ->setInnerHTML(S("<a id=plain href='http://web.test/page'>web page</a>"));
     ASSERT_TRUE(pageMatchesModel());
     clickAt(screenCentre(S("plain")));
     ASSERT_TRUE(waitFor([&] { return onDocClick->calls == 1; }));
@@ -115,9 +119,10 @@ TEST_F(Input, LinksNeverTakeThePageAwayAndOnlyFrameLinksOpenWindows) {
 
     byId("iallnews")->setStyle(S("display"), S("none"));
     byId("register_page")->setStyle(S("display"), S(""));
-    byId("register_page")->setInnerHTML(
-        S("<iframe width='100%' height='100%' frameborder='0' srcdoc=\"<a href='http://web.test/' target='_blank'"
-          " style='position:absolute;inset:0;background:#cde'>frame link</a>\"></iframe>"));
+    byId("register_page")
+        ->setInnerHTML(
+            S("<iframe width='100%' height='100%' frameborder='0' srcdoc=\"<a href='http://web.test/' target='_blank'"
+              " style='position:absolute;inset:0;background:#cde'>frame link</a>\"></iframe>"));
     ASSERT_TRUE(waitFor([&] { return completed.size() == 2; }));
     EXPECT_EQ(completed.last(), S("about:srcdoc frame"));
     clickAt(screenCentre(S("#register_page iframe")));

@@ -21,7 +21,8 @@ protected:
 
     QStringList pageChecks() const {
         return runJs(page(), S("Array.prototype.map.call(document.getElementsByTagName('input'), function (i) {"
-                               " return i.id + '=' + i.checked; })")).toStringList();
+                               " return i.id + '=' + i.checked; })"))
+            .toStringList();
     }
     QStringList modelChecks() const {
         QStringList out;
@@ -53,7 +54,9 @@ TEST_F(Projection, MainPageFollowsTheProgramsChangesStepByStep) {
     byId("iAllSort")->click();
     ASSERT_TRUE(pageMatchesModel()) << "the model's sort";
     EXPECT_EQ(runJs(page(), S("(function () { var b = GetObj('firstpage_table').tBodies[0], before = b.innerHTML;"
-                              " sortTable('firstpage_table'); return b.innerHTML === before; })()")).toBool(), true)
+                              " sortTable('firstpage_table'); return b.innerHTML === before; })()"))
+                  .toBool(),
+              true)
         << "the page's own sort of the model's order changes nothing";
     ASSERT_TRUE(pageMatchesModel());
 
@@ -131,13 +134,16 @@ TEST_F(Projection, EveryKindOfOpIsAppliedOnThePage) {
     step("rmattr", [&] { byId("zep_min")->removeAttribute(S("title")); });
     step("style", [&] { byId("iallnews")->setStyle(S("display"), S("")); });
     step("text", [&] { byId("nickname")->setInnerText(S("demo@quenra.test")); });
-    step("html", [&] { byId("iTBody")->setInnerHTML(S("<tr><td>08:30</td><td><input type=checkbox id=c1></td></tr>")); });
+    step("html",
+         [&] { byId("iTBody")->setInnerHTML(S("<tr><td>08:30</td><td><input type=checkbox id=c1></td></tr>")); });
     step("insert", [&] {
-        for (const char* symbol : {"EURUSD", "USDJPY", "XAUUSD"}) quotes->insertRow(-1)->insertCell()->setInnerText(S(symbol));
+        for (const char* symbol : {"EURUSD", "USDJPY", "XAUUSD"})
+            quotes->insertRow(-1)->insertCell()->setInnerText(S(symbol));
     });
     step("move", [&] { quotes->moveRow(3, 1); });
     step("order", [&] {
-        for (const char* time : {"08:01", "09:30", "07:15"}) byId("firstpage_table")->insertRow(1)->insertCell()->setInnerText(S(time));
+        for (const char* time : {"08:01", "09:30", "07:15"})
+            byId("firstpage_table")->insertRow(1)->insertCell()->setInnerText(S(time));
         byId("iAllSort")->click();
     });
     step("checked", [&] { byId("c1")->setChecked(true); });
@@ -158,9 +164,10 @@ TEST_F(Projection, SizesReadRightAfterAChangeAreThePagesNewOnes) {
     for (int i = 0; i < 3; ++i) {
         Element* cell = table->insertRow(0)->insertCell();
         cell->setAttribute(S("valign"), S("middle"));
-        cell->setInnerHTML(S("<span style='background-color:#F2F2F2' onClick=\"popupWin_iLink.innerText='http://web.test/"
-                             "datatransfer/rapidnews?news_id=7';popupWin_iLink.fireEvent('onclick');\">09:3") +
-                           QString::number(i) + S("&nbsp;非农数据公布，美元走强</span>"));
+        cell->setInnerHTML(
+            S("<span style='background-color:#F2F2F2' onClick=\"popupWin_iLink.innerText='http://web.test/"
+              "datatransfer/rapidnews?news_id=7';popupWin_iLink.fireEvent('onclick');\">09:3") +
+            QString::number(i) + S("&nbsp;非农数据公布，美元走强</span>"));
     }
     // Synchronous reads, as the popup measures its box right after adding rows.
     const int width = box->offsetWidth();
@@ -187,12 +194,12 @@ TEST_F(Projection, ThousandOpBatchIsAppliedAndAcknowledged) {
     for (int round = 0; round < 2; ++round) {
         Element* t = byId("firstpage_table");
         for (int i = 0; i < 250; ++i) {
-            Element* c = t->insertRow(1)->insertCell();                      // insert, insert
-            c->setInnerText(S("%1 行情快讯").arg(round * 1000 + i));          // text
-            c->setStyle(S("padding-left"), S("18px"));                       // style
+            Element* c = t->insertRow(1)->insertCell();              // insert, insert
+            c->setInnerText(S("%1 行情快讯").arg(round * 1000 + i)); // text
+            c->setStyle(S("padding-left"), S("18px"));               // style
         }
         ASSERT_EQ(doc().journal().size(), 1000u);
-        const int height = t->offsetHeight();   // sends the batch and waits for the page
+        const int height = t->offsetHeight(); // sends the batch and waits for the page
         EXPECT_EQ(height, runJs(page(), S("GetObj('firstpage_table').offsetHeight")).toInt());
         for (int i = 0; i < 250; ++i) t->deleteRow(1);
         ASSERT_TRUE(pageMatchesModel());
@@ -207,7 +214,7 @@ TEST_F(Projection, WebPageHasAnEmptyModelAndReportsItsSize) {
     const int height = runJs(page(), S("document.body.clientHeight")).toInt();
     EXPECT_GT(height, 1234);
     EXPECT_TRUE(waitFor([&] { return doc().body()->clientHeight() == height; })) << doc().body()->clientHeight();
-    doc().body()->setAttribute(S("scroll"), S("no"));   // nothing of a web page's model goes to the page
+    doc().body()->setAttribute(S("scroll"), S("no")); // nothing of a web page's model goes to the page
     runJs(page(), S("document.getElementById('next').click()"));
     EXPECT_TRUE(waitFor([&] { return completed.size() == 2; })) << "a link followed inside a web page";
     EXPECT_EQ(completed.value(1), server.url("/next.htm") + S(" top"));

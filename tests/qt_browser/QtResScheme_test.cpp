@@ -54,5 +54,6 @@ TEST_F(ResScheme, PopupPageGetsItsScriptAndImagesAsUtf8) {
     EXPECT_EQ(runJs(page(), S("document.title")).toString(), S("Quenra极速版速递"));
     EXPECT_EQ(runJs(page(), S("typeof KeyDown")).toString(), S("function")) << "common.js";
     EXPECT_EQ(unloadedImages(page()), QStringList());
-    expectAllLoaded(probeImages(page(), {S("bxx.png"), S("POPCC.JPG"), S("/popup_caption.gif"), S("./Bt01_Normal.gif")}));
+    expectAllLoaded(
+        probeImages(page(), {S("bxx.png"), S("POPCC.JPG"), S("/popup_caption.gif"), S("./Bt01_Normal.gif")}));
 }

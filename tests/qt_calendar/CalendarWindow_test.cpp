@@ -36,8 +36,7 @@ public:
     QDateTime now() const override { return QtLoop::now().addSecs(offset_); }
 
 private:
-    const qint64 offset_ =
-        QDateTime::currentDateTime().secsTo(QDateTime(QDate(2026, 12, 9), QTime(21, 27)));
+    const qint64 offset_ = QDateTime::currentDateTime().secsTo(QDateTime(QDate(2026, 12, 9), QTime(21, 27)));
 };
 
 class CalendarWindow : public ::testing::Test {
@@ -76,18 +75,24 @@ protected:
     QWebEnginePage* page() { return static_cast<plat::QtBrowser*>(main().WebBrowser())->view()->page(); }
     // The centre of the element in screen pixels, as the real page lays it out.
     QPoint onScreen(const QString& id) {
-        const QVariantList xy = runJs(page(), S("(function (e) { var r = e.getBoundingClientRect();"
-                                                " return [Math.round(r.left + r.width / 2), Math.round(r.top + r.height / 2)]; })"
-                                                "(document.getElementById('%1'))").arg(id)).toList();
-        return xy.size() == 2 ? static_cast<plat::QtBrowser*>(main().WebBrowser())->view()->mapToGlobal(
-                                    QPoint(xy[0].toInt(), xy[1].toInt()))
+        const QVariantList xy =
+            runJs(page(), S("(function (e) { var r = e.getBoundingClientRect();"
+                            " return [Math.round(r.left + r.width / 2), Math.round(r.top + r.height / 2)]; })"
+                            "(document.getElementById('%1'))")
+                              .arg(id))
+                .toList();
+        return xy.size() == 2 ? static_cast<plat::QtBrowser*>(main().WebBrowser())
+                                    ->view()
+                                    ->mapToGlobal(QPoint(xy[0].toInt(), xy[1].toInt()))
                               : QPoint();
     }
     void click(const QString& id) {
         const QPoint p = onScreen(id);
         xdotool({S("mousemove"), QString::number(p.x()), QString::number(p.y()), S("click"), S("1")});
     }
-    bool pageHas(const QString& script) { return waitFor([&] { return runJs(page(), script).toBool(); }, 10000); }
+    bool pageHas(const QString& script) {
+        return waitFor([&] { return runJs(page(), script).toBool(); }, 10000);
+    }
     void sendWeek(const QString& wednesday) {
         const QString summary = S("21:30#美国#非农就业|22:00#美联储主席讲话|");
         for (int day = 1; day <= 5; ++day) {
@@ -100,9 +105,10 @@ protected:
         return S("%1#%2##1.2%#%3#1.3%#%4").arg(S(time), S(name), S(importance), S(result));
     }
     static QString wednesday() {
-        return QStringList{record("09:30", "中国CPI年率", "中", "0.4%"), record("17:00", "欧元区CPI年率初值", "高", "2.4%"),
-                           record("21:30", "美国季调后非农就业人口", "高", "待公布"),
-                           record("21:30", "美国失业率", "高", "待公布"), record("22:00", "美国ISM制造业PMI", "低", "待公布")}
+        return QStringList{
+            record("09:30", "中国CPI年率", "中", "0.4%"), record("17:00", "欧元区CPI年率初值", "高", "2.4%"),
+            record("21:30", "美国季调后非农就业人口", "高", "待公布"), record("21:30", "美国失业率", "高", "待公布"),
+            record("22:00", "美国ISM制造业PMI", "低", "待公布")}
             .join('|');
     }
 
@@ -120,12 +126,16 @@ protected:
 TEST_F(CalendarWindow, AClickOnAReminderBoxSwitchesItOffAndTheChoiceIsSaved) {
     sendWeek(wednesday());
     click(S("iFXCalendar"));
-    ASSERT_TRUE(waitFor([&] { return main().CurrentTab() == S("iFXCalendar"); })) << "the tab's click reached the window";
+    ASSERT_TRUE(waitFor([&] { return main().CurrentTab() == S("iFXCalendar"); }))
+        << "the tab's click reached the window";
     ASSERT_TRUE(pageHas(S("!!document.getElementById('w_3_chk5') && document.getElementById('w_3_chk3').checked")));
     EXPECT_EQ(runJs(page(), S("document.getElementById('w_3_chk1').type")).toString(), S("radio"));
-    settle(800);   // the view draws the changed page a little later
+    settle(800); // the view draws the changed page a little later
     QDir().mkpath(S(ZEP_SOURCE_DIR "/artifacts"));
-    static_cast<plat::QtWindow&>(main().window()).widget()->grab().save(S(ZEP_SOURCE_DIR "/artifacts/calendar-tab.png"));
+    static_cast<plat::QtWindow&>(main().window())
+        .widget()
+        ->grab()
+        .save(S(ZEP_SOURCE_DIR "/artifacts/calendar-tab.png"));
 
     click(S("w_3_chk3"));
     CalendarStore store(ctx_);

@@ -23,6 +23,4 @@ inline void settle(int ms = 300) {
 }
 
 // The user's mouse on the X server: xdotool mousemove X Y, mousedown 1, ...
-inline bool xdotool(const QStringList& args) {
-    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
-}
+inline bool xdotool(const QStringList& args) { return QProcess::execute(QStringLiteral("xdotool"), args) == 0; }

@@ -21,8 +21,8 @@ QByteArray wave(int durationMs) {
         return b;
     };
     const quint32 bytes = static_cast<quint32>(durationMs * 8);
-    const QByteArray fmt = QByteArray("\x01\x00\x01\x00", 4) + le32(8000) + le32(8000) +
-                           QByteArray("\x01\x00\x08\x00", 4);
+    const QByteArray fmt =
+        QByteArray("\x01\x00\x01\x00", 4) + le32(8000) + le32(8000) + QByteArray("\x01\x00\x08\x00", 4);
     const QByteArray body = QByteArray("WAVE") + "fmt " + le32(16) + fmt + "data" + le32(bytes) +
                             QByteArray(static_cast<int>(bytes), '\x80');
     return QByteArray("RIFF") + le32(body.size()) + body;
@@ -39,7 +39,7 @@ TEST(QtSoundPlayer, PlaysToTheEndOrIsSilentWithoutOutput) {
 
     EXPECT_FALSE(player->open(dir.filePath(QStringLiteral("missing.wav"))));
     ASSERT_TRUE(player->open(file.fileName()));
-    EXPECT_EQ(player->durationMs(), 300);             // from the header, before loading
+    EXPECT_EQ(player->durationMs(), 300); // from the header, before loading
     player->setPositionMs(0);
     player->play();
     // Whether the machine has sound or not, whoever polls for the end sees it.

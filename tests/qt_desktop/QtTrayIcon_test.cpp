@@ -68,7 +68,7 @@ TEST_F(QtTrayIconTest, ClicksOnTheIconArriveAsClassicNotifications) {
     ASSERT_TRUE(waitFor([this] { return notes.size() >= 2; }));
     EXPECT_EQ(notes, (std::vector<int>{0x204, 0x205}));
     notes.clear();
-    clickIcon("2");                                   // the middle button means nothing
+    clickIcon("2"); // the middle button means nothing
     clickIcon("1");
     ASSERT_TRUE(waitFor([this] { return notes.size() >= 2; }));
     EXPECT_EQ(notes, (std::vector<int>{0x201, 0x202}));
@@ -91,7 +91,7 @@ TEST_F(QtTrayIconTest, TheMenuKeepsAccessKeysAndShowsTheDefaultItemBold) {
     ASSERT_TRUE(addDocked());
     icon->popupMenu();
     ASSERT_TRUE(waitFor([this] { return tray->menu().isVisible(); }));
-    ASSERT_TRUE(xdotool({"key", "x"}));               // the access key of "退出(&X)"
+    ASSERT_TRUE(xdotool({"key", "x"})); // the access key of "退出(&X)"
     ASSERT_TRUE(waitFor([&] { return !clicked.isEmpty(); }));
     EXPECT_EQ(clicked, QStringList{QStringLiteral("Exit")});
 }

@@ -58,7 +58,7 @@ TEST_F(QtWindowTest, APopupShownWithoutActivationLeavesTheFocusWhereItWas) {
     EXPECT_FALSE(popup.isActive());
     EXPECT_EQ(QGuiApplication::focusWindow(), main.widget()->windowHandle());
 
-    popup.show();   // a popup never takes the focus, however it is shown
+    popup.show(); // a popup never takes the focus, however it is shown
     popup.activate();
     settle();
     EXPECT_TRUE(main.isActive());
@@ -78,7 +78,7 @@ TEST_F(QtWindowTest, AFramelessMainWindowMaximisesMinimisesAndRestores) {
     EXPECT_EQ(main.state(), WindowState::Maximized);
     EXPECT_GE(count(seen, wm::SIZE, wm::SIZE_MAXIMIZED), 1);
 
-    main.setGeometry(QRect(150, 120, 720, 520));   // a maximised window is not moved
+    main.setGeometry(QRect(150, 120, 720, 520)); // a maximised window is not moved
     main.setState(WindowState::Normal);
     ASSERT_TRUE(waitFor([&] { return main.geometry() == QRect(100, 100, 700, 500); }));
     EXPECT_EQ(main.state(), WindowState::Normal);
@@ -137,7 +137,7 @@ TEST_F(QtWindowTest, ASystemDragReportsEachStepAndEndsWithTheButton) {
     ASSERT_TRUE(waitFor([&] { return count(seen, wm::ENTERSIZEMOVE) == 1; }));
     for (int step = 1; step <= 4; ++step) ASSERT_TRUE(mouseTo(QPoint(300 + 40 * step, 210 + 25 * step)));
     settle(100);
-    EXPECT_EQ(count(seen, wm::EXITSIZEMOVE), 0);      // the button is still down
+    EXPECT_EQ(count(seen, wm::EXITSIZEMOVE), 0); // the button is still down
     ASSERT_TRUE(xdotool({"mouseup", "1"}));
     ASSERT_TRUE(waitFor([&] { return count(seen, wm::EXITSIZEMOVE) == 1; }));
 
@@ -151,10 +151,10 @@ TEST_F(QtWindowTest, ASystemDragReportsEachStepAndEndsWithTheButton) {
     EXPECT_EQ(std::find_if(seen.rbegin(), seen.rend(), [](auto& m) { return m.msg == wm::MOVING; })->rect,
               QRect(360, 300, 400, 300));
     EXPECT_EQ(w.geometry(), QRect(360, 300, 400, 300));
-    EXPECT_EQ(count(seen, wm::ACTIVATE), 0);          // the drag's grab is no deactivation
+    EXPECT_EQ(count(seen, wm::ACTIVATE), 0); // the drag's grab is no deactivation
 
     seen.clear();
-    w.startSystemMove();   // the button is up: no drag
+    w.startSystemMove(); // the button is up: no drag
     settle(100);
     EXPECT_TRUE(seen.empty());
 }
@@ -180,13 +180,12 @@ TEST_F(QtWindowTest, ARectangleTheHookChangesWhileSizingIsApplied) {
     ASSERT_TRUE(waitFor([&] { return entered; }));
     // The window manager may take the pointer only after the first moves: keep moving.
     int moves = 0;
-    const bool sized = waitFor([&] {
-        return w.geometry().size() == QSize(450, 350) || !mouseTo(QPoint(640, 500 + ++moves % 2));
-    });
+    const bool sized =
+        waitFor([&] { return w.geometry().size() == QSize(450, 350) || !mouseTo(QPoint(640, 500 + ++moves % 2)); });
     ASSERT_TRUE(xdotool({"mouseup", "1"}));
     ASSERT_TRUE(sized);
     ASSERT_FALSE(sizing.empty());
-    EXPECT_LT(sizing.front(), 350);                   // the window manager's height, then raised
+    EXPECT_LT(sizing.front(), 350); // the window manager's height, then raised
 }
 
 TEST_F(QtWindowTest, TheUsersCloseAsksFirstAndHidesUnlessCancelled) {

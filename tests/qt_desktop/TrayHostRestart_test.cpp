@@ -33,8 +33,8 @@ pid_t trayHost() {
 bool startTrayHost() {
     QProcess trayer;
     trayer.setProgram(QStringLiteral("trayer"));
-    trayer.setArguments({"--edge", "bottom", "--align", "left", "--widthtype", "pixel", "--width", "120",
-                         "--height", "24", "--SetDockType", "true", "--transparent", "false"});
+    trayer.setArguments({"--edge", "bottom", "--align", "left", "--widthtype", "pixel", "--width", "120", "--height",
+                         "24", "--SetDockType", "true", "--transparent", "false"});
     trayer.setStandardInputFile(QProcess::nullDevice());
     trayer.setStandardOutputFile(QProcess::nullDevice());
     trayer.setStandardErrorFile(QProcess::nullDevice());

@@ -22,19 +22,24 @@ protected:
     AboutAndVote() : InstalledProgram(QStringLiteral("gui-about")) {}
 
     bool logged(const QString& line) const { return server_.count(line) > 0; }
-    static void settle(int ms) { waitUntil([] { return false; }, ms); }
+    static void settle(int ms) {
+        waitUntil([] { return false; }, ms);
+    }
 };
 
 TEST_F(AboutAndVote, FeedbackTypedInTheAboutDialogReachesTheServerAndTheVoteTabShowsThePoll) {
     ASSERT_NO_FATAL_FAILURE(installLoggedIn());
     startProgram();
     qulonglong main = 0;
-    ASSERT_TRUE(waitWhileRunning([&] {
-        main = XDesktop::largestWindow(WindowClass);
-        return main && XDesktop::geometry(main).size() == QSize(1020, 700) &&
-               logged(QStringLiteral("push: heartbeat answer from demo@quenra.test"));
-    }, 90000)) << server_.lines().join("\n").toStdString();
-    settle(2000);   // the page draws itself a moment after the window maps
+    ASSERT_TRUE(waitWhileRunning(
+        [&] {
+            main = XDesktop::largestWindow(WindowClass);
+            return main && XDesktop::geometry(main).size() == QSize(1020, 700) &&
+                   logged(QStringLiteral("push: heartbeat answer from demo@quenra.test"));
+        },
+        90000))
+        << server_.lines().join("\n").toStdString();
+    settle(2000); // the page draws itself a moment after the window maps
     const QRect page = XDesktop::geometry(main);
 
     XDesktop::click(QPoint(page.right() + 1 - AboutFromRight, page.top() + HeaderY));
@@ -51,18 +56,25 @@ TEST_F(AboutAndVote, FeedbackTypedInTheAboutDialogReachesTheServerAndTheVoteTabS
     XDesktop::type(feedback);
     settle(500);
     XDesktop::click(dialog.topLeft() + Submit);
-    ASSERT_TRUE(waitWhileRunning([&] {
-        return logged(QStringLiteral("push: feedback from demo@quenra.test (session demo@quenra.test): ") + feedback);
-    }, 10000)) << server_.lines().join("\n").toStdString();
+    ASSERT_TRUE(waitWhileRunning(
+        [&] {
+            return logged(QStringLiteral("push: feedback from demo@quenra.test (session demo@quenra.test): ") +
+                          feedback);
+        },
+        10000))
+        << server_.lines().join("\n").toStdString();
     settle(1000);
     screenshot("gui-about-2-feedback-sent.png");
 
     // The vote window logs in with the digest and shows the poll to the account.
     XDesktop::click(page.topLeft() + VoteTab);
-    ASSERT_TRUE(waitWhileRunning([&] {
-        return logged(QStringLiteral("vote: login of demo@quenra.test accepted")) &&
-               logged(QStringLiteral("vote: poll shown to demo@quenra.test"));
-    }, 20000)) << server_.lines().join("\n").toStdString();
+    ASSERT_TRUE(waitWhileRunning(
+        [&] {
+            return logged(QStringLiteral("vote: login of demo@quenra.test accepted")) &&
+                   logged(QStringLiteral("vote: poll shown to demo@quenra.test"));
+        },
+        20000))
+        << server_.lines().join("\n").toStdString();
     settle(2000);
     screenshot("gui-about-3-vote.png");
 

@@ -24,14 +24,16 @@ protected:
         QRect last = mainRect();
         QElapsedTimer still;
         still.start();
-        waitWhileRunning([&] {
-            const QRect now = mainRect();
-            if (now != last) {
-                last = now;
-                still.restart();
-            }
-            return still.elapsed() >= 1000;
-        }, 20000);
+        waitWhileRunning(
+            [&] {
+                const QRect now = mainRect();
+                if (now != last) {
+                    last = now;
+                    still.restart();
+                }
+                return still.elapsed() >= 1000;
+            },
+            20000);
         return last;
     }
     // Drags the window by its header so that its top goes above the screen's. The drag
@@ -55,13 +57,18 @@ TEST_F(GuiSmoke, LogsInShowsTheNewsMaximisesDocksAndSavesAtTheEnd) {
 
     // Logged in and on the push channel, with news flashes arrived (the heartbeat answers
     // name the highest one received).
-    ASSERT_TRUE(waitWhileRunning([&] {
-        return server_.count(QStringLiteral("push: heartbeat answer from demo@quenra.test: highest news id 2")) > 0;
-    }, 90000)) << server_.lines().join("\n").toStdString();
-    ASSERT_TRUE(waitWhileRunning([&] {
-        main_ = XDesktop::largestWindow(WindowClass);
-        return main_ && mainRect().size() == QSize(1020, 700);
-    }, 30000));
+    ASSERT_TRUE(waitWhileRunning(
+        [&] {
+            return server_.count(QStringLiteral("push: heartbeat answer from demo@quenra.test: highest news id 2")) > 0;
+        },
+        90000))
+        << server_.lines().join("\n").toStdString();
+    ASSERT_TRUE(waitWhileRunning(
+        [&] {
+            main_ = XDesktop::largestWindow(WindowClass);
+            return main_ && mainRect().size() == QSize(1020, 700);
+        },
+        30000));
     // The stored place of the shipped ZEP.xml.
     EXPECT_EQ(settledRect(), QRect(100, 60, 1020, 700));
     EXPECT_TRUE(XDesktop::trayHolds(WindowClass)) << XDesktop::run("xwininfo", {"-root", "-tree"}).toStdString();

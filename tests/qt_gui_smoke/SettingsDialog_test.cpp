@@ -35,7 +35,9 @@ protected:
     QRect dialogRect() const { return XDesktop::geometry(XDesktop::windowNamed(DialogTitle)); }
     void clickDialog(const QPoint& at) { XDesktop::click(dialogRect().topLeft() + at); }
     // Lets the program draw what the last click changed.
-    static void settle() { waitUntil([] { return false; }, 700); }
+    static void settle() {
+        waitUntil([] { return false; }, 700);
+    }
     // The user's own ZEP.xml: a popup stay time that the list does not offer, and pairs
     // beyond the 24 cells of the currency page. The additions are ASCII, as GB2312 keeps it.
     bool customiseConfig() {
@@ -54,10 +56,12 @@ TEST_F(SettingsDialog, OpensFromTheTrayMenuSwitchesPagesAndApplies) {
     ASSERT_NO_FATAL_FAILURE(installLoggedIn());
     ASSERT_TRUE(customiseConfig());
     startProgram();
-    ASSERT_TRUE(waitWhileRunning([&] {
-        const qulonglong main = XDesktop::largestWindow(WindowClass);
-        return main && XDesktop::geometry(main).size() == QSize(1020, 700) && XDesktop::trayHolds(WindowClass);
-    }, 90000));
+    ASSERT_TRUE(waitWhileRunning(
+        [&] {
+            const qulonglong main = XDesktop::largestWindow(WindowClass);
+            return main && XDesktop::geometry(main).size() == QSize(1020, 700) && XDesktop::trayHolds(WindowClass);
+        },
+        90000));
     settle();
 
     // The tray icon's menu, and its second item "配置(&S)".
@@ -99,7 +103,9 @@ TEST_F(SettingsDialog, OpensFromTheTrayMenuSwitchesPagesAndApplies) {
     settle();
     screenshot("settings-4-news-unticked.png");
     clickDialog(ApplyButton);
-    ASSERT_TRUE(waitWhileRunning([&] { return savedConfig().contains("<Popup staytime=\"15s\" SoundFile=\"News.wav\" Checked=\"0\"/>"); }, 10000))
+    ASSERT_TRUE(waitWhileRunning(
+        [&] { return savedConfig().contains("<Popup staytime=\"15s\" SoundFile=\"News.wav\" Checked=\"0\"/>"); },
+        10000))
         << savedConfig().toStdString();
     EXPECT_NE(XDesktop::windowNamed(DialogTitle), 0u);
 

@@ -16,7 +16,8 @@ QString run(const QString& tool, const QStringList& args) {
 qulonglong largestWindow(const QString& windowClass) {
     qulonglong best = 0;
     qint64 bestArea = 0;
-    const QStringList ids = run("xdotool", {"search", "--onlyvisible", "--class", windowClass}).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList ids =
+        run("xdotool", {"search", "--onlyvisible", "--class", windowClass}).split(u'\n', Qt::SkipEmptyParts);
     for (const QString& id : ids) {
         const QRect r = geometry(id.toULongLong());
         const qint64 area = qint64(r.width()) * r.height();
@@ -89,14 +90,16 @@ QRect trayIcon(const QString& windowClass) {
 
 QList<qulonglong> windows(const QString& windowClass) {
     QList<qulonglong> ids;
-    for (const QString& id : run("xdotool", {"search", "--onlyvisible", "--class", windowClass}).split(u'\n', Qt::SkipEmptyParts))
+    for (const QString& id :
+         run("xdotool", {"search", "--onlyvisible", "--class", windowClass}).split(u'\n', Qt::SkipEmptyParts))
         ids << id.toULongLong();
     return ids;
 }
 
 qulonglong windowNamed(const QString& title) {
     const QString regex = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
-    const QStringList ids = run("xdotool", {"search", "--onlyvisible", "--name", regex}).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList ids =
+        run("xdotool", {"search", "--onlyvisible", "--name", regex}).split(u'\n', Qt::SkipEmptyParts);
     return ids.isEmpty() ? 0 : ids.front().toULongLong();
 }
 

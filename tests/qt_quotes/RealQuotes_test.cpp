@@ -58,7 +58,8 @@ protected:
     QRect screenRect(const QString& element) {
         const QVariantList r =
             js("(function (e) { var r = e.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })(" +
-               element + ")").toList();
+               element + ")")
+                .toList();
         return r.size() != 4 ? QRect()
                              : QRect(r[0].toInt(), r[1].toInt(), r[2].toInt(), r[3].toInt())
                                    .translated(view()->mapToGlobal(QPoint()));
@@ -73,7 +74,7 @@ protected:
         }
     }
     void screenshot(const QRect& screen, const char* name) {
-        settle(500);   // the view draws a changed page a little later
+        settle(500); // the view draws a changed page a little later
         EXPECT_TRUE(view()->grab(QRect(view()->mapFromGlobal(screen.topLeft()), screen.size())).save(Artifacts + name));
         std::cout << "screenshot " << (Artifacts + name).toStdString() << std::endl;
     }
@@ -111,8 +112,10 @@ TEST_F(RealQuotes, PricesFillAndColourARowDragsWithTheMouseAndThePanelCollapsesA
     EXPECT_EQ(modelSymbols(), moved.join(u','));
     EXPECT_TRUE(waitFor([&] { return pageSymbols() == moved.join(u','); })) << pageSymbols().toStdString();
     EXPECT_EQ(js("Array.from(QuoteList.rows).slice(2, 5).map(function (r) { return r.className + ' ' + r.style.top; })"
-                 ".join()").toString(),
-              "bg8fc ,bgccc ,bg8fc 0px") << "restriped, the moved row back in its place";
+                 ".join()")
+                  .toString(),
+              "bg8fc ,bgccc ,bg8fc 0px")
+        << "restriped, the moved row back in its place";
 
     // The page's link collapses the panel to its strip and brings it back as it was.
     const QRect content = screenRect("contentarea");

@@ -7,7 +7,8 @@
 // are scratch ones.
 int main(int argc, char** argv) {
     QTemporaryDir home;
-    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "ZEP_WINDOWS_DIR"}) qputenv(var, home.path().toLocal8Bit());
+    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "ZEP_WINDOWS_DIR"})
+        qputenv(var, home.path().toLocal8Bit());
     prepareWebEngine();
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);

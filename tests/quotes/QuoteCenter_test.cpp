@@ -37,7 +37,7 @@ protected:
     QStringList stripes() { return column(0, true); }
     void setChecked(const char* symbol, const char* value) {
         ctx().Config->SetNodeAttrib(QStringLiteral("Settings/ZEP/currency/") + symbol, "Checked", value);
-        fx().refreshShownPairs();   // as the settings' Apply does
+        fx().refreshShownPairs(); // as the settings' Apply does
     }
     size_t boxes() { return sim().desktop.messageBoxes().size(); }
 
@@ -54,7 +54,12 @@ protected:
         mouse("onmouseup", r, 300 + dy);
     }
     void sixPairs() {
-        batch({{"A1", "1", "1"}, {"A2", "2", "2"}, {"A3", "3", "3"}, {"A4", "4", "4"}, {"A5", "5", "5"}, {"A6", "6", "6"}});
+        batch({{"A1", "1", "1"},
+               {"A2", "2", "2"},
+               {"A3", "3", "3"},
+               {"A4", "4", "4"},
+               {"A5", "5", "5"},
+               {"A6", "6", "6"}});
     }
 };
 
@@ -88,10 +93,10 @@ TEST_F(Quotes, HiddenPairsNeverShowAndTheSettingsSwitchThemAtOnce) {
     batch({{"GBPUSD", "1.31", "1.41"}});
     EXPECT_EQ(symbols(), QStringList({"EURUSD", "USDJPY"}));
 
-    setChecked("GBPUSD", "1");   // at the end, with its latest prices
+    setChecked("GBPUSD", "1"); // at the end, with its latest prices
     EXPECT_EQ(symbols(), QStringList({"EURUSD", "USDJPY", "GBPUSD"}));
     EXPECT_EQ(el("GBPUSDp").innerText(), "1.41");
-    setChecked("EURUSD", "0");   // gone, the stripes closed up
+    setChecked("EURUSD", "0"); // gone, the stripes closed up
     EXPECT_EQ(symbols(), QStringList({"USDJPY", "GBPUSD"}));
     EXPECT_EQ(stripes(), Striped.mid(0, 2));
 }
@@ -102,8 +107,13 @@ TEST_F(Quotes, ForeignSymbolsShowAsTextAndOnlyValidNamesAreKept) {
     const auto notes = [&] { return sim().log.lines().filter("EUR/USD").size(); };
     qsizetype firstNotes = 0;
     for (int second = 0; second < 3; ++second) {
-        batch({{"EUR/USD", "1.1", "1.2"}, {"<img src=x onerror=alert(1)>", "<b>1</b>", "2"}, {"x:y", "3", "4"},
-               {"商 品", "5", "6"}, {"  GOLD \t OZ ", "7", "8"}, {"黄金", "9", "10"}, {"eurusd", "1", "2"}});
+        batch({{"EUR/USD", "1.1", "1.2"},
+               {"<img src=x onerror=alert(1)>", "<b>1</b>", "2"},
+               {"x:y", "3", "4"},
+               {"商 品", "5", "6"},
+               {"  GOLD \t OZ ", "7", "8"},
+               {"黄金", "9", "10"},
+               {"eurusd", "1", "2"}});
         if (second == 0) firstNotes = notes();
     }
     batch({{"EURUSD", "5", "6"}});
@@ -155,16 +165,16 @@ TEST_F(Quotes, CollapsingAndExpandingTwiceGivesTheSameMarkup) {
 
 TEST_F(Quotes, ADragMovesTheRowByWholeRowHeightsWithinTheTable) {
     sixPairs();
-    drag(0, 50);   // 2.5 row heights of 20 px
+    drag(0, 50); // 2.5 row heights of 20 px
     EXPECT_EQ(symbols(), QStringList({"A2", "A3", "A1", "A4", "A5", "A6"}));
     EXPECT_EQ(stripes(), Striped);
     EXPECT_EQ(rows()[2]->style("top"), "0px");
     EXPECT_EQ(rows()[2]->style("z-index"), "0");
-    drag(4, -39);   // not quite two rows up: one place
+    drag(4, -39); // not quite two rows up: one place
     EXPECT_EQ(symbols(), QStringList({"A2", "A3", "A1", "A5", "A4", "A6"}));
-    drag(3, -400);   // above the headings: first
+    drag(3, -400); // above the headings: first
     EXPECT_EQ(symbols(), QStringList({"A5", "A2", "A3", "A1", "A4", "A6"}));
-    drag(1, 400);   // below the last: last
+    drag(1, 400); // below the last: last
     EXPECT_EQ(symbols(), QStringList({"A5", "A3", "A1", "A4", "A6", "A2"}));
     EXPECT_EQ(stripes(), Striped);
     batch({{"A2", "9", "9"}});

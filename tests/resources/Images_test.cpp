@@ -44,13 +44,20 @@ TEST(PageImages, AreTheKindTheirNamesSay) {
 
 TEST(DialogImages, AreInstalledAsNormalAndHighlightedPairs) {
     const std::pair<const char*, const char*> pairs[] = {
-        {"load1.gif", "load2.gif"},           {"close_button1.gif", "close_button2.gif"},
-        {"newsgather1.gif", "newsgather2.gif"}, {"financalender1.gif", "financalender2.gif"},
-        {"quotcenter1.gif", "quotcenter2.gif"}, {"sound.gif", "sound1.gif"},
-        {"setok1.gif", "setok.gif"},          {"setcancel.gif", "setcancel1.gif"},
-        {"setapply.gif", "setapply1.gif"},    {"about1.gif", "about2.gif"},
-        {"ideaback1.gif", "ideaback2.gif"},   {"submit1.gif", "submit2.gif"},
-        {"fun_introduce1.gif", "fun_introduce2.gif"}, {"back1.gif", "back.gif"},
+        {"load1.gif", "load2.gif"},
+        {"close_button1.gif", "close_button2.gif"},
+        {"newsgather1.gif", "newsgather2.gif"},
+        {"financalender1.gif", "financalender2.gif"},
+        {"quotcenter1.gif", "quotcenter2.gif"},
+        {"sound.gif", "sound1.gif"},
+        {"setok1.gif", "setok.gif"},
+        {"setcancel.gif", "setcancel1.gif"},
+        {"setapply.gif", "setapply1.gif"},
+        {"about1.gif", "about2.gif"},
+        {"ideaback1.gif", "ideaback2.gif"},
+        {"submit1.gif", "submit2.gif"},
+        {"fun_introduce1.gif", "fun_introduce2.gif"},
+        {"back1.gif", "back.gif"},
     };
     for (const auto& [normal, hover] : pairs) {
         const QByteArray a = installedFile(QStringLiteral("image/") + QLatin1String(normal));

@@ -10,7 +10,7 @@ class PageTree {
 public:
     explicit PageTree(const QString& html)
         : utf8_(html.toUtf8()), output_(gumbo_parse_with_options(&kGumboDefaultOptions, utf8_.constData(),
-                                                               static_cast<size_t>(utf8_.size()))) {}
+                                                                 static_cast<size_t>(utf8_.size()))) {}
     ~PageTree() { gumbo_destroy_output(&kGumboDefaultOptions, output_); }
     PageTree(const PageTree&) = delete;
     PageTree& operator=(const PageTree&) = delete;

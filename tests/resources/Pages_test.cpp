@@ -7,9 +7,7 @@
 
 namespace {
 
-QString pageText(const char* name) {
-    return ResourceStore().find(QString::fromLatin1(name))->text();
-}
+QString pageText(const char* name) { return ResourceStore().find(QString::fromLatin1(name))->text(); }
 
 const PageTree& mainPage() {
     static const PageTree tree(pageText("ruzezaro.htm"));
@@ -26,33 +24,69 @@ struct PageId {
     const char* id;
 };
 
-std::ostream& operator<<(std::ostream& os, const PageId& p) {
-    return os << p.page << "#" << p.id;
-}
+std::ostream& operator<<(std::ostream& os, const PageId& p) { return os << p.page << "#" << p.id; }
 
 // Every id the program looks up: the bindings, the account panel, the news list and panes,
 // the calendar, the quote centre and the popup.
 const PageId kIds[] = {
-    {"ruzezaro.htm", "Achange"},         {"ruzezaro.htm", "quit"},           {"ruzezaro.htm", "news_item"},
-    {"ruzezaro.htm", "set_coloum"},      {"ruzezaro.htm", "load_zep"},       {"ruzezaro.htm", "registe_zep"},
-    {"ruzezaro.htm", "nickname"},        {"ruzezaro.htm", "can_move"},       {"ruzezaro.htm", "zep_min"},
-    {"ruzezaro.htm", "zep_max"},         {"ruzezaro.htm", "iqingxu"},        {"ruzezaro.htm", "feedback"},
-    {"ruzezaro.htm", "zep_close"},       {"ruzezaro.htm", "zep_about"},      {"ruzezaro.htm", "iCLRefer"},
-    {"ruzezaro.htm", "iNewsReport"},     {"ruzezaro.htm", "prof_tactics"},   {"ruzezaro.htm", "iAll"},
-    {"ruzezaro.htm", "quota_control"},   {"ruzezaro.htm", "iFXCalendar"},    {"ruzezaro.htm", "week1"},
-    {"ruzezaro.htm", "week2"},           {"ruzezaro.htm", "week3"},          {"ruzezaro.htm", "week4"},
-    {"ruzezaro.htm", "week5"},           {"ruzezaro.htm", "iTBody"},         {"ruzezaro.htm", "control_righttop"},
-    {"ruzezaro.htm", "mydata"},          {"ruzezaro.htm", "register_page"},  {"ruzezaro.htm", "info_page"},
-    {"ruzezaro.htm", "retrieve_page"},   {"ruzezaro.htm", "switch"},         {"ruzezaro.htm", "Map"},
-    {"ruzezaro.htm", "firstpage_table"}, {"ruzezaro.htm", "iAllSort"},       {"ruzezaro.htm", "iallnews"},
-    {"ruzezaro.htm", "tabcontent1"},     {"ruzezaro.htm", "tabcontent2"},    {"ruzezaro.htm", "iDivCLRefer"},
-    {"ruzezaro.htm", "iDivNewsReport"},  {"ruzezaro.htm", "iprof_tactics"},  {"ruzezaro.htm", "iFXCal"},
-    {"ruzezaro.htm", "iFXCalevent"},     {"ruzezaro.htm", "FXecodata"},      {"ruzezaro.htm", "iCalendar_Table"},
-    {"ruzezaro.htm", "contentarea"},     {"ruzezaro.htm", "quotacenter"},    {"ruzezaro.htm", "QuoteList"},
-    {"ruzezaro.htm", "iTrFirst"},        {"ruzezaro.htm", "quotascroll"},    {"iPopup.htm", "mBody"},
-    {"iPopup.htm", "popupWin"},          {"iPopup.htm", "popupWin_CaptionText"},
-    {"iPopup.htm", "popupWin_CloseButton"}, {"iPopup.htm", "popupWin_BodyText"},
-    {"iPopup.htm", "popupWin_Table"},    {"iPopup.htm", "iBottom"},          {"iPopup.htm", "popupWin_LinkMore"},
+    {"ruzezaro.htm", "Achange"},
+    {"ruzezaro.htm", "quit"},
+    {"ruzezaro.htm", "news_item"},
+    {"ruzezaro.htm", "set_coloum"},
+    {"ruzezaro.htm", "load_zep"},
+    {"ruzezaro.htm", "registe_zep"},
+    {"ruzezaro.htm", "nickname"},
+    {"ruzezaro.htm", "can_move"},
+    {"ruzezaro.htm", "zep_min"},
+    {"ruzezaro.htm", "zep_max"},
+    {"ruzezaro.htm", "iqingxu"},
+    {"ruzezaro.htm", "feedback"},
+    {"ruzezaro.htm", "zep_close"},
+    {"ruzezaro.htm", "zep_about"},
+    {"ruzezaro.htm", "iCLRefer"},
+    {"ruzezaro.htm", "iNewsReport"},
+    {"ruzezaro.htm", "prof_tactics"},
+    {"ruzezaro.htm", "iAll"},
+    {"ruzezaro.htm", "quota_control"},
+    {"ruzezaro.htm", "iFXCalendar"},
+    {"ruzezaro.htm", "week1"},
+    {"ruzezaro.htm", "week2"},
+    {"ruzezaro.htm", "week3"},
+    {"ruzezaro.htm", "week4"},
+    {"ruzezaro.htm", "week5"},
+    {"ruzezaro.htm", "iTBody"},
+    {"ruzezaro.htm", "control_righttop"},
+    {"ruzezaro.htm", "mydata"},
+    {"ruzezaro.htm", "register_page"},
+    {"ruzezaro.htm", "info_page"},
+    {"ruzezaro.htm", "retrieve_page"},
+    {"ruzezaro.htm", "switch"},
+    {"ruzezaro.htm", "Map"},
+    {"ruzezaro.htm", "firstpage_table"},
+    {"ruzezaro.htm", "iAllSort"},
+    {"ruzezaro.htm", "iallnews"},
+    {"ruzezaro.htm", "tabcontent1"},
+    {"ruzezaro.htm", "tabcontent2"},
+    {"ruzezaro.htm", "iDivCLRefer"},
+    {"ruzezaro.htm", "iDivNewsReport"},
+    {"ruzezaro.htm", "iprof_tactics"},
+    {"ruzezaro.htm", "iFXCal"},
+    {"ruzezaro.htm", "iFXCalevent"},
+    {"ruzezaro.htm", "FXecodata"},
+    {"ruzezaro.htm", "iCalendar_Table"},
+    {"ruzezaro.htm", "contentarea"},
+    {"ruzezaro.htm", "quotacenter"},
+    {"ruzezaro.htm", "QuoteList"},
+    {"ruzezaro.htm", "iTrFirst"},
+    {"ruzezaro.htm", "quotascroll"},
+    {"iPopup.htm", "mBody"},
+    {"iPopup.htm", "popupWin"},
+    {"iPopup.htm", "popupWin_CaptionText"},
+    {"iPopup.htm", "popupWin_CloseButton"},
+    {"iPopup.htm", "popupWin_BodyText"},
+    {"iPopup.htm", "popupWin_Table"},
+    {"iPopup.htm", "iBottom"},
+    {"iPopup.htm", "popupWin_LinkMore"},
     {"iPopup.htm", "popupWin_iLink"},
 };
 
@@ -62,9 +96,7 @@ bool hidden(const GumboNode* node) {
     return PageTree::attribute(node, "style").remove(QLatin1Char(' ')).contains(QStringLiteral("display:none"));
 }
 
-QString trimmedText(const GumboNode* node) {
-    return PageTree::text(node).trimmed();
-}
+QString trimmedText(const GumboNode* node) { return PageTree::text(node).trimmed(); }
 
 } // namespace
 
@@ -159,7 +191,8 @@ TEST(MainPage, HeaderStartsLoggedOutWithTheWindowButtonsMapped) {
     for (const char* shown : {"load_zep", "registe_zep", "set_coloum"}) {
         EXPECT_FALSE(hidden(page.byId(QString::fromLatin1(shown)))) << shown;
     }
-    for (const char* notYet : {"nickname", "quit"}) EXPECT_TRUE(hidden(page.byId(QString::fromLatin1(notYet)))) << notYet;
+    for (const char* notYet : {"nickname", "quit"})
+        EXPECT_TRUE(hidden(page.byId(QString::fromLatin1(notYet)))) << notYet;
     EXPECT_EQ(trimmedText(page.byId(QStringLiteral("can_move"))), QString());
 
     const GumboNode* strip = page.byId(QStringLiteral("switch"));
@@ -180,12 +213,13 @@ TEST(MainPage, HeaderStartsLoggedOutWithTheWindowButtonsMapped) {
     for (const char* id : {"iAll", "iFXCalendar", "prof_tactics", "iCLRefer", "iNewsReport", "iqingxu", "feedback"}) {
         tabs << trimmedText(page.byId(QString::fromLatin1(id)));
     }
-    EXPECT_EQ(tabs, QStringList({"资讯汇总", "财经日历", "每日专业策略", "策略参考", "要闻简报", "情绪墙", "意见反馈"}));
+    EXPECT_EQ(tabs,
+              QStringList({"资讯汇总", "财经日历", "每日专业策略", "策略参考", "要闻简报", "情绪墙", "意见反馈"}));
 }
 
 TEST(MainPage, PanesStartHidden) {
-    for (const char* pane : {"mydata", "register_page", "info_page", "retrieve_page", "iDivCLRefer",
-                             "iDivNewsReport", "iprof_tactics", "iFXCal", "iallnews"}) {
+    for (const char* pane : {"mydata", "register_page", "info_page", "retrieve_page", "iDivCLRefer", "iDivNewsReport",
+                             "iprof_tactics", "iFXCal", "iallnews"}) {
         const GumboNode* node = mainPage().byId(QString::fromLatin1(pane));
         EXPECT_TRUE(hidden(node)) << pane;
         EXPECT_EQ(node->parent, mainPage().byId(QStringLiteral("contentarea"))) << pane;
@@ -206,12 +240,14 @@ TEST(PopupPage, HasItsCaptionBodyAndLinks) {
     EXPECT_EQ(PageTree::attribute(more, "class"), QStringLiteral("popupText"));
     EXPECT_TRUE(hidden(page.byId(QStringLiteral("popupWin_iLink"))));
     EXPECT_EQ(page.byId(QStringLiteral("popupWin_Table"))->parent, page.byId(QStringLiteral("popupWin_BodyText")));
-    EXPECT_TRUE(pageText("iPopup.htm").contains(QRegularExpression(QStringLiteral("\\.popup\\s*\\{[^}]*\\bwidth:\\s*280px"))));
+    EXPECT_TRUE(
+        pageText("iPopup.htm").contains(QRegularExpression(QStringLiteral("\\.popup\\s*\\{[^}]*\\bwidth:\\s*280px"))));
 }
 
 TEST(Pages, CallTheirScriptsAndShareKeyDown) {
     const QString main = pageText("ruzezaro.htm");
-    for (const char* fn : {"function compareTRs(", "function sortTable(", "function GetObj(", "function findDimensions("}) {
+    for (const char* fn :
+         {"function compareTRs(", "function sortTable(", "function GetObj(", "function findDimensions("}) {
         EXPECT_TRUE(main.contains(QString::fromLatin1(fn))) << fn;
     }
     const QString shared = pageText("common.js");
@@ -241,9 +277,8 @@ TEST(Pages, EveryReferencedFileIsEmbedded) {
 
 TEST(StyleSheet, DefinesEveryClassTheProgramSets) {
     const QString css = pageText("public.css");
-    for (const char* cls : {"bg8fc", "bgccc", "bg666", "red", "right_main", "right_col", "popupText",
-                            "popupTextHover", "fina704", "new_news", "main_list_date", "main_list_text",
-                            "fina_list_impot"}) {
+    for (const char* cls : {"bg8fc", "bgccc", "bg666", "red", "right_main", "right_col", "popupText", "popupTextHover",
+                            "fina704", "new_news", "main_list_date", "main_list_text", "fina_list_impot"}) {
         const QRegularExpression rule(QStringLiteral("\\.%1\\b[^{}]*\\{").arg(QString::fromLatin1(cls)));
         EXPECT_TRUE(css.contains(rule)) << cls;
     }

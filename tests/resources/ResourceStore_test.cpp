@@ -6,10 +6,9 @@
 
 TEST(ResourceStore, FindsANameWhateverItsCaseAndPath) {
     const ResourceStore store;
-    for (const char* reference :
-         {"LOGO.PNG", "logo.png", "Logo.Png", "./logo.png", "/logo.png", "images/old/logo.png",
-          "res:///opt/quenra/Zavez_ZEP.exe/logo.png", "C:\\Quenra\\Zavez_ZEP.exe\\logo.png",
-          "logo.png?v=2", "logo.png#top"}) {
+    for (const char* reference : {"LOGO.PNG", "logo.png", "Logo.Png", "./logo.png", "/logo.png", "images/old/logo.png",
+                                  "res:///opt/quenra/Zavez_ZEP.exe/logo.png", "C:\\Quenra\\Zavez_ZEP.exe\\logo.png",
+                                  "logo.png?v=2", "logo.png#top"}) {
         const auto found = store.find(QString::fromUtf8(reference));
         ASSERT_TRUE(found) << reference;
         EXPECT_EQ(found->name, QStringLiteral("LOGO.PNG")) << reference;
@@ -22,10 +21,10 @@ TEST(ResourceStore, FindsANameWhateverItsCaseAndPath) {
 
 TEST(ResourceStore, HoldsEveryFileThePagesAreBuiltFrom) {
     const QStringList names = ResourceStore().names();
-    for (const char* name : {"RUZEZARO.HTM", "IPOPUP.HTM", "PUBLIC.CSS", "LOGO.PNG", "2X.PNG", "CONTROL.PNG",
-                             "WARN.GIF", "LDATA.GIF", "CALENDAR_BG.GIF", "HEADER_LINE.PNG", "TRIANGLE.PNG",
-                             "SUBMIT_BUTTON.PNG", "ARROW-L.GIF", "ARROW-R.GIF", "BT01_NORMAL.GIF", "BXX.PNG",
-                             "POPUP_CAPTION.GIF", "POPCC.JPG"}) {
+    for (const char* name :
+         {"RUZEZARO.HTM", "IPOPUP.HTM", "PUBLIC.CSS", "LOGO.PNG", "2X.PNG", "CONTROL.PNG", "WARN.GIF", "LDATA.GIF",
+          "CALENDAR_BG.GIF", "HEADER_LINE.PNG", "TRIANGLE.PNG", "SUBMIT_BUTTON.PNG", "ARROW-L.GIF", "ARROW-R.GIF",
+          "BT01_NORMAL.GIF", "BXX.PNG", "POPUP_CAPTION.GIF", "POPCC.JPG"}) {
         EXPECT_TRUE(names.contains(QString::fromLatin1(name))) << name;
     }
 }
@@ -33,9 +32,12 @@ TEST(ResourceStore, HoldsEveryFileThePagesAreBuiltFrom) {
 TEST(ResourceStore, ServesEachFileWithItsTypeAndCharset) {
     const ResourceStore store;
     const std::pair<const char*, const char*> expected[] = {
-        {"ruzezaro.htm", "text/html;charset=gb2312"}, {"iPopup.htm", "text/html;charset=utf-8"},
-        {"public.css", "text/css;charset=gb2312"},    {"2x.png", "image/png"},
-        {"warn.gif", "image/gif"},                    {"popcc.jpg", "image/jpeg"},
+        {"ruzezaro.htm", "text/html;charset=gb2312"},
+        {"iPopup.htm", "text/html;charset=utf-8"},
+        {"public.css", "text/css;charset=gb2312"},
+        {"2x.png", "image/png"},
+        {"warn.gif", "image/gif"},
+        {"popcc.jpg", "image/jpeg"},
     };
     for (const auto& [name, type] : expected) {
         const auto found = store.find(QString::fromLatin1(name));

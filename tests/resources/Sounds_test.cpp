@@ -59,9 +59,9 @@ TEST_P(Sounds, AreShortAudibleChimesIn16BitPcm) {
         peak = std::max(peak, std::abs(static_cast<int>(s)));
         energy += static_cast<double>(s) * s;
     }
-    EXPECT_GT(peak, 16000);                                         // loud enough to notice
-    EXPECT_LT(peak, 32767);                                         // never clipped
-    EXPECT_GT(std::sqrt(energy / w.samples.size()), 1000.0);        // not a lone click
+    EXPECT_GT(peak, 16000);                                  // loud enough to notice
+    EXPECT_LT(peak, 32767);                                  // never clipped
+    EXPECT_GT(std::sqrt(energy / w.samples.size()), 1000.0); // not a lone click
     // Starts and ends at rest, so playing it does not click.
     EXPECT_LT(std::abs(static_cast<int>(w.samples.front())), 200);
     EXPECT_LT(std::abs(static_cast<int>(w.samples.back())), 200);

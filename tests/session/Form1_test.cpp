@@ -59,12 +59,9 @@ protected:
     }
     void clickLogin() { static_cast<plat::SimImageBox*>(form().Image2)->userClick(); }
     void remembered(const QString& account, const QString& password) {
-        writeFile(ctx.AppPath + "registry",
-                  push::RememberFile::build({1, account, password, QStringLiteral("老王")}));
+        writeFile(ctx.AppPath + "registry", push::RememberFile::build({1, account, password, QStringLiteral("老王")}));
     }
-    void loadShown() {
-        ctx.load(ctx.form1).Show();
-    }
+    void loadShown() { ctx.load(ctx.form1).Show(); }
 
     RecordingLoginSink sinkCalls;
 };
@@ -82,7 +79,7 @@ TEST_F(Form1Test, LoginButtonAsksForMissingFieldsThenSendsTheRequestWithTheClien
     EXPECT_TRUE(loginServer().datagrams().empty());
 
     form().Text2->setText("pa55");
-    form().window().onKeyDown(13);           // Enter does what the button does
+    form().window().onKeyDown(13); // Enter does what the button does
     ASSERT_EQ(loginServer().datagrams().size(), 1u);
     EXPECT_EQ(loginServer().datagrams()[0].bytes, request("trader@example.com", "pa55", 4711));
     EXPECT_EQ(loginServer().datagrams()[0].fromPort, 5007);
@@ -101,7 +98,7 @@ TEST_F(Form1Test, FailureRepliesShowTheirTextsAndTheDialog) {
         {'4', &Form1::Label5, QStringLiteral("若已成功注册，请检查邮箱输入是否正确")},
     };
     for (const Case& c : cases) {
-        remembered("trader@example.com", "pa55");   // logs in hidden, by itself
+        remembered("trader@example.com", "pa55"); // logs in hidden, by itself
         answerWith(reply(c.code, "nick"));
         ctx.LoggedIn = 1;
         ctx.load(ctx.form1);
@@ -122,7 +119,7 @@ TEST_F(Form1Test, OddRepliesOnlyStopTheTimeOut) {
     loadShown();
     type("trader@example.com", "pa55");
     QByteArray otherId = reply('1', "other");
-    otherId[0] = char(0xE9);                  // 1001, not a login reply
+    otherId[0] = char(0xE9); // 1001, not a login reply
     for (const QByteArray& odd : {QByteArray("\xF7\x03"), otherId, reply('9', "nine")}) {
         answerWith(odd);
         clickLogin();
@@ -194,14 +191,13 @@ TEST_F(Form1Test, SuccessPublishesTheSessionAndHandsOverToThePushSession) {
     EXPECT_EQ(ctx.LoggedIn, 1);
     // The loop starts on a Monday, which has events.
     EXPECT_EQ(sinkCalls.calls, (QStringList{"load_status1", "ClickToday 1", "ClickAll"}));
-    EXPECT_GE(sim.loop.nowMs(), 1000);       // the hold before the push session
+    EXPECT_GE(sim.loop.nowMs(), 1000); // the hold before the push session
     EXPECT_FALSE(ctx.form1);
     EXPECT_FALSE(ctx.LoginDialogOpen);
     ASSERT_TRUE(ctx.wsck);
     plat::SimNetworkConnection* push = sim.network.lastConnection(Server, 8000);
     ASSERT_NE(push, nullptr);
-    EXPECT_EQ(push->sends()[0],
-              (push::PushLogonRecord{"trader@example.com", "pa55", 0}.build()));
+    EXPECT_EQ(push->sends()[0], (push::PushLogonRecord{"trader@example.com", "pa55", 0}.build()));
     // Unchecked: no remember file.
     EXPECT_FALSE(QFile::exists(ctx.AppPath + "registry"));
 }
@@ -216,12 +212,13 @@ TEST_F(Form1Test, CheckedRememberWritesAPrivateFileAndUncheckedLeavesAnOldOneAlo
     EXPECT_EQ(readFile(ctx.AppPath + "registry"),
               push::RememberFile::build({1, "a@b.c", "xyz", QStringLiteral("老王")}));
     // It holds the password: the user's alone.
-    EXPECT_EQ(QFile::permissions(ctx.AppPath + "registry"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    EXPECT_EQ(QFile::permissions(ctx.AppPath + "registry"),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
 
     const QByteArray before = readFile(ctx.AppPath + "registry");
     ctx.ManualLogin = true;
     loadShown();
-    static_cast<plat::SimCheckBox*>(form().Check1)->userClick();   // off again
+    static_cast<plat::SimCheckBox*>(form().Check1)->userClick(); // off again
     type("other@b.c", "abc");
     clickLogin();
     sim.loop.runPosted();
@@ -235,7 +232,7 @@ TEST_F(Form1Test, ANewLoginReplacesAStoppedPushSession) {
     type("a@b.c", "xyz");
     clickLogin();
     sim.loop.runPosted();
-    sim.network.lastConnection(Server, 8000)->send(QByteArray("\xF9\x03", 2));   // 1017
+    sim.network.lastConnection(Server, 8000)->send(QByteArray("\xF9\x03", 2)); // 1017
     sim.loop.runPosted();
     ASSERT_TRUE(ctx.wsck->stopped());
 
@@ -245,8 +242,7 @@ TEST_F(Form1Test, ANewLoginReplacesAStoppedPushSession) {
     sim.loop.runPosted();
     EXPECT_FALSE(ctx.wsck->stopped());
     EXPECT_EQ(sim.network.connections(Server, 8000).size(), 2u);
-    EXPECT_EQ(sim.network.lastConnection(Server, 8000)->sends()[0],
-              (push::PushLogonRecord{"b@b.c", "xyz", 0}.build()));
+    EXPECT_EQ(sim.network.lastConnection(Server, 8000)->sends()[0], (push::PushLogonRecord{"b@b.c", "xyz", 0}.build()));
 }
 
 TEST_F(Form1Test, LinksOpenTheirPagesAndCloseTheDialog) {
@@ -305,13 +301,14 @@ TEST_F(HeadlessLoginTest, AsksOnTheTerminalAsTheDialogWouldThenLogsIn) {
     answerWith(reply('1', "老王"));
     loadShown();
     EXPECT_TRUE(said().contains("login dialog")) << said().toStdString();
-    answer({"", "", "n"});   // nothing typed: the dialog's hint, and the questions again
+    answer({"", "", "n"}); // nothing typed: the dialog's hint, and the questions again
     EXPECT_TRUE(said().contains(QStringLiteral("请输入您注册时的邮箱或者手机号码"))) << said().toStdString();
     EXPECT_TRUE(loginServer().datagrams().empty());
     answer({" trader@example.com ", "pa 55", "y"});
     sim.loop.runPosted();
     ASSERT_EQ(terminal.questions().size(), 6u);
-    EXPECT_TRUE(terminal.questions()[3].prompt.startsWith(QStringLiteral("账号"))) << terminal.questions()[3].prompt.toStdString();
+    EXPECT_TRUE(terminal.questions()[3].prompt.startsWith(QStringLiteral("账号")))
+        << terminal.questions()[3].prompt.toStdString();
     EXPECT_TRUE(terminal.questions()[3].echo);
     EXPECT_TRUE(terminal.questions()[4].prompt.startsWith(QStringLiteral("密码")));
     EXPECT_FALSE(terminal.questions()[4].echo);
@@ -319,7 +316,7 @@ TEST_F(HeadlessLoginTest, AsksOnTheTerminalAsTheDialogWouldThenLogsIn) {
     ASSERT_EQ(loginServer().datagrams().size(), 1u);
     EXPECT_EQ(loginServer().datagrams()[0].bytes, request("trader@example.com", "pa 55", 0));
     EXPECT_EQ(ctx.LoggedIn, 1);
-    EXPECT_TRUE(QFile::exists(ctx.AppPath + "registry"));   // remembered, as asked
+    EXPECT_TRUE(QFile::exists(ctx.AppPath + "registry")); // remembered, as asked
     EXPECT_FALSE(terminal.asking());
 }
 

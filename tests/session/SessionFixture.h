@@ -22,8 +22,9 @@ protected:
     // A configuration document with these elements inside the root.
     void useConfig(const QString& inner) {
         const QString path = dir.path() + QStringLiteral("/ZEP.xml");
-        writeFile(path, (QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<App>") +
-                         inner + QStringLiteral("</App>\n")).toUtf8());
+        writeFile(path, (QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<App>") + inner +
+                         QStringLiteral("</App>\n"))
+                            .toUtf8());
         ctx.Config = std::make_shared<cls_Config>(sim.platform);
         ctx.Config->setXmlFile(path);
         ASSERT_TRUE(ctx.Config->Initialize());

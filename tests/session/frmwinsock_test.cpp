@@ -54,9 +54,7 @@ TEST_F(FrmwinsockTest, NoQualifyingAdapterSendsNothing) {
 
 TEST_F(FrmwinsockTest, AssignmentToKeepIsStoredInBothPlacesThenTheSocketCloses) {
     useConfig("<Settings/>");
-    identityServer().onDatagram = [this](const QByteArray&) {
-        identityServer().reply(assignment(123456, true));
-    };
+    identityServer().onDatagram = [this](const QByteArray&) { identityServer().reply(assignment(123456, true)); };
     ctx.load(ctx.winsock);
     sim.loop.runPosted();
     EXPECT_EQ(ctx.Config->GetNodeText("ZEPID"), "123456");
@@ -66,9 +64,7 @@ TEST_F(FrmwinsockTest, AssignmentToKeepIsStoredInBothPlacesThenTheSocketCloses) 
 
 TEST_F(FrmwinsockTest, OtherStatusStoresNothingButClosesTheSocket) {
     useConfig("<Settings/>");
-    identityServer().onDatagram = [this](const QByteArray&) {
-        identityServer().reply(assignment(99, false));
-    };
+    identityServer().onDatagram = [this](const QByteArray&) { identityServer().reply(assignment(99, false)); };
     ctx.load(ctx.winsock);
     sim.loop.runPosted();
     EXPECT_FALSE(ctx.Config->isExist(QString(), "ZEPID"));
@@ -78,7 +74,7 @@ TEST_F(FrmwinsockTest, OtherStatusStoresNothingButClosesTheSocket) {
 
 TEST_F(FrmwinsockTest, ClientIdComesFromTheNodeFirstThenTheFile) {
     push::ClientIdStore ids(ctx);
-    EXPECT_EQ(ids.read(), 0);                 // neither
+    EXPECT_EQ(ids.read(), 0); // neither
     QDir().mkpath(dir.path() + "/windows");
     writeFile(idFile(), "  31337  \r\n");
     EXPECT_EQ(ids.read(), 31337);
@@ -89,11 +85,11 @@ TEST_F(FrmwinsockTest, ClientIdComesFromTheNodeFirstThenTheFile) {
 
     writeFile(idFile(), "31337");
     useConfig("<ZEPID> 77 </ZEPID>");
-    EXPECT_EQ(ids.read(), 77);                // the node wins
+    EXPECT_EQ(ids.read(), 77); // the node wins
     ctx.Config->SetNodeText("ZEPID", "0");
-    EXPECT_EQ(ids.read(), 0);                 // and a node without an id means none
+    EXPECT_EQ(ids.read(), 0); // and a node without an id means none
 
-    ids.store(4242);                          // replaces both
+    ids.store(4242); // replaces both
     EXPECT_EQ(ctx.Config->GetNodeText("ZEPID"), "4242");
     EXPECT_EQ(readFile(idFile()).trimmed(), "4242");
 }

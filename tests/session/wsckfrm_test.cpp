@@ -12,9 +12,7 @@ namespace {
 // The main window as far as the push session sees it.
 struct RecordingSink : push::PushSink {
     QList<int32_t> news;
-    void Get_allMsg(const QString&, const QString&, const QString&, int32_t id, uint8_t) override {
-        news << id;
-    }
+    void Get_allMsg(const QString&, const QString&, const QString&, int32_t id, uint8_t) override { news << id; }
     void quot_center(const QString&, const QString&, const QString&) override {}
     void GetInfo_DownCalendar(int16_t, const QString&, const QString&) override {}
     void GetInfo_UpdateCalendar(int16_t, const QString&, const QString&) override {}
@@ -61,7 +59,7 @@ TEST_F(WsckfrmTest, LogsOnAtLoadAndAnswersEachProbeAtOnceWithTheHighestNewsId) {
     EXPECT_EQ(server()->sends()[0], logon("trader@example.com", "pa55", 7));
 
     server()->send(newsFlash(120));
-    server()->send(newsFlash(90));   // older, still shown; the highest stays
+    server()->send(newsFlash(90)); // older, still shown; the highest stays
     server()->send(push::ControlRecord::heartbeatProbe());
     sim.loop.runPosted();
     EXPECT_EQ(sink.news, (QList<int32_t>{120, 90}));
@@ -112,12 +110,12 @@ TEST_F(WsckfrmTest, PeerCloseReconnectsAtTheNextTickAndLogsOnOnceMore) {
 
 TEST_F(WsckfrmTest, AbortOrUnreachableHostMakesTheFirstTickAfterReconnectingLogOnAgain) {
     ctx.load(ctx.wsck);
-    server()->abort();                       // 10053
+    server()->abort(); // 10053
     sim.loop.runPosted();
-    tick();                                  // not connected: reconnects
+    tick(); // not connected: reconnects
     ASSERT_EQ(connectionCount(), 2);
     EXPECT_TRUE(server()->sends().empty());
-    tick();                                  // connected, logon owed
+    tick(); // connected, logon owed
     ASSERT_EQ(server()->sends().size(), 1u);
     EXPECT_EQ(server()->sends()[0], logon("trader@example.com", "pa55", 0));
     tick();
@@ -141,7 +139,7 @@ TEST_F(WsckfrmTest, ServerDownKeepsTryingEveryTenSecondsThenLogsOnOnTheNewConnec
     ctx.load(ctx.wsck);
     sim.network.stopListening(Server, 8000);
     server()->close();
-    for (int i = 0; i < 5; ++i) tick();      // refused (10061) each time
+    for (int i = 0; i < 5; ++i) tick(); // refused (10061) each time
     EXPECT_EQ(connectionCount(), 1);
     sim.network.listen(Server, 8000);
     tick();
@@ -190,7 +188,7 @@ TEST_F(WsckfrmTest, FirstWaitGivesUpAfterFiveSecondsAndTheLogonFollowsOnceConnec
     EXPECT_TRUE(ctx.wsck->Timer1.running());
 
     sim.network.setNoAnswer(Server, false);
-    tick();                                  // still connecting: starts over
+    tick(); // still connecting: starts over
     ASSERT_EQ(connectionCount(), 1);
     EXPECT_TRUE(server()->sends().empty());
     tick();

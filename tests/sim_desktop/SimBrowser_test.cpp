@@ -44,12 +44,12 @@ TEST_F(SimBrowserTest, AnEmbeddedPageLoadsOnceTheLoopRuns) {
     dom::Document* page = browser->document();
     ASSERT_NE(page, nullptr);
     EXPECT_NE(page->getElementById(QStringLiteral("popupWin_Table")), nullptr);
-    EXPECT_EQ(page->metrics().clientHeight(*page->body()), 300);   // the browser's height
+    EXPECT_EQ(page->metrics().clientHeight(*page->body()), 300); // the browser's height
     browser->setGeometry(QRect(0, 0, 280, 250));
     EXPECT_EQ(page->metrics().clientHeight(*page->body()), 250);
     EXPECT_TRUE(page->journal().empty());
     page->body()->setInnerText(QStringLiteral("x"));
-    EXPECT_TRUE(page->journal().empty());                             // nothing projects it
+    EXPECT_TRUE(page->journal().empty()); // nothing projects it
 }
 
 TEST_F(SimBrowserTest, OtherAddressesGiveAnEmptyPageTheSameWay) {
@@ -73,7 +73,7 @@ TEST_F(SimBrowserTest, OnlyTheLastOfQuickNavigationsCompletes) {
     EXPECT_NE(browser->document()->getElementById(QStringLiteral("firstpage_table")), nullptr);
 
     browser->navigate(base + QStringLiteral("iPopup.htm"));
-    window.reset();                                   // gone with its window before completing
+    window.reset(); // gone with its window before completing
     loop.runPosted();
     EXPECT_EQ(events.size(), 2);
 }
@@ -91,7 +91,7 @@ TEST_F(SimBrowserTest, RemovedElementsAreFreedOnceTheEventIsOver) {
     for (int round = 0; round < 3; ++round) {
         for (int i = 0; i < 5; ++i) table->insertRow(-1)->insertCell()->setInnerText(QStringLiteral("row"));
         for (int i = 0; i < 5; ++i) table->deleteRow(-1);
-        EXPECT_GT(page->buried(), 0u);   // still usable within the event that removed them
+        EXPECT_GT(page->buried(), 0u); // still usable within the event that removed them
         loop.runPosted();
         EXPECT_EQ(page->buried(), 0u);
     }

@@ -30,11 +30,11 @@ protected:
 
 TEST_F(SimControlsTest, FocusMovesBetweenBoxesAndAClickFocusesFirst) {
     account->userClick();
-    account->userClick();                            // already focused: only the click
+    account->userClick(); // already focused: only the click
     password->userType(QStringLiteral("abc"));
     account->setFocus();
-    EXPECT_EQ(events, (std::vector<std::string>{"account focus", "account click", "account click",
-                                                "password focus", "account focus"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"account focus", "account click", "account click", "password focus",
+                                                "account focus"}));
     EXPECT_EQ(password->text(), QStringLiteral("abc"));
     EXPECT_TRUE(account->hasFocus());
     EXPECT_FALSE(password->hasFocus());
@@ -58,7 +58,7 @@ TEST_F(SimControlsTest, ACheckBoxTogglesBeforeItsClick) {
     remember->onClick = [&] { seen.push_back(remember->value()); };
     remember->userClick();
     remember->userClick();
-    remember->setValue(1);                           // the program's change raises nothing
+    remember->setValue(1); // the program's change raises nothing
     EXPECT_EQ(seen, (std::vector<int>{1, 0}));
     EXPECT_EQ(remember->value(), 1);
 }

@@ -36,8 +36,7 @@ TEST(SimDesktopPrinting, BoxesGoToErrorAndBalloonsToOutputAsLines) {
     desktop.messageBox().show(QStringLiteral("错误:#5 - 无效"), mb::Critical, QStringLiteral("Quenra极速版"));
     auto icon = desktop.createTrayIcon();
     icon->add(QString(), QString());
-    icon->showBalloon(QStringLiteral("最小化到系统任务托盘栏!"), QStringLiteral("Quenra极速版仍在运行!"), 1,
-                      300000);
+    icon->showBalloon(QStringLiteral("最小化到系统任务托盘栏!"), QStringLiteral("Quenra极速版仍在运行!"), 1, 300000);
     icon->closeBalloon();
     auto sound = desktop.createSoundPlayer();
     sound->play();

@@ -19,10 +19,9 @@ QByteArray le32(quint32 v) {
 // A PCM WAVE file of 8000 bytes a second (8 kHz, mono, 8 bits) with the given data size,
 // and an odd-sized chunk before the data that must be skipped with its pad byte.
 QByteArray wave(quint32 dataBytes) {
-    QByteArray fmt = QByteArray("\x01\x00\x01\x00", 4) + le32(8000) + le32(8000) +
-                     QByteArray("\x01\x00\x08\x00", 4);
-    QByteArray body = QByteArray("WAVE") + "fmt " + le32(fmt.size()) + fmt + "LIST" + le32(3) +
-                      QByteArray("abc\0", 4) + "data" + le32(dataBytes) + QByteArray(dataBytes, '\x80');
+    QByteArray fmt = QByteArray("\x01\x00\x01\x00", 4) + le32(8000) + le32(8000) + QByteArray("\x01\x00\x08\x00", 4);
+    QByteArray body = QByteArray("WAVE") + "fmt " + le32(fmt.size()) + fmt + "LIST" + le32(3) + QByteArray("abc\0", 4) +
+                      "data" + le32(dataBytes) + QByteArray(dataBytes, '\x80');
     return QByteArray("RIFF") + le32(body.size()) + body;
 }
 
@@ -55,10 +54,10 @@ TEST_F(SimSoundPlayerTest, DurationComesFromTheWaveHeader) {
 }
 
 TEST_F(SimSoundPlayerTest, PositionFollowsVirtualTimeWhilePlaying) {
-    const QString path = write("ding.wav", wave(4000));    // 500 ms
+    const QString path = write("ding.wav", wave(4000)); // 500 ms
     ASSERT_TRUE(player->open(path));
     loop.advance(1000);
-    EXPECT_EQ(player->positionMs(), 0);                 // not started
+    EXPECT_EQ(player->positionMs(), 0); // not started
 
     player->play();
     loop.advance(200);
@@ -66,9 +65,9 @@ TEST_F(SimSoundPlayerTest, PositionFollowsVirtualTimeWhilePlaying) {
     player->stop();
     loop.advance(100);
     EXPECT_EQ(player->positionMs(), 200);
-    player->play();                                     // on from where it stopped
+    player->play(); // on from where it stopped
     loop.advance(1000);
-    EXPECT_EQ(player->positionMs(), 500);               // held at the end
+    EXPECT_EQ(player->positionMs(), 500); // held at the end
 
     player->setPositionMs(0);
     player->play();

@@ -17,7 +17,7 @@ TEST_F(SimTrayIconTest, ABalloonIsAnnouncedOnceTheLoopRuns) {
     std::vector<int> notes;
     icon->onCallback = [&](int n) { notes.push_back(n); };
     icon->showBalloon(QStringLiteral("text"), QStringLiteral("title"), 1, 300000);
-    EXPECT_TRUE(desktop.trayIcons()[0]->balloons().empty());   // not in the tray yet
+    EXPECT_TRUE(desktop.trayIcons()[0]->balloons().empty()); // not in the tray yet
 
     ASSERT_TRUE(icon->add(QStringLiteral("app.png"), QStringLiteral("Quenra极速版")));
     icon->showBalloon(QStringLiteral("text"), QStringLiteral("title"), 1, 300000);
@@ -30,7 +30,7 @@ TEST_F(SimTrayIconTest, ABalloonIsAnnouncedOnceTheLoopRuns) {
     EXPECT_FALSE(sim.balloonShowing());
 
     icon->showBalloon(QStringLiteral("again"), QString(), 0, 1000);
-    icon.reset();                                     // gone before the shell's answer
+    icon.reset(); // gone before the shell's answer
     loop.runPosted();
     EXPECT_EQ(notes.size(), 1u);
     EXPECT_TRUE(desktop.trayIcons().empty());
@@ -47,12 +47,12 @@ TEST_F(SimTrayIconTest, UserClicksAndMenuItemsReachTheProgram) {
                    {QString(), QString(), false},
                    {QStringLiteral("Exit"), QStringLiteral("退出(&X)"), false}});
 
-    sim.userNotify(0x204);                            // not in the tray: nothing
+    sim.userNotify(0x204); // not in the tray: nothing
     icon->add(QString(), QString());
     sim.userNotify(0x204);
     icon->popupMenu();
     EXPECT_TRUE(sim.userChooseMenuItem(QStringLiteral("Exit")));
-    EXPECT_FALSE(sim.userChooseMenuItem(QString()));  // the separator is not an item
+    EXPECT_FALSE(sim.userChooseMenuItem(QString())); // the separator is not an item
     EXPECT_EQ(notes, std::vector<int>{0x204});
     EXPECT_EQ(keys, QStringList{QStringLiteral("Exit")});
     EXPECT_EQ(sim.menuPopups(), 1);

@@ -34,12 +34,12 @@ TEST_F(SimWindowTest, ProgramSideChangesGenerateSizeLikeARealWindow) {
     EXPECT_EQ(resizes, 1);
     EXPECT_EQ(moves, 1);
 
-    w.setGeometry(QRect(30, 40, 1020, 700));   // a move alone sends no SIZE
+    w.setGeometry(QRect(30, 40, 1020, 700)); // a move alone sends no SIZE
     EXPECT_EQ(log.seen.size(), 1u);
     EXPECT_EQ(moves, 2);
 
     log.answer = [](WindowMessage& m) { return m.msg == wm::SIZE; };
-    w.setGeometry(QRect(30, 40, 800, 600));   // an answered SIZE skips the default handling
+    w.setGeometry(QRect(30, 40, 800, 600)); // an answered SIZE skips the default handling
     EXPECT_EQ(resizes, 1);
     EXPECT_EQ(w.geometry(), QRect(30, 40, 800, 600));
 }
@@ -51,11 +51,11 @@ TEST_F(SimWindowTest, MaximisedFillsTheAnsweredRectangleAndRestoresTheNormalOne)
     MessageLog log(w);
 
     w.setState(WindowState::Maximized);
-    EXPECT_EQ(w.geometry(), QRect(0, 0, 1600, 960));   // the work area above the taskbar
+    EXPECT_EQ(w.geometry(), QRect(0, 0, 1600, 960)); // the work area above the taskbar
     ASSERT_EQ(log.ids(), (std::vector<int>{wm::GETMINMAXINFO, wm::SIZE}));
     EXPECT_EQ(log.seen[1].wParam, wm::SIZE_MAXIMIZED);
 
-    w.setGeometry(QRect(200, 200, 1100, 750));   // a maximised window is not moved
+    w.setGeometry(QRect(200, 200, 1100, 750)); // a maximised window is not moved
     EXPECT_EQ(w.geometry(), QRect(0, 0, 1600, 960));
     w.setState(WindowState::Normal);
     EXPECT_EQ(w.geometry(), QRect(100, 100, 1096, 724));
@@ -98,8 +98,7 @@ TEST_F(SimWindowTest, ADragMovesThroughTheHookStepByStep) {
 
     w.userDrag(QPoint(40, -150), 3);
 
-    ASSERT_EQ(log.ids(), (std::vector<int>{wm::ENTERSIZEMOVE, wm::MOVING, wm::MOVING, wm::MOVING,
-                                           wm::EXITSIZEMOVE}));
+    ASSERT_EQ(log.ids(), (std::vector<int>{wm::ENTERSIZEMOVE, wm::MOVING, wm::MOVING, wm::MOVING, wm::EXITSIZEMOVE}));
     // Proposals follow the mouse, not what the hook made of the previous step.
     EXPECT_EQ(log.seen[1].rect, QRect(80, 17, 1000, 700));
     EXPECT_EQ(log.seen[2].rect.topLeft(), QPoint(60, -67));
@@ -121,15 +120,15 @@ TEST_F(SimWindowTest, SizingByTheGripProposesAtLeastTheMinimumAndResizes) {
 
     w.userSizeTo(QSize(100, 100), 2);
 
-    ASSERT_EQ(log.ids(), (std::vector<int>{wm::ENTERSIZEMOVE, wm::SIZING, wm::SIZE, wm::SIZING,
-                                           wm::SIZE, wm::EXITSIZEMOVE}));
+    ASSERT_EQ(log.ids(),
+              (std::vector<int>{wm::ENTERSIZEMOVE, wm::SIZING, wm::SIZE, wm::SIZING, wm::SIZE, wm::EXITSIZEMOVE}));
     EXPECT_EQ(log.seen[1].wParam, wm::WMSZ_BOTTOMRIGHT);
-    EXPECT_EQ(log.seen[3].rect, QRect(0, 0, 300, 200));   // proposed: no smaller than the minimum
+    EXPECT_EQ(log.seen[3].rect, QRect(0, 0, 300, 200)); // proposed: no smaller than the minimum
     EXPECT_EQ(w.geometry(), QRect(0, 0, 300, 650));
 
     w.setState(WindowState::Maximized);
     log.seen.clear();
-    w.userSizeTo(QSize(500, 500));   // a maximised window is not sized by the grip
+    w.userSizeTo(QSize(500, 500)); // a maximised window is not sized by the grip
     EXPECT_TRUE(log.seen.empty());
 }
 
@@ -152,10 +151,13 @@ TEST_F(SimWindowTest, ActivationMovesBetweenWindowsLosingSideFirst) {
     b.show();
     a.userClick();
     desktop.windows().userClickOutside();
-    b.hide();                                        // not active: nothing
+    b.hide(); // not active: nothing
     using P = std::pair<char, std::intptr_t>;
-    EXPECT_EQ(order, (std::vector<P>{{'a', wm::WA_ACTIVE}, {'a', wm::WA_INACTIVE}, {'b', wm::WA_ACTIVE},
-                                     {'b', wm::WA_INACTIVE}, {'a', wm::WA_CLICKACTIVE},
+    EXPECT_EQ(order, (std::vector<P>{{'a', wm::WA_ACTIVE},
+                                     {'a', wm::WA_INACTIVE},
+                                     {'b', wm::WA_ACTIVE},
+                                     {'b', wm::WA_INACTIVE},
+                                     {'a', wm::WA_CLICKACTIVE},
                                      {'a', wm::WA_INACTIVE}}));
     EXPECT_EQ(activations, 2);
     EXPECT_EQ(desktop.windows().activeWindow(), nullptr);
@@ -229,7 +231,7 @@ TEST_F(SimWindowTest, TheTaskbarButtonRestoresToThePreviousState) {
     EXPECT_TRUE(main.hasTaskbarButton());
 
     main.setState(WindowState::Maximized);
-    main.userTaskbarClick();                         // the active window minimises
+    main.userTaskbarClick(); // the active window minimises
     EXPECT_EQ(main.state(), WindowState::Minimized);
     main.userTaskbarClick();
     EXPECT_EQ(main.state(), WindowState::Maximized);
@@ -246,7 +248,7 @@ TEST_F(SimWindowTest, TheMouseOverTheFrameMovesTheCursorAndTellsTheHook) {
     EXPECT_EQ(log.seen[0].lParam, wm::makeLParam(500, 1));
     EXPECT_EQ(desktop.screen().cursorPos(), QPoint(500, 1));
 
-    w.setEnabled(false);                             // a disabled window hears no mouse
+    w.setEnabled(false); // a disabled window hears no mouse
     w.userMouseOverFrame(QPoint(600, 1));
     EXPECT_EQ(log.seen.size(), 1u);
 }

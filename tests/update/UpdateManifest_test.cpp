@@ -52,8 +52,10 @@ TEST(UpdateManifest, DigestIsCheckedOnlyWhenGiven) {
 TEST(UpdateManifest, ASystemWideInstallationIsOfferedThePackageOrNothingToDownload) {
     const QByteArray deb("!<arch>\ndebian-binary");
     const QString digest = QCryptographicHash::hash(deb, QCryptographicHash::Sha256).toHex();
-    const auto m = UpdateManifest::parse(manifest("1.7", "<SHA256>00</SHA256><Package>http://h/quenra_1.7_amd64.deb</Package>"
-                                                         "<PackageSHA256>" + digest.toUpper() + "</PackageSHA256>"));
+    const auto m =
+        UpdateManifest::parse(manifest("1.7", "<SHA256>00</SHA256><Package>http://h/quenra_1.7_amd64.deb</Package>"
+                                              "<PackageSHA256>" +
+                                                  digest.toUpper() + "</PackageSHA256>"));
     const UpdateManifest offer = m->packageOffer();
     EXPECT_EQ(offer.download, "http://h/quenra_1.7_amd64.deb");
     EXPECT_TRUE(offer.digestMatches(deb));

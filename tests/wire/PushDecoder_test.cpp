@@ -15,8 +15,7 @@ namespace {
 class SinkLog : public PushSink {
 public:
     QStringList calls;
-    void Get_allMsg(const QString&, const QString& time, const QString& title, int32_t id,
-                    uint8_t detail) override {
+    void Get_allMsg(const QString&, const QString& time, const QString& title, int32_t id, uint8_t detail) override {
         calls << QStringLiteral("news %1|%2|%3|%4").arg(time, title).arg(id).arg(QChar(detail));
     }
     void quot_center(const QString& symbol, const QString& bid, const QString& ask) override {
@@ -48,7 +47,7 @@ TEST(NewsTime, UsualDateFormsBecomeMonthDayHoursMinutes) {
     EXPECT_EQ(shown("2026-12-06 10:15:30"), QStringLiteral("12/06 10:15"));
     EXPECT_EQ(shown("2026/12/6 9:05"), QStringLiteral("12/06 09:05"));
     EXPECT_EQ(shown("  2026.1.2 23:59:59 "), QStringLiteral("01/02 23:59"));
-    EXPECT_EQ(shown("2026-12-06"), QStringLiteral("12/06 00:00"));   // midnight has a ":"
+    EXPECT_EQ(shown("2026-12-06"), QStringLiteral("12/06 00:00")); // midnight has a ":"
 }
 
 TEST(NewsTime, OtherTextsPassThroughAndNeedAColon) {
@@ -73,7 +72,7 @@ TEST_F(Decoding, NewsWithoutReadableTimeIsDroppedButCounted) {
     newsFlash(500, "soon");
     EXPECT_TRUE(sink.calls.isEmpty());
     EXPECT_EQ(highest, 500);
-    decoder.news_analysis(QByteArray(150, '\xF6'));   // short: nothing at all
+    decoder.news_analysis(QByteArray(150, '\xF6')); // short: nothing at all
     EXPECT_EQ(highest, 500);
 }
 
@@ -86,8 +85,8 @@ TEST_F(Decoding, CalendarDaysOneToFiveGoToFirstFillThenRefresh) {
 
 TEST_F(Decoding, QuotePricesCutNotRounded) {
     quotes("EURUSD#1.345678#1.345712#4|USDJPY#151.2#151.25#0|XAUUSD#2650#2651.456#2|GBPUSD#1.2#1.3|");
-    EXPECT_EQ(sink.calls, QStringList({"quote EURUSD 1.3456 1.3457", "quote USDJPY 151.2 151.25",
-                                       "quote XAUUSD 2650 2651.45"}));
+    EXPECT_EQ(sink.calls,
+              QStringList({"quote EURUSD 1.3456 1.3457", "quote USDJPY 151.2 151.25", "quote XAUUSD 2650 2651.45"}));
 }
 
 TEST(QuoteText, TailRuleSeparatorsAndExtraFields) {
@@ -95,7 +94,7 @@ TEST(QuoteText, TailRuleSeparatorsAndExtraFields) {
     // "|" second to last: the last two characters go.
     EXPECT_EQ(QuoteText::parse("A#1.11#1.12#1|B#2#3#0|x"), QList<Q>({{"A", "1.1", "1.1"}, {"B", "2", "3"}}));
     EXPECT_EQ(QuoteText::parse("A#1#2#0#extra#more||"), QList<Q>({{"A", "1", "2"}}));
-    EXPECT_EQ(QuoteText::parse("A#1.5#2.5#x"), QList<Q>({{"A", "1.5", "2.5"}}));   // digits 0
+    EXPECT_EQ(QuoteText::parse("A#1.5#2.5#x"), QList<Q>({{"A", "1.5", "2.5"}})); // digits 0
     EXPECT_EQ(QuoteText::parse("A#.123#9.#2"), QList<Q>({{"A", ".12", "9."}}));
     EXPECT_TRUE(QuoteText::parse("|||").isEmpty());
     EXPECT_TRUE(QuoteText::parse("").isEmpty());

@@ -18,15 +18,9 @@ namespace {
 class Recorder : public PushRecordHandler {
 public:
     QStringList events;
-    void newsFlash(QByteArrayView r) override {
-        events << QStringLiteral("n%1").arg(RecordReader(r).int32(106));
-    }
-    void calendarDay(QByteArrayView r) override {
-        events << QStringLiteral("d%1").arg(QChar(r[2]));
-    }
-    void quoteBatch(QByteArrayView r) override {
-        events << QStringLiteral("q") + QuoteBatchRecord::parse(r)->text;
-    }
+    void newsFlash(QByteArrayView r) override { events << QStringLiteral("n%1").arg(RecordReader(r).int32(106)); }
+    void calendarDay(QByteArrayView r) override { events << QStringLiteral("d%1").arg(QChar(r[2])); }
+    void quoteBatch(QByteArrayView r) override { events << QStringLiteral("q") + QuoteBatchRecord::parse(r)->text; }
     void loggedInElsewhere() override { events << QStringLiteral("1017"); }
     void heartbeatProbe() override { events << QStringLiteral("1021"); }
 };
@@ -68,7 +62,7 @@ TEST_F(Cutting, PendingNewsKeepsCollectingOverShortChunks) {
 
 TEST_F(Cutting, NewsRunEndsAtAForeignIdOrStartsTheCalendar) {
     feed({news(1) + ControlRecord::loggedInElsewhere() + news(2)});
-    EXPECT_EQ(rec.events, QStringList({"n1"}));   // the chunk ends at the foreign id
+    EXPECT_EQ(rec.events, QStringList({"n1"})); // the chunk ends at the foreign id
     feed({news(3) + day('1') + day('2').left(100), day('2').mid(100)});
     EXPECT_EQ(rec.events, QStringList({"n1", "n3", "d1", "d2"}));
 }
@@ -80,7 +74,7 @@ TEST_F(Cutting, QuoteBatchesAreWholeOrDropped) {
     feed({(quote(4) + quote(5)).left(1000), quote(6) + news(9) + quote(7)});
     EXPECT_EQ(rec.events, QStringList({"qQ4", "qQ6", "n9"}));
     rec.events.clear();
-    feed({quote(8).mid(1)});   // not a quote chunk: nothing
+    feed({quote(8).mid(1)}); // not a quote chunk: nothing
     EXPECT_TRUE(rec.events.isEmpty());
 }
 
@@ -95,8 +89,8 @@ TEST_F(Cutting, CalendarTransferOfFiveDaysOverAnyChunks) {
 TEST_F(Cutting, FiveDaysEndTheTransfer) {
     feed({week()});
     EXPECT_EQ(rec.events.size(), 5);
-    feed({QByteArray(100, 'z'), day('1').mid(1)});   // no transfer in progress: not assembled
-    feed({day('2') + week()});   // a sixth record starts the next transfer
+    feed({QByteArray(100, 'z'), day('1').mid(1)}); // no transfer in progress: not assembled
+    feed({day('2') + week()});                     // a sixth record starts the next transfer
     EXPECT_EQ(rec.events.join(' '), QStringLiteral("d1 d2 d3 d4 d5 d2 d1 d2 d3 d4 d5"));
 }
 
@@ -221,8 +215,12 @@ Stream randomStream(std::mt19937& rng) {
             add(Stream::News, news(id), QStringLiteral("n%1").arg(id));
             break;
         }
-        case 1: add(Stream::Quote, quote(quoteNo), QStringLiteral("qQ%1").arg(quoteNo)), ++quoteNo; break;
-        case 2: add(Stream::Probe, ControlRecord::heartbeatProbe(), "1021"); break;
+        case 1:
+            add(Stream::Quote, quote(quoteNo), QStringLiteral("qQ%1").arg(quoteNo)), ++quoteNo;
+            break;
+        case 2:
+            add(Stream::Probe, ControlRecord::heartbeatProbe(), "1021");
+            break;
         default: {
             const char code = static_cast<char>('1' + dayNo++ % 5);
             add(Stream::Day, day(code), QStringLiteral("d") + QChar(code));

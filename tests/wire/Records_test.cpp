@@ -33,9 +33,13 @@ QByteArray handWritten(int length, std::initializer_list<std::pair<int, QByteArr
 // The layouts as the servers write them, byte by byte: a field read from a shifted offset
 // would fail here even when builder and reader agree with each other.
 TEST(Records, ServerRecordsAreReadAtTheirOffsets) {
-    const auto news = NewsFlashRecord::parse(handWritten(
-        200, {{0, bytes({0xF6, 0x03})}, {2, "019"}, {5, "Gold up\nagain"}, {106, bytes({0x78, 0x56, 0x34, 0x12})},
-              {110, "2026-12-06 10:15:30"}, {135, "1"}, {136, "not read"}}));
+    const auto news = NewsFlashRecord::parse(handWritten(200, {{0, bytes({0xF6, 0x03})},
+                                                               {2, "019"},
+                                                               {5, "Gold up\nagain"},
+                                                               {106, bytes({0x78, 0x56, 0x34, 0x12})},
+                                                               {110, "2026-12-06 10:15:30"},
+                                                               {135, "1"},
+                                                               {136, "not read"}}));
     ASSERT_TRUE(news);
     EXPECT_EQ(news->flags, QStringLiteral("019"));
     EXPECT_EQ(news->text, QStringLiteral("Gold upagain"));
@@ -50,7 +54,8 @@ TEST(Records, ServerRecordsAreReadAtTheirOffsets) {
     EXPECT_EQ(reply->nickname, QStringLiteral("nick"));
     EXPECT_EQ(reply->accountFlag, 0x2A);
 
-    const auto assignment = ClientIdRecord::parse(handWritten(7, {{0, bytes({0xE9, 0x03, 0x39, 0x30, 0, 0})}, {6, "1"}}));
+    const auto assignment =
+        ClientIdRecord::parse(handWritten(7, {{0, bytes({0xE9, 0x03, 0x39, 0x30, 0, 0})}, {6, "1"}}));
     ASSERT_TRUE(assignment);
     EXPECT_EQ(assignment->clientId, 12345);
     EXPECT_TRUE(assignment->store);
@@ -70,8 +75,10 @@ TEST(Records, ClientRecordsPutTheirFieldsAtTheirOffsets) {
     EXPECT_EQ(read->text, QStringLiteral("hi"));
 
     const QByteArray request = LoginRequestRecord{"13800138000", "pw", 0x0A0B0C0D}.build();
-    EXPECT_EQ(request, handWritten(107, {{0, bytes({0xF7, 0x03})}, {2, "13800138000"}, {52, "pw"},
-                                         {102, bytes({0x0D, 0x0C, 0x0B, 0x0A})}}));
+    EXPECT_EQ(
+        request,
+        handWritten(
+            107, {{0, bytes({0xF7, 0x03})}, {2, "13800138000"}, {52, "pw"}, {102, bytes({0x0D, 0x0C, 0x0B, 0x0A})}}));
 }
 
 TEST(Records, PushLogonAndHeartbeatAnswerBytes) {
@@ -98,8 +105,7 @@ TEST(Records, LoginRequestCarriesAFiftyBytePasswordWhole) {
     ASSERT_TRUE(back);
     EXPECT_EQ(back->password, password);
     EXPECT_EQ(back->clientId, 77);
-    EXPECT_EQ(LoginRequestRecord::parse(LoginRequestRecord{"a", password + "zz", 0}.build())->password,
-              password);
+    EXPECT_EQ(LoginRequestRecord::parse(LoginRequestRecord{"a", password + "zz", 0}.build())->password, password);
 }
 
 TEST(Records, IdentityReportBytes) {
@@ -118,14 +124,13 @@ TEST(Records, IdentityReportBytes) {
 
 TEST(Records, AdapterListTakesPciWirelessAndFirewireOnly) {
     const QByteArray mac = bytes({0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E});
-    EXPECT_EQ(AdapterList::format({{"Intel PCI Ethernet", 6, mac}}),
-              QStringLiteral("00-1A-2B-3C-4D-5E\r"));
+    EXPECT_EQ(AdapterList::format({{"Intel PCI Ethernet", 6, mac}}), QStringLiteral("00-1A-2B-3C-4D-5E\r"));
     EXPECT_EQ(AdapterList::format({{"USB Ethernet", 6, mac}}), QString());
     EXPECT_EQ(AdapterList::format({{"anything", 71, mac}, {"Wireless LAN", 6, bytes({1, 2, 3, 4, 5, 0xAB})}}),
               QStringLiteral("00-1A-2B-3C-4D-5E\r\n01-02-03-04-05-AB\r"));
     // An address-less adapter does not eat the previous address's line end.
     EXPECT_EQ(AdapterList::format({{"PCI", 6, mac}, {"x", 144, {}}}), QStringLiteral("00-1A-2B-3C-4D-5E\r"));
-    EXPECT_EQ(AdapterList::format({{"PCI", 6, bytes({1, 2})}}), QString());   // shorter than 17
+    EXPECT_EQ(AdapterList::format({{"PCI", 6, bytes({1, 2})}}), QString()); // shorter than 17
 }
 
 TEST(Records, LoginReplyFromAnyDatagramOfThreeBytes) {
@@ -138,11 +143,14 @@ TEST(Records, LoginReplyFromAnyDatagramOfThreeBytes) {
     EXPECT_EQ(zeros->accountFlag, 9);
 
     // Short and foreign datagrams still give the nickname bytes that are there.
-    const auto shortReply = LoginReplyRecord::parse(QByteArray("\xF7\x03" "2\xC0\xCF\xCD\xF5", 7));
+    const auto shortReply = LoginReplyRecord::parse(QByteArray("\xF7\x03"
+                                                               "2\xC0\xCF\xCD\xF5",
+                                                               7));
     ASSERT_TRUE(shortReply);
     EXPECT_EQ(shortReply->nickname, QStringLiteral("老王"));
     EXPECT_FALSE(shortReply->accountFlag);
-    const auto other = LoginReplyRecord::parse(QByteArray("\x01\x02" "1nick"));
+    const auto other = LoginReplyRecord::parse(QByteArray("\x01\x02"
+                                                          "1nick"));
     ASSERT_TRUE(other);
     EXPECT_FALSE(other->isLoginReply());
     EXPECT_EQ(other->nickname, QStringLiteral("nick"));
@@ -169,7 +177,7 @@ TEST(Records, ServerRecordsRoundTripAndRefuseShortOrForeignBytes) {
     ASSERT_EQ(newsBytes.size(), 200);
     const auto n = NewsFlashRecord::parse(newsBytes);
     ASSERT_TRUE(n);
-    EXPECT_EQ(n->text, QStringLiteral("非农数据"));   // line feeds removed
+    EXPECT_EQ(n->text, QStringLiteral("非农数据")); // line feeds removed
     EXPECT_EQ(n->newsId, 42);
     EXPECT_EQ(n->time, QStringLiteral("2026-12-06 10:15:30"));
     EXPECT_EQ(n->detailFlag, '1');
@@ -190,7 +198,7 @@ TEST(Records, ServerRecordsRoundTripAndRefuseShortOrForeignBytes) {
 
     const auto f = FeedbackRecord::parse(FeedbackRecord{"a@b.c", QString(600, QChar(u'好'))}.build());
     ASSERT_TRUE(f);
-    EXPECT_EQ(f->text, QString(500, QChar(u'好')));   // cut to the 1000-byte field
+    EXPECT_EQ(f->text, QString(500, QChar(u'好'))); // cut to the 1000-byte field
     EXPECT_EQ(PushLogonRecord::parse(PushLogonRecord{"u", "p", 7}.build())->highestNewsId, 7);
     EXPECT_EQ(HeartbeatAnswerRecord::parse(HeartbeatAnswerRecord{9}.build())->highestNewsId, 9);
 }

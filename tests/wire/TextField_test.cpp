@@ -7,12 +7,13 @@ using push::TextField::encode;
 
 TEST(TextField, FillsCutsAndPadsByBytes) {
     const QString fifty(50, u'x');
-    EXPECT_EQ(encode(fifty, 50), QByteArray(50, 'x'));               // full: no terminator
-    EXPECT_EQ(encode(fifty + u'y', 50), QByteArray(50, 'x'));        // 51 bytes: cut
+    EXPECT_EQ(encode(fifty, 50), QByteArray(50, 'x'));        // full: no terminator
+    EXPECT_EQ(encode(fifty + u'y', 50), QByteArray(50, 'x')); // 51 bytes: cut
     EXPECT_EQ(encode(QStringLiteral("ab"), 4), QByteArray("ab\0\0", 4));
     EXPECT_EQ(encode(QString(), 3), QByteArray(3, '\0'));
     // Mixed widths: "中" is two bytes, so "a中b" needs four.
-    EXPECT_EQ(encode(QStringLiteral("a中b"), 4), QByteArray("a\xD6\xD0" "b"));
+    EXPECT_EQ(encode(QStringLiteral("a中b"), 4), QByteArray("a\xD6\xD0"
+                                                            "b"));
 }
 
 TEST(TextField, KeepsALeadByteThatAloneStillFits) {

@@ -8,10 +8,10 @@
 class AccountBook {
 public:
     struct Account {
-        QString name;           // e-mail address or mobile number
+        QString name; // e-mail address or mobile number
         QString password;
         QString nickname;
-        char flag = '0';        // sent in the login reply, kept by the client
+        char flag = '0'; // sent in the login reply, kept by the client
         bool active = true;
     };
     // The login reply codes.

@@ -48,8 +48,8 @@ constexpr Entry kCatalogue[] = {
 };
 
 constexpr const char* kSpeeches[] = {
-    "美联储官员发表讲话", "欧洲央行行长出席活动并讲话", "英国央行行长发表讲话",
-    "日本央行行长出席国会听证", "澳洲联储主席发表讲话", "美联储主席出席国会听证",
+    "美联储官员发表讲话",       "欧洲央行行长出席活动并讲话", "英国央行行长发表讲话",
+    "日本央行行长出席国会听证", "澳洲联储主席发表讲话",       "美联储主席出席国会听证",
 };
 
 int decimals(Unit unit) { return unit == Unit::Rate ? 2 : 1; }
@@ -58,10 +58,14 @@ QString valueText(Unit unit, int hundredths) {
     const QString number = QString::number(hundredths / 100.0, 'f', decimals(unit));
     switch (unit) {
     case Unit::Percent:
-    case Unit::Rate: return number + QLatin1Char('%');
-    case Unit::TenThousand: return number + QStringLiteral("万");
-    case Unit::Barrels: return number + QStringLiteral("万桶");
-    case Unit::Index: break;
+    case Unit::Rate:
+        return number + QLatin1Char('%');
+    case Unit::TenThousand:
+        return number + QStringLiteral("万");
+    case Unit::Barrels:
+        return number + QStringLiteral("万桶");
+    case Unit::Index:
+        break;
     }
     return number;
 }
@@ -133,12 +137,13 @@ void CalendarWeek::addLiveEvents(QList<CalendarEvent>& today, const QDateTime& n
     QList<int> unused;
     for (int i = 0; i < int(std::size(kCatalogue)); ++i) {
         const QString name = indicatorName(kCatalogue[i].indicator, now.date());
-        if (std::none_of(today.cbegin(), today.cend(), [&name](const CalendarEvent& ev) { return ev.indicator == name; }))
+        if (std::none_of(today.cbegin(), today.cend(),
+                         [&name](const CalendarEvent& ev) { return ev.indicator == name; }))
             unused.append(i);
     }
     for (int minutes : kLiveEventMinutes) {
         const QTime at = start.addSecs(minutes * 60);
-        if (at < start || at.hour() == 0 || unused.isEmpty()) continue;    // past midnight, or a time the client skips
+        if (at < start || at.hour() == 0 || unused.isEmpty()) continue; // past midnight, or a time the client skips
         CalendarEvent ev = makeEvent(unused.takeAt(random_.bounded(int(unused.size()))), now.date(), at);
         ev.releaseAt = QDateTime(now.date(), at).addSecs(random_.bounded(60, 121));
         today.append(ev);
@@ -182,9 +187,8 @@ QList<int> CalendarWeek::advance(const QDateTime& now) {
 QString CalendarWeek::recordsText(int day) const {
     QStringList records;
     for (const CalendarEvent& ev : events(day)) {
-        records.append(QStringList{ev.time.toString(QStringLiteral("HH:mm")), ev.country, ev.indicator,
-                                   ev.previous, ev.importance, ev.forecast,
-                                   ev.published ? ev.actual : QStringLiteral("待公布")}
+        records.append(QStringList{ev.time.toString(QStringLiteral("HH:mm")), ev.country, ev.indicator, ev.previous,
+                                   ev.importance, ev.forecast, ev.published ? ev.actual : QStringLiteral("待公布")}
                            .join(QLatin1Char('#')));
     }
     return records.join(QLatin1Char('|'));
@@ -197,7 +201,7 @@ QString CalendarWeek::summaryText(int day) const {
             pieces.append(ev.time.toString(QStringLiteral("HH:mm#")) + ev.country + QLatin1Char('#') + ev.indicator);
         }
     }
-    pieces.sort();      // "HH:mm" first, so this is the order of time
+    pieces.sort(); // "HH:mm" first, so this is the order of time
     QString text;
     for (const QString& p : pieces) text += p + QLatin1Char('|');
     return text;

@@ -9,10 +9,14 @@ namespace {
 
 int lengthOf(int id) {
     switch (id) {
-    case push::Logon: return push::PushLogonRecord::Length;
-    case push::Heartbeat: return push::HeartbeatAnswerRecord::Length;
-    case push::Feedback: return push::FeedbackRecord::Length;
-    default: return 0;
+    case push::Logon:
+        return push::PushLogonRecord::Length;
+    case push::Heartbeat:
+        return push::HeartbeatAnswerRecord::Length;
+    case push::Feedback:
+        return push::FeedbackRecord::Length;
+    default:
+        return 0;
     }
 }
 

@@ -21,7 +21,8 @@ void ControlConsole::readInput() {
     while ((end = buffer_.indexOf('\n')) >= 0) {
         const QString line = QString::fromUtf8(buffer_.left(end)).trimmed();
         buffer_.remove(0, end + 1);
-        if (!line.isEmpty() && !run(line)) log_.announce(QStringLiteral("commands: kick [account] | news | fault drop|restart|stall|junk | quit"));
+        if (!line.isEmpty() && !run(line))
+            log_.announce(QStringLiteral("commands: kick [account] | news | fault drop|restart|stall|junk | quit"));
     }
 }
 

@@ -3,19 +3,17 @@
 #include <QCommandLineParser>
 #include <QRandomGenerator>
 
-std::optional<DemoOptions> DemoOptions::parse(const QStringList& arguments,
-                                              const QString& defaultDataDir, QString* message,
-                                              bool* helpRequested) {
+std::optional<DemoOptions> DemoOptions::parse(const QStringList& arguments, const QString& defaultDataDir,
+                                              QString* message, bool* helpRequested) {
     *helpRequested = false;
     DemoOptions o;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Plays the vendor's login, identity and push servers and its web and file server, "
-        "with generated news, quotes and calendar."));
+    parser.setApplicationDescription(
+        QStringLiteral("Plays the vendor's login, identity and push servers and its web and file server, "
+                       "with generated news, quotes and calendar."));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help."));
-    const QCommandLineOption bind(QStringLiteral("bind"),
-                                  QStringLiteral("Address to listen on (default 127.0.0.1)."),
+    const QCommandLineOption bind(QStringLiteral("bind"), QStringLiteral("Address to listen on (default 127.0.0.1)."),
                                   QStringLiteral("address"));
     const QCommandLineOption data(QStringLiteral("data"),
                                   QStringLiteral("Data directory (accounts, installer log); default "
@@ -37,10 +35,8 @@ std::optional<DemoOptions> DemoOptions::parse(const QStringList& arguments,
         interval("news-interval-ms", "Time between news flashes", &o.newsIntervalMs),
         interval("quote-interval-ms", "Time between quote batches", &o.quoteIntervalMs),
         interval("heartbeat-ms", "Time between heartbeat probes", &o.heartbeatMs),
-        interval("result-check-ms", "Time between checks for newly released calendar results",
-                 &o.resultCheckMs),
-        {QCommandLineOption(QStringLiteral("seed"),
-                            QStringLiteral("Fixed random seed for all generated content."),
+        interval("result-check-ms", "Time between checks for newly released calendar results", &o.resultCheckMs),
+        {QCommandLineOption(QStringLiteral("seed"), QStringLiteral("Fixed random seed for all generated content."),
                             QStringLiteral("n")),
          0, 0xFFFFFFFFLL, [&seedValue](qint64 v) { seedValue = quint32(v); }},
     };

@@ -19,14 +19,13 @@ public:
     int resultCheckMs = 5000;
     quint32 seed = 0;
     QString dataDir;
-    QString offerUpdate;            // empty: the manifest offers no update
+    QString offerUpdate; // empty: the manifest offers no update
     bool splitRecords = false;
     bool quiet = false;
-    FaultOptions faults;            // all off by default
+    FaultOptions faults; // all off by default
 
     // Parses the arguments (program name first). Without a result, *message says what to
     // print: the help text when *helpRequested, else the error.
-    static std::optional<DemoOptions> parse(const QStringList& arguments,
-                                            const QString& defaultDataDir, QString* message,
-                                            bool* helpRequested);
+    static std::optional<DemoOptions> parse(const QStringList& arguments, const QString& defaultDataDir,
+                                            QString* message, bool* helpRequested);
 };

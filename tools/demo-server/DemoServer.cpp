@@ -11,13 +11,19 @@
 namespace {
 
 // Seeds of the generators, apart so that one's use never shifts another's choices.
-enum Salt : quint32 { QuoteSalt = 0x51u, NewsSalt = 0x4e5u, CalendarSalt = 0xca1u, PushSalt = 0x9u, WebSalt = 0x3eb,
-                      FaultSalt = 0xfa17u };
+enum Salt : quint32 {
+    QuoteSalt = 0x51u,
+    NewsSalt = 0x4e5u,
+    CalendarSalt = 0xca1u,
+    PushSalt = 0x9u,
+    WebSalt = 0x3eb,
+    FaultSalt = 0xfa17u
+};
 
 constexpr qint32 kFirstNewsId = 200001;
 constexpr qint32 kFirstClientId = 30001;
-constexpr int kBacklog = 8;         // flashes on hand at start, for the first client
-constexpr int kCatchUp = 10;        // flashes a client gets at logon, at most
+constexpr int kBacklog = 8;  // flashes on hand at start, for the first client
+constexpr int kCatchUp = 10; // flashes a client gets at logon, at most
 
 } // namespace
 
@@ -37,14 +43,16 @@ bool DemoServer::start(QString* error) {
     const QString accountsFile = QDir(options_.dataDir).filePath(QStringLiteral("accounts.txt"));
     if (!accounts_.load(accountsFile, error)) return false;
     if (accounts_.skippedLines() > 0) {
-        log_.line(QStringLiteral("accounts: skipped %1 malformed line(s) of %2").arg(accounts_.skippedLines()).arg(accountsFile));
+        log_.line(QStringLiteral("accounts: skipped %1 malformed line(s) of %2")
+                      .arg(accounts_.skippedLines())
+                      .arg(accountsFile));
     }
 
     login_ = std::make_unique<LoginService>(log_, accounts_);
     identity_ = std::make_unique<IdentityService>(log_, kFirstClientId);
-    push_ = std::make_unique<PushServer>(
-        PushSession::Settings{options_.heartbeatMs, options_.seed ^ PushSalt, options_.splitRecords,
-                              options_.faults.cutPercent}, log_, accounts_);
+    push_ = std::make_unique<PushServer>(PushSession::Settings{options_.heartbeatMs, options_.seed ^ PushSalt,
+                                                               options_.splitRecords, options_.faults.cutPercent},
+                                         log_, accounts_);
     push_->onLogon = [this](PushSession& s, qint32 highest) { welcome(s, highest); };
     web_ = std::make_unique<WebSite>(SitePages::Content{news_, quotes_, calendar_, accounts_, update_, clock_}, log_,
                                      options_.seed ^ WebSalt, [this](const QString& a) { return kick(a); });
@@ -75,7 +83,9 @@ QStringList DemoServer::listening() const {
         QStringLiteral("identity  udp %1:%2").arg(host).arg(identityPort()),
         QStringLiteral("push      tcp %1:%2").arg(host).arg(pushPort()),
         QStringLiteral("web/files http://%1:%2/ (update manifest /spd_update.xml, version %3)")
-            .arg(host).arg(httpPort()).arg(update_.version()),
+            .arg(host)
+            .arg(httpPort())
+            .arg(update_.version()),
     };
 }
 
@@ -94,7 +104,9 @@ void DemoServer::welcome(PushSession& session, qint32 highestNewsId) {
 
 void DemoServer::publishNews() {
     const NewsFlash& flash = news_.publish(clock_.now(), quotes_.quotes());
-    log_.line(QStringLiteral("news %1%2: %3").arg(flash.id).arg(flash.hasPage ? QStringLiteral(" (article)") : QString(), flash.text));
+    log_.line(QStringLiteral("news %1%2: %3")
+                  .arg(flash.id)
+                  .arg(flash.hasPage ? QStringLiteral(" (article)") : QString(), flash.text));
     push_->forEachSession([&flash](PushSession& s) { s.sendNews({flash}); });
 }
 
@@ -113,10 +125,6 @@ void DemoServer::releaseResults() {
     push_->forEachSession([this, &days](PushSession& s) { s.sendCalendarDays(calendar_, days); });
 }
 
-int DemoServer::kick(const QString& account) {
-    return push_->kick(account);
-}
+int DemoServer::kick(const QString& account) { return push_->kick(account); }
 
-bool DemoServer::injectFault(const QString& name) {
-    return faults_ && faults_->inject(name);
-}
+bool DemoServer::injectFault(const QString& name) { return faults_ && faults_->inject(name); }

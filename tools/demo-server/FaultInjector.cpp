@@ -26,11 +26,16 @@ void FaultInjector::arm(QTimer& timer, int meanMs, void (FaultInjector::*fault)(
 }
 
 bool FaultInjector::inject(const QString& name) {
-    if (name == QStringLiteral("drop")) dropOne();
-    else if (name == QStringLiteral("restart")) restartListener();
-    else if (name == QStringLiteral("stall")) stallOne();
-    else if (name == QStringLiteral("junk")) junkToAll();
-    else return false;
+    if (name == QStringLiteral("drop"))
+        dropOne();
+    else if (name == QStringLiteral("restart"))
+        restartListener();
+    else if (name == QStringLiteral("stall"))
+        stallOne();
+    else if (name == QStringLiteral("junk"))
+        junkToAll();
+    else
+        return false;
     return true;
 }
 
@@ -44,8 +49,12 @@ void FaultInjector::dropOne() {
     PushSession* s = anySession();
     if (!s) return;
     switch (random_.bounded(3)) {
-    case 0: s->drop(true); break;
-    case 1: s->drop(false); break;
+    case 0:
+        s->drop(true);
+        break;
+    case 1:
+        s->drop(false);
+        break;
     default: {
         // A flash nobody will miss (id 0), cut after its id and before its end.
         push::NewsFlashRecord r;
@@ -77,7 +86,8 @@ void FaultInjector::stallOne() {
 void FaultInjector::junkToAll() {
     const QByteArray bytes = junk();
     log_.line(QStringLiteral("push: fault: junk record of %1 bytes, id %2")
-                  .arg(bytes.size()).arg(quint8(bytes[0]) | quint8(bytes[1]) << 8));
+                  .arg(bytes.size())
+                  .arg(quint8(bytes[0]) | quint8(bytes[1]) << 8));
     push_.forEachSession([&bytes](PushSession& s) { s.sendJunk(bytes); });
 }
 

@@ -15,6 +15,9 @@ QByteArray IdentityService::answer(const QByteArray& datagram, const QString& fr
     QString adapters = report->adapters;
     adapters.replace(QStringLiteral("\r\n"), QStringLiteral(", ")).remove(QLatin1Char('\r'));
     log_.line(QStringLiteral("identity: version %1, client id %2, adapters [%3] from %4 -> client id %5")
-                  .arg(report->version).arg(report->clientId).arg(adapters, from).arg(reply.clientId));
+                  .arg(report->version)
+                  .arg(report->clientId)
+                  .arg(adapters, from)
+                  .arg(reply.clientId));
     return reply.build();
 }

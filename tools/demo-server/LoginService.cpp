@@ -19,6 +19,9 @@ QByteArray LoginService::answer(const QByteArray& datagram, const QString& from)
         reply.accountFlag = uint8_t(account->flag);
     }
     log_.line(QStringLiteral("login: %1 (client id %2) from %3 -> reply %4")
-                  .arg(request->account).arg(request->clientId).arg(from).arg(QChar(reply.result)));
+                  .arg(request->account)
+                  .arg(request->clientId)
+                  .arg(from)
+                  .arg(QChar(reply.result)));
     return reply.build();
 }

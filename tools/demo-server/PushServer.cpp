@@ -11,7 +11,9 @@ bool PushServer::listen(const QHostAddress& address, quint16 port, QString* erro
     address_ = address;
     if (server_.listen(address, port)) return true;
     *error = QStringLiteral("push: cannot listen on TCP %1:%2: %3")
-                 .arg(address.toString()).arg(port).arg(server_.errorString());
+                 .arg(address.toString())
+                 .arg(port)
+                 .arg(server_.errorString());
     return false;
 }
 
@@ -58,6 +60,4 @@ void PushServer::stopListening() {
     for (PushSession* s : QList<PushSession*>(sessions_)) s->drop(true);
 }
 
-bool PushServer::resumeListening(QString* error) {
-    return listen(address_, port_, error);
-}
+bool PushServer::resumeListening(QString* error) { return listen(address_, port_, error); }

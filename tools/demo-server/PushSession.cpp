@@ -14,8 +14,7 @@
 #include <QTcpSocket>
 #include <sys/socket.h>
 
-PushSession::PushSession(QTcpSocket* socket, const Settings& settings, DemoLog& log,
-                         const AccountBook& accounts)
+PushSession::PushSession(QTcpSocket* socket, const Settings& settings, DemoLog& log, const AccountBook& accounts)
     : socket_(socket), stream_(socket, settings.seed, settings.forceSplits, settings.cutPercent), log_(log),
       accounts_(accounts),
       peer_(QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort())) {
@@ -45,7 +44,8 @@ void PushSession::handle(const QByteArray& record) {
         break;
     case push::Heartbeat:
         log_.line(QStringLiteral("push: heartbeat answer from %1: highest news id %2")
-                      .arg(account_).arg(push::HeartbeatAnswerRecord::parse(record)->highestNewsId));
+                      .arg(account_)
+                      .arg(push::HeartbeatAnswerRecord::parse(record)->highestNewsId));
         break;
     case push::Feedback: {
         const auto feedback = push::FeedbackRecord::parse(record);
@@ -62,7 +62,8 @@ void PushSession::logOn(const QByteArray& record) {
     const auto logon = push::PushLogonRecord::parse(record);
     const auto verdict = accounts_.check(logon->account, logon->password);
     log_.line(QStringLiteral("push: logon from %1: account %2, highest news id %3%4")
-                  .arg(peer_, logon->account).arg(logon->highestNewsId)
+                  .arg(peer_, logon->account)
+                  .arg(logon->highestNewsId)
                   .arg(verdict == AccountBook::Verdict::Success ? QString() : QStringLiteral(" - refused")));
     if (verdict != AccountBook::Verdict::Success) {
         stream_.closeWhenSent();
@@ -96,7 +97,8 @@ void PushSession::sendQuotes(const QString& quoteText) {
 void PushSession::sendCalendarDays(const CalendarWeek& week, const QList<int>& days) {
     QList<QByteArray> records;
     for (int day : days) {
-        records.append(push::CalendarDayRecord{uint8_t('0' + day), week.recordsText(day), week.summaryText(day)}.build());
+        records.append(
+            push::CalendarDayRecord{uint8_t('0' + day), week.recordsText(day), week.summaryText(day)}.build());
     }
     stream_.sendRun(records, true);
 }
@@ -111,7 +113,8 @@ void PushSession::kick() {
 }
 
 void PushSession::drop(bool reset) {
-    log_.line(QStringLiteral("push: fault: %1 %2 (%3)").arg(reset ? QStringLiteral("reset") : QStringLiteral("close"), peer_, account_));
+    log_.line(QStringLiteral("push: fault: %1 %2 (%3)")
+                  .arg(reset ? QStringLiteral("reset") : QStringLiteral("close"), peer_, account_));
     if (!reset) {
         socket_->disconnectFromHost();
         return;
@@ -123,7 +126,9 @@ void PushSession::drop(bool reset) {
 }
 
 void PushSession::endMidRecord(const QByteArray& part) {
-    log_.line(QStringLiteral("push: fault: truncated record (%1 bytes) and close %2 (%3)").arg(part.size()).arg(peer_, account_));
+    log_.line(QStringLiteral("push: fault: truncated record (%1 bytes) and close %2 (%3)")
+                  .arg(part.size())
+                  .arg(peer_, account_));
     stream_.sendAlone(part);
     stream_.closeWhenSent();
 }

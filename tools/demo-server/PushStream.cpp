@@ -48,7 +48,7 @@ QList<qsizetype> PushStream::scatteredCuts(const QList<QByteArray>& records) {
 void PushStream::sendRun(const QList<QByteArray>& records, bool splittable, const QStringList& labels) {
     if (closing_ || records.isEmpty()) return;
     const QByteArray all = records.join();
-    QList<qsizetype> ends;   // where each record ends in `all`
+    QList<qsizetype> ends; // where each record ends in `all`
     for (qsizetype end = 0; const QByteArray& r : records) ends.append(end += r.size());
     QList<qsizetype> at = cuts(records, splittable);
     at.append(all.size());

@@ -39,7 +39,7 @@ public:
 private:
     struct Write {
         QByteArray bytes;
-        QStringList labels;   // of the records that end in this write
+        QStringList labels; // of the records that end in this write
     };
 
     QList<qsizetype> cuts(const QList<QByteArray>& records, bool splittable);

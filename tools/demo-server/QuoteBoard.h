@@ -11,10 +11,10 @@ public:
     struct Quote {
         QString symbol;
         int digits;
-        qint64 bid;         // points
-        qint64 spread;      // points
-        qint64 opening;     // points, the level the walk is pulled back to
-        int stepPoints;     // largest move in one step
+        qint64 bid;     // points
+        qint64 spread;  // points
+        qint64 opening; // points, the level the walk is pulled back to
+        int stepPoints; // largest move in one step
     };
 
     explicit QuoteBoard(quint32 seed);

@@ -9,7 +9,9 @@ UdpService::UdpService(const QString& name, DemoLog& log) : log_(log), name_(nam
 bool UdpService::bind(const QHostAddress& address, quint16 port, QString* error) {
     if (socket_.bind(address, port)) return true;
     *error = QStringLiteral("%1: cannot listen on UDP %2:%3: %4")
-                 .arg(name_, address.toString()).arg(port).arg(socket_.errorString());
+                 .arg(name_, address.toString())
+                 .arg(port)
+                 .arg(socket_.errorString());
     return false;
 }
 
@@ -24,6 +26,8 @@ void UdpService::readPending() {
 
 QByteArray UdpService::ignore(const QByteArray& datagram, const QString& from, const QString& expected) {
     log_.line(QStringLiteral("%1: ignored a datagram of %2 bytes from %3 (not %4)")
-                  .arg(name_).arg(datagram.size()).arg(from, expected));
+                  .arg(name_)
+                  .arg(datagram.size())
+                  .arg(from, expected));
     return {};
 }

@@ -11,19 +11,15 @@ QString shellQuoted(const QString& text) {
 } // namespace
 
 UpdateOffer::UpdateOffer(const QString& offeredVersion, const QString& dataDir)
-    : version_(offeredVersion.isEmpty() ? QString::fromLatin1(kCurrentVersion) : offeredVersion),
-      dataDir_(dataDir) {
-    installer_ = QStringLiteral(
-                     "#!/bin/sh\n"
-                     "# Quenra极速版 %1 demo installer: notes that it ran and installs nothing.\n"
-                     "printf '%s %s\\n' \"$(date '+%Y-%m-%d %H:%M:%S')\" \"$*\" >> %2\n")
+    : version_(offeredVersion.isEmpty() ? QString::fromLatin1(kCurrentVersion) : offeredVersion), dataDir_(dataDir) {
+    installer_ = QStringLiteral("#!/bin/sh\n"
+                                "# Quenra极速版 %1 demo installer: notes that it ran and installs nothing.\n"
+                                "printf '%s %s\\n' \"$(date '+%Y-%m-%d %H:%M:%S')\" \"$*\" >> %2\n")
                      .arg(version_, shellQuoted(runLogPath()))
                      .toUtf8();
 }
 
-QString UpdateOffer::installerPath() const {
-    return QStringLiteral("/download/QuenraSetup-%1.exe").arg(version_);
-}
+QString UpdateOffer::installerPath() const { return QStringLiteral("/download/QuenraSetup-%1.exe").arg(version_); }
 
 QString UpdateOffer::runLogPath() const {
     return QDir(dataDir_).absoluteFilePath(QStringLiteral("installer-runs.log"));

@@ -15,8 +15,8 @@ public:
     UpdateOffer(const QString& offeredVersion, const QString& dataDir);
 
     QString version() const { return version_; }
-    QString installerPath() const;      // on the site
-    QString runLogPath() const;         // where the installer notes its runs
+    QString installerPath() const; // on the site
+    QString runLogPath() const;    // where the installer notes its runs
     QByteArray installer() const { return installer_; }
     QString installerSha256() const;
     // spd_update.xml, with addresses on the given site ("http://host:port").

@@ -12,7 +12,8 @@ namespace {
 
 const char* const kVoteCookie = "quenra_vote";
 
-QHttpServerResponse html(const QByteArray& page, QHttpServerResponse::StatusCode status = QHttpServerResponse::StatusCode::Ok) {
+QHttpServerResponse html(const QByteArray& page,
+                         QHttpServerResponse::StatusCode status = QHttpServerResponse::StatusCode::Ok) {
     return QHttpServerResponse("text/html; charset=utf-8", page, status);
 }
 
@@ -44,34 +45,40 @@ WebSite::WebSite(const SitePages::Content& content, DemoLog& log, quint32 seed, 
     routes_ = {
         {QStringLiteral("/"), page([this] { return pages_.index(); })},
         {QStringLiteral("/spd_update.xml"), [this](const QHttpServerRequest& r) { return manifest(r); }},
-        {content.update.installerPath().toLower(), [this](const QHttpServerRequest&) {
+        {content.update.installerPath().toLower(),
+         [this](const QHttpServerRequest&) {
              return QHttpServerResponse("application/octet-stream", content_.update.installer());
          }},
         {QStringLiteral("/download"), page([this] { return pages_.download(); })},
         {QStringLiteral("/mrvx43.htm"), page([this] { return pages_.statistics(); })},
-        {QStringLiteral("/datatransfer/rapidnews"), [this](const QHttpServerRequest& r) {
+        {QStringLiteral("/datatransfer/rapidnews"),
+         [this](const QHttpServerRequest& r) {
              const QString id = queryValue(r, QStringLiteral("news_id"));
              const auto article = pages_.article(id.toInt());
-             return article ? html(*article) : html(pages_.notFound(r.url().path() + QStringLiteral("?news_id=") + id),
-                                                    QHttpServerResponse::StatusCode::NotFound);
+             return article ? html(*article)
+                            : html(pages_.notFound(r.url().path() + QStringLiteral("?news_id=") + id),
+                                   QHttpServerResponse::StatusCode::NotFound);
          }},
         {QStringLiteral("/new/table"), page([this] { return pages_.strategyTable(); })},
         {QStringLiteral("/new/news"), page([this] { return pages_.newsBrief(); })},
         {QStringLiteral("/dailyreport/index"), page([this] { return pages_.dailyReport(); })},
-        {QStringLiteral("/datatransfer/regroadking"), [this](const QHttpServerRequest& r) {
-             return html(pages_.registration(submitted(r)));
-         }},
-        {QStringLiteral("/datatransfer/changepassword"), [this](const QHttpServerRequest& r) {
+        {QStringLiteral("/datatransfer/regroadking"),
+         [this](const QHttpServerRequest& r) { return html(pages_.registration(submitted(r))); }},
+        {QStringLiteral("/datatransfer/changepassword"),
+         [this](const QHttpServerRequest& r) {
              return html(pages_.changePassword(queryValue(r, QStringLiteral("id")), submitted(r)));
          }},
-        {QStringLiteral("/resetpassword/resetpassword"), [this](const QHttpServerRequest& r) {
-             return html(pages_.resetPassword(submitted(r)));
-         }},
-        {QStringLiteral("/votedatadock/userlogin"), [this](const QHttpServerRequest& r) { return voteLogin(r, QStringLiteral("email")); }},
-        {QStringLiteral("/votedatadock/phonelogin"), [this](const QHttpServerRequest& r) { return voteLogin(r, QStringLiteral("phone")); }},
-        {QStringLiteral("/voting/index"), [this](const QHttpServerRequest& r) {
+        {QStringLiteral("/resetpassword/resetpassword"),
+         [this](const QHttpServerRequest& r) { return html(pages_.resetPassword(submitted(r))); }},
+        {QStringLiteral("/votedatadock/userlogin"),
+         [this](const QHttpServerRequest& r) { return voteLogin(r, QStringLiteral("email")); }},
+        {QStringLiteral("/votedatadock/phonelogin"),
+         [this](const QHttpServerRequest& r) { return voteLogin(r, QStringLiteral("phone")); }},
+        {QStringLiteral("/voting/index"),
+         [this](const QHttpServerRequest& r) {
              const QString account = voteAccount(r);
-             log_.line(QStringLiteral("vote: poll shown to %1").arg(account.isEmpty() ? QStringLiteral("nobody logged in") : account));
+             log_.line(QStringLiteral("vote: poll shown to %1")
+                           .arg(account.isEmpty() ? QStringLiteral("nobody logged in") : account));
              QMap<QString, int> tally;
              for (const QString& choice : std::as_const(votes_)) ++tally[choice];
              return html(pages_.voting(account, votes_.value(account), tally));
@@ -80,9 +87,11 @@ WebSite::WebSite(const SitePages::Content& content, DemoLog& log, quint32 seed, 
         {QStringLiteral("/ruzezaro/ruzezaro"), page([this] { return pages_.functionIntroduction(); })},
         {QStringLiteral("/product"), page([this] { return pages_.product(); })},
         {QStringLiteral("/maker"), page([this] { return pages_.maker(); })},
-        {QStringLiteral("/control/kick"), [this](const QHttpServerRequest& r) {
+        {QStringLiteral("/control/kick"),
+         [this](const QHttpServerRequest& r) {
              const int told = kick_(queryValue(r, QStringLiteral("account")));
-             return QHttpServerResponse("text/plain; charset=utf-8", QStringLiteral("kicked %1 session(s)\n").arg(told).toUtf8());
+             return QHttpServerResponse("text/plain; charset=utf-8",
+                                        QStringLiteral("kicked %1 session(s)\n").arg(told).toUtf8());
          }},
     };
 }
@@ -96,9 +105,10 @@ bool WebSite::listen(const QHostAddress& address, quint16 port, QString* error) 
 
 bool WebSite::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
     QHttpServerResponse response = respond(request);
-    log_.line(QStringLiteral("http: %1 %2 -> %3")
-                  .arg(request.remoteAddress().toString(), request.url().toString(QUrl::RemoveScheme | QUrl::RemoveAuthority))
-                  .arg(int(response.statusCode())));
+    log_.line(
+        QStringLiteral("http: %1 %2 -> %3")
+            .arg(request.remoteAddress().toString(), request.url().toString(QUrl::RemoveScheme | QUrl::RemoveAuthority))
+            .arg(int(response.statusCode())));
     response.write(makeResponder(request, socket));
     return true;
 }
@@ -126,13 +136,16 @@ QHttpServerResponse WebSite::voteLogin(const QHttpServerRequest& request, const 
     const QString name = queryValue(request, accountKey);
     const auto account = content_.accounts.find(name);
     const bool accepted = account && account->active &&
-                          queryValue(request, QStringLiteral("password")).compare(passwordDigest(account->password), Qt::CaseInsensitive) == 0;
-    log_.line(QStringLiteral("vote: login of %1 %2").arg(name, accepted ? QStringLiteral("accepted") : QStringLiteral("refused")));
+                          queryValue(request, QStringLiteral("password"))
+                                  .compare(passwordDigest(account->password), Qt::CaseInsensitive) == 0;
+    log_.line(QStringLiteral("vote: login of %1 %2")
+                  .arg(name, accepted ? QStringLiteral("accepted") : QStringLiteral("refused")));
     QHttpServerResponse response = html(pages_.voteLogin(accepted ? account->nickname : QString(), accepted));
     if (accepted) {
         const QString token = QString::number(random_.generate64(), 16);
         voteSessions_.insert(token, account->name);
-        response.addHeader("Set-Cookie", QStringLiteral("%1=%2; Path=/; HttpOnly").arg(QLatin1String(kVoteCookie), token).toLatin1());
+        response.addHeader("Set-Cookie",
+                           QStringLiteral("%1=%2; Path=/; HttpOnly").arg(QLatin1String(kVoteCookie), token).toLatin1());
     }
     return response;
 }

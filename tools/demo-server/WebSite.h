@@ -37,8 +37,8 @@ private:
     DemoLog& log_;
     QRandomGenerator random_;
     Kick kick_;
-    QHash<QString, Handler> routes_;        // by lower-case path
-    QHash<QString, QString> voteSessions_;  // cookie token -> account
-    QHash<QString, QString> votes_;         // account -> choice
+    QHash<QString, Handler> routes_;       // by lower-case path
+    QHash<QString, QString> voteSessions_; // cookie token -> account
+    QHash<QString, QString> votes_;        // account -> choice
     quint16 port_ = 0;
 };

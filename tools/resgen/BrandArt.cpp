@@ -25,7 +25,7 @@ void BrandArt::mark(QPainter& p, const QRectF& box, const QColor& tileTop, const
     const QPointF tip = m + QPointF(r * 1.25, -r * 1.2);
     const QPointF from = m + QPointF(-r * 0.55, r * 0.3);
     if (s < 22) {
-        p.drawLine(from, tip);      // too small for the zigzag
+        p.drawLine(from, tip); // too small for the zigzag
     } else {
         const QPointF points[] = {from, m + QPointF(-r * 0.1, -r * 0.15), m + QPointF(r * 0.2, r * 0.1), tip};
         p.drawPolyline(points, 4);

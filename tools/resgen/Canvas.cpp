@@ -40,8 +40,8 @@ QFont Canvas::font(int pixelSize, bool bold) {
     return f;
 }
 
-void Canvas::text(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
-                  const QColor& colour, int align) {
+void Canvas::text(QPainter& p, const QRectF& box, const QString& text, const QFont& font, const QColor& colour,
+                  int align) {
     // The font has no bold face: bold text is the outline filled and stroked a little wider.
     QFont regular = font;
     regular.setBold(false);

@@ -13,8 +13,8 @@ public:
     static QImage blank(int width, int height, const QColor& fill = Qt::transparent);
     static void prepare(QPainter& p);
     static QFont font(int pixelSize, bool bold = false);
-    static void text(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
-                     const QColor& colour, int align = Qt::AlignCenter);
+    static void text(QPainter& p, const QRectF& box, const QString& text, const QFont& font, const QColor& colour,
+                     int align = Qt::AlignCenter);
     // A vertical two-colour gradient brush over box.
     static QBrush vertical(const QRectF& box, const QColor& top, const QColor& bottom);
 };

@@ -5,9 +5,9 @@
 
 namespace {
 
-constexpr double kAttack = 0.004;    // seconds; long enough not to click
+constexpr double kAttack = 0.004; // seconds; long enough not to click
 constexpr double kFadeOut = 0.040;
-constexpr double kPeak = 0.707;      // -3 dBFS
+constexpr double kPeak = 0.707; // -3 dBFS
 
 } // namespace
 

@@ -7,9 +7,9 @@
 class ChimeSynth {
 public:
     struct Partial {
-        double ratio;       // frequency relative to the note
+        double ratio; // frequency relative to the note
         double gain;
-        double decay;       // seconds for the partial to fall to 1/e
+        double decay; // seconds for the partial to fall to 1/e
     };
     using Timbre = std::vector<Partial>;
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kOpaqueFrom = 96;      // alpha at and above which a pixel is drawn
+constexpr int kOpaqueFrom = 96; // alpha at and above which a pixel is drawn
 constexpr int kMaxBlockSize = 255;
 
 void putWord(QByteArray& out, int v) {
@@ -83,13 +83,13 @@ void putSubBlocks(QByteArray& out, const QByteArray& data) {
 
 void putLoopExtension(QByteArray& out) {
     out.append("\x21\xFF\x0BNETSCAPE2.0\x03\x01", 16);
-    putWord(out, 0);    // loop for ever
+    putWord(out, 0); // loop for ever
     out.append('\0');
 }
 
-void putFrame(QByteArray& out, const QByteArray& frameIndices, const QSize& size, int minCodeSize,
-              int transparentIndex, int delayCs, bool animated) {
-    const int disposal = animated ? 2 : 1;  // animations clear each frame before the next
+void putFrame(QByteArray& out, const QByteArray& frameIndices, const QSize& size, int minCodeSize, int transparentIndex,
+              int delayCs, bool animated) {
+    const int disposal = animated ? 2 : 1; // animations clear each frame before the next
     out.append("\x21\xF9\x04", 3);
     out.append(static_cast<char>((disposal << 2) | (transparentIndex >= 0 ? 1 : 0)));
     putWord(out, animated ? delayCs : 0);
@@ -100,7 +100,7 @@ void putFrame(QByteArray& out, const QByteArray& frameIndices, const QSize& size
     putWord(out, 0);
     putWord(out, size.width());
     putWord(out, size.height());
-    out.append('\0');                       // no local colour table, not interlaced
+    out.append('\0'); // no local colour table, not interlaced
     out.append(static_cast<char>(minCodeSize));
     putSubBlocks(out, LzwEncoder::encode(frameIndices, minCodeSize));
 }
@@ -143,8 +143,8 @@ QByteArray GifEncoder::encode(const QList<QImage>& frames, const QColor& matte, 
     putWord(out, indexed.size.width());
     putWord(out, indexed.size.height());
     out.append(static_cast<char>(0x80 | ((bits - 1) << 4) | (bits - 1)));
-    out.append('\0');                       // background colour index
-    out.append('\0');                       // square pixels
+    out.append('\0'); // background colour index
+    out.append('\0'); // square pixels
     for (int i = 0; i < (1 << bits); ++i) {
         const QRgb c = i < indexed.palette.size() ? indexed.palette[i] : matte.rgb();
         out.append(static_cast<char>(qRed(c)));

@@ -131,8 +131,7 @@ void GlyphArt::speechBubble(QPainter& p, const QRectF& box, const QColor& c, dou
     p.setPen(Qt::NoPen);
     p.setBrush(c);
     for (int i = 0; i < 3; ++i) {
-        p.drawEllipse(QPointF(body.left() + body.width() * (0.3 + 0.2 * i), body.center().y()), pen * 0.65,
-                      pen * 0.65);
+        p.drawEllipse(QPointF(body.left() + body.width() * (0.3 + 0.2 * i), body.center().y()), pen * 0.65, pen * 0.65);
     }
 }
 

@@ -10,9 +10,7 @@ namespace {
 
 constexpr double kStripPen = 1.6;
 
-QRectF centred(double cx, double cy, double size) {
-    return QRectF(cx - size / 2, cy - size / 2, size, size);
-}
+QRectF centred(double cx, double cy, double size) { return QRectF(cx - size / 2, cy - size / 2, size, size); }
 
 } // namespace
 
@@ -50,7 +48,7 @@ QList<QImage> PageArt::loadingFrames() {
         Canvas::prepare(p);
         p.setPen(Qt::NoPen);
         for (int i = 0; i < kDots; ++i) {
-            const int age = (f - i + kDots) % kDots;      // 0: the dot just lit
+            const int age = (f - i + kDots) % kDots; // 0: the dot just lit
             QColor c = brand::sky;
             c.setAlphaF(1.0 - age * 0.11);
             const double a = 2 * std::numbers::pi * i / kDots - std::numbers::pi / 2;

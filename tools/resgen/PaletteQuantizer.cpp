@@ -13,9 +13,7 @@ struct Entry {
 };
 using Box = std::vector<Entry>;
 
-int channel(QRgb c, int which) {
-    return which == 0 ? qRed(c) : which == 1 ? qGreen(c) : qBlue(c);
-}
+int channel(QRgb c, int which) { return which == 0 ? qRed(c) : which == 1 ? qGreen(c) : qBlue(c); }
 
 // The channel with the largest spread, and that spread.
 std::pair<int, int> widestChannel(const Box& box) {
@@ -36,9 +34,8 @@ std::pair<int, int> widestChannel(const Box& box) {
 // Splits a box at the weighted median of its widest channel.
 std::pair<Box, Box> split(Box box) {
     const int ch = widestChannel(box).first;
-    std::sort(box.begin(), box.end(), [ch](const Entry& a, const Entry& b) {
-        return channel(a.colour, ch) < channel(b.colour, ch);
-    });
+    std::sort(box.begin(), box.end(),
+              [ch](const Entry& a, const Entry& b) { return channel(a.colour, ch) < channel(b.colour, ch); });
     qint64 total = 0;
     for (const Entry& e : box) total += e.count;
     qint64 running = 0;

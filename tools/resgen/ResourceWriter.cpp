@@ -39,10 +39,14 @@ ResourceWriter::ResourceWriter(const QString& outDir) : out_(outDir) {
 
 QString ResourceWriter::folder(Place place) {
     switch (place) {
-    case Place::Page: return QStringLiteral("pages");
-    case Place::DialogImage: return QStringLiteral("image");
-    case Place::Icon: return QStringLiteral("icons");
-    case Place::Sound: return QStringLiteral("Sound");
+    case Place::Page:
+        return QStringLiteral("pages");
+    case Place::DialogImage:
+        return QStringLiteral("image");
+    case Place::Icon:
+        return QStringLiteral("icons");
+    case Place::Sound:
+        return QStringLiteral("Sound");
     }
     return {};
 }

@@ -23,13 +23,13 @@ QByteArray WavWriter::encode(const std::vector<int16_t>& samples, int sampleRate
     out.append("RIFF");
     put32(out, 36 + dataBytes);
     out.append("WAVEfmt ");
-    put32(out, 16);                                   // format chunk size
-    put16(out, 1);                                    // PCM
-    put16(out, 1);                                    // mono
+    put32(out, 16); // format chunk size
+    put16(out, 1);  // PCM
+    put16(out, 1);  // mono
     put32(out, static_cast<uint32_t>(sampleRate));
-    put32(out, static_cast<uint32_t>(sampleRate * 2));  // bytes per second
-    put16(out, 2);                                    // block align
-    put16(out, 16);                                   // bits per sample
+    put32(out, static_cast<uint32_t>(sampleRate * 2)); // bytes per second
+    put16(out, 2);                                     // block align
+    put16(out, 16);                                    // bits per sample
     out.append("data");
     put32(out, dataBytes);
     for (int16_t s : samples) put16(out, static_cast<uint16_t>(s));

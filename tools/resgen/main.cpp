@@ -20,7 +20,8 @@ constexpr int kSampleRate = 44100;
 
 void writePages(ResourceWriter& w, const QString& pagesDir) {
     const QDir dir(pagesDir);
-    const QStringList pages = dir.entryList({QStringLiteral("*.htm"), QStringLiteral("*.css"), QStringLiteral("*.js")}, QDir::Files);
+    const QStringList pages =
+        dir.entryList({QStringLiteral("*.htm"), QStringLiteral("*.css"), QStringLiteral("*.js")}, QDir::Files);
     if (pages.isEmpty()) throw std::runtime_error("no pages in " + pagesDir.toStdString());
     for (const QString& page : pages) w.embedPage(dir.filePath(page));
 }
@@ -45,8 +46,8 @@ void writePageImages(ResourceWriter& w) {
 }
 
 // A normal and a highlighted face under their two file names.
-void pair(ResourceWriter& w, const QString& normal, const QString& hover,
-          const std::function<QImage(bool)>& draw, const QColor& matte = brand::dialogBody) {
+void pair(ResourceWriter& w, const QString& normal, const QString& hover, const std::function<QImage(bool)>& draw,
+          const QColor& matte = brand::dialogBody) {
     w.gif(Place::DialogImage, normal, {draw(false)}, matte);
     w.gif(Place::DialogImage, hover, {draw(true)}, matte);
 }
@@ -65,16 +66,17 @@ void writeDialogImages(ResourceWriter& w) {
     using K = ButtonArt::Kind;
     pair(w, QStringLiteral("load1.gif"), QStringLiteral("load2.gif"),
          [](bool h) { return ButtonArt::text(180, 34, QStringLiteral("登录"), K::Primary, h); });
-    pair(w, QStringLiteral("close_button1.gif"), QStringLiteral("close_button2.gif"), &ButtonArt::close,
-         brand::header);
+    pair(w, QStringLiteral("close_button1.gif"), QStringLiteral("close_button2.gif"), &ButtonArt::close, brand::header);
     tabPair(w, QStringLiteral("newsgather"), QStringLiteral("资讯速递"), &GlyphArt::newsSheet);
     tabPair(w, QStringLiteral("financalender"), QStringLiteral("财经日历"), &GlyphArt::calendar);
     tabPair(w, QStringLiteral("quotcenter"), QStringLiteral("行情中心"), &GlyphArt::trend);
     pair(w, QStringLiteral("sound.gif"), QStringLiteral("sound1.gif"), &ButtonArt::sound);
     textPair(w, QStringLiteral("setok1.gif"), QStringLiteral("setok.gif"), QStringLiteral("确定"), K::Primary);
-    textPair(w, QStringLiteral("setcancel.gif"), QStringLiteral("setcancel1.gif"), QStringLiteral("取消"), K::Secondary);
+    textPair(w, QStringLiteral("setcancel.gif"), QStringLiteral("setcancel1.gif"), QStringLiteral("取消"),
+             K::Secondary);
     textPair(w, QStringLiteral("setapply.gif"), QStringLiteral("setapply1.gif"), QStringLiteral("应用"), K::Secondary);
-    w.gif(Place::DialogImage, QStringLiteral("login_bg.gif"), {BrandArt::dialogBackground(360, 250)}, brand::dialogBody);
+    w.gif(Place::DialogImage, QStringLiteral("login_bg.gif"), {BrandArt::dialogBackground(360, 250)},
+          brand::dialogBody);
     w.gif(Place::DialogImage, QStringLiteral("set_bg.gif"), {BrandArt::dialogBackground(500, 360)}, brand::dialogBody);
 }
 
@@ -86,10 +88,10 @@ void writeAboutImages(ResourceWriter& w) {
     tabPair(w, QStringLiteral("ideaback"), QStringLiteral("意见反馈"), &GlyphArt::speechBubble);
     textPair(w, QStringLiteral("submit1.gif"), QStringLiteral("submit2.gif"), QStringLiteral("提交"), K::Primary);
     textPair(w, QStringLiteral("back1.gif"), QStringLiteral("back.gif"), QStringLiteral("返回"), K::Secondary);
-    pair(w, QStringLiteral("fun_introduce1.gif"), QStringLiteral("fun_introduce2.gif"), [](bool h) {
-        return ButtonArt::withGlyph(104, 28, QStringLiteral("功能介绍"), &GlyphArt::bulb, h);
-    });
-    w.gif(Place::DialogImage, QStringLiteral("about_bg.gif"), {BrandArt::dialogBackground(460, 330)}, brand::dialogBody);
+    pair(w, QStringLiteral("fun_introduce1.gif"), QStringLiteral("fun_introduce2.gif"),
+         [](bool h) { return ButtonArt::withGlyph(104, 28, QStringLiteral("功能介绍"), &GlyphArt::bulb, h); });
+    w.gif(Place::DialogImage, QStringLiteral("about_bg.gif"), {BrandArt::dialogBackground(460, 330)},
+          brand::dialogBody);
 }
 
 void writeIcons(ResourceWriter& w) {
@@ -101,23 +103,23 @@ void writeIcons(ResourceWriter& w) {
 }
 
 void writeSounds(ResourceWriter& w) {
-    const ChimeSynth::Timbre bell{{1.0, 1.0, 0.55}, {2.0, 0.45, 0.3}, {3.0, 0.18, 0.18}, {4.2, 0.1, 0.1},
-                                  {5.4, 0.05, 0.07}};
+    const ChimeSynth::Timbre bell{
+        {1.0, 1.0, 0.55}, {2.0, 0.45, 0.3}, {3.0, 0.18, 0.18}, {4.2, 0.1, 0.1}, {5.4, 0.05, 0.07}};
     const ChimeSynth::Timbre marimba{{1.0, 1.0, 0.25}, {4.0, 0.3, 0.06}, {9.9, 0.08, 0.02}};
     const ChimeSynth::Timbre glass{{1.0, 1.0, 0.7}, {2.76, 0.28, 0.25}, {5.4, 0.12, 0.1}, {8.9, 0.05, 0.05}};
 
-    ChimeSynth band(kSampleRate, 1.0);          // "ding-dong": a rising fifth
+    ChimeSynth band(kSampleRate, 1.0); // "ding-dong": a rising fifth
     band.addNote(0.0, 659.26, 0.9, bell);
     band.addNote(0.16, 987.77, 1.0, bell);
     w.wav(QStringLiteral("Band.wav"), band.render(), kSampleRate);
 
-    ChimeSynth news(kSampleRate, 0.75);         // a quick major arpeggio
+    ChimeSynth news(kSampleRate, 0.75); // a quick major arpeggio
     news.addNote(0.0, 1046.5, 0.8, marimba);
     news.addNote(0.085, 1318.5, 0.85, marimba);
     news.addNote(0.17, 1568.0, 1.0, marimba);
     w.wav(QStringLiteral("News.wav"), news.render(), kSampleRate);
 
-    ChimeSynth notify(kSampleRate, 1.3);        // a soft glass "pling"
+    ChimeSynth notify(kSampleRate, 1.3); // a soft glass "pling"
     notify.addNote(0.0, 880.0, 1.0, glass);
     notify.addNote(0.07, 1318.5, 0.45, glass);
     notify.addNote(0.07, 1760.0, 0.15, glass);

@@ -3,7 +3,9 @@
 #include <QString>
 #include <functional>
 
-namespace dom { class Document; }
+namespace dom {
+class Document;
+}
 
 namespace plat {
 
@@ -14,14 +16,14 @@ class Browser {
 public:
     virtual ~Browser() = default;
 
-    virtual void setGeometry(const QRect& r) = 0;   // inside its window, pixels
+    virtual void setGeometry(const QRect& r) = 0; // inside its window, pixels
     virtual QRect geometry() const = 0;
     virtual void navigate(const QString& url) = 0;
     virtual QString locationUrl() const = 0;
     virtual bool busy() const = 0;
     // The model of the current top-level page; nullptr before the first page has loaded.
     virtual dom::Document* document() = 0;
-    virtual void setSilent(bool on) = 0;            // script errors are not shown
+    virtual void setSilent(bool on) = 0; // script errors are not shown
     virtual void setDropTarget(bool on) = 0;
 
     std::function<void(const QString& url)> onNavigateComplete;

@@ -15,57 +15,42 @@ namespace {
 
 // Pre-order walk over the elements under node.
 template <typename F>
-void forEachElement(const Node* node, F&& f)
-{
+void forEachElement(const Node* node, F&& f) {
     std::vector<const Node*> stack;
-    for (int i = node->childCount(); i-- > 0;)
-        stack.push_back(node->childAt(i));
+    for (int i = node->childCount(); i-- > 0;) stack.push_back(node->childAt(i));
     while (!stack.empty()) {
         const Node* n = stack.back();
         stack.pop_back();
-        if (!n->isElement())
-            continue;
-        if (!f(const_cast<Element*>(n->asElement())))
-            return;
-        for (int i = n->childCount(); i-- > 0;)
-            stack.push_back(n->childAt(i));
+        if (!n->isElement()) continue;
+        if (!f(const_cast<Element*>(n->asElement()))) return;
+        for (int i = n->childCount(); i-- > 0;) stack.push_back(n->childAt(i));
     }
 }
 
-bool isFocusable(const Element& e)
-{
-    if (e.hasAttribute(QStringLiteral("tabindex")))
-        return true;
-    if ((e.is("a") || e.is("area")) && e.hasAttribute(QStringLiteral("href")))
-        return true;
+bool isFocusable(const Element& e) {
+    if (e.hasAttribute(QStringLiteral("tabindex"))) return true;
+    if ((e.is("a") || e.is("area")) && e.hasAttribute(QStringLiteral("href"))) return true;
     if (e.is("input"))
         return e.getAttribute(QStringLiteral("type")).compare(QLatin1String("hidden"), Qt::CaseInsensitive) != 0;
     return e.is("select") || e.is("textarea") || e.is("button") || e.is("iframe");
 }
 
-bool isFormControl(const Element& e)
-{
-    return e.is("input") || e.is("select") || e.is("textarea") || e.is("button");
-}
+bool isFormControl(const Element& e) { return e.is("input") || e.is("select") || e.is("textarea") || e.is("button"); }
 
 } // namespace
 
-Document::Document()
-    : root_(new Node(Node::Type::Document, this)), metrics_(std::make_shared<PlainLayout>())
-{
+Document::Document() : root_(new Node(Node::Type::Document, this)), metrics_(std::make_shared<PlainLayout>()) {
     quirks_ = HtmlParser::parseDocument(*this, QString());
 }
 
-Document::~Document()
-{
+Document::~Document() {
     journal_.setEnabled(false);
     active_ = nullptr;
     root_.reset();
     graveyard_.clear();
 }
 
-std::unique_ptr<Document> Document::parse(const QString& html)
-{
+std::unique_ptr<Document> Document::parse(const QString& html) {
     auto doc = std::make_unique<Document>();
     // Start afresh: the empty page of the constructor goes, numbering restarts at 1.
     doc->root_.reset(new Node(Node::Type::Document, doc.get()));
@@ -77,38 +62,29 @@ std::unique_ptr<Document> Document::parse(const QString& html)
     return doc;
 }
 
-Element* Document::documentElement() const
-{
+Element* Document::documentElement() const {
     for (int i = 0; i < root_->childCount(); ++i)
-        if (Element* e = root_->childAt(i)->asElement())
-            return e;
+        if (Element* e = root_->childAt(i)->asElement()) return e;
     return nullptr;
 }
 
-Element* Document::head() const
-{
+Element* Document::head() const {
     Element* html = documentElement();
-    if (!html)
-        return nullptr;
+    if (!html) return nullptr;
     for (Element* e : html->children())
-        if (e->is("head"))
-            return e;
+        if (e->is("head")) return e;
     return nullptr;
 }
 
-Element* Document::body() const
-{
+Element* Document::body() const {
     Element* html = documentElement();
-    if (!html)
-        return nullptr;
+    if (!html) return nullptr;
     for (Element* e : html->children())
-        if (e->is("body") || e->is("frameset"))
-            return e;
+        if (e->is("body") || e->is("frameset")) return e;
     return nullptr;
 }
 
-void Document::rebuildIdIndex() const
-{
+void Document::rebuildIdIndex() const {
     idIndex_.clear();
     idIndexHasDuplicates_ = false;
     forEachElement(root_.get(), [this](Element* e) {
@@ -129,39 +105,31 @@ void Document::rebuildIdIndex() const
     idIndexDirty_ = false;
 }
 
-Element* Document::getElementById(const QString& id) const
-{
-    if (id.isEmpty())
-        return nullptr;
-    if (idIndexDirty_)
-        rebuildIdIndex();
+Element* Document::getElementById(const QString& id) const {
+    if (id.isEmpty()) return nullptr;
+    if (idIndexDirty_) rebuildIdIndex();
     return idIndex_.value(id.toLower(), nullptr);
 }
 
-std::vector<Element*> Document::getElementsByTagName(const QString& name) const
-{
+std::vector<Element*> Document::getElementsByTagName(const QString& name) const {
     std::vector<Element*> out;
     Element* html = documentElement();
-    if (!html)
-        return out;
+    if (!html) return out;
     const bool all = name == QLatin1String("*");
     const QString lower = name.toLower();
     forEachElement(root_.get(), [&](Element* e) {
-        if (all || e->localName() == (e->isHtml() ? lower : name))
-            out.push_back(e);
+        if (all || e->localName() == (e->isHtml() ? lower : name)) out.push_back(e);
         return true;
     });
     return out;
 }
 
-Element* Document::elementByNodeId(int nodeId) const
-{
+Element* Document::elementByNodeId(int nodeId) const {
     auto it = byNodeId_.find(nodeId);
     return it == byNodeId_.end() ? nullptr : it->second;
 }
 
-int Document::elementCount() const
-{
+int Document::elementCount() const {
     int n = 0;
     forEachElement(root_.get(), [&n](Element*) {
         ++n;
@@ -170,33 +138,27 @@ int Document::elementCount() const
     return n;
 }
 
-uint32_t Document::structureHash() const
-{
+uint32_t Document::structureHash() const {
     uint32_t h = 0x811c9dc5u;
     auto add = [&h](char16_t c) { h = (h ^ c) * 16777619u; };
     forEachElement(root_.get(), [&](Element* e) {
-        for (QChar c : e->localName())
-            add(c.unicode());
+        for (QChar c : e->localName()) add(c.unicode());
         add(u',');
         return true;
     });
     return h;
 }
 
-Element* Document::activeElement() const
-{
-    if (active_ && active_->isConnected())
-        return active_;
+Element* Document::activeElement() const {
+    if (active_ && active_->isConnected()) return active_;
     return body();
 }
 
-void Document::setHandler(const QString& event, std::shared_ptr<EventHandler> h)
-{
+void Document::setHandler(const QString& event, std::shared_ptr<EventHandler> h) {
     handlers_.set(Element::normalizeEventName(event), std::move(h));
 }
 
-std::shared_ptr<EventHandler> Document::handler(const QString& event) const
-{
+std::shared_ptr<EventHandler> Document::handler(const QString& event) const {
     return handlers_.get(Element::normalizeEventName(event));
 }
 
@@ -204,17 +166,13 @@ void Document::dispatchUserEvent(Element* target, const QString& event) { dispat
 
 void Document::dispatchReportedEvent(Element* target, const QString& event) { dispatch(target, event, true); }
 
-void Document::dispatch(Element* target, const QString& event, bool reported)
-{
-    if (!target || scriptDepth_ >= MaxScriptNesting)
-        return;
+void Document::dispatch(Element* target, const QString& event, bool reported) {
+    if (!target || scriptDepth_ >= MaxScriptNesting) return;
     const QString name = Element::normalizeEventName(event);
-    if (isFormControl(*target) && target->disabled())
-        return;
+    if (isFormControl(*target) && target->disabled()) return;
     if (name == QLatin1String("onclick") || name == QLatin1String("onmousedown")) {
         Element* f = target;
-        while (f && !isFocusable(*f))
-            f = f->parentElement();
+        while (f && !isFocusable(*f)) f = f->parentElement();
         setActiveElement(f ? f : target);
     }
     if (!reported && name == QLatin1String("onclick") && target->is("input")) {
@@ -225,40 +183,31 @@ void Document::dispatch(Element* target, const QString& event, bool reported)
             target->setChecked(true);
     }
     std::vector<Element*> path;
-    for (Element* e = target; e; e = e->parentElement())
-        path.push_back(e);
+    for (Element* e = target; e; e = e->parentElement()) path.push_back(e);
     ++scriptDepth_;
     for (Element* e : path) {
         const QString script = reported ? QString() : e->getAttribute(name);
-        if (!script.isEmpty())
-            runScript(e, script);
-        if (std::shared_ptr<EventHandler> h = e->handler(name))
-            h->theDefault();
+        if (!script.isEmpty()) runScript(e, script);
+        if (std::shared_ptr<EventHandler> h = e->handler(name)) h->theDefault();
     }
     if (path.back()->isConnected()) {
-        if (std::shared_ptr<EventHandler> h = handler(name))
-            h->theDefault();
+        if (std::shared_ptr<EventHandler> h = handler(name)) h->theDefault();
     }
     --scriptDepth_;
 }
 
-void Document::runScript(Element* self, const QString& code)
-{
-    if (scriptDepth_ >= MaxScriptNesting)
-        return;
+void Document::runScript(Element* self, const QString& code) {
+    if (scriptDepth_ >= MaxScriptNesting) return;
     ++scriptDepth_;
     InlineScript::run(*this, self, code);
     --scriptDepth_;
 }
 
-void Document::sortTable(const QString& tableId)
-{
+void Document::sortTable(const QString& tableId) {
     Element* t = getElementById(tableId);
-    if (!t)
-        return;
+    if (!t) return;
     Element* body = t->hasTagFlag(TagInfo::Table) ? t->tBody() : (t->hasTagFlag(TagInfo::Section) ? t : nullptr);
-    if (!body)
-        return;
+    if (!body) return;
     struct Keyed {
         QString key;
         Element* row;
@@ -267,20 +216,17 @@ void Document::sortTable(const QString& tableId)
     std::vector<Keyed> rows;
     for (int i = 0; i < body->childCount(); ++i) {
         Element* r = body->childAt(i)->asElement();
-        if (!r || !r->hasTagFlag(TagInfo::Row))
-            continue;
+        if (!r || !r->hasTagFlag(TagInfo::Row)) continue;
         Element* cell = nullptr;
         for (int j = 0; j < r->childCount() && !cell; ++j) {
             Element* c = r->childAt(j)->asElement();
-            if (c && c->hasTagFlag(TagInfo::Cell))
-                cell = c;
+            if (c && c->hasTagFlag(TagInfo::Cell)) cell = c;
         }
         // The page's key: cell.innerText || cell.textContent || ''.
         QString key;
         if (cell) {
             key = cell->innerText();
-            if (key.isEmpty())
-                key = cell->textContent();
+            if (key.isEmpty()) key = cell->textContent();
         }
         rows.push_back({key, r, i});
     }
@@ -292,97 +238,75 @@ void Document::sortTable(const QString& tableId)
     order.reserve(static_cast<size_t>(body->childCount()));
     for (int i = 0; i < body->childCount(); ++i) {
         Element* e = body->childAt(i)->asElement();
-        if (!e || !e->hasTagFlag(TagInfo::Row))
-            order.push_back(i);
+        if (!e || !e->hasTagFlag(TagInfo::Row)) order.push_back(i);
     }
-    for (const Keyed& k : rows)
-        order.push_back(k.oldIndex);
+    for (const Keyed& k : rows) order.push_back(k.oldIndex);
     bool same = true;
-    for (size_t i = 0; i < order.size() && same; ++i)
-        same = order[i] == static_cast<int>(i);
-    if (same)
-        return;
+    for (size_t i = 0; i < order.size() && same; ++i) same = order[i] == static_cast<int>(i);
+    if (same) return;
     std::vector<std::unique_ptr<Node>> old = std::move(body->children_);
     body->children_.clear();
     body->children_.reserve(old.size());
-    for (int i : order)
-        body->children_.push_back(std::move(old[static_cast<size_t>(i)]));
+    for (int i : order) body->children_.push_back(std::move(old[static_cast<size_t>(i)]));
     Op op;
     op.kind = Op::Kind::Order;
     op.parent = body->nodeId();
     op.ids.reserve(rows.size());
-    for (const Keyed& k : rows)
-        op.ids.push_back(k.row->nodeId());
+    for (const Keyed& k : rows) op.ids.push_back(k.row->nodeId());
     journal_.record(std::move(op));
     orderChanged();
 }
 
-void Document::setMetrics(std::shared_ptr<LayoutMetrics> m)
-{
+void Document::setMetrics(std::shared_ptr<LayoutMetrics> m) {
     metrics_ = m ? std::move(m) : std::make_shared<PlainLayout>();
 }
 
-void Document::collectGarbage()
-{
-    if (active_ && !active_->isConnected())
-        active_ = nullptr;
-    if (graveyard_.empty())
-        return;
+void Document::collectGarbage() {
+    if (active_ && !active_->isConnected()) active_ = nullptr;
+    if (graveyard_.empty()) return;
     Op op;
     op.kind = Op::Kind::Forget;
     for (const auto& dead : graveyard_) {
-        if (const Element* e = dead->asElement())
-            op.ids.push_back(e->nodeId());
+        if (const Element* e = dead->asElement()) op.ids.push_back(e->nodeId());
         forEachElement(dead.get(), [&op](Element* e) {
             op.ids.push_back(e->nodeId());
             return true;
         });
     }
     graveyard_.clear();
-    if (!op.ids.empty())
-        journal_.record(std::move(op));
+    if (!op.ids.empty()) journal_.record(std::move(op));
 }
 
-QString Document::serialize() const
-{
+QString Document::serialize() const {
     QString out;
-    if (Element* html = documentElement())
-        HtmlSerializer::outer(*html, out);
+    if (Element* html = documentElement()) HtmlSerializer::outer(*html, out);
     return out;
 }
 
-QString Document::serializeDocument() const
-{
+QString Document::serializeDocument() const {
     QString out;
     HtmlSerializer::inner(*root_, out);
     return out;
 }
 
-int Document::allocateId(Element* e)
-{
+int Document::allocateId(Element* e) {
     e->nodeId_ = nextId_++;
     byNodeId_[e->nodeId_] = e;
     return e->nodeId_;
 }
 
-void Document::forgetElement(Element* e)
-{
+void Document::forgetElement(Element* e) {
     byNodeId_.erase(e->nodeId_);
-    if (active_ == e)
-        active_ = nullptr;
+    if (active_ == e) active_ = nullptr;
 }
 
-void Document::bury(std::unique_ptr<Node> n)
-{
+void Document::bury(std::unique_ptr<Node> n) {
     graveyard_.push_back(std::move(n));
-    if (graveyard_.size() == 1 && onFirstBurial_)
-        onFirstBurial_();
+    if (graveyard_.size() == 1 && onFirstBurial_) onFirstBurial_();
 }
 
-void Document::subtreeChanged(const Node* subtreeRoot)
-{
-    if (idIndexDirty_)
-        return;
+void Document::subtreeChanged(const Node* subtreeRoot) {
+    if (idIndexDirty_) return;
     bool hasId = false;
     auto check = [&hasId](const Element* e) {
         for (const Attribute& a : e->attributes())
@@ -392,12 +316,9 @@ void Document::subtreeChanged(const Node* subtreeRoot)
             }
         return !hasId;
     };
-    if (const Element* e = subtreeRoot->asElement())
-        check(e);
-    if (!hasId)
-        forEachElement(subtreeRoot, [&](Element* e) { return check(e); });
-    if (hasId)
-        idIndexDirty_ = true;
+    if (const Element* e = subtreeRoot->asElement()) check(e);
+    if (!hasId) forEachElement(subtreeRoot, [&](Element* e) { return check(e); });
+    if (hasId) idIndexDirty_ = true;
 }
 
 } // namespace dom

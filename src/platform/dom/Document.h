@@ -123,7 +123,9 @@ private:
     void bury(std::unique_ptr<Node> n);
     void idsChanged() { idIndexDirty_ = true; }
     void subtreeChanged(const Node* subtreeRoot);
-    void orderChanged() { if (idIndexHasDuplicates_) idIndexDirty_ = true; }
+    void orderChanged() {
+        if (idIndexHasDuplicates_) idIndexDirty_ = true;
+    }
     void rebuildIdIndex() const;
     void dispatch(Element* target, const QString& event, bool reported);
 

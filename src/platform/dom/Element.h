@@ -40,10 +40,9 @@ public:
     QString tagName() const;
     // Whether this is the HTML element with that lower-case local name.
     template <size_t N>
-    bool is(const char (&htmlLocalName)[N]) const
-    {
-        return ns_ == Namespace::Html && localName_.size() == static_cast<qsizetype>(N - 1)
-               && localName_ == QLatin1String(htmlLocalName, static_cast<qsizetype>(N - 1));
+    bool is(const char (&htmlLocalName)[N]) const {
+        return ns_ == Namespace::Html && localName_.size() == static_cast<qsizetype>(N - 1) &&
+               localName_ == QLatin1String(htmlLocalName, static_cast<qsizetype>(N - 1));
     }
     // TagInfo flags of an HTML element (0 for foreign elements and unknown tags).
     uint32_t tagFlags() const { return tagFlags_; }
@@ -52,7 +51,7 @@ public:
     // Attributes, in order.
     const std::vector<Attribute>& attributes() const { return attrs_; }
     bool hasAttribute(const QString& name) const;
-    QString getAttribute(const QString& name) const;   // "" when absent
+    QString getAttribute(const QString& name) const; // "" when absent
     // False for names a browser refuses (empty, or not an XML-like name).
     bool setAttribute(const QString& name, const QString& value);
     void removeAttribute(const QString& name);
@@ -83,7 +82,7 @@ public:
     void setInnerHTML(const QString& html);
     QString outerHTML() const;
 
-    std::vector<Element*> children() const;     // element children
+    std::vector<Element*> children() const; // element children
     // Descendants (not this) with that tag name, ignoring case; "*" for all.
     std::vector<Element*> getElementsByTagName(const QString& name) const;
     Element* firstElementChild() const;
@@ -91,9 +90,9 @@ public:
     // Tables. rows(): a table's rows in thead, then tbody (and direct tr), then tfoot
     // order; a section's (thead/tbody/tfoot) own rows; empty for other elements.
     std::vector<Element*> rows() const;
-    std::vector<Element*> cells() const;        // of a tr: its td/th children
-    std::vector<Element*> tBodies() const;      // of a table
-    Element* tBody() const;                     // the first tbody of a table
+    std::vector<Element*> cells() const;   // of a tr: its td/th children
+    std::vector<Element*> tBodies() const; // of a table
+    Element* tBody() const;                // the first tbody of a table
     Element* tHead() const;
     Element* tFoot() const;
     // Table: inserts before rows[index]; -1 or rows().size() appends to the last tbody,
@@ -108,9 +107,9 @@ public:
     // IE's moveRow on a table or section: rows[from] is moved so that it becomes
     // rows[to] (to = -1: the last). Returns the moved row; nullptr for bad indexes.
     Element* moveRow(int from, int to = -1);
-    int rowIndex() const;          // in the table's rows; -1 when not a row of a table
-    int sectionRowIndex() const;   // in the parent section's (or table's) rows; -1
-    int cellIndex() const;         // in the row's cells; -1
+    int rowIndex() const;        // in the table's rows; -1 when not a row of a table
+    int sectionRowIndex() const; // in the parent section's (or table's) rows; -1
+    int cellIndex() const;       // in the row's cells; -1
 
     // Form controls. checked is the property (initially the checked attribute; a radio
     // that becomes checked unchecks the others of its group). disabled reflects the
@@ -146,11 +145,11 @@ private:
     Element(Document* doc, QString localName, Namespace ns);
 
     // Tree changes with journal and bookkeeping.
-    Element* createChild(const char* tag, int index);          // new HTML element, journaled
-    void removeChildElement(Element* child);                   // to the graveyard, journaled
+    Element* createChild(const char* tag, int index); // new HTML element, journaled
+    void removeChildElement(Element* child);          // to the graveyard, journaled
     void moveChild(Element* child, Element* newParent, int index);
     void removeAllChildren();
-    void setAttributeRaw(const QString& name, const QString& value);   // no checks, no journal
+    void setAttributeRaw(const QString& name, const QString& value); // no checks, no journal
     void styleChanged();
     int attrIndex(const QString& name) const;
 

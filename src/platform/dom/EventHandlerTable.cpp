@@ -2,8 +2,7 @@
 
 namespace dom {
 
-void EventHandlerTable::set(const QString& name, std::shared_ptr<EventHandler> h)
-{
+void EventHandlerTable::set(const QString& name, std::shared_ptr<EventHandler> h) {
     for (auto it = entries_.begin(); it != entries_.end(); ++it) {
         if (it->first == name) {
             if (h)
@@ -13,15 +12,12 @@ void EventHandlerTable::set(const QString& name, std::shared_ptr<EventHandler> h
             return;
         }
     }
-    if (h)
-        entries_.emplace_back(name, std::move(h));
+    if (h) entries_.emplace_back(name, std::move(h));
 }
 
-std::shared_ptr<EventHandler> EventHandlerTable::get(const QString& name) const
-{
+std::shared_ptr<EventHandler> EventHandlerTable::get(const QString& name) const {
     for (const auto& [n, h] : entries_)
-        if (n == name)
-            return h;
+        if (n == name) return h;
     return nullptr;
 }
 

@@ -8,41 +8,35 @@ namespace dom {
 
 namespace {
 
-QString fromUtf8(const char* s)
-{
-    return s ? QString::fromUtf8(s, static_cast<qsizetype>(std::strlen(s))) : QString();
-}
+QString fromUtf8(const char* s) { return s ? QString::fromUtf8(s, static_cast<qsizetype>(std::strlen(s))) : QString(); }
 
 // The tag name of an element as its source spelled it ("<foo bar>" -> "foo").
-QString originalTagName(const GumboStringPiece& piece)
-{
+QString originalTagName(const GumboStringPiece& piece) {
     const char* p = piece.data;
     size_t n = piece.length;
-    if (!p || n == 0)
-        return QString();
+    if (!p || n == 0) return QString();
     size_t i = 0;
-    if (p[i] == '<')
-        ++i;
-    if (i < n && p[i] == '/')
-        ++i;
+    if (p[i] == '<') ++i;
+    if (i < n && p[i] == '/') ++i;
     const size_t start = i;
-    while (i < n && p[i] != ' ' && p[i] != '\t' && p[i] != '\n' && p[i] != '\r' && p[i] != '\f'
-           && p[i] != '/' && p[i] != '>')
+    while (i < n && p[i] != ' ' && p[i] != '\t' && p[i] != '\n' && p[i] != '\r' && p[i] != '\f' && p[i] != '/' &&
+           p[i] != '>')
         ++i;
     return QString::fromUtf8(p + start, static_cast<qsizetype>(i - start));
 }
 
-Element::Namespace toNs(GumboNamespaceEnum ns)
-{
+Element::Namespace toNs(GumboNamespaceEnum ns) {
     switch (ns) {
-    case GUMBO_NAMESPACE_SVG: return Element::Namespace::Svg;
-    case GUMBO_NAMESPACE_MATHML: return Element::Namespace::MathMl;
-    default: return Element::Namespace::Html;
+    case GUMBO_NAMESPACE_SVG:
+        return Element::Namespace::Svg;
+    case GUMBO_NAMESPACE_MATHML:
+        return Element::Namespace::MathMl;
+    default:
+        return Element::Namespace::Html;
     }
 }
 
-QString localNameOf(const GumboElement& e)
-{
+QString localNameOf(const GumboElement& e) {
     QString name;
     if (e.tag != GUMBO_TAG_UNKNOWN) {
         name = QString::fromLatin1(gumbo_normalized_tagname(e.tag));
@@ -55,54 +49,49 @@ QString localNameOf(const GumboElement& e)
             const QString orig = originalTagName(piece);
             const QByteArray lower = orig.toLower().toUtf8();
             GumboStringPiece lp{lower.constData(), static_cast<size_t>(lower.size())};
-            if (const char* fixed = gumbo_normalize_svg_tagname(&lp))
-                name = QString::fromLatin1(fixed);
+            if (const char* fixed = gumbo_normalize_svg_tagname(&lp)) name = QString::fromLatin1(fixed);
         }
     }
-    if (name.isEmpty())
-        name = QStringLiteral("unknown");
+    if (name.isEmpty()) name = QStringLiteral("unknown");
     return name;
 }
 
-QString attrName(const GumboAttribute& a)
-{
+QString attrName(const GumboAttribute& a) {
     const QString n = fromUtf8(a.name);
     switch (a.attr_namespace) {
-    case GUMBO_ATTR_NAMESPACE_XLINK: return n.startsWith(QLatin1String("xlink:")) ? n : QStringLiteral("xlink:") + n;
-    case GUMBO_ATTR_NAMESPACE_XML: return n.startsWith(QLatin1String("xml:")) ? n : QStringLiteral("xml:") + n;
+    case GUMBO_ATTR_NAMESPACE_XLINK:
+        return n.startsWith(QLatin1String("xlink:")) ? n : QStringLiteral("xlink:") + n;
+    case GUMBO_ATTR_NAMESPACE_XML:
+        return n.startsWith(QLatin1String("xml:")) ? n : QStringLiteral("xml:") + n;
     case GUMBO_ATTR_NAMESPACE_XMLNS:
         return (n == QLatin1String("xmlns") || n.startsWith(QLatin1String("xmlns:"))) ? n
-                                                                                   : QStringLiteral("xmlns:") + n;
-    default: return n;
+                                                                                      : QStringLiteral("xmlns:") + n;
+    default:
+        return n;
     }
 }
 
-const GumboVector* childrenOf(const GumboNode* n)
-{
-    if (n->type == GUMBO_NODE_DOCUMENT)
-        return &n->v.document.children;
-    if (n->type == GUMBO_NODE_ELEMENT || n->type == GUMBO_NODE_TEMPLATE)
-        return &n->v.element.children;
+const GumboVector* childrenOf(const GumboNode* n) {
+    if (n->type == GUMBO_NODE_DOCUMENT) return &n->v.document.children;
+    if (n->type == GUMBO_NODE_ELEMENT || n->type == GUMBO_NODE_TEMPLATE) return &n->v.element.children;
     return nullptr;
 }
 
 } // namespace
 
 // Converts the children of gumbo node src into children of target, iteratively.
-int HtmlParser::convertChildren(Document& doc, const void* gumboNode, Node* target, int targetDepth)
-{
+int HtmlParser::convertChildren(Document& doc, const void* gumboNode, Node* target, int targetDepth) {
     const auto* src = static_cast<const GumboNode*>(gumboNode);
     struct Item {
         const GumboNode* node;
         Node* parent;
-        int depth;   // depth of parent
+        int depth; // depth of parent
     };
     std::vector<Item> stack;
     int elements = 0;
     auto pushChildren = [&](const GumboNode* n, Node* parent, int depth) {
         const GumboVector* kids = childrenOf(n);
-        if (!kids)
-            return;
+        if (!kids) return;
         for (unsigned i = kids->length; i-- > 0;)
             stack.push_back({static_cast<const GumboNode*>(kids->data[i]), parent, depth});
     };
@@ -128,8 +117,7 @@ int HtmlParser::convertChildren(Document& doc, const void* gumboNode, Node* targ
                 const auto* a = static_cast<const GumboAttribute*>(ge.attributes.data[i]);
                 e->attrs_.push_back({attrName(*a), fromUtf8(a->value)});
             }
-            if (e->is("input"))
-                e->checked_ = e->hasAttribute(QStringLiteral("checked"));
+            if (e->is("input")) e->checked_ = e->hasAttribute(QStringLiteral("checked"));
             e->styleChanged();
             doc.allocateId(e);
             ++elements;
@@ -141,8 +129,7 @@ int HtmlParser::convertChildren(Document& doc, const void* gumboNode, Node* targ
         case GUMBO_NODE_WHITESPACE:
         case GUMBO_NODE_CDATA: {
             const QString text = fromUtf8(g->v.text.text);
-            if (text.isEmpty())
-                break;
+            if (text.isEmpty()) break;
             Node* last = parent->lastChild();
             if (last && last->isText()) {
                 last->data_ += text;
@@ -166,8 +153,7 @@ int HtmlParser::convertChildren(Document& doc, const void* gumboNode, Node* targ
     return elements;
 }
 
-bool HtmlParser::parseDocument(Document& doc, const QString& html)
-{
+bool HtmlParser::parseDocument(Document& doc, const QString& html) {
     const QByteArray utf8 = html.toUtf8();
     GumboOptions options = kGumboDefaultOptions;
     options.max_errors = 0;
@@ -184,8 +170,8 @@ bool HtmlParser::parseDocument(Document& doc, const QString& html)
             int index = 0;
             for (unsigned i = 0; i < gd.children.length; ++i) {
                 const auto* c = static_cast<const GumboNode*>(gd.children.data[i]);
-                if (c->type != GUMBO_NODE_COMMENT || !c->v.text.original_text.data
-                    || c->v.text.original_text.data - utf8.constData() > pos)
+                if (c->type != GUMBO_NODE_COMMENT || !c->v.text.original_text.data ||
+                    c->v.text.original_text.data - utf8.constData() > pos)
                     break;
                 ++index;
             }
@@ -196,13 +182,11 @@ bool HtmlParser::parseDocument(Document& doc, const QString& html)
             doc.root_->insertChildRaw(std::move(dt), index);
         }
     }
-    if (out)
-        gumbo_destroy_output(&options, out);
+    if (out) gumbo_destroy_output(&options, out);
     return quirks;
 }
 
-int HtmlParser::parseFragmentInto(Element& context, const QString& html)
-{
+int HtmlParser::parseFragmentInto(Element& context, const QString& html) {
     Document& doc = *context.ownerDocument();
     const QByteArray utf8 = html.toUtf8();
     GumboOptions options = kGumboDefaultOptions;
@@ -234,12 +218,10 @@ int HtmlParser::parseFragmentInto(Element& context, const QString& html)
     int count = 0;
     if (out && out->root) {
         int depth = 0;
-        for (const Node* n = &context; n->parentNode(); n = n->parentNode())
-            ++depth;
+        for (const Node* n = &context; n->parentNode(); n = n->parentNode()) ++depth;
         count = convertChildren(doc, out->root, &context, depth);
     }
-    if (out)
-        gumbo_destroy_output(&options, out);
+    if (out) gumbo_destroy_output(&options, out);
     return count;
 }
 

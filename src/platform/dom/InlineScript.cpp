@@ -12,15 +12,13 @@ struct Token {
     QString text;
 };
 
-bool identStart(QChar c)
-{
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-           || c == QLatin1Char('_') || c == QLatin1Char('$') || c.unicode() >= 0x80;
+bool identStart(QChar c) {
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           c == QLatin1Char('_') || c == QLatin1Char('$') || c.unicode() >= 0x80;
 }
 bool identPart(QChar c) { return identStart(c) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')); }
 
-int hexValue(QChar c)
-{
+int hexValue(QChar c) {
     const char16_t u = c.unicode();
     if (u >= '0' && u <= '9') return u - '0';
     if (u >= 'a' && u <= 'f') return u - 'a' + 10;
@@ -28,8 +26,7 @@ int hexValue(QChar c)
     return -1;
 }
 
-std::vector<Token> lex(const QString& s)
-{
+std::vector<Token> lex(const QString& s) {
     std::vector<Token> out;
     qsizetype i = 0;
     const qsizetype n = s.size();
@@ -39,8 +36,7 @@ std::vector<Token> lex(const QString& s)
             ++i;
         } else if (identStart(c)) {
             const qsizetype b = i;
-            while (i < n && identPart(s.at(i)))
-                ++i;
+            while (i < n && identPart(s.at(i))) ++i;
             out.push_back({Token::Ident, s.mid(b, i - b)});
         } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
             QString lit;
@@ -55,13 +51,27 @@ std::vector<Token> lex(const QString& s)
                 if (d == QLatin1Char('\\') && i < n) {
                     const QChar e = s.at(i++);
                     switch (e.unicode()) {
-                    case 'n': lit += QLatin1Char('\n'); break;
-                    case 't': lit += QLatin1Char('\t'); break;
-                    case 'r': lit += QLatin1Char('\r'); break;
-                    case 'b': lit += QChar(8); break;
-                    case 'f': lit += QChar(12); break;
-                    case 'v': lit += QChar(11); break;
-                    case '0': lit += QChar(0); break;
+                    case 'n':
+                        lit += QLatin1Char('\n');
+                        break;
+                    case 't':
+                        lit += QLatin1Char('\t');
+                        break;
+                    case 'r':
+                        lit += QLatin1Char('\r');
+                        break;
+                    case 'b':
+                        lit += QChar(8);
+                        break;
+                    case 'f':
+                        lit += QChar(12);
+                        break;
+                    case 'v':
+                        lit += QChar(11);
+                        break;
+                    case '0':
+                        lit += QChar(0);
+                        break;
                     case 'x':
                     case 'u': {
                         const int digits = e == QLatin1Char('x') ? 2 : 4;
@@ -77,16 +87,18 @@ std::vector<Token> lex(const QString& s)
                         }
                         break;
                     }
-                    case '\n': break;   // line continuation
-                    default: lit += e;
+                    case '\n':
+                        break; // line continuation
+                    default:
+                        lit += e;
                     }
                     continue;
                 }
                 lit += d;
             }
             out.push_back({closed ? Token::String : Token::Other, lit});
-        } else if (c == QLatin1Char('.') || c == QLatin1Char('=') || c == QLatin1Char('(')
-                   || c == QLatin1Char(')') || c == QLatin1Char(';') || c == QLatin1Char(',')) {
+        } else if (c == QLatin1Char('.') || c == QLatin1Char('=') || c == QLatin1Char('(') || c == QLatin1Char(')') ||
+                   c == QLatin1Char(';') || c == QLatin1Char(',')) {
             out.push_back({Token::Punct, QString(c)});
             ++i;
         } else {
@@ -97,34 +109,31 @@ std::vector<Token> lex(const QString& s)
     return out;
 }
 
-bool isPunct(const Token& t, char c) { return t.kind == Token::Punct && t.text.size() == 1 && t.text.at(0) == QLatin1Char(c); }
+bool isPunct(const Token& t, char c) {
+    return t.kind == Token::Punct && t.text.size() == 1 && t.text.at(0) == QLatin1Char(c);
+}
 
 class Runner {
 public:
     Runner(Document& doc, Element* self) : doc_(doc), self_(self) {}
 
     // Returns false when the script ends (return).
-    bool statement(const std::vector<Token>& t)
-    {
-        if (t.empty())
-            return true;
-        if (t[0].kind == Token::Ident && t[0].text == QLatin1String("return"))
-            return false;
+    bool statement(const std::vector<Token>& t) {
+        if (t.empty()) return true;
+        if (t[0].kind == Token::Ident && t[0].text == QLatin1String("return")) return false;
         // sortTable('id')
-        if (t.size() == 4 && t[0].kind == Token::Ident && t[0].text == QLatin1String("sortTable")
-            && isPunct(t[1], '(') && t[2].kind == Token::String && isPunct(t[3], ')')) {
+        if (t.size() == 4 && t[0].kind == Token::Ident && t[0].text == QLatin1String("sortTable") &&
+            isPunct(t[1], '(') && t[2].kind == Token::String && isPunct(t[3], ')')) {
             doc_.sortTable(t[2].text);
             return true;
         }
         // Target: this | id
-        if (t.size() < 3 || t[0].kind != Token::Ident || !isPunct(t[1], '.'))
-            return true;
+        if (t.size() < 3 || t[0].kind != Token::Ident || !isPunct(t[1], '.')) return true;
         Element* target = t[0].text == QLatin1String("this") ? self_ : doc_.getElementById(t[0].text);
-        if (!target)
-            return true;
+        if (!target) return true;
         // X.fireEvent('name')
-        if (t.size() == 6 && t[2].kind == Token::Ident && t[2].text == QLatin1String("fireEvent")
-            && isPunct(t[3], '(') && t[4].kind == Token::String && isPunct(t[5], ')')) {
+        if (t.size() == 6 && t[2].kind == Token::Ident && t[2].text == QLatin1String("fireEvent") &&
+            isPunct(t[3], '(') && t[4].kind == Token::String && isPunct(t[5], ')')) {
             target->fireEvent(t[4].text);
             return true;
         }
@@ -143,9 +152,8 @@ public:
             return true;
         }
         // X.style.prop = 'literal'
-        if (t.size() == 7 && t[2].kind == Token::Ident && t[2].text == QLatin1String("style")
-            && isPunct(t[3], '.') && t[4].kind == Token::Ident && isPunct(t[5], '=')
-            && t[6].kind == Token::String) {
+        if (t.size() == 7 && t[2].kind == Token::Ident && t[2].text == QLatin1String("style") && isPunct(t[3], '.') &&
+            t[4].kind == Token::Ident && isPunct(t[5], '=') && t[6].kind == Token::String) {
             target->setStyle(t[4].text, t[6].text);
             return true;
         }
@@ -159,18 +167,15 @@ private:
 
 } // namespace
 
-void InlineScript::run(Document& doc, Element* self, const QString& code)
-{
+void InlineScript::run(Document& doc, Element* self, const QString& code) {
     QString src = code.trimmed();
-    if (src.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive))
-        src = src.mid(11);
+    if (src.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive)) src = src.mid(11);
     const std::vector<Token> tokens = lex(src);
     Runner runner(doc, self);
     std::vector<Token> stmt;
     for (const Token& t : tokens) {
         if (isPunct(t, ';')) {
-            if (!runner.statement(stmt))
-                return;
+            if (!runner.statement(stmt)) return;
             stmt.clear();
         } else {
             stmt.push_back(t);

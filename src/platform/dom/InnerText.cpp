@@ -6,8 +6,7 @@ namespace dom {
 
 namespace {
 
-bool isCollapsible(QChar c)
-{
+bool isCollapsible(QChar c) {
     const char16_t u = c.unicode();
     return u == ' ' || u == '\t' || u == '\n' || u == '\r' || u == '\f';
 }
@@ -18,37 +17,31 @@ bool isPreformatted(const Element& e) { return e.hasTagFlag(TagInfo::Preformatte
 
 class Collector {
 public:
-    void text(const QString& s, bool pre)
-    {
+    void text(const QString& s, bool pre) {
         for (QChar c : s) {
             if (!pre && isCollapsible(c)) {
-                if (!atLineStart_)
-                    pendingSpace_ = true;
+                if (!atLineStart_) pendingSpace_ = true;
                 continue;
             }
             put(c, pre && c == QLatin1Char('\n'));
         }
     }
-    void literal(QChar c)   // "\n" of br and rows, "\t" of cells: end a line
+    void literal(QChar c) // "\n" of br and rows, "\t" of cells: end a line
     {
         pendingSpace_ = false;
         put(c, true);
     }
-    void requireBreak(int count)
-    {
-        if (count > pendingBreaks_)
-            pendingBreaks_ = count;
+    void requireBreak(int count) {
+        if (count > pendingBreaks_) pendingBreaks_ = count;
         pendingSpace_ = false;
         atLineStart_ = true;
     }
     QString result() { return out_; }
 
 private:
-    void put(QChar c, bool endsLine)
-    {
+    void put(QChar c, bool endsLine) {
         if (pendingBreaks_ > 0) {
-            if (!out_.isEmpty())
-                out_ += QString(pendingBreaks_, QLatin1Char('\n'));
+            if (!out_.isEmpty()) out_ += QString(pendingBreaks_, QLatin1Char('\n'));
             pendingBreaks_ = 0;
         } else if (pendingSpace_) {
             out_ += QLatin1Char(' ');
@@ -64,35 +57,29 @@ private:
     bool atLineStart_ = true;
 };
 
-bool isLastOfKind(const Element& e, uint32_t flag)
-{
+bool isLastOfKind(const Element& e, uint32_t flag) {
     for (Node* s = e.nextSibling(); s; s = s->nextSibling()) {
         const Element* se = s->asElement();
-        if (se && se->hasTagFlag(flag) && !notRendered(*se))
-            return false;
+        if (se && se->hasTagFlag(flag) && !notRendered(*se)) return false;
     }
     return true;
 }
 
-bool isLastRowOfTable(const Element& row)
-{
-    if (!isLastOfKind(row, TagInfo::Row))
-        return false;
+bool isLastRowOfTable(const Element& row) {
+    if (!isLastOfKind(row, TagInfo::Row)) return false;
     const Element* sec = row.parentElement();
-    if (!sec || sec->is("table"))
-        return true;
+    if (!sec || sec->is("table")) return true;
     // Later sections of the same table with rows.
     for (Node* s = sec->nextSibling(); s; s = s->nextSibling()) {
         const Element* se = s->asElement();
-        if (se && (se->is("tbody") || se->is("thead") || se->is("tfoot") || se->is("tr")) && !notRendered(*se)
-            && (se->is("tr") || !se->rows().empty()))
+        if (se && (se->is("tbody") || se->is("thead") || se->is("tfoot") || se->is("tr")) && !notRendered(*se) &&
+            (se->is("tr") || !se->rows().empty()))
             return false;
     }
     return true;
 }
 
-void collect(const Node& node, Collector& c, bool pre)
-{
+void collect(const Node& node, Collector& c, bool pre) {
     for (int i = 0; i < node.childCount(); ++i) {
         const Node* child = node.childAt(i);
         if (child->isText()) {
@@ -100,8 +87,7 @@ void collect(const Node& node, Collector& c, bool pre)
             continue;
         }
         const Element* e = child->asElement();
-        if (!e || notRendered(*e) || e->hasTagFlag(TagInfo::NoText))
-            continue;
+        if (!e || notRendered(*e) || e->hasTagFlag(TagInfo::NoText)) continue;
         if (e->hasTagFlag(TagInfo::LineBreak)) {
             c.literal(QLatin1Char('\n'));
             continue;
@@ -114,11 +100,9 @@ void collect(const Node& node, Collector& c, bool pre)
             c.requireBreak(1);
         collect(*e, c, pre || isPreformatted(*e));
         if (e->hasTagFlag(TagInfo::Cell)) {
-            if (!isLastOfKind(*e, TagInfo::Cell))
-                c.literal(QLatin1Char('\t'));
+            if (!isLastOfKind(*e, TagInfo::Cell)) c.literal(QLatin1Char('\t'));
         } else if (e->hasTagFlag(TagInfo::Row)) {
-            if (!isLastRowOfTable(*e))
-                c.literal(QLatin1Char('\n'));
+            if (!isLastRowOfTable(*e)) c.literal(QLatin1Char('\n'));
         }
         if (p)
             c.requireBreak(2);
@@ -129,25 +113,20 @@ void collect(const Node& node, Collector& c, bool pre)
 
 } // namespace
 
-QString InnerText::of(const Element& e)
-{
+QString InnerText::of(const Element& e) {
     bool pre = false;
     for (const Element* a = &e; a; a = a->parentElement()) {
-        if (notRendered(*a))
-            return e.textContent();
+        if (notRendered(*a)) return e.textContent();
         pre = pre || isPreformatted(*a);
     }
-    if (e.hasTagFlag(TagInfo::NoText))
-        return QString();
-    if (!pre && e.childCount() == 1 && e.firstChild()->isText())
-        return collapse(e.firstChild()->data());
+    if (e.hasTagFlag(TagInfo::NoText)) return QString();
+    if (!pre && e.childCount() == 1 && e.firstChild()->isText()) return collapse(e.firstChild()->data());
     Collector c;
     collect(e, c, pre);
     return c.result();
 }
 
-QString InnerText::collapse(const QString& text)
-{
+QString InnerText::collapse(const QString& text) {
     // Nothing to collapse: the same text, shared.
     {
         const QChar* p = text.constData();
@@ -158,8 +137,7 @@ QString InnerText::collapse(const QString& text)
             if (u == '\t' || u == '\n' || u == '\r' || u == '\f' || (u == ' ' && p[i + 1].unicode() == ' '))
                 simple = false;
         }
-        if (simple)
-            return text;
+        if (simple) return text;
     }
     QString out;
     out.reserve(text.size());
@@ -169,8 +147,7 @@ QString InnerText::collapse(const QString& text)
             space = !out.isEmpty();
             continue;
         }
-        if (space)
-            out += QLatin1Char(' ');
+        if (space) out += QLatin1Char(' ');
         space = false;
         out += ch;
     }

@@ -8,8 +8,8 @@ namespace {
 
 struct KindName {
     Op::Kind kind;
-    const char* code;    // as the kind is named in code
-    const char* name;    // as a batch names it
+    const char* code; // as the kind is named in code
+    const char* name; // as a batch names it
 };
 
 // The one table of op names: the journal's JSON, its replay and the browser side's scripts.
@@ -24,35 +24,28 @@ constexpr KindName kKindNames[] = {
 
 } // namespace
 
-const char* Op::kindName(Kind k)
-{
+const char* Op::kindName(Kind k) {
     for (const KindName& entry : kKindNames)
-        if (entry.kind == k)
-            return entry.name;
+        if (entry.kind == k) return entry.name;
     return "?";
 }
 
-std::optional<Op::Kind> Op::kindNamed(const QString& name)
-{
+std::optional<Op::Kind> Op::kindNamed(const QString& name) {
     for (const KindName& k : kKindNames)
-        if (name == QLatin1String(k.name))
-            return k.kind;
+        if (name == QLatin1String(k.name)) return k.kind;
     return std::nullopt;
 }
 
-QByteArray Op::kindTableJson()
-{
+QByteArray Op::kindTableJson() {
     QByteArray json = "{";
     for (const KindName& k : kKindNames) {
-        if (json.size() > 1)
-            json += ',';
+        if (json.size() > 1) json += ',';
         json += '"' + QByteArray(k.code) + "\":\"" + QByteArray(k.name) + '"';
     }
     return json + '}';
 }
 
-std::vector<Op> Journal::take()
-{
+std::vector<Op> Journal::take() {
     std::vector<Op> out;
     out.swap(ops_);
     return out;
@@ -63,41 +56,48 @@ namespace {
 // The JSON text is built in a std::string (cheap appends), then handed over once.
 using Out = std::string;
 
-void putHex4(Out& out, unsigned v)
-{
+void putHex4(Out& out, unsigned v) {
     static const char hex[] = "0123456789abcdef";
     const char buf[6] = {'\\', 'u', hex[(v >> 12) & 15], hex[(v >> 8) & 15], hex[(v >> 4) & 15], hex[v & 15]};
     out.append(buf, 6);
 }
 
-void putString(Out& out, const QString& s)
-{
+void putString(Out& out, const QString& s) {
     out += '"';
     const QChar* p = s.constData();
     const qsizetype n = s.size();
     for (qsizetype i = 0; i < n; ++i) {
         // A run of plain ASCII in one go.
         qsizetype j = i;
-        while (j < n && p[j].unicode() >= 0x20 && p[j].unicode() < 0x80 && p[j].unicode() != '"'
-               && p[j].unicode() != '\\')
+        while (j < n && p[j].unicode() >= 0x20 && p[j].unicode() < 0x80 && p[j].unicode() != '"' &&
+               p[j].unicode() != '\\')
             ++j;
         if (j > i) {
             const size_t old = out.size();
             out.resize(old + static_cast<size_t>(j - i));
             char* d = out.data() + old;
-            for (qsizetype k = i; k < j; ++k)
-                *d++ = static_cast<char>(p[k].unicode());
+            for (qsizetype k = i; k < j; ++k) *d++ = static_cast<char>(p[k].unicode());
             i = j - 1;
             continue;
         }
         const char16_t c = p[i].unicode();
         if (c < 0x80) {
             switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20)
                     putHex4(out, c);
@@ -125,15 +125,13 @@ void putString(Out& out, const QString& s)
     out += '"';
 }
 
-void putInt(Out& out, qint64 v)
-{
+void putInt(Out& out, qint64 v) {
     char buf[24];
     const int len = std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(v));
     out.append(buf, static_cast<size_t>(len));
 }
 
-void putKey(Out& out, const char* key)
-{
+void putKey(Out& out, const char* key) {
     out += ",\"";
     out += key;
     out += "\":";
@@ -141,8 +139,7 @@ void putKey(Out& out, const char* key)
 
 } // namespace
 
-QByteArray Journal::toJson(const std::vector<Op>& ops, qint64 seq)
-{
+QByteArray Journal::toJson(const std::vector<Op>& ops, qint64 seq) {
     Out out;
     out.reserve(32 + ops.size() * 64);
     out += "{\"v\":1,\"seq\":";
@@ -150,51 +147,73 @@ QByteArray Journal::toJson(const std::vector<Op>& ops, qint64 seq)
     out += ",\"ops\":[";
     bool firstOp = true;
     for (const Op& op : ops) {
-        if (!firstOp)
-            out += ',';
+        if (!firstOp) out += ',';
         firstOp = false;
         out += "{\"op\":\"";
         out += Op::kindName(op.kind);
         out += '"';
         switch (op.kind) {
         case Op::Kind::Attr:
-            putKey(out, "node"); putInt(out, op.node);
-            putKey(out, "name"); putString(out, op.name);
-            putKey(out, "value"); putString(out, op.value);
+            putKey(out, "node");
+            putInt(out, op.node);
+            putKey(out, "name");
+            putString(out, op.name);
+            putKey(out, "value");
+            putString(out, op.value);
             break;
         case Op::Kind::RemoveAttr:
-            putKey(out, "node"); putInt(out, op.node);
-            putKey(out, "name"); putString(out, op.name);
+            putKey(out, "node");
+            putInt(out, op.node);
+            putKey(out, "name");
+            putString(out, op.name);
             break;
         case Op::Kind::Style:
-            putKey(out, "node"); putInt(out, op.node);
-            putKey(out, "name"); putString(out, op.name);
-            putKey(out, "value"); putString(out, op.value);
-            putKey(out, "css"); putString(out, op.css);
+            putKey(out, "node");
+            putInt(out, op.node);
+            putKey(out, "name");
+            putString(out, op.name);
+            putKey(out, "value");
+            putString(out, op.value);
+            putKey(out, "css");
+            putString(out, op.css);
             break;
         case Op::Kind::Text:
-            putKey(out, "node"); putInt(out, op.node);
-            putKey(out, "value"); putString(out, op.value);
+            putKey(out, "node");
+            putInt(out, op.node);
+            putKey(out, "value");
+            putString(out, op.value);
             break;
         case Op::Kind::Html:
-            putKey(out, "node"); putInt(out, op.node);
-            putKey(out, "value"); putString(out, op.value);
-            putKey(out, "first"); putInt(out, op.first);
-            putKey(out, "count"); putInt(out, op.count);
+            putKey(out, "node");
+            putInt(out, op.node);
+            putKey(out, "value");
+            putString(out, op.value);
+            putKey(out, "first");
+            putInt(out, op.first);
+            putKey(out, "count");
+            putInt(out, op.count);
             break;
         case Op::Kind::Insert:
-            putKey(out, "parent"); putInt(out, op.parent);
-            putKey(out, "index"); putInt(out, op.index);
-            putKey(out, "tag"); putString(out, op.name);
-            putKey(out, "id"); putInt(out, op.node);
+            putKey(out, "parent");
+            putInt(out, op.parent);
+            putKey(out, "index");
+            putInt(out, op.index);
+            putKey(out, "tag");
+            putString(out, op.name);
+            putKey(out, "id");
+            putInt(out, op.node);
             break;
         case Op::Kind::Remove:
-            putKey(out, "node"); putInt(out, op.node);
+            putKey(out, "node");
+            putInt(out, op.node);
             break;
         case Op::Kind::Move:
-            putKey(out, "node"); putInt(out, op.node);
-            putKey(out, "parent"); putInt(out, op.parent);
-            putKey(out, "index"); putInt(out, op.index);
+            putKey(out, "node");
+            putInt(out, op.node);
+            putKey(out, "parent");
+            putInt(out, op.parent);
+            putKey(out, "index");
+            putInt(out, op.index);
             break;
         case Op::Kind::Order:
         case Op::Kind::Forget:
@@ -205,15 +224,16 @@ QByteArray Journal::toJson(const std::vector<Op>& ops, qint64 seq)
             putKey(out, "ids");
             out += '[';
             for (size_t i = 0; i < op.ids.size(); ++i) {
-                if (i)
-                    out += ',';
+                if (i) out += ',';
                 putInt(out, op.ids[i]);
             }
             out += ']';
             break;
         case Op::Kind::Checked:
-            putKey(out, "node"); putInt(out, op.node);
-            putKey(out, "value"); out += op.flag ? "true" : "false";
+            putKey(out, "node");
+            putInt(out, op.node);
+            putKey(out, "value");
+            out += op.flag ? "true" : "false";
             break;
         }
         out += '}';

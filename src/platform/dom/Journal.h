@@ -45,16 +45,16 @@ namespace dom {
 struct Op {
     enum class Kind { Attr, RemoveAttr, Style, Text, Html, Insert, Remove, Move, Order, Checked, Forget };
     Kind kind = Kind::Attr;
-    int node = 0;       // the element changed (insert: the new element's id)
-    int parent = 0;     // insert, move, order
-    int index = -1;     // insert, move: child node index
-    int first = 0;      // html: first new id
-    int count = 0;      // html: number of new elements
-    bool flag = false;  // checked
-    QString name;       // attr/rmattr: attribute; style: property; insert: tag
-    QString value;      // attr, style, text, html
-    QString css;        // style: the whole style attribute afterwards
-    std::vector<int> ids;  // order, forget
+    int node = 0;         // the element changed (insert: the new element's id)
+    int parent = 0;       // insert, move, order
+    int index = -1;       // insert, move: child node index
+    int first = 0;        // html: first new id
+    int count = 0;        // html: number of new elements
+    bool flag = false;    // checked
+    QString name;         // attr/rmattr: attribute; style: property; insert: tag
+    QString value;        // attr, style, text, html
+    QString css;          // style: the whole style attribute afterwards
+    std::vector<int> ids; // order, forget
 
     // The name an op of that kind has in a batch.
     static const char* kindName(Kind k);
@@ -70,13 +70,10 @@ class Journal {
 public:
     void setEnabled(bool on) { enabled_ = on; }
     bool enabled() const { return enabled_; }
-    void record(Op op)
-    {
-        if (!enabled_)
-            return;
+    void record(Op op) {
+        if (!enabled_) return;
         ops_.push_back(std::move(op));
-        if (ops_.size() == 1 && onFirstOp_)
-            onFirstOp_();
+        if (ops_.size() == 1 && onFirstOp_) onFirstOp_();
     }
     // Called when an op goes into the empty journal: the real browser sends the ops of one
     // event-loop turn at the end of that turn.

@@ -8,8 +8,7 @@
 
 namespace dom {
 
-bool JournalReplay::apply(Document& doc, const std::vector<Op>& ops)
-{
+bool JournalReplay::apply(Document& doc, const std::vector<Op>& ops) {
     const bool wasEnabled = doc.journal_.enabled();
     doc.journal_.setEnabled(false);
     bool ok = true;
@@ -18,8 +17,7 @@ bool JournalReplay::apply(Document& doc, const std::vector<Op>& ops)
         Element* p = doc.elementByNodeId(op.parent);
         switch (op.kind) {
         case Op::Kind::Attr:
-            if (!n || !n->setAttribute(op.name, op.value))
-                ok = false;
+            if (!n || !n->setAttribute(op.name, op.value)) ok = false;
             break;
         case Op::Kind::RemoveAttr:
             if (n)
@@ -46,8 +44,7 @@ bool JournalReplay::apply(Document& doc, const std::vector<Op>& ops)
             }
             doc.nextId_ = op.first;
             n->setInnerHTML(op.value);
-            if (doc.nextId_ != op.first + op.count)
-                ok = false;
+            if (doc.nextId_ != op.first + op.count) ok = false;
             break;
         }
         case Op::Kind::Insert: {
@@ -115,7 +112,7 @@ bool JournalReplay::apply(Document& doc, const std::vector<Op>& ops)
             doc.idsChanged();
             break;
         case Op::Kind::Forget:
-            break;   // the target frees its own removed elements
+            break; // the target frees its own removed elements
         case Op::Kind::Checked:
             if (n) {
                 n->checkedDirty_ = true;
@@ -130,25 +127,21 @@ bool JournalReplay::apply(Document& doc, const std::vector<Op>& ops)
     return ok;
 }
 
-std::vector<Op> JournalReplay::fromJson(const QByteArray& json, bool* ok, qint64* seq)
-{
+std::vector<Op> JournalReplay::fromJson(const QByteArray& json, bool* ok, qint64* seq) {
     std::vector<Op> ops;
     QJsonParseError err;
     const QJsonDocument d = QJsonDocument::fromJson(json, &err);
-    const bool good = err.error == QJsonParseError::NoError && d.isObject() && d.object().value(QLatin1String("ops")).isArray();
-    if (ok)
-        *ok = good;
-    if (!good)
-        return ops;
+    const bool good =
+        err.error == QJsonParseError::NoError && d.isObject() && d.object().value(QLatin1String("ops")).isArray();
+    if (ok) *ok = good;
+    if (!good) return ops;
     const QJsonObject root = d.object();
-    if (seq)
-        *seq = root.value(QLatin1String("seq")).toInteger();
+    if (seq) *seq = root.value(QLatin1String("seq")).toInteger();
     for (const QJsonValue& v : root.value(QLatin1String("ops")).toArray()) {
         const QJsonObject o = v.toObject();
         const std::optional<Op::Kind> kind = Op::kindNamed(o.value(QLatin1String("op")).toString());
         if (!kind) {
-            if (ok)
-                *ok = false;
+            if (ok) *ok = false;
             continue;
         }
         Op op;
@@ -164,8 +157,7 @@ std::vector<Op> JournalReplay::fromJson(const QByteArray& json, bool* ok, qint64
         else
             op.value = o.value(QLatin1String("value")).toString();
         op.css = o.value(QLatin1String("css")).toString();
-        for (const QJsonValue& id : o.value(QLatin1String("ids")).toArray())
-            op.ids.push_back(id.toInt());
+        for (const QJsonValue& id : o.value(QLatin1String("ids")).toArray()) op.ids.push_back(id.toInt());
         ops.push_back(std::move(op));
     }
     return ops;

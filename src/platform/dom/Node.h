@@ -56,7 +56,7 @@ protected:
     Node(Type type, Document* doc) : type_(type), doc_(doc) {}
 
     // Raw tree surgery without journal or bookkeeping (callers do both).
-    Node* insertChildRaw(std::unique_ptr<Node> child, int index);   // -1 appends
+    Node* insertChildRaw(std::unique_ptr<Node> child, int index); // -1 appends
     std::unique_ptr<Node> takeChildRaw(int index);
 
     Type type_;

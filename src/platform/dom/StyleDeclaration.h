@@ -15,8 +15,8 @@ public:
     // "a: b; c: d;" (Chromium's cssText form); "" when empty.
     QString serialize() const;
 
-    QString get(const QString& name) const;     // name in lower case
-    void set(const QString& name, const QString& value);   // "" removes
+    QString get(const QString& name) const;              // name in lower case
+    void set(const QString& name, const QString& value); // "" removes
     bool empty() const { return decls_.empty(); }
     const std::vector<std::pair<QString, QString>>& declarations() const { return decls_; }
 

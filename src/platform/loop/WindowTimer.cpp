@@ -26,8 +26,7 @@ void WindowTimer::restart() {
         loop_.killThreadTimer(id_);
         id_ = 0;
     }
-    if (enabled_ && interval_ > 0)
-        id_ = loop_.setThreadTimer(interval_, [this] { tick(); });
+    if (enabled_ && interval_ > 0) id_ = loop_.setThreadTimer(interval_, [this] { tick(); });
 }
 
 void WindowTimer::tick() {

@@ -11,18 +11,13 @@ namespace {
 
 const QByteArray kHeader = "# Quenra registry 1";
 
-QByteArray encodeField(const QString& text) {
-    return text.toUtf8().toPercentEncoding();
-}
+QByteArray encodeField(const QString& text) { return text.toUtf8().toPercentEncoding(); }
 
-QString decodeField(const QByteArray& field) {
-    return QString::fromUtf8(QByteArray::fromPercentEncoding(field));
-}
+QString decodeField(const QByteArray& field) { return QString::fromUtf8(QByteArray::fromPercentEncoding(field)); }
 
 QByteArray lineOf(const MemoryRegistry::Entry& entry) {
-    return QByteArray::number(entry.root, 16) + '\t' + encodeField(entry.section) + '\t' +
-           encodeField(entry.name) + '\t' + QByteArray::number(entry.type) + '\t' +
-           entry.data.toHex() + '\n';
+    return QByteArray::number(entry.root, 16) + '\t' + encodeField(entry.section) + '\t' + encodeField(entry.name) +
+           '\t' + QByteArray::number(entry.type) + '\t' + entry.data.toHex() + '\n';
 }
 
 bool parseLine(const QByteArray& line, MemoryRegistry::Entry& entry) {
@@ -40,9 +35,7 @@ bool parseLine(const QByteArray& line, MemoryRegistry::Entry& entry) {
 
 } // namespace
 
-FileRegistryStore::FileRegistryStore(QString path) : path_(std::move(path)) {
-    load();
-}
+FileRegistryStore::FileRegistryStore(QString path) : path_(std::move(path)) { load(); }
 
 QString FileRegistryStore::defaultPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -60,8 +53,7 @@ void FileRegistryStore::load() {
     }
 }
 
-bool FileRegistryStore::read(quint32 root, const QString& section, const QString& name, int& type,
-                             QByteArray& data) {
+bool FileRegistryStore::read(quint32 root, const QString& section, const QString& name, int& type, QByteArray& data) {
     return values_.read(root, section, name, type, data);
 }
 

@@ -16,10 +16,8 @@ public:
     explicit FileRegistryStore(QString path = defaultPath());
     static QString defaultPath();
 
-    bool read(quint32 root, const QString& section, const QString& name, int& type,
-              QByteArray& data) override;
-    bool write(quint32 root, const QString& section, const QString& name, int type,
-               const QByteArray& data) override;
+    bool read(quint32 root, const QString& section, const QString& name, int& type, QByteArray& data) override;
+    bool write(quint32 root, const QString& section, const QString& name, int type, const QByteArray& data) override;
 
 private:
     void load();

@@ -41,11 +41,8 @@ QString text(const QJsonObject& m, const char* key) { return m.value(QLatin1Stri
 } // namespace
 
 QtBrowser::QtBrowser(QObject* owner, QWidget* parent)
-    : QObject(owner),
-      view_(new QWebEngineView(parent)),
-      page_(new QtBrowserPage(view_)),
-      channel_(new QWebChannel(page_)),
-      bridge_(new QtBrowserBridge(channel_)),
+    : QObject(owner), view_(new QWebEngineView(parent)), page_(new QtBrowserPage(view_)),
+      channel_(new QWebChannel(page_)), bridge_(new QtBrowserBridge(channel_)),
       batches_([this](int seq, const QByteArray& json) { emit bridge_->batch(seq, QString::fromUtf8(json)); }) {
     QtResSchemeHandler::installOn(page_->profile());
     view_->setPage(page_);
@@ -119,9 +116,7 @@ std::unique_ptr<dom::Document> QtBrowser::modelFor(const QString& url) {
     return doc;
 }
 
-bool QtBrowser::acceptsNavigation(int type) const {
-    return !resPage_ || type == QWebEnginePage::NavigationTypeTyped;
-}
+bool QtBrowser::acceptsNavigation(int type) const { return !resPage_ || type == QWebEnginePage::NavigationTypeTyped; }
 
 bool QtBrowser::allowsNewWindow() {
     const dom::Element* active = doc_ ? doc_->activeElement() : nullptr;
@@ -153,16 +148,16 @@ void QtBrowser::completeIfLoaded() {
 
 void QtBrowser::received(const QJsonObject& m) {
     static const std::pair<const char*, Handler> handlers[] = {
-        {"loaded", &QtBrowser::pageLoaded},   {"applied", &QtBrowser::batchApplied},
+        {"loaded", &QtBrowser::pageLoaded},     {"applied", &QtBrowser::batchApplied},
         {"measured", &QtBrowser::pageMeasured}, {"changed", &QtBrowser::pageChanged},
-        {"event", &QtBrowser::pageEvent},     {"focus", &QtBrowser::focusMoved},
+        {"event", &QtBrowser::pageEvent},       {"focus", &QtBrowser::focusMoved},
         {"frame", &QtBrowser::frameLoaded}};
     const QString kind = text(m, "kind");
     if (kind == QLatin1String("ready")) {
         pageReady(m);
         return;
     }
-    if (instance_.isEmpty() || text(m, "instance") != instance_) return;   // a page since left
+    if (instance_.isEmpty() || text(m, "instance") != instance_) return; // a page since left
     for (const auto& [name, handler] : handlers)
         if (kind == QLatin1String(name)) (this->*handler)(m);
 }
@@ -192,7 +187,7 @@ void QtBrowser::pageReady(const QJsonObject& m) {
             qCWarning(lcBrowser) << "the page" << url_ << "was loaded again behind its model";
             return;
         }
-        beginDocument(text(m, "url"));   // the user followed a link in a web page
+        beginDocument(text(m, "url")); // the user followed a link in a web page
     }
     instance_ = instance;
     if (resPage_)
@@ -203,7 +198,8 @@ void QtBrowser::pageReady(const QJsonObject& m) {
     batches_.setReady();
     sendWatch(std::vector<int>(metrics_->watched().begin(), metrics_->watched().end()));
     if (m.value(QLatin1String("loaded")).toBool())
-        pageLoaded(QJsonObject{{QStringLiteral("kind"), QStringLiteral("loaded")}, {QStringLiteral("instance"), instance}});
+        pageLoaded(
+            QJsonObject{{QStringLiteral("kind"), QStringLiteral("loaded")}, {QStringLiteral("instance"), instance}});
 }
 
 void QtBrowser::checkNumbering(const QJsonObject& m) const {
@@ -245,7 +241,7 @@ void QtBrowser::pageEvent(const QJsonObject& m) {
     dom::Element* target = reportedElement(m);
     std::shared_ptr<dom::EventHandler> handler;
     if (!m.value(QLatin1String("trusted")).toBool())
-        handler = target ? target->handler(name) : nullptr;   // a script's fireEvent
+        handler = target ? target->handler(name) : nullptr; // a script's fireEvent
     else if (target)
         doc_->dispatchReportedEvent(target, name);
     else
@@ -304,7 +300,8 @@ void QtBrowser::beforeMeasure(const dom::Element& e) {
     }
     const int seq = batches_.lastSeq();
     if (!waitForPage([&] { return batches_.acknowledged() >= seq && known(); }))
-        qCWarning(lcBrowser) << "no size of element" << id << "from the page within" << kWaitMs << "ms; the last one is used";
+        qCWarning(lcBrowser) << "no size of element" << id << "from the page within" << kWaitMs
+                             << "ms; the last one is used";
 }
 
 void QtBrowser::sendWatch(const std::vector<int>& nodeIds) {

@@ -15,7 +15,7 @@ class QWidget;
 namespace dom {
 class Document;
 class Element;
-}
+} // namespace dom
 
 namespace plat {
 
@@ -118,7 +118,7 @@ private:
     int expectedCount_ = 0;
     uint32_t expectedHash_ = 0;
 
-    QString instance_;          // the page instance whose messages count
+    QString instance_; // the page instance whose messages count
     bool busy_ = false;
     bool loaded_ = false;
     bool failed_ = false;

@@ -55,11 +55,14 @@ bool QtBrowserBatches::overrides(const Op& later, const Op& fact) {
         const int box = fact.kind == Op::Kind::Order ? fact.parent : fact.node;
         switch (later.kind) {
         case Op::Kind::Text:
-        case Op::Kind::Html: return later.node == box;
+        case Op::Kind::Html:
+            return later.node == box;
         case Op::Kind::Insert:
         case Op::Kind::Move:
-        case Op::Kind::Order: return later.parent == box;
-        default: return false;
+        case Op::Kind::Order:
+            return later.parent == box;
+        default:
+            return false;
         }
     }
     default:

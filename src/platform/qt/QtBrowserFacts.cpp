@@ -33,7 +33,7 @@ bool QtBrowserFacts::takeOne(dom::Document& doc, const Op& fact, bool inFlight) 
     case Op::Kind::Checked:
         return dom::JournalReplay::apply(doc, {fact});
     default:
-        return false;   // not a change a page reports
+        return false; // not a change a page reports
     }
 }
 

@@ -2,7 +2,9 @@
 #include "platform/dom/Journal.h"
 #include <vector>
 
-namespace dom { class Document; }
+namespace dom {
+class Document;
+}
 
 namespace plat {
 

@@ -30,8 +30,7 @@ public:
 protected:
     // clickOnRelease: onClick when the left button comes up over the control (controls with
     // a click signal of their own raise it from there instead).
-    explicit QtControl(QWidget* widget, bool clickOnRelease = true)
-        : widget_(widget), clickOnRelease_(clickOnRelease) {
+    explicit QtControl(QWidget* widget, bool clickOnRelease = true) : widget_(widget), clickOnRelease_(clickOnRelease) {
         attach(widget_);
     }
 
@@ -80,14 +79,14 @@ protected:
 private:
     void attach(QWidget* w) {
         w->setMouseTracking(true);
-        w->setAttribute(Qt::WA_NoMousePropagation);   // the window's background hears only its own
+        w->setAttribute(Qt::WA_NoMousePropagation); // the window's background hears only its own
         w->installEventFilter(this);
         w->show();
     }
 
     bool released(QMouseEvent* e) {
-        const bool click = pressed_ && e->button() == Qt::LeftButton &&
-                           widget_->rect().contains(e->position().toPoint());
+        const bool click =
+            pressed_ && e->button() == Qt::LeftButton && widget_->rect().contains(e->position().toPoint());
         if (e->button() == Qt::LeftButton) pressed_ = false;
         return click;
     }

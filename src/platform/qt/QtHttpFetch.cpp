@@ -12,17 +12,15 @@ QtHttpFetch::~QtHttpFetch() { cancel(); }
 void QtHttpFetch::get(const QString& url) {
     cancel();
     QNetworkRequest request{QUrl(url)};
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     // Proxies on the way must not answer from their caches either.
     request.setRawHeader("Cache-Control", "no-cache");
     request.setRawHeader("Pragma", "no-cache");
     reply_ = manager_.get(request);
-    QObject::connect(reply_, &QNetworkReply::downloadProgress, reply_,
-                     [this](qint64 received, qint64 total) {
-                         if (auto cb = onProgress) cb(received, total < 0 ? -1 : total);
-                     });
+    QObject::connect(reply_, &QNetworkReply::downloadProgress, reply_, [this](qint64 received, qint64 total) {
+        if (auto cb = onProgress) cb(received, total < 0 ? -1 : total);
+    });
     QObject::connect(reply_, &QNetworkReply::finished, reply_, [this] { finished(); });
 }
 
@@ -42,8 +40,9 @@ void QtHttpFetch::finished() {
     const QByteArray data = reply->readAll();
     QString error;
     if (status >= 400)
-        error = QStringLiteral("HTTP %1 %2").arg(status).arg(
-            reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
+        error = QStringLiteral("HTTP %1 %2")
+                    .arg(status)
+                    .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
     else if (reply->error() != QNetworkReply::NoError)
         error = reply->errorString();
     if (auto cb = onFinished) cb(error.isEmpty(), error.isEmpty() ? data : QByteArray(), error);

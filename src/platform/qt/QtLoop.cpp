@@ -32,12 +32,14 @@ void QtLoop::killThreadTimer(int id) {
 }
 
 void QtLoop::post(Callback fn) {
-    QMetaObject::invokeMethod(this, [fn = std::move(fn)] { guarded(fn); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [fn = std::move(fn)] { guarded(fn); }, Qt::QueuedConnection);
 }
 
 void QtLoop::postOutsideWaits(Callback fn) {
     outsideWaits_.push_back(std::move(fn));
-    QMetaObject::invokeMethod(this, [this] { runOutsideWaits(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { runOutsideWaits(); }, Qt::QueuedConnection);
 }
 
 void QtLoop::runOutsideWaits() {
@@ -57,7 +59,8 @@ void QtLoop::pumpMessages() {
     ++pumpDepth_;
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     if (--pumpDepth_ == 0 && !outsideWaits_.empty())
-        QMetaObject::invokeMethod(this, [this] { runOutsideWaits(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { runOutsideWaits(); }, Qt::QueuedConnection);
 }
 
 void QtLoop::holdThread(int ms) { QThread::msleep(static_cast<unsigned long>(std::max(ms, 0))); }

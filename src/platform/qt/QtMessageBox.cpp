@@ -7,11 +7,16 @@ namespace {
 
 QMessageBox::Icon iconFor(int style) {
     switch (style & 0x70) {
-    case mb::Critical: return QMessageBox::Critical;
-    case 0x20: return QMessageBox::Question;
-    case mb::Exclamation: return QMessageBox::Warning;
-    case mb::Information: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case mb::Critical:
+        return QMessageBox::Critical;
+    case 0x20:
+        return QMessageBox::Question;
+    case mb::Exclamation:
+        return QMessageBox::Warning;
+    case mb::Information:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 

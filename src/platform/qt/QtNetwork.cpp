@@ -6,8 +6,6 @@ namespace plat {
 
 std::unique_ptr<Socket> QtNetwork::createSocket() { return std::make_unique<QtSocket>(); }
 
-std::unique_ptr<HttpFetch> QtNetwork::createHttpFetch() {
-    return std::make_unique<QtHttpFetch>(manager_);
-}
+std::unique_ptr<HttpFetch> QtNetwork::createHttpFetch() { return std::make_unique<QtHttpFetch>(manager_); }
 
 } // namespace plat

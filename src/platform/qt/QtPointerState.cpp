@@ -14,8 +14,7 @@ namespace {
 // another display server.
 struct XcbPointerQuery {
     using Query = xcb_query_pointer_cookie_t (*)(xcb_connection_t*, xcb_window_t);
-    using Reply = xcb_query_pointer_reply_t* (*)(xcb_connection_t*, xcb_query_pointer_cookie_t,
-                                                 xcb_generic_error_t**);
+    using Reply = xcb_query_pointer_reply_t* (*)(xcb_connection_t*, xcb_query_pointer_cookie_t, xcb_generic_error_t**);
     using Setup = const xcb_setup_t* (*)(xcb_connection_t*);
     using Roots = xcb_screen_iterator_t (*)(const xcb_setup_t*);
 

@@ -39,13 +39,11 @@ bool QtShell::open(const QString& target) {
     const QUrl url = QUrl::fromUserInput(target, QDir::currentPath(), QUrl::AssumeLocalFile);
     // Without a GUI application (headless) the desktop services are not there; the
     // desktop's own opener does the same job.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return QDesktopServices::openUrl(url);
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return QDesktopServices::openUrl(url);
     return QProcess::startDetached(QStringLiteral("xdg-open"), {url.toString()});
 }
 
-bool QtShell::startDetached(const QString& program, const QStringList& args,
-                            const QString& workingDir) {
+bool QtShell::startDetached(const QString& program, const QStringList& args, const QString& workingDir) {
     return QProcess::startDetached(program, args, workingDir);
 }
 
@@ -61,8 +59,7 @@ QString QtShell::windowsDir() const {
 }
 
 QString QtShell::userDataDir() const {
-    return madePath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                    QStringLiteral("/quenra"));
+    return madePath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quenra"));
 }
 
 std::vector<NetworkAdapter> QtShell::networkAdapters() const {
@@ -77,17 +74,15 @@ std::vector<NetworkAdapter> QtShell::networkAdapters() const {
 NetworkAdapter QtShell::adapter(const QString& dir, const QString& name) {
     NetworkAdapter a;
     a.address = hardwareAddress(dir + QStringLiteral("/address"));
-    if (QFileInfo::exists(dir + QStringLiteral("/wireless")) ||
-        QFileInfo::exists(dir + QStringLiteral("/phy80211"))) {
+    if (QFileInfo::exists(dir + QStringLiteral("/wireless")) || QFileInfo::exists(dir + QStringLiteral("/phy80211"))) {
         a.type = 71;
         a.description = QStringLiteral("Wireless adapter ") + name;
         return a;
     }
     a.type = 6;
     const QString device = QFileInfo(dir + QStringLiteral("/device")).canonicalFilePath();
-    a.description = device.contains(QStringLiteral("/pci"))
-                        ? QStringLiteral("PCI Ethernet adapter ") + name
-                        : QStringLiteral("Virtual adapter ") + name;
+    a.description = device.contains(QStringLiteral("/pci")) ? QStringLiteral("PCI Ethernet adapter ") + name
+                                                            : QStringLiteral("Virtual adapter ") + name;
     return a;
 }
 

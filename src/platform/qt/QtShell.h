@@ -12,8 +12,7 @@ namespace plat {
 class QtShell : public Shell {
 public:
     bool open(const QString& target) override;
-    bool startDetached(const QString& program, const QStringList& args,
-                       const QString& workingDir) override;
+    bool startDetached(const QString& program, const QStringList& args, const QString& workingDir) override;
     QString desktopDir() const override;
     QString windowsDir() const override;
     QString userDataDir() const override;

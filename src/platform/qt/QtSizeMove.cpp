@@ -24,16 +24,14 @@ void QtSizeMove::start(bool sizing) {
     released_ = false;
     startRect_ = lastRect_ = window_.geometry();
     startCursor_ = lastCursor_ = QCursor::pos();
-    byWindowManager_ = sizing ? handle->startSystemResize(Qt::BottomEdge | Qt::RightEdge)
-                              : handle->startSystemMove();
+    byWindowManager_ = sizing ? handle->startSystemResize(Qt::BottomEdge | Qt::RightEdge) : handle->startSystemMove();
     WindowMessage enter = wm::make(wm::ENTERSIZEMOVE);
     send_(enter);
     timer_.start();
 }
 
 void QtSizeMove::windowChanged(bool resized) {
-    if (active() && byWindowManager_ && resized == sizing_ && window_.geometry() != lastRect_)
-        step(window_.geometry());
+    if (active() && byWindowManager_ && resized == sizing_ && window_.geometry() != lastRect_) step(window_.geometry());
 }
 
 void QtSizeMove::poll() {

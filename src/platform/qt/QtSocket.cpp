@@ -44,8 +44,7 @@ void QtSocket::discardSocket() {
 }
 
 int QtSocket::localPort() const {
-    if (socket_ && socket_->state() != QAbstractSocket::UnconnectedState)
-        return socket_->localPort();
+    if (socket_ && socket_->state() != QAbstractSocket::UnconnectedState) return socket_->localPort();
     return localPort_;
 }
 
@@ -62,8 +61,7 @@ void QtSocket::bind(int localPort) {
     localPort_ = localPort;
     // Shared, so that a second copy of the program or a quick restart can bind it too.
     const bool ok = socket_->bind(QHostAddress::AnyIPv4, static_cast<quint16>(localPort),
-                                  QAbstractSocket::ShareAddress |
-                                      QAbstractSocket::ReuseAddressHint);
+                                  QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint);
     if (!ok && afterState_ != Error) {
         afterState_ = Error;
         fire(onError, GenericError, socket_->errorString());
@@ -87,9 +85,7 @@ void QtSocket::sendData(const QByteArray& bytes) {
         return;
     }
     const QHostAddress to = remoteAddress();
-    if (!to.isNull())
-        static_cast<QUdpSocket*>(socket_)->writeDatagram(bytes, to,
-                                                         static_cast<quint16>(remotePort_));
+    if (!to.isNull()) static_cast<QUdpSocket*>(socket_)->writeDatagram(bytes, to, static_cast<quint16>(remotePort_));
 }
 
 QHostAddress QtSocket::remoteAddress() {
@@ -110,13 +106,20 @@ QHostAddress QtSocket::remoteAddress() {
 
 int QtSocket::state() const {
     switch (socket_->state()) {
-    case QAbstractSocket::UnconnectedState: return afterState_;
-    case QAbstractSocket::HostLookupState: return ResolvingHost;
-    case QAbstractSocket::ConnectingState: return Connecting;
-    case QAbstractSocket::ConnectedState: return Connected;
-    case QAbstractSocket::BoundState: return Open;
-    case QAbstractSocket::ListeningState: return Listening;
-    case QAbstractSocket::ClosingState: return Closing;
+    case QAbstractSocket::UnconnectedState:
+        return afterState_;
+    case QAbstractSocket::HostLookupState:
+        return ResolvingHost;
+    case QAbstractSocket::ConnectingState:
+        return Connecting;
+    case QAbstractSocket::ConnectedState:
+        return Connected;
+    case QAbstractSocket::BoundState:
+        return Open;
+    case QAbstractSocket::ListeningState:
+        return Listening;
+    case QAbstractSocket::ClosingState:
+        return Closing;
     }
     return afterState_;
 }
@@ -147,8 +150,7 @@ void QtSocket::qtError(QAbstractSocket::SocketError error) {
     fire(onError, number, socket_->errorString());
 }
 
-int QtSocket::errorNumber(QAbstractSocket::SocketError error, bool wasConnected,
-                          bool unsentData) {
+int QtSocket::errorNumber(QAbstractSocket::SocketError error, bool wasConnected, bool unsentData) {
     switch (error) {
     case QAbstractSocket::RemoteHostClosedError:
         // Qt reports the peer's close and its reset alike; a reset is what leaves our

@@ -32,8 +32,7 @@ public:
 
 private:
     // The error number a Qt socket error stands for; 0 when it is the peer's orderly close.
-    static int errorNumber(QAbstractSocket::SocketError error, bool wasConnected,
-                           bool unsentData);
+    static int errorNumber(QAbstractSocket::SocketError error, bool wasConnected, bool unsentData);
 
     // One Qt socket per protocol; replaced when the protocol changes.
     void makeSocket();

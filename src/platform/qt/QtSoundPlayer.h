@@ -24,8 +24,8 @@ private:
     QAudioOutput output_;
     QMediaPlayer player_;
     bool valid_ = false;
-    bool silent_ = false;     // nothing can be heard of this file
-    bool ended_ = false;      // played to its end
+    bool silent_ = false; // nothing can be heard of this file
+    bool ended_ = false;  // played to its end
     qint64 headerDurationMs_ = 0;
 };
 

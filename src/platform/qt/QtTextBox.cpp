@@ -4,9 +4,7 @@
 
 namespace plat {
 
-QtTextBox::QtTextBox(QWidget* parent) : QtControl(new QLineEdit(parent)) {
-    line_ = static_cast<QLineEdit*>(widget());
-}
+QtTextBox::QtTextBox(QWidget* parent) : QtControl(new QLineEdit(parent)) { line_ = static_cast<QLineEdit*>(widget()); }
 
 void QtTextBox::setText(const QString& text) {
     if (multi_)

@@ -21,7 +21,7 @@ public:
 private:
     void gotFocus() override { fire(onGotFocus); }
 
-    QLineEdit* line_;                  // nullptr once multi-line
+    QLineEdit* line_; // nullptr once multi-line
     QPlainTextEdit* multi_ = nullptr;
 };
 

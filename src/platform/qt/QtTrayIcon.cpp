@@ -16,18 +16,21 @@ constexpr int balloonShown = 0x402, balloonClicked = 0x405;
 // The balloon icon flags of the classic notification-icon record.
 QSystemTrayIcon::MessageIcon messageIcon(int iconFlags) {
     switch (iconFlags & 0x3) {
-    case 1: return QSystemTrayIcon::Information;
-    case 2: return QSystemTrayIcon::Warning;
-    case 3: return QSystemTrayIcon::Critical;
-    default: return QSystemTrayIcon::NoIcon;
+    case 1:
+        return QSystemTrayIcon::Information;
+    case 2:
+        return QSystemTrayIcon::Warning;
+    case 3:
+        return QSystemTrayIcon::Critical;
+    default:
+        return QSystemTrayIcon::NoIcon;
     }
 }
 
 } // namespace
 
 QtTrayIcon::QtTrayIcon() : menu_(new QMenu) {
-    connect(&icon_, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason r) { activated(r); });
+    connect(&icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) { activated(r); });
     connect(&icon_, &QSystemTrayIcon::messageClicked, this, [this] { notify({balloonClicked}); });
 }
 
@@ -40,8 +43,7 @@ bool QtTrayIcon::add(const QString& iconPath, const QString& tip) {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-void QtTrayIcon::showBalloon(const QString& text, const QString& title, int iconFlags,
-                             int timeoutMs) {
+void QtTrayIcon::showBalloon(const QString& text, const QString& title, int iconFlags, int timeoutMs) {
     if (!icon_.isVisible()) return;
     icon_.showMessage(title, text, messageIcon(iconFlags), timeoutMs);
     if (!text.isEmpty()) QTimer::singleShot(0, this, [this] { notify({balloonShown}); });
@@ -74,10 +76,17 @@ void QtTrayIcon::popupMenu() { menu_->popup(QCursor::pos()); }
 
 void QtTrayIcon::activated(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
-    case QSystemTrayIcon::Trigger: notify({leftDown, leftUp}); break;
-    case QSystemTrayIcon::Context: notify({rightDown, rightUp}); break;
-    case QSystemTrayIcon::DoubleClick: notify({leftDouble}); break;
-    default: break;   // the middle button means nothing to the program
+    case QSystemTrayIcon::Trigger:
+        notify({leftDown, leftUp});
+        break;
+    case QSystemTrayIcon::Context:
+        notify({rightDown, rightUp});
+        break;
+    case QSystemTrayIcon::DoubleClick:
+        notify({leftDouble});
+        break;
+    default:
+        break; // the middle button means nothing to the program
     }
 }
 

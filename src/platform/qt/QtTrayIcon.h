@@ -20,8 +20,7 @@ public:
 
     bool add(const QString& iconPath, const QString& tip) override;
     void remove() override { icon_.hide(); }
-    void showBalloon(const QString& text, const QString& title, int iconFlags,
-                     int timeoutMs) override;
+    void showBalloon(const QString& text, const QString& title, int iconFlags, int timeoutMs) override;
     // An empty balloon: Qt takes its own balloon away on one.
     void closeBalloon() override;
     // The default item is bold; "&" marks access keys as in the classic menus.
@@ -38,7 +37,7 @@ private:
     void notify(std::initializer_list<int> notifications);
 
     QSystemTrayIcon icon_;
-    QMenu* menu_;   // deleted later: a menu item's handler may destroy the icon
+    QMenu* menu_; // deleted later: a menu item's handler may destroy the icon
 };
 
 } // namespace plat

@@ -27,11 +27,10 @@ Qt::WindowFlags flagsFor(WindowKind kind) {
     switch (kind) {
     case WindowKind::Main:
         // Borderless, yet the window manager still minimises, maximises and lists it.
-        return Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinMaxButtonsHint |
-               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        return Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint |
+               Qt::WindowCloseButtonHint;
     case WindowKind::Popup:
-        return Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-               Qt::WindowDoesNotAcceptFocus;
+        return Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
     case WindowKind::Dialog:
         return Qt::Window | Qt::FramelessWindowHint;
     case WindowKind::Browser:
@@ -163,7 +162,7 @@ void QtWindow::setOwner(Window* owner) {
         owner_->widget_->winId();
         parent = owner_->widget_->windowHandle();
     }
-    widget_->winId();   // the native window, which carries the owner for the window manager
+    widget_->winId(); // the native window, which carries the owner for the window manager
     widget_->windowHandle()->setTransientParent(parent);
     // X11 names the owner (WM_TRANSIENT_FOR, which keeps the window above it) of dialogs
     // only: an owned dialog is one for the window system, before it is shown.
@@ -254,7 +253,7 @@ void QtWindow::sizeMoveMessage(WindowMessage& m) {
 }
 
 bool QtWindow::closeRequested(QCloseEvent* event) {
-    if (sendClose() == CloseOutcome::Close) return false;   // Qt hides the window
+    if (sendClose() == CloseOutcome::Close) return false; // Qt hides the window
     event->ignore();
     return true;
 }
@@ -271,8 +270,6 @@ void QtWindow::keyPressed(QObject* receiver, QKeyEvent* event) {
 
 void QtWindow::sendClientSize() { sendSize(state(), widget_->size()); }
 
-bool QtWindow::acceptsActivation() const {
-    return kind_ != WindowKind::Popup && kind_ != WindowKind::Hidden;
-}
+bool QtWindow::acceptsActivation() const { return kind_ != WindowKind::Popup && kind_ != WindowKind::Hidden; }
 
 } // namespace plat

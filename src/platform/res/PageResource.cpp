@@ -7,9 +7,7 @@ const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
 } // namespace
 
-QByteArray PageResource::contentType() const {
-    return charset.isEmpty() ? mimeType : mimeType + ";charset=" + charset;
-}
+QByteArray PageResource::contentType() const { return charset.isEmpty() ? mimeType : mimeType + ";charset=" + charset; }
 
 QString PageResource::text() const {
     if (charset == "utf-8") {

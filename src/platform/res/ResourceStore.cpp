@@ -5,9 +5,7 @@
 #include <algorithm>
 
 // Resources of a static library are registered only when asked for.
-static void registerEmbeddedResources() {
-    Q_INIT_RESOURCE(zep);
-}
+static void registerEmbeddedResources() { Q_INIT_RESOURCE(zep); }
 
 namespace {
 
@@ -72,7 +70,9 @@ QStringList ResourceStore::applicationIconFiles() {
     const QDir root(kIconsRoot);
     QStringList names = root.entryList({QStringLiteral("Zavez_ZEP_*.png")}, QDir::Files);
     // "Zavez_ZEP_16.png": order by the size in the name.
-    auto size = [](const QString& name) { return name.section(QLatin1Char('_'), -1).section(QLatin1Char('.'), 0, 0).toInt(); };
+    auto size = [](const QString& name) {
+        return name.section(QLatin1Char('_'), -1).section(QLatin1Char('.'), 0, 0).toInt();
+    };
     std::sort(names.begin(), names.end(), [&](const QString& a, const QString& b) { return size(a) < size(b); });
     QStringList files;
     for (const QString& name : names) files << root.filePath(name);

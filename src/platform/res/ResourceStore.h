@@ -23,5 +23,5 @@ public:
     static QStringList applicationIconFiles();
 
 private:
-    QHash<QString, QString> paths_;     // lower-case name -> resource path
+    QHash<QString, QString> paths_; // lower-case name -> resource path
 };

@@ -49,7 +49,7 @@ private:
     std::shared_ptr<dom::PlainLayout> layout_;
     std::unique_ptr<dom::Document> document_;
     QString url_;
-    int pending_ = 0;          // the navigation in flight; 0 when none
+    int pending_ = 0; // the navigation in flight; 0 when none
     int navigations_ = 0;
     bool silent_ = false;
     bool dropTarget_ = true;

@@ -22,9 +22,7 @@ SimNetwork::~SimNetwork() = default;
 
 std::unique_ptr<Socket> SimNetwork::createSocket() { return std::make_unique<SimSocket>(*this); }
 
-std::unique_ptr<HttpFetch> SimNetwork::createHttpFetch() {
-    return std::make_unique<SimHttpFetch>(*this);
-}
+std::unique_ptr<HttpFetch> SimNetwork::createHttpFetch() { return std::make_unique<SimHttpFetch>(*this); }
 
 void SimNetwork::listen(const QString& host, int port) { listening_.insert({host, port}); }
 
@@ -36,9 +34,7 @@ void SimNetwork::setNoAnswer(const QString& host, bool on) { setMember(silent_, 
 
 void SimNetwork::setLocalPortInUse(int port, bool on) { setMember(portsInUse_, port, on); }
 
-bool SimNetwork::isListening(const QString& host, int port) const {
-    return listening_.count({host, port}) > 0;
-}
+bool SimNetwork::isListening(const QString& host, int port) const { return listening_.count({host, port}) > 0; }
 
 std::vector<SimNetworkConnection*> SimNetwork::connections(const QString& host, int port) const {
     std::vector<SimNetworkConnection*> out;
@@ -72,8 +68,7 @@ void SimNetwork::unbindUdp(int localPort, SimSocket& socket) {
     if (it != udpBound_.end() && it->second == &socket) udpBound_.erase(it);
 }
 
-void SimNetwork::sendDatagram(int fromPort, const QString& host, int port,
-                              const QByteArray& bytes) {
+void SimNetwork::sendDatagram(int fromPort, const QString& host, int port, const QByteArray& bytes) {
     if (isUnreachable(host)) return;
     udpPeer(host, port).receive(fromPort, bytes);
 }
@@ -86,9 +81,7 @@ void SimNetwork::deliverDatagram(int localPort, const QByteArray& bytes) {
     });
 }
 
-void SimNetwork::serveHttp(const QString& url, SimHttpResponse response) {
-    http_[url] = std::move(response);
-}
+void SimNetwork::serveHttp(const QString& url, SimHttpResponse response) { http_[url] = std::move(response); }
 
 SimHttpResponse SimNetwork::httpGet(const QString& url) {
     httpRequests_.append(url);

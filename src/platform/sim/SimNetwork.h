@@ -17,7 +17,7 @@ class SimNetworkUdpPeer;
 struct SimHttpResponse {
     int status = 200;
     QByteArray body;
-    bool lengthKnown = true;    // false: progress reports an unknown total (-1)
+    bool lengthKnown = true; // false: progress reports an unknown total (-1)
 };
 
 // The network for tests: remote hosts are peers that the test scripts. TCP listeners

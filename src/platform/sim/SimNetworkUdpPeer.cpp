@@ -10,9 +10,7 @@ void SimNetworkUdpPeer::reply(const QByteArray& bytes) {
     if (!datagrams_.empty()) sendTo(datagrams_.back().fromPort, bytes);
 }
 
-void SimNetworkUdpPeer::sendTo(int localPort, const QByteArray& bytes) {
-    network_.deliverDatagram(localPort, bytes);
-}
+void SimNetworkUdpPeer::sendTo(int localPort, const QByteArray& bytes) { network_.deliverDatagram(localPort, bytes); }
 
 void SimNetworkUdpPeer::receive(int fromPort, const QByteArray& bytes) {
     datagrams_.push_back({fromPort, bytes});

@@ -22,7 +22,7 @@ private:
     void printNewRows();
 
     SimConsole& console_;
-    std::set<int> printed_;   // node ids of the rows printed and still on the page
+    std::set<int> printed_; // node ids of the rows printed and still on the page
 };
 
 } // namespace plat

@@ -8,8 +8,7 @@ bool SimShell::open(const QString& target) {
     return true;
 }
 
-bool SimShell::startDetached(const QString& program, const QStringList& args,
-                             const QString& workingDir) {
+bool SimShell::startDetached(const QString& program, const QStringList& args, const QString& workingDir) {
     if (!succeeds_) return false;
     started_.push_back({program, args, workingDir});
     if (onStarted) onStarted();

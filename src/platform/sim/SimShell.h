@@ -18,12 +18,10 @@ public:
     };
     using Titles = std::multiset<QString>;
 
-    explicit SimShell(std::shared_ptr<Titles> titles = std::make_shared<Titles>())
-        : titles_(std::move(titles)) {}
+    explicit SimShell(std::shared_ptr<Titles> titles = std::make_shared<Titles>()) : titles_(std::move(titles)) {}
 
     bool open(const QString& target) override;
-    bool startDetached(const QString& program, const QStringList& args,
-                       const QString& workingDir) override;
+    bool startDetached(const QString& program, const QStringList& args, const QString& workingDir) override;
     QString desktopDir() const override { return desktopDir_; }
     QString windowsDir() const override { return windowsDir_; }
     QString userDataDir() const override { return userDataDir_; }

@@ -19,8 +19,7 @@ void SimSocket::connect() {
 void SimSocket::finishConnect() {
     if (network_.isSilent(remoteHost_)) return;
     if (network_.isUnreachable(remoteHost_)) return fail(HostUnreachable, "No route to host");
-    if (!network_.isListening(remoteHost_, remotePort_))
-        return fail(ConnectionRefused, "Connection refused");
+    if (!network_.isListening(remoteHost_, remotePort_)) return fail(ConnectionRefused, "Connection refused");
     connection_ = &network_.accept(*this);
     localPort_ = connection_->clientPort();
     state_ = Connected;

@@ -8,8 +8,8 @@ namespace plat {
 // One start of a sound, as the simulated desktop records it.
 struct SimSoundPlay {
     QString path;
-    qint64 fromMs = 0;   // position the sound started from
-    qint64 atMs = 0;     // the loop's time of the start
+    qint64 fromMs = 0; // position the sound started from
+    qint64 atMs = 0;   // the loop's time of the start
 };
 
 // A silent sound player in the loop's virtual time: opening succeeds for a readable file;
@@ -38,7 +38,7 @@ private:
     bool valid_ = false;
     bool playing_ = false;
     qint64 durationMs_ = 0;
-    qint64 positionMs_ = 0;    // while playing: the position at startedAtMs_
+    qint64 positionMs_ = 0; // while playing: the position at startedAtMs_
     qint64 startedAtMs_ = 0;
 };
 

@@ -3,8 +3,7 @@
 
 namespace plat {
 
-SimTrayIcon::SimTrayIcon(EventLoop& loop, SimLiveList<SimTrayIcon>& list, bool trayAvailable,
-                         SimConsole* console)
+SimTrayIcon::SimTrayIcon(EventLoop& loop, SimLiveList<SimTrayIcon>& list, bool trayAvailable, SimConsole* console)
     : loop_(loop), list_(list), trayAvailable_(trayAvailable), console_(console) {
     list_.add(this);
 }
@@ -19,8 +18,7 @@ bool SimTrayIcon::add(const QString& iconPath, const QString& tip) {
     return true;
 }
 
-void SimTrayIcon::showBalloon(const QString& text, const QString& title, int iconFlags,
-                              int timeoutMs) {
+void SimTrayIcon::showBalloon(const QString& text, const QString& title, int iconFlags, int timeoutMs) {
     if (!added_) return;
     balloons_.push_back({text, title, iconFlags, timeoutMs});
     balloonShowing_ = !text.isEmpty();

@@ -23,14 +23,12 @@ class SimTrayIcon : public TrayIcon {
 public:
     static constexpr int balloonShown = 0x402;
 
-    SimTrayIcon(EventLoop& loop, SimLiveList<SimTrayIcon>& list, bool trayAvailable,
-                SimConsole* console);
+    SimTrayIcon(EventLoop& loop, SimLiveList<SimTrayIcon>& list, bool trayAvailable, SimConsole* console);
     ~SimTrayIcon() override;
 
     bool add(const QString& iconPath, const QString& tip) override;
     void remove() override { added_ = false; }
-    void showBalloon(const QString& text, const QString& title, int iconFlags,
-                     int timeoutMs) override;
+    void showBalloon(const QString& text, const QString& title, int iconFlags, int timeoutMs) override;
     void closeBalloon() override;
     void setMenu(const std::vector<TrayMenuItem>& items) override { menu_ = items; }
     void popupMenu() override { ++menuPopups_; }

@@ -60,8 +60,7 @@ bool SimWindow::setAlpha(int alpha) {
 }
 
 Browser* SimWindow::createBrowser() {
-    if (!browser_)
-        browser_ = std::make_unique<SimBrowser>(manager_.loop(), manager_.resources(), geometry_.size());
+    if (!browser_) browser_ = std::make_unique<SimBrowser>(manager_.loop(), manager_.resources(), geometry_.size());
     return browser_.get();
 }
 
@@ -74,8 +73,7 @@ ImageBox* SimWindow::createImageBox() { return controls_.add<SimImageBox>(*this)
 ProgressBar* SimWindow::createProgressBar() { return controls_.add<SimProgressBar>(*this); }
 
 bool SimWindow::hasTaskbarButton() const {
-    const bool listedKind = kind_ == WindowKind::Main || kind_ == WindowKind::Dialog ||
-                            kind_ == WindowKind::Browser;
+    const bool listedKind = kind_ == WindowKind::Main || kind_ == WindowKind::Dialog || kind_ == WindowKind::Browser;
     return listedKind && visible_ && owner_ == nullptr;
 }
 
@@ -87,21 +85,18 @@ void SimWindow::userDrag(const QPoint& topLeft, int steps) {
     if (!acceptsInput() || state_ != WindowState::Normal || steps < 1) return;
     const QRect start = geometry_;
     const QPoint delta = topLeft - start.topLeft();
-    sizeMoveLoop(wm::MOVING, 0, steps,
-                 [&](int step) { return start.translated(delta * step / steps); });
+    sizeMoveLoop(wm::MOVING, 0, steps, [&](int step) { return start.translated(delta * step / steps); });
 }
 
 void SimWindow::userSizeTo(const QSize& size, int steps) {
     if (!acceptsInput() || state_ != WindowState::Normal || steps < 1) return;
     const QRect start = geometry_;
     const QSize delta = size - start.size();
-    sizeMoveLoop(wm::SIZING, wm::WMSZ_BOTTOMRIGHT, steps, [&](int step) {
-        return QRect(start.topLeft(), start.size() + delta * step / steps);
-    });
+    sizeMoveLoop(wm::SIZING, wm::WMSZ_BOTTOMRIGHT, steps,
+                 [&](int step) { return QRect(start.topLeft(), start.size() + delta * step / steps); });
 }
 
-void SimWindow::sizeMoveLoop(int msg, int edge, int steps,
-                             const std::function<QRect(int step)>& proposal) {
+void SimWindow::sizeMoveLoop(int msg, int edge, int steps, const std::function<QRect(int step)>& proposal) {
     WindowMessage enter = wm::make(wm::ENTERSIZEMOVE);
     send(enter);
     for (int step = 1; step <= steps; ++step) {
@@ -164,9 +159,7 @@ QRect SimWindow::maximisedRect() {
     return m.rect;
 }
 
-QRect SimWindow::withMinimum(const QRect& r) const {
-    return QRect(r.topLeft(), r.size().expandedTo(minimumSize_));
-}
+QRect SimWindow::withMinimum(const QRect& r) const { return QRect(r.topLeft(), r.size().expandedTo(minimumSize_)); }
 
 bool SimWindow::acceptsActivation() const {
     return visible_ && kind_ != WindowKind::Popup && kind_ != WindowKind::Hidden;

@@ -124,7 +124,7 @@ private:
     QRect normalGeometry_{0, 0, 640, 480};
     QSize minimumSize_;
     WindowState state_ = WindowState::Normal;
-    WindowState restoreState_ = WindowState::Normal;   // the state a minimised window returns to
+    WindowState restoreState_ = WindowState::Normal; // the state a minimised window returns to
     bool visible_ = false;
     bool enabled_ = true;
     bool topmost_ = false;

@@ -33,8 +33,8 @@ public:
     // For the windows.
     void add(SimWindow* w) { windows_.add(w); }
     void remove(SimWindow* w);
-    void activate(SimWindow* w, int how);   // how: wm::WA_ACTIVE or wm::WA_CLICKACTIVE
-    void deactivate(SimWindow* w);           // nothing unless w is the active window
+    void activate(SimWindow* w, int how); // how: wm::WA_ACTIVE or wm::WA_CLICKACTIVE
+    void deactivate(SimWindow* w);        // nothing unless w is the active window
 
 private:
     SimScreen& screen_;

@@ -3,9 +3,7 @@
 namespace plat {
 
 namespace {
-bool isKnownRoot(quint32 root) {
-    return root == 0x80000001u || root == 0x80000002u;
-}
+bool isKnownRoot(quint32 root) { return root == 0x80000001u || root == 0x80000002u; }
 
 QString trimBackslashes(const QString& section) {
     qsizetype from = 0;
@@ -20,8 +18,7 @@ QString MemoryRegistry::keyOf(quint32 root, const QString& section, const QStrin
     return QString::number(root, 16) + u'\n' + trimBackslashes(section).toLower() + u'\n' + name.toLower();
 }
 
-bool MemoryRegistry::read(quint32 root, const QString& section, const QString& name, int& type,
-                            QByteArray& data) {
+bool MemoryRegistry::read(quint32 root, const QString& section, const QString& name, int& type, QByteArray& data) {
     const auto it = entries_.find(keyOf(root, section, name));
     if (it == entries_.end()) return false;
     type = it->second.type;
@@ -30,7 +27,7 @@ bool MemoryRegistry::read(quint32 root, const QString& section, const QString& n
 }
 
 bool MemoryRegistry::write(quint32 root, const QString& section, const QString& name, int type,
-                             const QByteArray& data) {
+                           const QByteArray& data) {
     if (!isKnownRoot(root)) return false;
     Entry& entry = entries_[keyOf(root, section, name)];
     if (entry.root == 0) entry = {root, section, name, 0, {}};

@@ -13,16 +13,14 @@ class MemoryRegistry : public RegistryStore {
 public:
     struct Entry {
         quint32 root = 0;
-        QString section;    // as first written
+        QString section; // as first written
         QString name;
         int type = 0;
         QByteArray data;
     };
 
-    bool read(quint32 root, const QString& section, const QString& name, int& type,
-              QByteArray& data) override;
-    bool write(quint32 root, const QString& section, const QString& name, int type,
-               const QByteArray& data) override;
+    bool read(quint32 root, const QString& section, const QString& name, int& type, QByteArray& data) override;
+    bool write(quint32 root, const QString& section, const QString& name, int type, const QByteArray& data) override;
 
     // Every value, in a stable order.
     std::vector<Entry> entries() const;

@@ -8,8 +8,8 @@ namespace plat {
 
 struct NetworkAdapter {
     QString description;
-    int type = 0;               // 6 Ethernet, 71 IEEE 802.11, 144 IEEE 1394
-    QByteArray address;         // hardware address bytes
+    int type = 0;       // 6 Ethernet, 71 IEEE 802.11, 144 IEEE 1394
+    QByteArray address; // hardware address bytes
 };
 
 // Services of the desktop shell and the operating system.
@@ -19,8 +19,7 @@ public:
     // Opens a file or web address with the default application; false when it cannot.
     virtual bool open(const QString& target) = 0;
     // Starts a program detached, without waiting for it.
-    virtual bool startDetached(const QString& program, const QStringList& args,
-                               const QString& workingDir) = 0;
+    virtual bool startDetached(const QString& program, const QStringList& args, const QString& workingDir) = 0;
     virtual QString desktopDir() const = 0;
     // Stand-in for the Windows directory (per-machine data).
     virtual QString windowsDir() const = 0;

@@ -15,7 +15,7 @@ std::optional<qint64> WavHeader::durationMs(const QString& path) {
         const QByteArray chunk = file.read(8);
         if (chunk.size() < 8) return std::nullopt;
         const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
-        const qint64 next = file.pos() + size + (size & 1);   // chunks are padded to even sizes
+        const qint64 next = file.pos() + size + (size & 1); // chunks are padded to even sizes
         if (chunk.startsWith("fmt ")) {
             const QByteArray format = file.read(12);
             if (format.size() < 12) return std::nullopt;

@@ -30,7 +30,7 @@ class Label : public Control {
 public:
     virtual void setText(const QString& text) = 0;
     virtual QString text() const = 0;
-    virtual void setForeColor(uint32_t rgb) = 0;      // 0xRRGGBB
+    virtual void setForeColor(uint32_t rgb) = 0; // 0xRRGGBB
     virtual uint32_t foreColor() const = 0;
     virtual void setFont(const QString& family, int pointSize, bool bold) = 0;
     // Fills the label's rectangle with the colour (0xRRGGBB); transparent until set.
@@ -50,7 +50,7 @@ public:
 class CheckBox : public Control {
 public:
     virtual void setCaption(const QString& text) = 0;
-    virtual int value() const = 0;              // 0 unchecked, 1 checked
+    virtual int value() const = 0; // 0 unchecked, 1 checked
     virtual void setValue(int v) = 0;
 };
 
@@ -72,7 +72,7 @@ public:
     // The program's change raises no onChange.
     virtual void setValue(int value) = 0;
     virtual int value() const = 0;
-    std::function<void()> onChange;   // the user moved it
+    std::function<void()> onChange; // the user moved it
 };
 
 // An image box showing a picture file (gif, png) from the installation.

@@ -3,7 +3,7 @@
 namespace plat {
 
 bool HookedWindow::send(WindowMessage& m) {
-    const MessageHook hook = hook_;   // the hook may replace itself while it runs
+    const MessageHook hook = hook_; // the hook may replace itself while it runs
     return hook && hook(m);
 }
 

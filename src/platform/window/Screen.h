@@ -8,9 +8,9 @@ namespace plat {
 class Screen {
 public:
     virtual ~Screen() = default;
-    virtual QRect workArea() const = 0;          // the desktop less the taskbar
-    virtual QRect screenRect() const = 0;        // the primary screen
-    virtual QSize virtualScreen() const = 0;     // all screens together
+    virtual QRect workArea() const = 0;      // the desktop less the taskbar
+    virtual QRect screenRect() const = 0;    // the primary screen
+    virtual QSize virtualScreen() const = 0; // all screens together
     virtual int twipsPerPixelX() const { return 15; }
     virtual int twipsPerPixelY() const { return 15; }
     virtual QPoint cursorPos() const = 0;

@@ -9,16 +9,16 @@ namespace plat {
 // system's events into these.
 namespace wm {
 constexpr int SIZE = 0x0005;
-constexpr int ACTIVATE = 0x0006;          // wParam: 0 inactive, 1 active, 2 activated by a click
+constexpr int ACTIVATE = 0x0006; // wParam: 0 inactive, 1 active, 2 activated by a click
 constexpr int CLOSE = 0x0010;
-constexpr int GETMINMAXINFO = 0x0024;     // rect: maximised position and size to fill in
+constexpr int GETMINMAXINFO = 0x0024; // rect: maximised position and size to fill in
 constexpr int NCMOUSEMOVE = 0x00A0;
-constexpr int SIZING = 0x0214;            // rect: proposed rectangle, may be changed
-constexpr int MOVING = 0x0216;            // rect: proposed rectangle, may be changed
+constexpr int SIZING = 0x0214; // rect: proposed rectangle, may be changed
+constexpr int MOVING = 0x0216; // rect: proposed rectangle, may be changed
 constexpr int ENTERSIZEMOVE = 0x0231;
 constexpr int EXITSIZEMOVE = 0x0232;
 constexpr int NCMOUSELEAVE = 0x02A2;
-constexpr int TRAYCALLBACK = 0x8015;      // lParam: the tray notification (0x200.., 0x402..)
+constexpr int TRAYCALLBACK = 0x8015; // lParam: the tray notification (0x200.., 0x402..)
 
 // SIZE wParam: the window's state after the change.
 constexpr int SIZE_RESTORED = 0;
@@ -42,14 +42,13 @@ struct WindowMessage {
     int msg = 0;
     std::intptr_t wParam = 0;
     std::intptr_t lParam = 0;
-    QRect rect;          // for MOVING, SIZING and GETMINMAXINFO, in pixels
+    QRect rect; // for MOVING, SIZING and GETMINMAXINFO, in pixels
     long result = 0;
 };
 
 namespace wm {
 // A message as a window system generates it.
-inline WindowMessage make(int msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0,
-                          const QRect& rect = QRect()) {
+inline WindowMessage make(int msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0, const QRect& rect = QRect()) {
     WindowMessage m;
     m.msg = msg;
     m.wParam = wParam;
