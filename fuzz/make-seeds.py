@@ -61,6 +61,9 @@ def main():
     # push_quote_text
     write("push_quote_text", "batch", QUOTES.encode("ascii"))
     write("push_quote_text", "short_items", b"EURUSD#1.1|GBPUSD#1.2#1.3#9|X##|")
+    # calendar_records: a day's records text as its field carries it (GB2312).
+    write("calendar_records", "day", "16:30#美联储官员发表讲话|20:30#美国#10月CPI年率#3.2%#3.1%#待公布#高#|".encode("gb18030"))
+    write("calendar_records", "credits", "00:30#日本#GDP#--#低#--#--|21:30#美国#<b>非农</b>#22.7万#高#20万#?|-#x".encode("gb18030"))
     # push_remember_file
     write("push_remember_file", "demo", b"1,1,demo@quenra.test,56>@`ab,demo")
     write("push_remember_file", "comma", "1,1,张三,a,b,c,昵称".encode("gb18030"))
