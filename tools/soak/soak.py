@@ -54,6 +54,8 @@ def parse_args():
     p.add_argument("--build", default=os.path.join(ROOT, "build"), help="the build tree to install")
     p.add_argument("--out", default=None, help="output folder (default artifacts/soak-<time>)")
     p.add_argument("--window", action="store_true", help="the real window on a private Xvfb desktop")
+    p.add_argument("--growth-limit-kb", type=float, default=1024,
+                   help="largest memory growth per hour that passes (default 1024 kB)")
     return p.parse_args()
 
 
@@ -487,6 +489,8 @@ def check(args, out, app, samples, died, exit_code, start_wall, term_wall):
                                                                  longest(reconnects, "logon"))),
         ("ZEP.xml whole", config_ok, "%d bytes" % config_size),
         ("remember file whole and private", remember_ok and remember_mode == "0o600", "mode %s" % remember_mode),
+        ("memory growth under %.0f kB an hour" % args.growth_limit_kb, growth is None or growth < args.growth_limit_kb,
+         "%+.0f kB/hour" % growth if growth is not None else "not judged: the run is too short for a trend"),
     ]
     figures = [
         ("run", "%.1f min, %d news/s, %d quote batches/s, faults %s, seed %d" % (
