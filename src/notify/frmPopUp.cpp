@@ -141,8 +141,9 @@ void frmPopUp::addItem(dom::Element& table, const QString& item) {
     dom::Element* cell = row->insertCell();
     cell->setAttribute(QStringLiteral("valign"), QStringLiteral("middle"));
     cell->setInnerHTML(item);
+    const QString written = row->innerHTML();
     for (const dom::Element* other : earlier) {
-        if (other->innerHTML().compare(row->innerHTML(), Qt::CaseInsensitive) != 0) continue;
+        if (other->innerHTML().compare(written, Qt::CaseInsensitive) != 0) continue;
         table.deleteRow(row->rowIndex());
         return;
     }
