@@ -282,6 +282,7 @@ TEST(DomJournal, AnOrderStaysUnlessALaterOneMakesItMoot) {
         o.parent = kind == Op::Kind::Html ? 0 : parent;
         o.node = kind == Op::Kind::Html ? parent : 0;
         o.name = QString::fromLatin1(tag);
+        o.ids = {parent + 1, parent + 2};
         return o;
     };
     using K = Op::Kind;
@@ -294,4 +295,10 @@ TEST(DomJournal, AnOrderStaysUnlessALaterOneMakesItMoot) {
     EXPECT_EQ(kept({op(K::Order, 5), op(K::Move, 5), op(K::Order, 5)}), 3u);
     EXPECT_EQ(kept({op(K::Order, 5), op(K::Html, 5), op(K::Order, 5)}), 3u);
     EXPECT_EQ(kept({op(K::Order, 5), op(K::Insert, 7, "div"), op(K::Order, 6)}), 3u);
+    std::vector<Op> ops{op(K::Order, 5), op(K::Order, 6), op(K::Order, 6)};
+    Journal::dropSupersededOrders(ops);
+    ASSERT_EQ(ops.size(), 2u);
+    EXPECT_EQ(ops[0].ids, (std::vector<int>{6, 7})) << "what stays is whole";
+    EXPECT_EQ(ops[1].parent, 6);
+    EXPECT_EQ(ops[1].ids, (std::vector<int>{7, 8}));
 }

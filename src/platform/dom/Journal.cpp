@@ -270,8 +270,11 @@ void Journal::dropSupersededOrders(std::vector<Op>& ops) {
         }
     }
     size_t kept = 0;
-    for (size_t i = 0; i < ops.size(); ++i)
-        if (!drop[i]) ops[kept++] = std::move(ops[i]);
+    for (size_t i = 0; i < ops.size(); ++i) {
+        if (drop[i]) continue;
+        if (kept != i) ops[kept] = std::move(ops[i]);
+        ++kept;
+    }
     ops.resize(kept);
 }
 

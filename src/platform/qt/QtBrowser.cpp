@@ -198,7 +198,6 @@ void QtBrowser::pageLoaded(const QJsonObject&) {
 void QtBrowser::batchApplied(const QJsonObject& m) {
     const int seq = m.value(QLatin1String("seq")).toInt();
     batches_.acknowledge(seq);
-    takeSizes(m);
     if (!m.value(QLatin1String("ok")).toBool())
         qCWarning(lcBrowser) << "the page" << url_ << "could not apply all of batch" << seq;
 }

@@ -41,7 +41,7 @@ class QtBrowserPage;
 //   fireEvent runs only the element's own handler, as fireEvent does in the model. Focus
 //   moving into a frame makes the frame element active.
 // - Sizes: the page reports the body's client size and the watched elements' offset sizes
-//   when they change and with every acknowledgement. A read never waits: it answers what the
+//   when they change, as soon as it has laid them out. A read never waits: it answers what the
 //   page reported last; an element read for the first time is watched from then on (its
 //   size follows the turn's batch) and answers a plain estimate until then. A report that
 //   changes a size gives onSizesChanged in a turn of its own.
