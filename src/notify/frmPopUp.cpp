@@ -134,15 +134,19 @@ void frmPopUp::fitToPage() {
 
 // An item already in the table is not added again. Items are compared with the rows as
 // the page writes them back (attribute quotes and case normalised), whole: a short item
-// must not match the table's own markup.
+// must not match the table's own markup. Rows whose texts differ cannot match: only rows
+// alike in text are written out for the comparison.
 void frmPopUp::addItem(dom::Element& table, const QString& item) {
     const std::vector<dom::Element*> earlier = table.rows();
     dom::Element* row = earlier.empty() ? table.insertRow(-1) : table.insertRow(0);
     dom::Element* cell = row->insertCell();
     cell->setAttribute(QStringLiteral("valign"), QStringLiteral("middle"));
     cell->setInnerHTML(item);
-    const QString written = row->innerHTML();
+    const QString text = row->textContent();
+    QString written;
     for (const dom::Element* other : earlier) {
+        if (other->textContent().compare(text, Qt::CaseInsensitive) != 0) continue;
+        if (written.isNull()) written = row->innerHTML();
         if (other->innerHTML().compare(written, Qt::CaseInsensitive) != 0) continue;
         table.deleteRow(row->rowIndex());
         return;
