@@ -37,7 +37,8 @@ public:
         ctx_.Config->setXmlFile(app + QStringLiteral("ZEP.xml"));
         ctx_.Config->Initialize();
         ctx_.PopupEnabled = true;
-        ctx_.PopupStayTime = QStringLiteral("5");
+        // No stay: the popup shows until closed, keeping its ten rows however long a run takes.
+        ctx_.PopupStayTime = QString();
         ctx_.PopupSoundFile = QStringLiteral("ding.wav");
         ctx_.load(ctx_.mainCtl);
         while (!ctx_.fxInfo || ctx_.fxInfo->Busy()) pump();
@@ -77,7 +78,7 @@ private:
     }
     static QByteArray config() {
         return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<App><Settings><ZEP>"
-               "<Popup staytime=\"5\" SoundFile=\"ding.wav\" Checked=\"1\"/>"
+               "<Popup staytime=\"\" SoundFile=\"ding.wav\" Checked=\"1\"/>"
                "<FXCalendar staytime=\"2m\" NotifyTime=\"5\"/><currency/>"
                "<Server Address=\"127.0.0.1\" PushPort=\"9\" LoginPort=\"9\" LoginLocalPort=\"0\" IdentityPort=\"9\""
                " IdentityLocalPort=\"0\" WebSite=\"http://127.0.0.1:9\" FileServer=\"http://127.0.0.1:9\""

@@ -1,9 +1,9 @@
 // A day of 40 calendar events from the main window's procedure to the real main page
 // (QtWebEngine): the time until the page has acknowledged the mutation batch that carries
-// the day's rows. A read of the table's size sends the turn's pending batch and waits for
-// the page's answer. Runs on a display (scripts/with-desktop.sh).
+// the day's rows. Runs on a display (scripts/with-desktop.sh).
 #include "CalendarDays.h"
 #include "DesktopBenchmarks.h"
+#include "LoopProbes.h"
 #include "NewsClient.h"
 #include <chrono>
 
@@ -18,16 +18,16 @@ void BM_DrawDayToRealPage(benchmark::State& state) {
     ctx.LoggedIn = 1;
     client.arrive(calendarbench::week());
     ctx.fxInfo->SwitchTab(QStringLiteral("iFXCalendar"));
-    dom::Element& table = *ctx.fxInfo->WebBrowser()->document()->getElementById(QStringLiteral("iCalendar_Table"));
-    table.offsetHeight();
+    auto* page = static_cast<plat::QtBrowser*>(ctx.fxInfo->WebBrowser());
+    dom::Element& table = *page->document()->getElementById(QStringLiteral("iCalendar_Table"));
+    runUntilPagesUpToDate({page});
     int day = 1;
     for (auto _ : state) {
         day = day % 5 + 1;
         const Clock::time_point begin = Clock::now();
         ctx.fxInfo->SelWeekTab(day);
-        table.offsetHeight();
+        runUntilPagesUpToDate({page});
         state.SetIterationTime(std::chrono::duration<double>(Clock::now() - begin).count());
-        QCoreApplication::processEvents();
     }
     if (table.rows().size() != calendarbench::EventsPerDay + 1) state.SkipWithError("not 40 rows");
     state.SetItemsProcessed(state.iterations() * calendarbench::EventsPerDay);

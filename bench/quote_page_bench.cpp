@@ -2,7 +2,7 @@
 // The program runs in this process as on the desktop (start-up, update check, login by the
 // remembered account, push session) against the demo server sending 20 quote batches a
 // second and a news flash every half second (or, for comparison, no news). Reported:
-//  - arrival_to_page p50/p95/max: from a batch reaching the main window (its first
+//  - arrival_to_page p50/p95/p99/max: from a batch reaching the main window (its first
 //    quot_center) to the page's acknowledgement of the first mutation batch sent after it,
 //    which carries its prices;
 //  - worst_turn_ms: the longest time the event loop was away from a 1 ms timer, and
@@ -10,6 +10,7 @@
 // Runs on a display: scripts/with-desktop.sh build/bench/bench_quote_page_bench
 #include "core/AppContext.h"
 #include "DesktopBenchmarks.h"
+#include "LoopProbes.h"
 #include "app/frmMain.h"
 #include "app/m_Main.h"
 #include "e2e_push/DemoServerProcess.h"
@@ -25,8 +26,6 @@
 #include <QWebChannel>
 #include <QWebEnginePage>
 #include <QWebEngineView>
-#include <algorithm>
-#include <ctime>
 #include <deque>
 
 namespace {
@@ -92,48 +91,10 @@ private:
     bool inBatch_ = false;
 };
 
-// The longest gap between the ticks of a 1 ms timer, and the most processor time this
-// thread spent within one gap (on a busy machine a gap also holds time the thread waited
-// for a processor).
-class TurnWatch {
-public:
-    TurnWatch() {
-        timer_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            const double cpu = threadCpuMs();
-            worstMs = std::max(worstMs, clock_.nsecsElapsed() / 1e6 - 1);
-            worstCpuMs = std::max(worstCpuMs, cpu - lastCpuMs_);
-            lastCpuMs_ = cpu;
-            clock_.restart();
-        });
-        clock_.start();
-        lastCpuMs_ = threadCpuMs();
-        timer_.start(1);
-    }
-    double worstMs = 0;
-    double worstCpuMs = 0;
-
-private:
-    static double threadCpuMs() {
-        timespec t{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-        return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-    }
-    QTimer timer_;
-    QElapsedTimer clock_;
-    double lastCpuMs_ = 0;
-};
-
 struct QtProcess {
     RealPlatform real;
     AppContext ctx{real.platform};
 };
-
-double percentile(std::vector<double> v, double p) {
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, static_cast<size_t>(p * static_cast<double>(v.size())))];
-}
 
 // Argument: the time between news flashes in ms (0: practically none, for comparison).
 void BM_DemoServerQuotesToRealPage(benchmark::State& state) {
@@ -166,6 +127,7 @@ void BM_DemoServerQuotesToRealPage(benchmark::State& state) {
         state.counters["news"] = probe.news;
         state.counters["arrival_to_page_p50_ms"] = percentile(probe.latenciesMs, 0.50);
         state.counters["arrival_to_page_p95_ms"] = percentile(probe.latenciesMs, 0.95);
+        state.counters["arrival_to_page_p99_ms"] = percentile(probe.latenciesMs, 0.99);
         state.counters["arrival_to_page_max_ms"] = percentile(probe.latenciesMs, 1.0);
         state.counters["worst_turn_ms"] = turns.worstMs;
         state.counters["worst_turn_cpu_ms"] = turns.worstCpuMs;

@@ -53,6 +53,18 @@
     byId.set(o.id, e); ids.set(e, o.id);
   }
 
+  // The listed children end up last, in their order, the others in front in theirs, as by
+  // appending each in turn; placed from the last one back, only those not in place yet move
+  // (a sorted list that gained a row moves that row, not all of them).
+  function order(p, list) {
+    var next = null;
+    for (var i = list.length - 1; i >= 0; i--) {
+      var n = byId.get(list[i]);
+      if (n.parentNode !== p || n.nextSibling !== next) p.insertBefore(n, next);
+      next = n;
+    }
+  }
+
   function forget(list) {
     list.forEach(function (f) {
       var g = byId.get(f);
@@ -77,7 +89,7 @@
     case OP.Insert: insert(o, p); return true;
     case OP.Remove: n.remove(); return true;
     case OP.Move: n.remove(); p.insertBefore(n, at(p, o.index)); return true;
-    case OP.Order: o.ids.forEach(function (i) { p.appendChild(byId.get(i)); }); return true;
+    case OP.Order: order(p, o.ids); return true;
     case OP.Checked: n.checked = o.value; return true;
     case OP.Forget: forget(o.ids); return true;
     default: return false;

@@ -3,7 +3,7 @@
 //   - numbers the page's elements as the model numbers them and says so ("ready": count and
 //     hash, for the comparison with the model; "loaded" at the window's load);
 //   - applies the program's batches strictly in their order and acknowledges each
-//     ("applied", with fresh sizes);
+//     ("applied"; sizes follow from the layout that comes after, never forced here);
 //   - reports the page's own changes (its scripts: inline event scripts, the sort, the
 //     layout handlers) as ops of the journal's format ("changed", with the last batch the
 //     page had applied when it saw them): attributes set and removed, text, order, checked,
@@ -139,9 +139,7 @@
       try { ok = D.apply(text); } catch (err) { ok = false; }
       observer.takeRecords();
       applied = next;
-      var m = sizes();
-      lastSizes = JSON.stringify(m);
-      post({ kind: 'applied', seq: next, ok: ok, client: m.client, sizes: m.sizes });
+      post({ kind: 'applied', seq: next, ok: ok });
     }
   }
 
@@ -173,6 +171,7 @@
     window.addEventListener('blur', focus);   // focus went into a frame: the frame is active
     document.addEventListener('load', frameLoaded, true);
     window.addEventListener('resize', function () { measure(false); });
+    resizes.observe(document.body || document.documentElement); // a body sized by its content
     new QWebChannel(qt.webChannelTransport, function (channel) {
       var bridge = channel.objects.zepBridge;
       bridge.batch.connect(receive);

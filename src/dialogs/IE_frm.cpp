@@ -38,6 +38,7 @@ IE_frm::IE_frm(AppContext& ctx)
     WebBrowser1_->onDocumentComplete = [this](const QString&, bool topLevel) {
         run("DocumentComplete", [&] { WebBrowser1_DocumentComplete(topLevel); });
     };
+    WebBrowser1_->onSizesChanged = [this] { run("SizesChanged", [this] { WebBrowser1_SizesChanged(); }); };
 }
 
 IE_frm::~IE_frm() = default;
@@ -87,7 +88,19 @@ void IE_frm::Move(int leftTwips, int topTwips) {
 void IE_frm::Show() { window_->show(); }
 
 void IE_frm::WebBrowser1_DocumentComplete(bool topLevel) {
-    if (topLevel) fitToArticle();
+    if (!topLevel) return;
+    complete_ = true;
+    fitToArticle();
+}
+
+// The page reports the article's size after it has been laid out, possibly after the document
+// completed. A body as high as its browser is the viewport itself (a page without a standards
+// doctype, or one sized to the window): fitting to it would grow the window without end.
+void IE_frm::WebBrowser1_SizesChanged() {
+    const dom::Document* doc = WebBrowser1_->document();
+    const dom::Element* body = doc ? doc->body() : nullptr;
+    if (!complete_ || !body || body->clientHeight() == WebBrowser1_->geometry().height()) return;
+    fitToArticle();
 }
 
 // The window grows or shrinks to the article, so that the article itself never scrolls.

@@ -33,6 +33,7 @@ public:
 
 private:
     void WebBrowser1_DocumentComplete(bool topLevel);
+    void WebBrowser1_SizesChanged();
     void fitToArticle();
     bool run(const char* where, const std::function<void()>& step);
 
@@ -40,4 +41,5 @@ private:
     std::unique_ptr<plat::Window> window_;
     plat::Browser* WebBrowser1_;
     plat::Window* owner_ = nullptr;
+    bool complete_ = false; // the article's document has completed once
 };

@@ -27,9 +27,12 @@ void MainPage::setShown(const QString& id, bool shown) const {
     element(id).setStyle(QStringLiteral("display"), shown ? QString() : QStringLiteral("none"));
 }
 
-void MainPage::fitHeight(const QString& id, int margin) const {
-    dom::Element* body = document().body();
+int MainPage::clientHeight() const {
+    const dom::Element* body = document().body();
     if (!body) throw std::runtime_error("the main page has no body");
-    const QString height = QString::number(body->clientHeight() - margin) + QStringLiteral("px");
-    element(id).setStyle(QStringLiteral("height"), height);
+    return body->clientHeight();
+}
+
+void MainPage::fitHeight(const QString& id, int margin) const {
+    element(id).setStyle(QStringLiteral("height"), QString::number(clientHeight() - margin) + QStringLiteral("px"));
 }

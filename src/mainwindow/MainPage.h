@@ -24,6 +24,8 @@ public:
 
     // CSS display: shown ("") or hidden ("none").
     void setShown(const QString& id, bool shown) const;
+    // The body's client height, as the page last reported it.
+    int clientHeight() const;
     // The element's CSS height: the body's client height less margin, in px.
     void fitHeight(const QString& id, int margin) const;
 

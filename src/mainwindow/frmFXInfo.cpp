@@ -51,6 +51,7 @@ void frmFXInfo::wireWindow() {
     browser->onNewWindow = [this](bool& cancel) {
         run(QStringLiteral("NewWindow2"), [&] { bridge_.NewWindow2(cancel); });
     };
+    browser->onSizesChanged = [this] { run(QStringLiteral("SizesChanged"), [&] { WebBrowser_SizesChanged(); }); };
 }
 
 // Each step on its own: a failing one is logged and the window opens with the rest.
@@ -90,7 +91,18 @@ void frmFXInfo::Form_Resize() {
     run(where, [&] { page_.browser().setGeometry(QRect(QPoint(0, 0), window_->geometry().size())); });
     if (state == plat::WindowState::Normal && page_.loaded()) run(where, [&] { shell_.showMaximiseFace(); });
     if (state != plat::WindowState::Minimized) run(where, [&] { dialogs_.showOpen(); });
-    run(where, [&] { tabs_.fitCurrentPane(); });
+    run(where, [&] { fitPanes(); });
+}
+
+// The page reports its client height after the resize that fitted the panes to the one it
+// had before; once per height, so that a pane's new height cannot start another round.
+void frmFXInfo::WebBrowser_SizesChanged() {
+    if (page_.loaded() && page_.clientHeight() != fittedHeight_) fitPanes();
+}
+
+void frmFXInfo::fitPanes() {
+    tabs_.fitCurrentPane();
+    if (page_.loaded()) fittedHeight_ = page_.clientHeight();
 }
 
 bool frmFXInfo::Form_QueryUnload(int unloadMode) {

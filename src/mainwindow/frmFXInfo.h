@@ -82,6 +82,8 @@ private:
     using Procedure = std::function<void()>;
     QHash<QString, Procedure> procedureTable();
     void wireWindow();
+    void WebBrowser_SizesChanged();
+    void fitPanes();
     void pageSetUp();
     void loadLoginDialog();
     void btn_vote();
@@ -108,4 +110,5 @@ private:
     PageBridge bridge_;
     QHash<QString, Procedure> procedures_; // by lower-case name
     bool trayTipShown_ = false;
+    int fittedHeight_ = -1; // the body's client height the panes were last fitted to
 };

@@ -44,6 +44,7 @@ frmPopUp::frmPopUp(AppContext& ctx)
     WebBrowser_->onDocumentComplete = [this](const QString&, bool topLevel) {
         run("DocumentComplete", [&] { WebBrowser_DocumentComplete(topLevel); });
     };
+    WebBrowser_->onSizesChanged = [this] { run("SizesChanged", [this] { WebBrowser_SizesChanged(); }); };
 }
 
 frmPopUp::~frmPopUp() = default;
@@ -114,8 +115,8 @@ void frmPopUp::AddHtml(const QString& text) {
     fitSoon();
 }
 
-// Measuring the page box waits for the real page to apply the new rows; done once at the
-// end of the loop's turn, a burst of items costs one such wait instead of one per item.
+// The page box is measured and the window raised once at the end of the loop's turn, however
+// many items came in it.
 void frmPopUp::fitSoon() {
     if (fitPending_) return;
     fitPending_ = true;
@@ -133,15 +134,20 @@ void frmPopUp::fitToPage() {
 
 // An item already in the table is not added again. Items are compared with the rows as
 // the page writes them back (attribute quotes and case normalised), whole: a short item
-// must not match the table's own markup.
+// must not match the table's own markup. Rows whose texts differ cannot match: only rows
+// alike in text are written out for the comparison.
 void frmPopUp::addItem(dom::Element& table, const QString& item) {
     const std::vector<dom::Element*> earlier = table.rows();
     dom::Element* row = earlier.empty() ? table.insertRow(-1) : table.insertRow(0);
     dom::Element* cell = row->insertCell();
     cell->setAttribute(QStringLiteral("valign"), QStringLiteral("middle"));
     cell->setInnerHTML(item);
+    const QString text = row->textContent();
+    QString written;
     for (const dom::Element* other : earlier) {
-        if (other->innerHTML().compare(row->innerHTML(), Qt::CaseInsensitive) != 0) continue;
+        if (other->textContent().compare(text, Qt::CaseInsensitive) != 0) continue;
+        if (written.isNull()) written = row->innerHTML();
+        if (other->innerHTML().compare(written, Qt::CaseInsensitive) != 0) continue;
         table.deleteRow(row->rowIndex());
         return;
     }
@@ -159,15 +165,29 @@ void frmPopUp::measure() {
     WebBrowser_->setGeometry(QRect(0, 0, width, height));
 }
 
+// The real page reports the box's size once it has laid out the rows, after they were
+// measured: a window that shows takes the new size where it is in its showing.
+void frmPopUp::WebBrowser_SizesChanged() {
+    if (!loaded_) return;
+    measure();
+    if (phase_ == SlidingIn && !Timer1.Enabled()) return;
+    anchor();
+    if (phase_ == SlidingIn) {
+        currentHeight_ = step_ * counter_;
+        currentTop_ = bottom_ - currentHeight_;
+        place(currentTop_, currentHeight_);
+        return;
+    }
+    if (phase_ == FadingOut) {
+        currentHeight_ = targetHeight_;
+        currentTop_ = finalTop_;
+    }
+    place(finalTop_, targetHeight_);
+}
+
 void frmPopUp::Popup() {
     fitToPage();
-    const plat::Screen& screen = ctx_.platform.screen();
-    const QRect work = screen.workArea();
-    const int32_t right = (work.left() + work.width()) * screen.twipsPerPixelX();
-    bottom_ = (work.top() + work.height()) * screen.twipsPerPixelY();
-    step_ = targetHeight_ / Frames;
-    finalTop_ = bottom_ - targetHeight_;
-    left_ = right - targetWidth_;
+    anchor();
     currentTop_ = bottom_;
     window_->setGeometry(pixels(bottom_, 0));
     counter_ = 0;
@@ -176,6 +196,17 @@ void frmPopUp::Popup() {
     Timer1.setInterval(FrameMs);
     Timer1.setEnabled(true);
     run("Timer1_Timer", [this] { Timer1_Timer(); });
+}
+
+// The target size against the work area's bottom-right corner, and the slide's step.
+void frmPopUp::anchor() {
+    const plat::Screen& screen = ctx_.platform.screen();
+    const QRect work = screen.workArea();
+    const int32_t right = (work.left() + work.width()) * screen.twipsPerPixelX();
+    bottom_ = (work.top() + work.height()) * screen.twipsPerPixelY();
+    step_ = targetHeight_ / Frames;
+    finalTop_ = bottom_ - targetHeight_;
+    left_ = right - targetWidth_;
 }
 
 void frmPopUp::Timer1_Timer() {

@@ -46,7 +46,8 @@ public:
     void ShowDelay(int32_t stayMs) { stay_ = stayMs; }
     void Popup();
     // Items separated by "~", written above the rows already there in their given order;
-    // the window takes their size at the end of the loop's turn, or at the next Popup.
+    // the window takes their size at the end of the loop's turn, or at the next Popup, and
+    // again when the page reports the size it laid them out in.
     void AddHtml(const QString& text);
     int32_t PopUpStatus() const { return phase_; }
     void CloseFrm();
@@ -73,6 +74,8 @@ private:
     void startFade();
     void fadeStep();
     void WebBrowser_DocumentComplete(bool topLevel);
+    void WebBrowser_SizesChanged();
+    void anchor();
     void bindPage(dom::Document& doc);
     void addItem(dom::Element& table, const QString& item);
     void fitSoon();

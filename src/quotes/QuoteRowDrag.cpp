@@ -27,8 +27,8 @@ dom::Element* QuoteRowDrag::draggedRow() const {
 }
 
 // The document hears the pointer too, so that a row left behind by a quick move catches up
-// and a button released outside the rows still ends the drag. A row's height is read before
-// anything changes: the page answers a size read at once only while it has every change.
+// and a button released outside the rows still ends the drag. A row's height is the one the
+// page reported last (the headings are watched from the start).
 void QuoteRowDrag::downtomove() {
     dom::Element* row = pressedRow();
     if (!row) return;

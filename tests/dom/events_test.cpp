@@ -234,6 +234,33 @@ TEST(DomSort, DescendingStableWithChineseHeaderFirst) {
     EXPECT_EQ(second, (QStringList{S("h"), S("b"), S("e"), S("a"), S("c"), S("d")}));
 }
 
+// A sorted list that gains a row and one in no order at all end the same way: descending,
+// equal times in their order.
+TEST(DomSort, AListInAnyOrderSortsStably) {
+    for (const bool sortedBefore : {true, false}) {
+        QString html = S("<table id=t>");
+        for (int i = 0; i < 12; ++i) {
+            const int hour = sortedBefore ? 20 - i / 2 : 9 + (i * 5) % 12;
+            html += S("<tr><td>12/06 %1:00</td><td>%2</td></tr>").arg(hour, 2, 10, QChar(u'0')).arg(i);
+        }
+        auto d = Document::parse(html + S("</table>"));
+        Element* t = d->getElementById(S("t"));
+        Element* added = t->insertRow(0);
+        added->insertCell()->setInnerText(S("12/06 15:00"));
+        added->insertCell()->setInnerText(S("new"));
+        const auto rows = [t] {
+            QStringList out;
+            for (const Element* r : t->rows()) out << r->cells()[0]->innerText() + u'/' + r->cells()[1]->innerText();
+            return out;
+        };
+        QStringList expected = rows();
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](const QString& a, const QString& b) { return a.left(11) > b.left(11); });
+        d->sortTable(S("t"));
+        EXPECT_EQ(rows(), expected) << (sortedBefore ? "sorted before" : "no order");
+    }
+}
+
 TEST(DomSort, ClickOnTheSortHeaderRunsSortTable) {
     auto d = Document::parse(domtest::mainPage());
     Element* t = d->getElementById(S("firstpage_table"));

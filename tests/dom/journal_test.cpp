@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 using namespace dom;
 using domtest::S;
@@ -247,4 +248,57 @@ TEST(DomReplay, NodeIdsStayInStepAcrossBatches) {
         for (Element* e : model->getElementsByTagName(S("*")))
             EXPECT_EQ(mirror->elementByNodeId(e->nodeId())->localName(), e->localName());
     }
+}
+
+// A burst of news rows, each followed by the page's sort: one order goes to the page, which
+// still ends as the model.
+TEST(DomReplay, ABurstOfSortedRowsNeedsOneOrder) {
+    auto model = Document::parse(domtest::mainPage());
+    auto mirror = Document::parse(domtest::mainPage());
+    Element* t = model->getElementById(S("firstpage_table"));
+    for (int i = 0; i < 12; ++i) {
+        if (t->rows().size() >= 10) t->deleteRow(static_cast<int>(t->rows().size()) - 1);
+        NewsRow::add(*t, QString::asprintf("12/06 %02d:%02d", (i * 7) % 24, (i * 13) % 60), S("标题"), QString());
+        model->getElementById(S("iAllSort"))->fireEvent(S("onclick"));
+    }
+    model->collectGarbage();
+    std::vector<Op> ops = model->takeOps();
+    const auto orders = [&] {
+        return std::count_if(ops.begin(), ops.end(), [](const Op& op) { return op.kind == Op::Kind::Order; });
+    };
+    ASSERT_GT(orders(), 1);
+    Journal::dropSupersededOrders(ops);
+    EXPECT_EQ(orders(), 1);
+    ASSERT_TRUE(JournalReplay::apply(*mirror, JournalReplay::fromJson(Journal::toJson(ops, 1))));
+    EXPECT_EQ(mirror->serializeDocument(), model->serializeDocument());
+}
+
+// An order stays when anything but a row went into its section before the next order, or
+// when no later order of the same section follows.
+TEST(DomJournal, AnOrderStaysUnlessALaterOneMakesItMoot) {
+    const auto op = [](Op::Kind kind, int parent, const char* tag = "") {
+        Op o;
+        o.kind = kind;
+        o.parent = kind == Op::Kind::Html ? 0 : parent;
+        o.node = kind == Op::Kind::Html ? parent : 0;
+        o.name = QString::fromLatin1(tag);
+        o.ids = {parent + 1, parent + 2};
+        return o;
+    };
+    using K = Op::Kind;
+    const auto kept = [](std::vector<Op> ops) {
+        Journal::dropSupersededOrders(ops);
+        return ops.size();
+    };
+    EXPECT_EQ(kept({op(K::Order, 5), op(K::Insert, 5, "tr"), op(K::Remove, 9), op(K::Order, 5)}), 3u);
+    EXPECT_EQ(kept({op(K::Order, 5), op(K::Insert, 5, "div"), op(K::Order, 5)}), 3u);
+    EXPECT_EQ(kept({op(K::Order, 5), op(K::Move, 5), op(K::Order, 5)}), 3u);
+    EXPECT_EQ(kept({op(K::Order, 5), op(K::Html, 5), op(K::Order, 5)}), 3u);
+    EXPECT_EQ(kept({op(K::Order, 5), op(K::Insert, 7, "div"), op(K::Order, 6)}), 3u);
+    std::vector<Op> ops{op(K::Order, 5), op(K::Order, 6), op(K::Order, 6)};
+    Journal::dropSupersededOrders(ops);
+    ASSERT_EQ(ops.size(), 2u);
+    EXPECT_EQ(ops[0].ids, (std::vector<int>{6, 7})) << "what stays is whole";
+    EXPECT_EQ(ops[1].parent, 6);
+    EXPECT_EQ(ops[1].ids, (std::vector<int>{7, 8}));
 }

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "platform/browser/Browser.h"
 
 namespace {
 
@@ -91,3 +92,19 @@ TEST_F(Tabs, RegistrationAndAccountPanesHaveNoTabOfTheirOwn) {
 }
 
 } // namespace
+
+// The real page reports its client height after the resize has fitted the pane to the one
+// before: the pane follows it then, once per height.
+TEST_F(Tabs, ThePaneFollowsAClientHeightThatArrivesLater) {
+    loadPage();
+    click("iAll");
+    plat::Browser& browser = *fx().WebBrowser();
+    browser.setGeometry(QRect(0, 0, 1020, 640));
+    EXPECT_EQ(style("tabcontent1", "height"), heightLess(116)) << "told in a turn of its own";
+    sim().loop.runPosted();
+    EXPECT_EQ(style("tabcontent1", "height"), "524px");
+
+    el("tabcontent1").setStyle("height", "1px");
+    browser.onSizesChanged();
+    EXPECT_EQ(style("tabcontent1", "height"), "1px") << "the same client height is not fitted again";
+}

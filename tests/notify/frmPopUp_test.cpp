@@ -192,3 +192,25 @@ TEST_F(PopupWindow, ALinkAmongOtherRowsKeepsThePopup) {
 }
 
 } // namespace
+
+// The real page reports the box's size once it has laid the rows out: a window that slides
+// in or shows takes the new size where it is in its showing; a closed one stays closed.
+TEST_F(PopupWindow, TakesTheBoxsSizeWhenThePageTellsIt) {
+    plat::SimBrowser& browser = *popupWindow().browser();
+    popup(QStringLiteral("A"), 1);
+    advance(250);                                                   // 6 frames
+    browser.layout().setSize(QStringLiteral("popupWin"), 300, 421); // 6315 twips: a step of 526
+    browser.onSizesChanged();
+    EXPECT_EQ(frame().geometry, QRect(1300, qRound((14400 - 6 * 526) / 15.0), 300, qRound(6 * 526 / 15.0)));
+    advance(400);
+    EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::Showing);
+    EXPECT_EQ(frame().geometry, QRect(1300, 539, 300, 421));
+
+    browser.layout().setSize(QStringLiteral("popupWin"), 282, 301);
+    browser.onSizesChanged();
+    EXPECT_EQ(frame().geometry, QRect(1318, 659, 282, 301));
+    click(element("popupWin_CloseButton"));
+    browser.layout().setSize(QStringLiteral("popupWin"), 300, 421);
+    browser.onSizesChanged();
+    EXPECT_EQ(frame().geometry.height(), 0);
+}

@@ -31,6 +31,10 @@ public:
     std::function<void(const QString& url, bool topLevel)> onDocumentComplete;
     // A page asks for a new window; set cancel to refuse it.
     std::function<void(bool& cancel)> onNewWindow;
+    // Sizes are read at once from what the page last reported; this tells that the body's
+    // client size or an element's size the program read has changed since. It comes in a
+    // turn of the loop of its own, never inside a read.
+    std::function<void()> onSizesChanged;
 };
 
 } // namespace plat

@@ -1,4 +1,5 @@
 #include "platform/dom/Journal.h"
+#include <unordered_map>
 #include <cstdio>
 #include <string>
 
@@ -240,6 +241,41 @@ QByteArray Journal::toJson(const std::vector<Op>& ops, qint64 seq) {
     }
     out += "]}";
     return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
+}
+
+void Journal::dropSupersededOrders(std::vector<Op>& ops) {
+    // Backwards: whether a later order of the section follows with nothing in between that
+    // places anything but rows into it.
+    std::unordered_map<int, bool> ordered;
+    std::vector<bool> drop(ops.size(), false);
+    for (size_t i = ops.size(); i-- > 0;) {
+        const Op& op = ops[i];
+        switch (op.kind) {
+        case Op::Kind::Order:
+            drop[i] = ordered[op.parent];
+            ordered[op.parent] = true;
+            break;
+        case Op::Kind::Insert:
+            if (op.name != QLatin1String("tr")) ordered[op.parent] = false;
+            break;
+        case Op::Kind::Move:
+            ordered[op.parent] = false;
+            break;
+        case Op::Kind::Text:
+        case Op::Kind::Html:
+            ordered[op.node] = false;
+            break;
+        default:
+            break;
+        }
+    }
+    size_t kept = 0;
+    for (size_t i = 0; i < ops.size(); ++i) {
+        if (drop[i]) continue;
+        if (kept != i) ops[kept] = std::move(ops[i]);
+        ++kept;
+    }
+    ops.resize(kept);
 }
 
 } // namespace dom

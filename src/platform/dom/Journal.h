@@ -83,6 +83,11 @@ public:
     const std::vector<Op>& pending() const { return ops_; }
     // Takes the pending ops and clears the journal.
     std::vector<Op> take();
+    // Drops the orders of a section that a later order of the same section in ops makes
+    // moot: one between which and the later one only rows went into the section (the later
+    // order lists every row, and a row's place in front of it does not matter). A list that
+    // is sorted after each of a burst of rows gets one order, not one per row.
+    static void dropSupersededOrders(std::vector<Op>& ops);
 
     // One batch as compact JSON (UTF-8). Lone surrogates and characters that JavaScript
     // source cannot hold literally (U+2028/2029) are written as \u escapes, so the text

@@ -3,9 +3,21 @@
 
 namespace dom {
 
-void ReportedLayout::setClientSize(int width, int height) {
-    client_ = QSize(width, height);
+bool ReportedLayout::setClientSize(int width, int height) {
+    const QSize size(width, height);
+    if (client_ == size) return false;
+    client_ = size;
     plain_.setViewport(width, height);
+    return true;
+}
+
+bool ReportedLayout::report(int nodeId, int offsetWidth, int offsetHeight) {
+    const QSize size(offsetWidth, offsetHeight);
+    auto [it, added] = sizes_.try_emplace(nodeId, size);
+    if (added) return true;
+    if (it->second == size) return false;
+    it->second = size;
+    return true;
 }
 
 int ReportedLayout::offsetWidth(const Element& e) {

@@ -12,8 +12,9 @@ namespace dom {
 // PlainLayout (whose viewport follows setClientSize).
 class ReportedLayout : public LayoutMetrics {
 public:
-    void setClientSize(int width, int height);
-    void report(int nodeId, int offsetWidth, int offsetHeight) { sizes_[nodeId] = QSize(offsetWidth, offsetHeight); }
+    // Each returns whether the size differs from the one known before.
+    bool setClientSize(int width, int height);
+    bool report(int nodeId, int offsetWidth, int offsetHeight);
     void forget(int nodeId) { sizes_.erase(nodeId); }
     void clear() { sizes_.clear(); }
     PlainLayout& fallback() { return plain_; }

@@ -10,7 +10,6 @@
 #include "platform/qt/QtBrowserMetrics.h"
 #include "platform/qt/QtBrowserPage.h"
 #include "platform/qt/QtResSchemeHandler.h"
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QPointer>
 #include <QJsonDocument>
@@ -27,11 +26,8 @@ namespace plat {
 
 namespace {
 
-// How long a size read waits for the page.
-constexpr int kWaitMs = 300;
-
 // The elements whose sizes the program reads (popup box, quote rows, calendar boxes): watched
-// from the start, so that their first read need not wait.
+// from the start, so that their first read is the page's.
 const char* const kMeasuredIds[] = {"popupWin", "iTrFirst", "iFXCalevent", "FXecodata"};
 
 bool isResAddress(const QUrl& url) { return url.scheme().compare(QLatin1String("res"), Qt::CaseInsensitive) == 0; }
@@ -89,12 +85,13 @@ void QtBrowser::beginDocument(const QString& url) {
     url_ = url;
     resPage_ = isResAddress(QUrl(url));
     doc_ = modelFor(url);
-    metrics_ = std::make_shared<QtBrowserMetrics>([this](const dom::Element& e) { beforeMeasure(e); });
+    metrics_ = std::make_shared<QtBrowserMetrics>([this](const dom::Element& e) { firstRead(e); });
     doc_->setMetrics(metrics_);
-    doc_->journal().setOnFirstOp([this] { firstOpRecorded(); });
+    doc_->journal().setOnFirstOp([this] { scheduleTurn(); });
     for (const char* id : kMeasuredIds)
         if (const dom::Element* e = doc_->getElementById(QLatin1String(id))) metrics_->watch(e->nodeId());
     batches_.reset();
+    newlyWatched_.clear();
     instance_.clear();
     busy_ = true;
     loaded_ = false;
@@ -162,23 +159,6 @@ void QtBrowser::received(const QJsonObject& m) {
         if (kind == QLatin1String(name)) (this->*handler)(m);
 }
 
-// Program handlers do not run inside a size read: they wait until it is over.
-bool QtBrowser::deferredWhileWaiting(const QJsonObject& m) {
-    if (waitDepth_ == 0) return false;
-    deferred_.push_back(m);
-    return true;
-}
-
-void QtBrowser::runDeferred() {
-    const std::vector<QJsonObject> waiting = std::move(deferred_);
-    deferred_.clear();
-    const QPointer<QtBrowser> alive(this);
-    for (const QJsonObject& m : waiting) {
-        if (!alive) return;
-        received(m);
-    }
-}
-
 void QtBrowser::pageReady(const QJsonObject& m) {
     const QString instance = text(m, "instance");
     if (instance.isEmpty() || instance == instance_) return;
@@ -194,7 +174,7 @@ void QtBrowser::pageReady(const QJsonObject& m) {
         checkNumbering(m);
     else
         url_ = text(m, "url");
-    metrics_->take(m);
+    takeSizes(m);
     batches_.setReady();
     sendWatch(std::vector<int>(metrics_->watched().begin(), metrics_->watched().end()));
     if (m.value(QLatin1String("loaded")).toBool())
@@ -210,8 +190,7 @@ void QtBrowser::checkNumbering(const QJsonObject& m) const {
                              << expectedCount_ << "(hash" << expectedHash_ << "): changes will miss";
 }
 
-void QtBrowser::pageLoaded(const QJsonObject& m) {
-    if (deferredWhileWaiting(m)) return;
+void QtBrowser::pageLoaded(const QJsonObject&) {
     loaded_ = true;
     completeIfLoaded();
 }
@@ -219,12 +198,11 @@ void QtBrowser::pageLoaded(const QJsonObject& m) {
 void QtBrowser::batchApplied(const QJsonObject& m) {
     const int seq = m.value(QLatin1String("seq")).toInt();
     batches_.acknowledge(seq);
-    metrics_->take(m);
     if (!m.value(QLatin1String("ok")).toBool())
         qCWarning(lcBrowser) << "the page" << url_ << "could not apply all of batch" << seq;
 }
 
-void QtBrowser::pageMeasured(const QJsonObject& m) { metrics_->take(m); }
+void QtBrowser::pageMeasured(const QJsonObject& m) { takeSizes(m); }
 
 void QtBrowser::pageChanged(const QJsonObject& m) {
     if (!resPage_) return;
@@ -236,7 +214,6 @@ void QtBrowser::pageChanged(const QJsonObject& m) {
 }
 
 void QtBrowser::pageEvent(const QJsonObject& m) {
-    if (deferredWhileWaiting(m)) return;
     const QString name = QStringLiteral("on") + text(m, "type");
     dom::Element* target = reportedElement(m);
     std::shared_ptr<dom::EventHandler> handler;
@@ -254,7 +231,6 @@ void QtBrowser::focusMoved(const QJsonObject& m) {
 }
 
 void QtBrowser::frameLoaded(const QJsonObject& m) {
-    if (deferredWhileWaiting(m)) return;
     if (onDocumentComplete) onDocumentComplete(text(m, "url"), false);
 }
 
@@ -267,16 +243,16 @@ dom::Element* QtBrowser::reportedElement(const QJsonObject& m) const {
 
 // ---- the projection and the sizes ----
 
-void QtBrowser::firstOpRecorded() {
+void QtBrowser::scheduleTurn() {
     if (turnScheduled_) return;
     turnScheduled_ = true;
     QTimer::singleShot(0, this, &QtBrowser::endOfTurn);
 }
 
 // Removed elements are freed only where no program code can still hold them: not inside a
-// size read, not inside a nested event loop (a modal dialog's).
+// nested event loop (a modal dialog's).
 void QtBrowser::endOfTurn() {
-    if (waitDepth_ == 0 && QThread::currentThread()->loopLevel() <= 1) doc_->collectGarbage();
+    if (QThread::currentThread()->loopLevel() <= 1) doc_->collectGarbage();
     flush();
     turnScheduled_ = false;
 }
@@ -285,23 +261,19 @@ void QtBrowser::endOfTurn() {
 void QtBrowser::flush() {
     std::vector<dom::Op> ops = doc_->takeOps();
     if (resPage_) batches_.push(std::move(ops));
+    if (!batches_.ready() || newlyWatched_.empty()) return;
+    sendWatch(newlyWatched_);
+    newlyWatched_.clear();
 }
 
-void QtBrowser::beforeMeasure(const dom::Element& e) {
-    if (!resPage_ || e.ownerDocument() != doc_.get() || waitDepth_ > 0 || !batches_.ready()) return;
-    const int id = e.nodeId();
-    const bool viewport = e.is("body") || e.is("html");
-    auto known = [&] { return viewport || metrics_->reported(id); };
-    if (known() && doc_->journal().empty() && batches_.settled()) return;
-    flush();
-    if (!viewport && !metrics_->watching(id)) {
-        metrics_->watch(id);
-        sendWatch({id});
-    }
-    const int seq = batches_.lastSeq();
-    if (!waitForPage([&] { return batches_.acknowledged() >= seq && known(); }))
-        qCWarning(lcBrowser) << "no size of element" << id << "from the page within" << kWaitMs
-                             << "ms; the last one is used";
+bool QtBrowser::pageUpToDate() const { return doc_->journal().empty() && batches_.settled(); }
+
+// Only a "res" page's elements are numbered as in its model. An element not yet ready on the
+// page comes there with the turn's batch; the page is asked to watch it after that.
+void QtBrowser::firstRead(const dom::Element& e) {
+    if (!resPage_ || e.ownerDocument() != doc_.get()) return;
+    newlyWatched_.push_back(e.nodeId());
+    scheduleTurn();
 }
 
 void QtBrowser::sendWatch(const std::vector<int>& nodeIds) {
@@ -310,17 +282,14 @@ void QtBrowser::sendWatch(const std::vector<int>& nodeIds) {
     emit bridge_->watch(QString::fromUtf8(QJsonDocument(ids).toJson(QJsonDocument::Compact)));
 }
 
-bool QtBrowser::waitForPage(const std::function<bool()>& done) {
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    deadline.start(kWaitMs);
-    ++waitDepth_;
-    while (!done() && deadline.isActive())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents |
-                                        QEventLoop::ExcludeSocketNotifiers);
-    --waitDepth_;
-    if (waitDepth_ == 0 && !deferred_.empty()) QTimer::singleShot(0, this, &QtBrowser::runDeferred);
-    return done();
+// Once per turn at most, after the message that brought the change.
+void QtBrowser::takeSizes(const QJsonObject& m) {
+    if (!metrics_->take(m) || sizesChangePosted_) return;
+    sizesChangePosted_ = true;
+    QTimer::singleShot(0, this, [this] {
+        sizesChangePosted_ = false;
+        if (onSizesChanged) onSizesChanged();
+    });
 }
 
 } // namespace plat

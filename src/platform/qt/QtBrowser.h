@@ -41,9 +41,10 @@ class QtBrowserPage;
 //   fireEvent runs only the element's own handler, as fireEvent does in the model. Focus
 //   moving into a frame makes the frame element active.
 // - Sizes: the page reports the body's client size and the watched elements' offset sizes
-//   when they change. A read while changes are on their way, or of an element not watched
-//   yet, sends the pending batch and waits up to 300 ms for the page's answer (events that
-//   arrive meanwhile wait until after the read); else the last value is used and logged.
+//   when they change, as soon as it has laid them out. A read never waits: it answers what the
+//   page reported last; an element read for the first time is watched from then on (its
+//   size follows the turn's batch) and answers a plain estimate until then. A report that
+//   changes a size gives onSizesChanged in a turn of its own.
 // - The main frame of a "res" page never leaves it by the page's own doing (links, reloads):
 //   the program opens web links itself. A new window is refused unless the page's active
 //   element is a frame (onNewWindow may decide otherwise); an allowed one opens as a plain
@@ -66,6 +67,9 @@ public:
 
     // The view, for tests.
     QWebEngineView* view() const { return view_; }
+    // Whether the page has applied every change made to the model so far, for tests and
+    // benchmarks.
+    bool pageUpToDate() const;
 
 private:
     using Handler = void (QtBrowser::*)(const QJsonObject&);
@@ -80,8 +84,6 @@ private:
 
     // Messages of the page.
     void received(const QJsonObject& m);
-    bool deferredWhileWaiting(const QJsonObject& m);
-    void runDeferred();
     void pageReady(const QJsonObject& m);
     void checkNumbering(const QJsonObject& m) const;
     void pageLoaded(const QJsonObject& m);
@@ -94,12 +96,12 @@ private:
     dom::Element* reportedElement(const QJsonObject& m) const;
 
     // The projection and the sizes.
-    void firstOpRecorded();
+    void scheduleTurn();
     void endOfTurn();
     void flush();
-    void beforeMeasure(const dom::Element& e);
+    void firstRead(const dom::Element& e);
     void sendWatch(const std::vector<int>& nodeIds);
-    bool waitForPage(const std::function<bool()>& done);
+    void takeSizes(const QJsonObject& m);
 
     QWebEngineView* view_;
     QtBrowserPage* page_;
@@ -123,8 +125,8 @@ private:
     bool loaded_ = false;
     bool failed_ = false;
     bool turnScheduled_ = false;
-    int waitDepth_ = 0;
-    std::vector<QJsonObject> deferred_;
+    bool sizesChangePosted_ = false;
+    std::vector<int> newlyWatched_; // sent after the turn's batch, which may create them
 };
 
 } // namespace plat

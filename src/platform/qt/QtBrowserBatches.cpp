@@ -13,6 +13,7 @@ void QtBrowserBatches::reset() {
 }
 
 void QtBrowserBatches::push(std::vector<Op> ops) {
+    dom::Journal::dropSupersededOrders(ops);
     if (ops.empty()) return;
     Batch b{++seq_, std::move(ops), {}};
     b.json = dom::Journal::toJson(b.ops, b.seq);

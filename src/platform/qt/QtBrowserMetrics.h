@@ -8,20 +8,20 @@
 namespace plat {
 
 // The sizes of one page as its real page last reported them (body client size, offset sizes
-// of the watched elements), with a hook that runs before every read so that the browser can
-// bring them up to date first.
+// of the watched elements). A read answers at once from them; an element read for the first
+// time is watched from then on (firstRead tells the browser to ask the page) and answers a
+// plain estimate until the page reports it.
 class QtBrowserMetrics : public dom::LayoutMetrics {
 public:
-    explicit QtBrowserMetrics(std::function<void(const dom::Element&)> beforeRead)
-        : beforeRead_(std::move(beforeRead)) {}
+    explicit QtBrowserMetrics(std::function<void(const dom::Element&)> firstRead) : firstRead_(std::move(firstRead)) {}
 
-    // A report of the page: {"client":[w,h],"sizes":[[nodeId,w,h],...]}.
-    void take(const QJsonObject& report);
+    // A report of the page: {"client":[w,h],"sizes":[[nodeId,w,h],...]}. Whether a size
+    // differs from the one known before.
+    bool take(const QJsonObject& report);
     // Node ids whose sizes the page is asked to report.
     bool watching(int nodeId) const { return watched_.count(nodeId) != 0; }
     void watch(int nodeId) { watched_.insert(nodeId); }
     const std::unordered_set<int>& watched() const { return watched_; }
-    bool reported(int nodeId) const { return reported_.count(nodeId) != 0; }
 
     int offsetWidth(const dom::Element& e) override;
     int offsetHeight(const dom::Element& e) override;
@@ -29,10 +29,12 @@ public:
     int clientHeight(const dom::Element& e) override;
 
 private:
-    std::function<void(const dom::Element&)> beforeRead_;
+    void read(const dom::Element& e);
+    static bool viewport(const dom::Element& e);
+
+    std::function<void(const dom::Element&)> firstRead_;
     dom::ReportedLayout layout_;
     std::unordered_set<int> watched_;
-    std::unordered_set<int> reported_;
 };
 
 } // namespace plat

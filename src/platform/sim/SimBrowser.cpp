@@ -11,15 +11,21 @@ const QString executableBase = QStringLiteral(".exe/");
 } // namespace
 
 SimBrowser::SimBrowser(EventLoop& loop, const ResourceStore& resources, const QSize& size)
-    : loop_(loop), resources_(resources), layout_(std::make_shared<dom::PlainLayout>()) {
-    setGeometry(QRect(QPoint(0, 0), size));
+    : loop_(loop), resources_(resources), geometry_(QPoint(0, 0), size), layout_(std::make_shared<dom::PlainLayout>()) {
+    layout_->setViewport(size.width(), size.height());
 }
 
 SimBrowser::~SimBrowser() = default;
 
+// The body's client size is the viewport's: a new one is told in a turn of its own, as the
+// real page reports it.
 void SimBrowser::setGeometry(const QRect& r) {
     geometry_ = r;
+    if (layout_->viewport() == r.size()) return;
     layout_->setViewport(r.width(), r.height());
+    loop_.post([this, alive = std::weak_ptr<int>(life_)] {
+        if (!alive.expired() && onSizesChanged) onSizesChanged();
+    });
 }
 
 void SimBrowser::navigate(const QString& url) {

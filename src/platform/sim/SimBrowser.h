@@ -16,7 +16,8 @@ namespace plat {
 // base ending in ".exe/" load the embedded page of that name; any other address (the
 // vendor's http pages) gives an empty page. A navigation completes once the loop runs the
 // posted completion: busy until then, then onNavigateComplete and onDocumentComplete (top
-// level). Sizes come from plain rules, the page's viewport being the browser's size.
+// level). Sizes come from plain rules, the page's viewport being the browser's size; a new
+// viewport gives onSizesChanged once the loop runs.
 //
 // Nothing projects the model anywhere, so its journal is off. Elements removed from a page
 // are freed once the event that removed them is over.
