@@ -116,8 +116,6 @@ TEST_F(QtWindowTest, TheHookHearsSizeAndActivationAndAClickActivation) {
     ASSERT_TRUE(xdotool({"mousedown", "1"}));
     const bool clicked = waitFor([&] { return count(seen, wm::ACTIVATE, wm::WA_CLICKACTIVE) == 1; });
     ASSERT_TRUE(xdotool({"mouseup", "1"}));
-    for (auto& m : seen) fprintf(stderr, "DBG msg %x w %ld\n", m.msg, (long)m.wParam);
-    fprintf(stderr, "DBG geom %d %d active a %d b %d\n", centre(a).x(), centre(a).y(), a.isActive(), b.isActive());
     EXPECT_TRUE(clicked);
 }
 
