@@ -2,7 +2,11 @@
 # Runs a command on a private virtual desktop: Xvfb, a window manager (openbox) and a
 # tray host (trayer), so that windows, focus and the tray icon behave as on a real desktop.
 set -u
-display_num=${ZEP_DISPLAY_NUM:-$((90 + RANDOM % 100))}
+# A display nobody holds: tests, benchmarks and soaks of several worktrees run side by side.
+display_num=${ZEP_DISPLAY_NUM:-}
+while [ -z "$display_num" ] || { [ -z "${ZEP_DISPLAY_NUM:-}" ] && [ -e "/tmp/.X${display_num}-lock" ]; }; do
+  display_num=$((90 + RANDOM % 400))
+done
 export DISPLAY=":${display_num}"
 Xvfb "$DISPLAY" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
