@@ -62,6 +62,36 @@ TEST(QtSocket, TcpConnectsCarriesBytesAndReportsThePeersClose) {
     EXPECT_EQ(c.socket->state(), Socket::Closed);
 }
 
+// A data handler that runs the event loop (a message box) while the peer sends its last
+// bytes and closes: nothing is lost, and the close comes after them and after the handler.
+TEST(QtSocket, BytesAndACloseThatComeWhileAHandlerRunsTheLoopFollowInOrder) {
+    plat::QtNetwork net;
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+    Recorder c(net.createSocket());
+    c.socket->setRemoteHost("127.0.0.1");
+    c.socket->setRemotePort(server.serverPort());
+    c.socket->connect();
+    ASSERT_TRUE(waitUntil([&] { return server.hasPendingConnections(); }));
+    QTcpSocket* peer = server.nextPendingConnection();
+    bool handlerDone = false;
+    c.socket->onDataArrival = [&](const QByteArray& b) {
+        c.events << "data";
+        c.data += b;
+        if (c.data != "first") return;
+        peer->write("second");
+        peer->disconnectFromHost();
+        waitUntil([&] { return c.socket->state() != Socket::Connected; }, 2000);
+        waitUntil([] { return false; }, 200); // the loop runs on a while
+        handlerDone = true;
+    };
+    peer->write("first");
+    ASSERT_TRUE(waitUntil([&] { return c.events.contains("close"); }));
+    EXPECT_TRUE(handlerDone);
+    EXPECT_EQ(c.data, "firstsecond");
+    EXPECT_EQ(c.events, (QStringList{"connect", "data", "data", "close"}));
+}
+
 TEST(QtSocket, RefusedConnectIs10061AndLeavesStateError) {
     plat::QtNetwork net;
     Recorder c(net.createSocket());

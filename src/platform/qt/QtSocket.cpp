@@ -5,6 +5,7 @@
 #include <QTcpSocket>
 #include <QUdpSocket>
 #include <exception>
+#include <utility>
 
 namespace plat {
 
@@ -50,6 +51,7 @@ int QtSocket::localPort() const {
 
 void QtSocket::connect() {
     if (protocol_ != Protocol::Tcp || (state() != Closed && state() != Error)) return;
+    ++epoch_;
     afterState_ = Closed;
     wasConnected_ = false;
     static_cast<QTcpSocket*>(socket_)->connectToHost(remoteHost_, static_cast<quint16>(remotePort_));
@@ -69,6 +71,7 @@ void QtSocket::bind(int localPort) {
 }
 
 void QtSocket::close() {
+    ++epoch_;
     afterState_ = Closed;
     wasConnected_ = false;
     // Our own close raises no events.
@@ -126,8 +129,7 @@ int QtSocket::state() const {
 
 void QtSocket::readAll() {
     if (protocol_ == Protocol::Tcp) {
-        const QByteArray chunk = socket_->readAll();
-        if (!chunk.isEmpty()) fire(onDataArrival, chunk);
+        if (drainTcp() && pendingError_) reportError(*std::exchange(pendingError_, std::nullopt));
         return;
     }
     // One event per datagram; a handler may close or destroy this control meanwhile.
@@ -139,7 +141,43 @@ void QtSocket::readAll() {
     }
 }
 
+// Qt raises no second readyRead while a data handler runs the event loop (a message box, a
+// wait for a page): what came meanwhile is read when the handler is done, in order. False
+// when a handler closed, replaced or destroyed the control.
+bool QtSocket::drainTcp() {
+    if (reading_) return true; // the reading in progress goes on
+    const std::weak_ptr<char> alive = alive_;
+    QAbstractSocket* const tcp = socket_;
+    const int epoch = epoch_;
+    reading_ = true;
+    while (tcp->bytesAvailable() > 0) {
+        fire(onDataArrival, tcp->readAll());
+        if (alive.expired()) return false;
+        if (socket_ != tcp || epoch_ != epoch) {
+            reading_ = false;
+            pendingError_.reset();
+            return false;
+        }
+    }
+    reading_ = false;
+    return true;
+}
+
+// The peer's last bytes come before its close, also when the close comes while a data
+// handler runs the event loop: then it waits until that handler is done.
 void QtSocket::qtError(QAbstractSocket::SocketError error) {
+    if (protocol_ == Protocol::Tcp) {
+        if (reading_) {
+            pendingError_ = error;
+            return;
+        }
+        if (!drainTcp()) return;
+        pendingError_.reset();
+    }
+    reportError(error);
+}
+
+void QtSocket::reportError(QAbstractSocket::SocketError error) {
     const int number = errorNumber(error, wasConnected_, socket_->bytesToWrite() > 0);
     if (number == 0) {
         afterState_ = Closing;

@@ -3,6 +3,7 @@
 #include <QAbstractSocket>
 #include <QHostAddress>
 #include <memory>
+#include <optional>
 
 namespace plat {
 
@@ -38,7 +39,9 @@ private:
     void makeSocket();
     void discardSocket();
     void readAll();
+    bool drainTcp();
     void qtError(QAbstractSocket::SocketError error);
+    void reportError(QAbstractSocket::SocketError error);
     QHostAddress remoteAddress();
     template <class F, class... A>
     static void fire(const F& handler, const A&... args);
@@ -53,6 +56,11 @@ private:
     // where Qt's socket has gone back to unconnected.
     int afterState_ = Closed;
     bool wasConnected_ = false;
+    // Counts close() and connect(): a handler that did either ends the reading in progress.
+    int epoch_ = 0;
+    // A data handler is running; an error meanwhile waits in pendingError_.
+    bool reading_ = false;
+    std::optional<QAbstractSocket::SocketError> pendingError_;
     QAbstractSocket* socket_ = nullptr;
     std::shared_ptr<char> alive_ = std::make_shared<char>();
 };
