@@ -1,7 +1,8 @@
 // From news records on the push socket to the real pages (QtWebEngine): the time until every
 // record is handed on and the main page (and for a burst the popup page too) has acknowledged
-// the mutation batches that carry the rows, and the longest turn of the event loop meanwhile. Latencies are reported
-// as percentiles of the iterations' samples. Runs on a display (scripts/with-desktop.sh).
+// the mutation batches that carry the rows, and the longest turn of the event loop meanwhile.
+// Latencies are reported as percentiles of the iterations' samples. Runs on a display
+// (scripts/with-desktop.sh).
 #include "NewsClient.h"
 #include "DesktopBenchmarks.h"
 #include "LoopProbes.h"
