@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <ctime>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -43,17 +44,23 @@ private:
     double lastCpuMs_ = 0;
 };
 
-// Runs the loop until every one of the pages has applied all the changes made to its model
-// (at most 10 s); whether they have.
-inline bool runUntilPagesUpToDate(std::initializer_list<plat::QtBrowser*> browsers) {
-    const auto upToDate = [&] {
-        return std::all_of(browsers.begin(), browsers.end(), [](plat::QtBrowser* b) { return b->pageUpToDate(); });
-    };
+// Runs the loop until done() holds (at most 10 s); whether it does.
+inline bool runUntil(const std::function<bool()>& done) {
     QTimer deadline;
     deadline.setSingleShot(true);
     deadline.start(10000);
-    while (!upToDate() && deadline.isActive()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return upToDate();
+    while (!done() && deadline.isActive()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return done();
+}
+
+// Whether every one of the pages has applied all the changes made to its model.
+inline bool pagesUpToDate(std::initializer_list<plat::QtBrowser*> browsers) {
+    return std::all_of(browsers.begin(), browsers.end(), [](plat::QtBrowser* b) { return b->pageUpToDate(); });
+}
+
+// Runs the loop until the pages are up to date (at most 10 s); whether they are.
+inline bool runUntilPagesUpToDate(std::initializer_list<plat::QtBrowser*> browsers) {
+    return runUntil([&] { return pagesUpToDate(browsers); });
 }
 
 // p in [0, 1]: the sample at or below which that share of the samples lies.

@@ -2,7 +2,7 @@
 // The program as a news flash or a calendar day meets it once logged in: a scratch
 // installation with the popup and its sound enabled, the controller loaded (whose live
 // update finds no server and opens the main window), and the push session's cutter and
-// decoder feeding the main window as wsckfrm does on a data-arrival event.
+// decoder feeding the main window through its pacing, as wsckfrm does on a data-arrival event.
 #include "core/AppContext.h"
 #include "app/frmMain.h"
 #include "config/cls_Config.h"
@@ -12,6 +12,7 @@
 #include "platform/browser/Browser.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
+#include "session/PacedPushSink.h"
 #include "wire/NewsFlashRecord.h"
 #include "wire/PushDecoder.h"
 #include "wire/PushStreamCutter.h"
@@ -23,8 +24,9 @@
 
 class NewsClient : public push::PushRecordHandler {
 public:
-    // pump: lets the loop run once, until the main page has loaded.
-    NewsClient(plat::Platform& platform, const std::function<void()>& pump) : ctx_(platform) {
+    // pump: lets the loop run once; used until the main page has loaded and while items wait
+    // for their turn.
+    NewsClient(plat::Platform& platform, std::function<void()> pump) : ctx_(platform), pump_(std::move(pump)) {
         const QString app = dir_.path() + u'/';
         QDir().mkpath(app + QStringLiteral("Sound"));
         write(app + QStringLiteral("ZEP.xml"), config());
@@ -41,8 +43,9 @@ public:
         ctx_.PopupStayTime = QString();
         ctx_.PopupSoundFile = QStringLiteral("ding.wav");
         ctx_.load(ctx_.mainCtl);
-        while (!ctx_.fxInfo || ctx_.fxInfo->Busy()) pump();
-        decoder_ = std::make_unique<push::PushDecoder>(*ctx_.fxInfo, ctx_.HighestNewsId);
+        while (!ctx_.fxInfo || ctx_.fxInfo->Busy()) pump_();
+        paced_ = std::make_unique<PacedPushSink>(platform.loop(), [this] { return ctx_.pushSink; });
+        decoder_ = std::make_unique<push::PushDecoder>(*paced_, ctx_.HighestNewsId);
     }
 
     // A flash the list has not seen: the seen list keeps time and title.
@@ -57,8 +60,16 @@ public:
             .build();
     }
 
-    // The record's bytes as one data-arrival event.
+    // The record's bytes as one data-arrival event; what the turn's budget leaves waits for
+    // later turns of the loop.
     void arrive(const QByteArray& bytes) { cutter_.examine(bytes); }
+    // Whether decoded items still wait for their turn.
+    bool pending() const { return paced_->pending(); }
+    // One data-arrival event, then the loop's turns until every item is handed on.
+    void arriveAll(const QByteArray& bytes) {
+        arrive(bytes);
+        while (pending()) pump_();
+    }
     AppContext& context() { return ctx_; }
     dom::Element& listTable() { return table(ctx_.fxInfo->WebBrowser(), "firstpage_table"); }
     int listRows() { return static_cast<int>(listTable().rows().size()); }
@@ -97,6 +108,8 @@ private:
 
     QTemporaryDir dir_;
     AppContext ctx_;
+    std::function<void()> pump_;
+    std::unique_ptr<PacedPushSink> paced_;
     std::unique_ptr<push::PushDecoder> decoder_;
     push::PushStreamCutter cutter_{*this};
 };

@@ -15,7 +15,7 @@ struct CalendarClient {
         client = std::make_unique<NewsClient>(sim.platform, [this] { sim.loop.pumpMessages(); });
         AppContext& ctx = client->context();
         ctx.LoggedIn = 1;
-        client->arrive(calendarbench::week());
+        client->arriveAll(calendarbench::week());
         ctx.fxInfo->SelWeekTab(3);
     }
     dom::Element& table() {
@@ -38,7 +38,7 @@ void BM_RefreshOfAnUnchangedWeek(benchmark::State& state) {
     CalendarClient c;
     const QByteArray week = calendarbench::week();
     const int firstRow = c.table().rows().at(1)->nodeId();
-    for (auto _ : state) c.client->arrive(week);
+    for (auto _ : state) c.client->arriveAll(week);
     if (c.table().rows().at(1)->nodeId() != firstRow) state.SkipWithError("an unchanged week was drawn again");
     state.SetItemsProcessed(state.iterations() * 5 * calendarbench::EventsPerDay);
 }

@@ -16,7 +16,7 @@ void BM_DrawDayToRealPage(benchmark::State& state) {
     NewsClient client{real.platform, [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50); }};
     AppContext& ctx = client.context();
     ctx.LoggedIn = 1;
-    client.arrive(calendarbench::week());
+    client.arriveAll(calendarbench::week());
     ctx.fxInfo->SwitchTab(QStringLiteral("iFXCalendar"));
     auto* page = static_cast<plat::QtBrowser*>(ctx.fxInfo->WebBrowser());
     dom::Element& table = *page->document()->getElementById(QStringLiteral("iCalendar_Table"));

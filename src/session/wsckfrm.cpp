@@ -10,7 +10,7 @@ const QString LoggedInElsewhereText = QStringLiteral("您的账号已在另一�
 
 wsckfrm::wsckfrm(AppContext& ctx)
     : Timer1(ctx.platform.loop(), KeepAliveMs, false), ctx_(ctx), socket_(ctx.platform.createSocket()),
-      decoder_(*this, ctx.HighestNewsId) {
+      paced_(ctx.platform.loop(), [this] { return sink(); }), decoder_(paced_, ctx.HighestNewsId) {
     Timer1.onTimer = [this] { Timer1_Timer(); };
     socket_->onDataArrival = [this](const QByteArray& chunk) { Winsock1_DataArrival(chunk); };
     socket_->onError = [this](int n, const QString& d) { Winsock1_Error(n, d); };
@@ -53,6 +53,8 @@ bool wsckfrm::connecting() const {
 void wsckfrm::Form_Unload() {
     Timer1.setEnabled(false);
     closeSocket();
+    // Items still waiting for their turn have no session left to hand them on.
+    if (paced_.discard()) noteDropping();
 }
 
 void wsckfrm::msgpacket_send() {
@@ -118,28 +120,14 @@ void wsckfrm::loggedInElsewhere() {
 }
 
 push::PushSink* wsckfrm::sink() {
-    if (!ctx_.pushSink && !droppingLogged_) {
-        droppingLogged_ = true;
-        log(QStringLiteral("no main window takes the pushed records; they are dropped"));
-    }
+    if (!ctx_.pushSink) noteDropping();
     return ctx_.pushSink;
 }
 
-void wsckfrm::Get_allMsg(const QString& unused, const QString& time, const QString& title, int32_t newsId,
-                         uint8_t detailFlag) {
-    if (push::PushSink* s = sink()) s->Get_allMsg(unused, time, title, newsId, detailFlag);
-}
-
-void wsckfrm::quot_center(const QString& symbol, const QString& bid, const QString& ask) {
-    if (push::PushSink* s = sink()) s->quot_center(symbol, bid, ask);
-}
-
-void wsckfrm::GetInfo_DownCalendar(int16_t dayCode, const QString& summary, const QString& records) {
-    if (push::PushSink* s = sink()) s->GetInfo_DownCalendar(dayCode, summary, records);
-}
-
-void wsckfrm::GetInfo_UpdateCalendar(int16_t dayCode, const QString& summary, const QString& records) {
-    if (push::PushSink* s = sink()) s->GetInfo_UpdateCalendar(dayCode, summary, records);
+void wsckfrm::noteDropping() {
+    if (droppingLogged_) return;
+    droppingLogged_ = true;
+    log(QStringLiteral("no main window takes the pushed records; they are dropped"));
 }
 
 void wsckfrm::log(const QString& message) { ctx_.platform.log().write(QStringLiteral("wsckfrm"), message); }

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/Form.h"
 #include "platform/loop/WindowTimer.h"
+#include "session/PacedPushSink.h"
 #include "wire/PushDecoder.h"
 #include "wire/PushRecordHandler.h"
 #include "wire/PushSink.h"
@@ -17,7 +18,7 @@ class Socket;
 // account, answers the server's heartbeat probes, keeps itself connected with a 10 s
 // keep-alive check and hands news, calendar days and quotes to the main window. The notice
 // that the account logged in elsewhere stops it for good.
-class wsckfrm : public Form, private push::PushRecordHandler, private push::PushSink {
+class wsckfrm : public Form, private push::PushRecordHandler {
 public:
     // How long the load waits for the first connection before leaving it to the keep-alive.
     static constexpr int FirstConnectWaitMs = 5000;
@@ -61,20 +62,17 @@ private:
     void loggedInElsewhere() override;
     void heartbeatProbe() override { msg1021_send(); }
 
-    // The decoded items, passed on to the main window once it has registered.
-    void Get_allMsg(const QString& unused, const QString& time, const QString& title, int32_t newsId,
-                    uint8_t detailFlag) override;
-    void quot_center(const QString& symbol, const QString& bid, const QString& ask) override;
-    void GetInfo_DownCalendar(int16_t dayCode, const QString& summary, const QString& records) override;
-    void GetInfo_UpdateCalendar(int16_t dayCode, const QString& summary, const QString& records) override;
-    // The main window, or nullptr (logged once) when there is none to take the items.
+    // The main window, or nullptr (logged once) when there is none to take the decoded items.
     push::PushSink* sink();
+    void noteDropping();
 
     void log(const QString& message);
 
     AppContext& ctx_;
     std::unique_ptr<plat::Socket> socket_;
     push::PushStreamCutter cutter_{*this};
+    // The decoded items, paced on to the main window.
+    PacedPushSink paced_;
     push::PushDecoder decoder_;
     bool relogonNeeded_ = false;
     bool stopped_ = false;

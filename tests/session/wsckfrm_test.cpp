@@ -5,6 +5,8 @@
 #include "wire/NewsFlashRecord.h"
 #include "wire/PushLogonRecord.h"
 #include "wire/PushSink.h"
+#include "wire/QuoteBatchRecord.h"
+#include "wire/QuoteText.h"
 #include "session/wsckfrm.h"
 
 namespace {
@@ -12,8 +14,13 @@ namespace {
 // The main window as far as the push session sees it.
 struct RecordingSink : push::PushSink {
     QList<int32_t> news;
-    void Get_allMsg(const QString&, const QString&, const QString&, int32_t id, uint8_t) override { news << id; }
-    void quot_center(const QString&, const QString&, const QString&) override {}
+    // News ids and quote symbols in the order they came.
+    QStringList items;
+    void Get_allMsg(const QString&, const QString&, const QString&, int32_t id, uint8_t) override {
+        news << id;
+        items << QString::number(id);
+    }
+    void quot_center(const QString& symbol, const QString&, const QString&) override { items << symbol; }
     void GetInfo_DownCalendar(int16_t, const QString&, const QString&) override {}
     void GetInfo_UpdateCalendar(int16_t, const QString&, const QString&) override {}
 };
@@ -25,6 +32,18 @@ QByteArray newsFlash(int32_t id) {
     r.newsId = id;
     r.time = QStringLiteral("2024-01-08 09:30:00");
     return r.build();
+}
+
+QByteArray quote(const QString& symbol) {
+    return push::QuoteBatchRecord{
+        push::QuoteText::compose({{symbol, QStringLiteral("1.0850"), QStringLiteral("1.0853"), 4}})}
+        .build();
+}
+
+QByteArray flashes(int32_t from, int count) {
+    QByteArray bytes;
+    for (int32_t id = from; id < from + count; ++id) bytes += newsFlash(id);
+    return bytes;
 }
 
 QByteArray logon(const QString& account, const QString& password, int32_t highest) {
@@ -84,6 +103,39 @@ TEST_F(WsckfrmTest, WithoutAMainWindowRecordsAreDecodedAndDroppedWithOneLogLine)
     server()->send(newsFlash(6));
     sim.loop.runPosted();
     EXPECT_EQ(ctx.HighestNewsId, 6);
+    EXPECT_EQ(sim.log.lines().filter("dropped").size(), 1);
+}
+
+TEST_F(WsckfrmTest, ABurstGoesOnOverSeveralTurnsInArrivalOrderWhileATrickleGoesOnInItsOwnTurn) {
+    ctx.load(ctx.wsck);
+    sim.loop.runPosted();
+    server()->send(newsFlash(1));
+    sim.loop.pumpMessages();
+    EXPECT_EQ(sink.items, QStringList{"1"});
+
+    constexpr int Cap = PacedPushSink::ItemsPerTurn;
+    server()->send(quote("EURUSD") + flashes(100, 2 * Cap + 5));
+    server()->send(quote("XAUUSD")); // later in the same turn: behind the waiting flashes
+    QStringList expected{"1", "EURUSD"};
+    for (int id = 100; id < 100 + 2 * Cap + 5; ++id) expected << QString::number(id);
+    expected << "XAUUSD";
+    for (int turn = 1; turn <= 3; ++turn) {
+        sim.loop.pumpMessages();
+        EXPECT_EQ(sink.items, expected.mid(0, std::min<qsizetype>(1 + turn * Cap, expected.size()))) << turn;
+    }
+    sim.loop.runPosted();
+    EXPECT_EQ(sink.items, expected);
+    EXPECT_EQ(ctx.HighestNewsId, 100 + 2 * Cap + 4);
+}
+
+TEST_F(WsckfrmTest, UnloadDropsTheItemsStillWaitingWithOneLogLine) {
+    ctx.load(ctx.wsck);
+    sim.loop.runPosted();
+    server()->send(flashes(1, PacedPushSink::ItemsPerTurn + 10));
+    sim.loop.pumpMessages();
+    ctx.unload(ctx.wsck);
+    sim.loop.runPosted();
+    EXPECT_EQ(sink.news.size(), PacedPushSink::ItemsPerTurn);
     EXPECT_EQ(sim.log.lines().filter("dropped").size(), 1);
 }
 
