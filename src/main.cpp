@@ -13,6 +13,7 @@
 #include "platform/qt/QtShell.h"
 #include "platform/qt/QtTerminal.h"
 #include "platform/qt/SignalWatcher.h"
+#include "platform/qt/StartLog.h"
 #include "platform/qt/StderrLog.h"
 #include "platform/sim/SimDesktop.h"
 #include <QApplication>
@@ -66,11 +67,13 @@ std::optional<int> answeredAtOnce(const CommandLine& options, int argc, char** a
 } // namespace
 
 int main(int argc, char** argv) {
+    qCInfo(lcStart) << "main";
     const CommandLine options = CommandLine::parse(argc, argv);
     if (const std::optional<int> status = answeredAtOnce(options, argc, argv)) return *status;
     // The pages' "res" scheme: only a registration before the application object counts.
     plat::QtResSchemeHandler::registerScheme();
     const std::unique_ptr<QCoreApplication> app = makeApplication(options.headless, argc, argv);
+    qCInfo(lcStart) << "application";
     plat::QtLoop loop;
     plat::QtNetwork network;
     plat::QtShell shell;
@@ -94,5 +97,6 @@ int main(int argc, char** argv) {
         });
     };
     if (const int refused = m_Main::Main(ctx, QCoreApplication::applicationDirPath())) return refused;
+    qCInfo(lcStart) << "controller loaded";
     return loop.run();
 }
