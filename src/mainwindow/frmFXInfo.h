@@ -84,6 +84,7 @@ private:
     void wireWindow();
     void pageSetUp();
     void loadLoginDialog();
+    void afterStartWait(const QString& where, std::function<void()> step);
     void btn_vote();
     void showTrayTipOnce();
     int today() const;
