@@ -67,9 +67,8 @@ void QtEngine::start() {
     QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
     // The engine has read its switches.
     giveBack();
-    profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    // Off the record (the default profile is): the cache is in memory, bounded here.
     profile->setHttpCacheMaximumSize(kHttpCacheBytes);
-    profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
     QtResSchemeHandler::installOn(profile);
     qCInfo(lcStart) << "engine" << (profile->isOffTheRecord() ? "off the record" : "on disk");
 }
