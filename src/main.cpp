@@ -9,10 +9,12 @@
 #include "platform/qt/QtDesktop.h"
 #include "platform/qt/QtLoop.h"
 #include "platform/qt/QtNetwork.h"
+#include "platform/qt/QtEngine.h"
 #include "platform/qt/QtResSchemeHandler.h"
 #include "platform/qt/QtShell.h"
 #include "platform/qt/QtTerminal.h"
 #include "platform/qt/SignalWatcher.h"
+#include "platform/qt/StartLog.h"
 #include "platform/qt/StderrLog.h"
 #include "platform/sim/SimDesktop.h"
 #include <QApplication>
@@ -25,7 +27,6 @@ namespace {
 // Headless needs no display server at all, so no GUI application object.
 std::unique_ptr<QCoreApplication> makeApplication(bool headless, int& argc, char** argv) {
     if (headless) return std::make_unique<QCoreApplication>(argc, argv);
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     auto app = std::make_unique<QApplication>(argc, argv);
     // Closing a window hides it; only the controller's exit ends the program.
     app->setQuitOnLastWindowClosed(false);
@@ -66,11 +67,16 @@ std::optional<int> answeredAtOnce(const CommandLine& options, int argc, char** a
 } // namespace
 
 int main(int argc, char** argv) {
+    qCInfo(lcStart) << "main";
     const CommandLine options = CommandLine::parse(argc, argv);
     if (const std::optional<int> status = answeredAtOnce(options, argc, argv)) return *status;
-    // The pages' "res" scheme: only a registration before the application object counts.
+    // The pages' "res" scheme and the engine's switches: only what is set before the
+    // application object counts.
     plat::QtResSchemeHandler::registerScheme();
+    if (!options.headless) plat::QtEngine::prepare();
     const std::unique_ptr<QCoreApplication> app = makeApplication(options.headless, argc, argv);
+    qCInfo(lcStart) << "application";
+    if (!options.headless) plat::QtEngine::start();
     plat::QtLoop loop;
     plat::QtNetwork network;
     plat::QtShell shell;
@@ -94,5 +100,6 @@ int main(int argc, char** argv) {
         });
     };
     if (const int refused = m_Main::Main(ctx, QCoreApplication::applicationDirPath())) return refused;
+    qCInfo(lcStart) << "controller loaded";
     return loop.run();
 }

@@ -1,7 +1,6 @@
 #include "base/Cp936.h"
 #include <QList>
 #include <iconv.h>
-#include <cerrno>
 #include <mutex>
 
 namespace cp936 {
@@ -18,8 +17,9 @@ struct Converter {
     }
 };
 
+// Straight into QString's UTF-16: code page 936 has no character beyond the basic plane.
 Converter& toUnicode() {
-    static Converter c("UTF-32LE", "CP936");
+    static Converter c("UTF-16LE", "CP936");
     return c;
 }
 Converter& fromUnicode() {
@@ -33,26 +33,24 @@ QString decode(const QByteArray& bytes) {
     Converter& c = toUnicode();
     std::lock_guard lock(c.m);
     iconv(c.cd, nullptr, nullptr, nullptr, nullptr);
-    QString out;
-    out.reserve(bytes.size());
+    // One unit a byte at the most: a character is one or two bytes, a replaced byte one unit.
+    QString out(bytes.size(), Qt::Uninitialized);
     char* in = const_cast<char*>(bytes.constData());
     size_t inLeft = static_cast<size_t>(bytes.size());
-    char32_t buf[256];
+    char16_t* o = reinterpret_cast<char16_t*>(out.data());
     while (inLeft > 0) {
-        char* o = reinterpret_cast<char*>(buf);
-        size_t oLeft = sizeof buf;
-        const size_t r = iconv(c.cd, &in, &inLeft, &o, &oLeft);
-        const int err = errno;
-        const qsizetype produced = static_cast<qsizetype>((sizeof buf - oLeft) / sizeof(char32_t));
-        out.append(QString::fromUcs4(buf, produced));
-        if (r == static_cast<size_t>(-1) && err != E2BIG) {
-            // Invalid or truncated sequence: replace one byte and go on.
-            out.append(QChar(0xFFFD));
-            ++in;
-            --inLeft;
-            iconv(c.cd, nullptr, nullptr, nullptr, nullptr);
-        }
+        char* to = reinterpret_cast<char*>(o);
+        size_t toLeft = static_cast<size_t>(out.size() - (o - reinterpret_cast<char16_t*>(out.data()))) * 2;
+        const size_t r = iconv(c.cd, &in, &inLeft, &to, &toLeft);
+        o = reinterpret_cast<char16_t*>(to);
+        if (r != static_cast<size_t>(-1) || inLeft == 0) break;
+        // Invalid or truncated sequence: replace one byte and go on.
+        *o++ = u'\uFFFD';
+        ++in;
+        --inLeft;
+        iconv(c.cd, nullptr, nullptr, nullptr, nullptr);
     }
+    out.truncate(o - reinterpret_cast<char16_t*>(out.data()));
     return out;
 }
 

@@ -75,7 +75,7 @@ void frmFXInfo::Form_Load() {
     });
     run(where, [&] { docking_.install(); });
     run(where, [&] { shell_.placeAtStart(); });
-    run(where, [&] { ctx_.load(ctx_.winsock); });
+    afterStartWait(where, [this] { ctx_.load(ctx_.winsock); });
     run(where, [&] {
         const Twips twips(screen);
         const QRect r = window_->geometry();
@@ -153,7 +153,18 @@ void frmFXInfo::pageSetUp() {
         if (weekday <= 5) SelWeekTab(weekday);
     });
     run(where, [&] { shell_.restoreMaximised(); });
-    run(where, [&] { loadLoginDialog(); });
+    afterStartWait(where, [this] { loadLoginDialog(); });
+}
+
+// The identity report and the login each hold the thread for a second, and the browser engine
+// works on this thread: held while the start path waits for the main page, they would hold
+// the page and the window with it. They run once that wait is over, if this window is still
+// loaded then.
+void frmFXInfo::afterStartWait(const QString& where, std::function<void()> step) {
+    ctx_.platform.loop().postOutsideWaits(
+        [this, loaded = std::weak_ptr<frmFXInfo>(ctx_.fxInfo), where, step = std::move(step)] {
+            if (!loaded.expired()) run(where, step);
+        });
 }
 
 // Without a remembered login the dialog shows; with one it logs in by itself.

@@ -86,6 +86,7 @@ private:
     void fitPanes();
     void pageSetUp();
     void loadLoginDialog();
+    void afterStartWait(const QString& where, std::function<void()> step);
     void btn_vote();
     void showTrayTipOnce();
     int today() const;

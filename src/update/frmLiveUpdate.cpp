@@ -109,17 +109,21 @@ void frmLiveUpdate::startUpdate() {
     ClickOK();
 }
 
+// From the main window's load to its showing, one wait: what the window's load put off until
+// after the wait (the login, the identity report) comes after the window is shown.
 void frmLiveUpdate::openMainWindow() {
-    plat::Screen& screen = ctx_.platform.screen();
-    screen.setBusyCursor(true);
-    frmFXInfo& main = ctx_.load(ctx_.fxInfo);
     plat::EventLoop& loop = ctx_.platform.loop();
-    const qint64 until = loop.nowMs() + MainPageWaitMs;
-    while (main.Busy() && loop.nowMs() < until) loop.pumpMessages();
-    if (main.Busy()) log(QStringLiteral("the main page is still loading; showing the window anyway"));
-    screen.setBusyCursor(false);
-    main.frm_initial();
-    main.window().show();
+    loop.runAsWait([this, &loop] {
+        plat::Screen& screen = ctx_.platform.screen();
+        screen.setBusyCursor(true);
+        frmFXInfo& main = ctx_.load(ctx_.fxInfo);
+        const qint64 until = loop.nowMs() + MainPageWaitMs;
+        while (main.Busy() && loop.nowMs() < until) loop.pumpMessages();
+        if (main.Busy()) log(QStringLiteral("the main page is still loading; showing the window anyway"));
+        screen.setBusyCursor(false);
+        main.frm_initial();
+        main.window().show();
+    });
     unloadLater();
 }
 

@@ -1,5 +1,8 @@
 #include "InstalledProgram.h"
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
 #include <csignal>
 
 // The installed program on a real desktop (Xvfb, openbox, trayer) against the demo server:
@@ -13,6 +16,26 @@ namespace {
 constexpr int MaximiseFromRight = 66;
 constexpr int HeaderY = 23;
 constexpr int DragHandleX = 500;
+
+// The browser engine's processes below the program: its helpers, whichever their role.
+int engineProcesses(qint64 program) {
+    QMultiHash<qint64, qint64> children;
+    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!pid.toLongLong() || !stat.open(QIODevice::ReadOnly)) continue;
+        const QByteArray line = stat.readAll();
+        children.insert(line.mid(line.lastIndexOf(')') + 2).split(' ').value(1).toLongLong(), pid.toLongLong());
+    }
+    int helpers = 0;
+    QList<qint64> todo = children.values(program);
+    while (!todo.isEmpty()) {
+        const qint64 p = todo.takeLast();
+        QFile comm(QStringLiteral("/proc/%1/comm").arg(p));
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().startsWith("QtWebEngineProc")) ++helpers;
+        todo += children.values(p);
+    }
+    return helpers;
+}
 
 class GuiSmoke : public InstalledProgram {
 protected:
@@ -72,6 +95,9 @@ TEST_F(GuiSmoke, LogsInShowsTheNewsMaximisesDocksAndSavesAtTheEnd) {
     // The stored place of the shipped ZEP.xml.
     EXPECT_EQ(settledRect(), QRect(100, 60, 1020, 700));
     EXPECT_TRUE(XDesktop::trayHolds(WindowClass)) << XDesktop::run("xwininfo", {"-root", "-tree"}).toStdString();
+    // The main page, the hidden set-up page and the popup's share one renderer: the engine's
+    // two zygotes and that renderer are all its processes.
+    EXPECT_EQ(engineProcesses(program_.processId()), 3);
     // The page draws itself a moment after the window maps.
     waitUntil([] { return false; }, 2000);
     screenshot("gui-1-normal.png");

@@ -26,6 +26,9 @@ public:
     // Runs fn once no wait that pumps messages is running any more: for work that unloads
     // the windows such a wait belongs to (the exit).
     virtual void postOutsideWaits(Callback fn) { post(std::move(fn)); }
+    // Runs fn as one such wait, whether or not it pumps messages itself: what is posted with
+    // postOutsideWaits meanwhile runs after it.
+    virtual void runAsWait(const Callback& fn) { fn(); }
 
     // "Let pending messages run": processes what is pending, then returns. Waits that keep
     // the loop running call this in a loop; the simulated loop advances virtual time to the

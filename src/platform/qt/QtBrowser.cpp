@@ -10,6 +10,7 @@
 #include "platform/qt/QtBrowserMetrics.h"
 #include "platform/qt/QtBrowserPage.h"
 #include "platform/qt/QtResSchemeHandler.h"
+#include "platform/qt/StartLog.h"
 #include <QJsonArray>
 #include <QPointer>
 #include <QJsonDocument>
@@ -73,6 +74,7 @@ void QtBrowser::setSilent(bool on) { page_->setSilent(on); }
 void QtBrowser::setDropTarget(bool on) { view_->setAcceptDrops(on); }
 
 void QtBrowser::navigate(const QString& url) {
+    qCInfo(lcStart).noquote() << "navigate" << url;
     beginDocument(url);
     view_->load(QUrl(url));
 }
@@ -136,6 +138,7 @@ void QtBrowser::completeIfLoaded() {
     if (!busy_ || !loaded_ || (instance_.isEmpty() && !failed_)) return;
     busy_ = false;
     const QString url = url_;
+    qCInfo(lcStart).noquote() << "document complete" << url;
     const QPointer<QtBrowser> alive(this);
     if (onNavigateComplete) onNavigateComplete(url);
     if (alive && onDocumentComplete) onDocumentComplete(url, true);

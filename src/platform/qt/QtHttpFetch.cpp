@@ -1,4 +1,5 @@
 #include "platform/qt/QtHttpFetch.h"
+#include "platform/qt/StartLog.h"
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -17,6 +18,7 @@ void QtHttpFetch::get(const QString& url) {
     // Proxies on the way must not answer from their caches either.
     request.setRawHeader("Cache-Control", "no-cache");
     request.setRawHeader("Pragma", "no-cache");
+    qCInfo(lcStart).noquote() << "fetch" << url;
     reply_ = manager_.get(request);
     QObject::connect(reply_, &QNetworkReply::downloadProgress, reply_, [this](qint64 received, qint64 total) {
         if (auto cb = onProgress) cb(received, total < 0 ? -1 : total);
@@ -38,6 +40,7 @@ void QtHttpFetch::finished() {
     reply->deleteLater();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QByteArray data = reply->readAll();
+    qCInfo(lcStart).noquote() << "fetched" << reply->url().toString();
     QString error;
     if (status >= 400)
         error = QStringLiteral("HTTP %1 %2")

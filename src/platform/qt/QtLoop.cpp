@@ -56,11 +56,26 @@ void QtLoop::pumpMessages() {
     QTimer wake;
     wake.setSingleShot(true);
     wake.start(5);
-    ++pumpDepth_;
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    if (--pumpDepth_ == 0 && !outsideWaits_.empty())
-        QMetaObject::invokeMethod(
-            this, [this] { runOutsideWaits(); }, Qt::QueuedConnection);
+    waiting([] { QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents); }, 0);
+}
+
+// A wait of the program's usually ends by showing a window (the start path's): what waited
+// for it comes a moment later, so that the window and its page are drawn first. The browser
+// engine draws on this thread, and what comes next may hold the thread.
+void QtLoop::runAsWait(const Callback& fn) { waiting(fn, kDrawnFirstMs); }
+
+void QtLoop::waiting(const Callback& fn, int thenAfterMs) {
+    // Also when fn throws: the exit must not wait for ever.
+    struct Depth {
+        QtLoop& loop;
+        int afterMs;
+        Depth(QtLoop& l, int ms) : loop(l), afterMs(ms) { ++loop.pumpDepth_; }
+        ~Depth() {
+            if (--loop.pumpDepth_ == 0 && !loop.outsideWaits_.empty())
+                QTimer::singleShot(afterMs, &loop, [l = &loop] { l->runOutsideWaits(); });
+        }
+    } depth(*this, thenAfterMs);
+    fn();
 }
 
 void QtLoop::holdThread(int ms) { QThread::msleep(static_cast<unsigned long>(std::max(ms, 0))); }

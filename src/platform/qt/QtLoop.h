@@ -30,8 +30,12 @@ public:
     // Runs fn on the loop once no wait is pumping messages: work that unloads windows must
     // not pull them from under a wait that is still using them.
     void postOutsideWaits(Callback fn) override;
+    void runAsWait(const Callback& fn) override;
 
 private:
+    static constexpr int kDrawnFirstMs = 250;
+
+    void waiting(const Callback& fn, int thenAfterMs);
     void runOutsideWaits();
 
     // A callback's exception must not unwind through Qt's event dispatch.

@@ -10,6 +10,7 @@
 #include "platform/qt/QtSizeMove.h"
 #include "platform/qt/QtTextBox.h"
 #include "platform/qt/QtVirtualKey.h"
+#include "platform/qt/StartLog.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
@@ -104,6 +105,7 @@ void QtWindow::setState(WindowState s) {
 bool QtWindow::isVisible() const { return widget_->isVisible(); }
 
 void QtWindow::show() {
+    qCInfo(lcStart).noquote() << "show" << widget_->windowTitle();
     if (!acceptsActivation()) {
         showNoActivate();
         return;
