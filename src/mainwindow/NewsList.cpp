@@ -12,11 +12,11 @@
 #include <stdexcept>
 
 void NewsList::Get_allMsg(const QString& time, const QString& title, int32_t newsId, uint8_t detailFlag) {
-    if (time.isEmpty() || title.isEmpty() || seen_.count({time, title})) return;
+    if (time.isEmpty() || title.isEmpty() || seen_.contains(time, title)) return;
     const QString address = articleAddress(newsId, detailFlag);
     step("list row", [&] { addRow(time, title, address); });
     step("popup", [&] { offerToPopup(popupLine(address, time, title)); });
-    seen_.insert({time, title});
+    seen_.insert(time, title);
     // The page's own script orders the rows by their time, newest first.
     step("sort", [&] { page_.element(QStringLiteral("iAllSort")).fireEvent(QStringLiteral("onclick")); });
 }

@@ -1,10 +1,9 @@
 #pragma once
+#include "mainwindow/SeenFlashes.h"
 #include <QPoint>
 #include <QString>
 #include <cstdint>
 #include <functional>
-#include <set>
-#include <utility>
 
 struct AppContext;
 class MainPage;
@@ -33,7 +32,6 @@ private:
 
     AppContext& ctx_;
     MainPage& page_;
-    // Every flash taken so far, as (time, title).
-    std::set<std::pair<QString, QString>> seen_;
+    SeenFlashes seen_;
     QPoint articleWindowPos_;
 };

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "mainwindow/SeenFlashes.h"
 #include "dialogs/IE_frm.h"
 #include "notify/frmPopUp.h"
 #include "platform/browser/Browser.h"
@@ -112,6 +113,18 @@ TEST_F(News, TheListKeepsThe299NewestFlashes) {
     EXPECT_EQ(el("firstpage_table").rows().size(), 300u);
     EXPECT_EQ(times().front(), minute(304));
     EXPECT_EQ(times().back(), minute(6));
+}
+
+// A long run remembers only the latest flashes: a repeat of a recent one is still known, the
+// oldest is forgotten, and the memory stays bounded.
+TEST(SeenFlashesTest, RemembersTheLatestOnly) {
+    SeenFlashes seen;
+    for (std::size_t i = 0; i <= SeenFlashes::Capacity; ++i) seen.insert("01/08 09:00", QString::number(i));
+    seen.insert("01/08 09:00", "5"); // again: no new entry
+    EXPECT_EQ(seen.size(), SeenFlashes::Capacity);
+    EXPECT_FALSE(seen.contains("01/08 09:00", "0"));
+    EXPECT_TRUE(seen.contains("01/08 09:00", "1"));
+    EXPECT_TRUE(seen.contains("01/08 09:00", QString::number(SeenFlashes::Capacity)));
 }
 
 } // namespace
