@@ -34,18 +34,31 @@ quint16 unusedPort() {
     return probe.serverPort();
 }
 
-TEST(QtSocket, TcpConnectsCarriesBytesAndReportsThePeersClose) {
+// A recorded client connected to a local server; the server's side of the connection.
+struct LocalConnection {
     plat::QtNetwork net;
     QTcpServer server;
-    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
-    Recorder c(net.createSocket());
-    c.socket->setRemoteHost("127.0.0.1");
-    c.socket->setRemotePort(server.serverPort());
-    c.socket->connect();
-    ASSERT_TRUE(waitUntil([&] { return c.socket->state() == Socket::Connected; }));
+    Recorder c{net.createSocket()};
+    QTcpSocket* peer = nullptr;
+
+    bool open() {
+        if (!server.listen(QHostAddress::LocalHost, 0)) return false;
+        c.socket->setRemoteHost("127.0.0.1");
+        c.socket->setRemotePort(server.serverPort());
+        c.socket->connect();
+        if (!waitUntil([&] { return c.socket->state() == Socket::Connected && server.hasPendingConnections(); }))
+            return false;
+        peer = server.nextPendingConnection();
+        return true;
+    }
+};
+
+TEST(QtSocket, TcpConnectsCarriesBytesAndReportsThePeersClose) {
+    LocalConnection link;
+    ASSERT_TRUE(link.open());
+    Recorder& c = link.c;
+    QTcpSocket* peer = link.peer;
     EXPECT_EQ(c.events, QStringList{"connect"});
-    ASSERT_TRUE(waitUntil([&] { return server.hasPendingConnections(); }));
-    QTcpSocket* peer = server.nextPendingConnection();
 
     c.socket->sendData("logon");
     QByteArray got;
@@ -65,15 +78,10 @@ TEST(QtSocket, TcpConnectsCarriesBytesAndReportsThePeersClose) {
 // A data handler that runs the event loop (a message box) while the peer sends its last
 // bytes and closes: nothing is lost, and the close comes after them and after the handler.
 TEST(QtSocket, BytesAndACloseThatComeWhileAHandlerRunsTheLoopFollowInOrder) {
-    plat::QtNetwork net;
-    QTcpServer server;
-    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
-    Recorder c(net.createSocket());
-    c.socket->setRemoteHost("127.0.0.1");
-    c.socket->setRemotePort(server.serverPort());
-    c.socket->connect();
-    ASSERT_TRUE(waitUntil([&] { return server.hasPendingConnections(); }));
-    QTcpSocket* peer = server.nextPendingConnection();
+    LocalConnection link;
+    ASSERT_TRUE(link.open());
+    Recorder& c = link.c;
+    QTcpSocket* peer = link.peer;
     bool handlerDone = false;
     c.socket->onDataArrival = [&](const QByteArray& b) {
         c.events << "data";
