@@ -129,7 +129,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 break;
             }
         }
-        const std::vector<Op> ops = model->takeOps();
+        // As the browser sends them: orders that a later one makes moot are dropped.
+        std::vector<Op> ops = model->takeOps();
+        Journal::dropSupersededOrders(ops);
         const QByteArray json = Journal::toJson(ops, round + 1);
         bool ok = false;
         const std::vector<Op> back = JournalReplay::fromJson(json, &ok);
