@@ -42,7 +42,7 @@ for target in "${targets[@]}"; do
     mkdir -p "build-fuzz/corpus/$name"
     build-fuzz/fuzz/$target "build-fuzz/corpus/$name" "$corpus" "${limit[@]}" -print_final_stats=1 \
       -artifact_prefix="build-fuzz/$target-" >"$log" 2>&1 || failed=1
-    echo "$target: $(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$') executions$(grep -q '^==.*ERROR\|deadly signal' "$log" && echo ', FINDING (see '"$log"')')"
+    echo "$target: $(grep -ao 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$') executions$(grep -aq '^==.*ERROR\|deadly signal' "$log" && echo ', FINDING (see '"$log"')')"
   elif [ -d "$corpus" ]; then
     if build-fuzz/fuzz/$target "$corpus" -runs=0 >"$log" 2>&1; then
       echo "$target: $(ls "$corpus" | wc -l) inputs ok"
