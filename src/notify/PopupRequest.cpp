@@ -21,7 +21,10 @@ void PopupRequest::Popup(const QString& html, int32_t stay, plat::Window& owner)
         ensureWindow(owner);
         frmPopUp& popup = *ctx_.popup;
         popup.AddHtml(html);
-        if (ctx_.PopupShowing) return;
+        if (ctx_.PopupShowing) {
+            popup.StayOn();
+            return;
+        }
         popup.ShowDelay(stayMs(stay));
         popup.Popup();
     });

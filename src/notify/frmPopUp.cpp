@@ -243,6 +243,10 @@ void frmPopUp::settle() {
     if (canFade_) window_->setAlpha(255);
 }
 
+void frmPopUp::StayOn() {
+    if (phase_ == FadingOut) run("StayOn", [this] { settle(); });
+}
+
 void frmPopUp::startFade() {
     Timer1.setInterval(FrameMs);
     currentHeight_ = targetHeight_;

@@ -45,6 +45,9 @@ public:
     // Stay time of the next showing, in ms.
     void ShowDelay(int32_t stayMs) { stay_ = stayMs; }
     void Popup();
+    // A window that is fading out turns opaque again and stays its full time: an item that
+    // joins it would otherwise vanish with the fade before it could be read.
+    void StayOn();
     // Items separated by "~", written above the rows already there in their given order;
     // the window takes their size at the end of the loop's turn, or at the next Popup, and
     // again when the page reports the size it laid them out in.

@@ -77,21 +77,29 @@ TEST_F(PopupWindow, StayComesFromTheRequestOrTheSetting) {
     }
 }
 
-// Requests while sliding in, showing and fading add their rows and change nothing else: the
-// showing ends when the first one would have.
-TEST_F(PopupWindow, RequestsDuringAShowingOnlyAddRows) {
+// Requests while sliding in and showing add their rows and change nothing else: the showing
+// ends when the first one would have. One that comes while the window fades out makes it
+// opaque again for the showing's full stay, so that its row is not gone before it is read.
+TEST_F(PopupWindow, RequestsDuringAShowingAddRowsAndOneDuringTheFadeBringsItBack) {
     popup(QStringLiteral("first"), 2);
     const qint64 start = sim.loop.nowMs();
     advance(100);
     popup(QStringLiteral("sliding"), 60);
     advance(1000);
     popup(QStringLiteral("showing"), 60);
-    advance(start + 600 + 2000 + 100 - sim.loop.nowMs());
+    EXPECT_EQ(phaseAt(start, 600 + 2000 - 1), frmPopUp::Showing);
+    advance(start + 600 + 2000 + 13 * 50 - 1 - sim.loop.nowMs());
     ASSERT_EQ(popupForm().PopUpStatus(), frmPopUp::FadingOut);
+    ASSERT_LT(frame().alpha, 30);
     popup(QStringLiteral("fading"), 60);
     EXPECT_EQ(rows(), (QStringList{"fading", "showing", "sliding", "first"}));
-    EXPECT_EQ(phaseAt(start, 600 + 2000 + 13 * 50 - 1), frmPopUp::FadingOut);
-    EXPECT_EQ(phaseAt(start, 600 + 2000 + 13 * 50), frmPopUp::SlidingIn);
+    EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::Showing);
+    EXPECT_EQ(frame().alpha, 255);
+    EXPECT_EQ(frame().geometry.top() + frame().geometry.height(), 960);
+    const qint64 revived = sim.loop.nowMs();
+    EXPECT_EQ(phaseAt(revived, 2000 - 1), frmPopUp::Showing);
+    EXPECT_EQ(phaseAt(revived, 2000 + 13 * 50 - 1), frmPopUp::FadingOut);
+    EXPECT_EQ(phaseAt(revived, 2000 + 13 * 50), frmPopUp::SlidingIn);
     EXPECT_FALSE(ctx.PopupShowing);
 
     popup(QStringLiteral("next"));
