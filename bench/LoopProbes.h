@@ -53,6 +53,14 @@ inline bool runUntil(const std::function<bool()>& done) {
     return done();
 }
 
+// Runs the loop for ms milliseconds.
+inline void runFor(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, static_cast<int>(ms - clock.elapsed()));
+}
+
 // Whether every one of the pages has applied all the changes made to its model.
 inline bool pagesUpToDate(std::initializer_list<plat::QtBrowser*> browsers) {
     return std::all_of(browsers.begin(), browsers.end(), [](plat::QtBrowser* b) { return b->pageUpToDate(); });
