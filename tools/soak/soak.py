@@ -373,18 +373,18 @@ def longest(reconnects, key):
     return max([r[key] for r in reconnects] + [0])
 
 
-def floor_kb(samples):
+def floor_kb(samples, part=lambda s: s["dirty_kb"]):
     """The dirty memory the program comes back to: the least of each minute's samples.
     Transient allocations come and go within seconds; what stays shows in the floor."""
     minutes = {}
     for s in samples:
-        minutes.setdefault(int(s["t"] // 60), []).append(s["dirty_kb"])
+        minutes.setdefault(int(s["t"] // 60), []).append(part(s))
     return [(m * 60 + 30, min(v)) for m, v in sorted(minutes.items())]
 
 
-def growth_kb_per_hour(samples):
+def growth_kb_per_hour(samples, part=lambda s: s["dirty_kb"]):
     """Least-squares slope of the dirty memory floor over the second half of the run."""
-    floor = floor_kb(samples)
+    floor = floor_kb(samples, part)
     half = floor[len(floor) // 2:]
     if len(half) < 3:
         return None
@@ -393,6 +393,13 @@ def growth_kb_per_hour(samples):
     mm = sum(v for _, v in half) / n
     var = sum((t - mt) ** 2 for t, _ in half) or 1
     return sum((t - mt) * (v - mm) for t, v in half) / var * 3600
+
+
+def split_growth(samples):
+    """Which side grows: the program's own heap, or the browser engine's processes."""
+    program = growth_kb_per_hour(samples, lambda s: s["program_dirty_kb"])
+    browser = growth_kb_per_hour(samples, lambda s: s["dirty_kb"] - s["program_dirty_kb"])
+    return "%+.0f / %+.0f kB/hour" % (program, browser) if program is not None else "too short"
 
 
 # --- the run -------------------------------------------------------------------------------
@@ -437,7 +444,8 @@ def run(args):
             cpu = sum(cpu_ticks(p) for p in tree)
             memory = [memory_kb(p) for p in tree]
             sample = {"t": round(now - start_wall, 1), "pss_kb": sum(m[0] for m in memory),
-                      "dirty_kb": sum(m[1] for m in memory), "program_pss_kb": memory[0][0], "processes": len(tree),
+                      "dirty_kb": sum(m[1] for m in memory), "program_pss_kb": memory[0][0],
+                      "program_dirty_kb": memory[0][1], "processes": len(tree),
                       "cpu_percent": round(100.0 * (cpu - last_cpu) / tick / (now - last_t), 1) if last_cpu is not None else 0.0}
             last_cpu, last_t = cpu, now
             log = ServerLog(server_log, start_wall)
@@ -528,6 +536,7 @@ def check(args, out, app, samples, died, exit_code, start_wall, term_wall):
         ("dirty private memory floor first / last minute", "%.1f / %.1f MB" % (floor_kb(samples)[0][1] / 1024, floor_kb(samples)[-1][1] / 1024) if samples else "-"),
         ("dirty private memory peak", "%.1f MB" % (max(s["dirty_kb"] for s in samples) / 1024) if samples else "-"),
         ("dirty private memory floor trend (second half)", "%+.0f kB/hour" % growth if growth is not None else "too short"),
+        ("  of it the program / its browser processes", split_growth(samples)),
         ("CPU mean", "%.1f %%" % (sum(s["cpu_percent"] for s in samples[1:]) / max(1, len(samples) - 1))),
     ]
     lines = ["", "soak summary (%s)" % out, ""]
