@@ -418,6 +418,8 @@ def run(args):
     server = subprocess.Popen(server_arguments(args, app, ports), stdin=subprocess.PIPE,
                               stdout=open(server_log, "w"), stderr=subprocess.STDOUT)
     time.sleep(1)
+    if server.poll() is not None:
+        sys.exit("soak: the demo server did not start: " + open(server_log, encoding="utf-8", errors="replace").read().strip())
     program_cmd = [os.path.join(app, "Zavez_ZEP"), "--dump-pages", os.path.join(out, "pages")]
     if args.window:
         program_cmd = [os.path.join(ROOT, "scripts", "with-desktop.sh")] + program_cmd
