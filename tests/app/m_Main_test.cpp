@@ -205,12 +205,17 @@ TEST_F(Shortcut, NoneYetGivesTheProductShortcutWithoutIcon) {
     EXPECT_TRUE(QFileInfo(product()).isExecutable());
 }
 
-TEST_F(Shortcut, AnOlderOneIsReplacedByTheProductShortcutWithIcon) {
+// An older shortcut, or the product's own alone pointing elsewhere, is made anew with icon.
+TEST_F(Shortcut, AnOlderOneOrAProductOneAloneIsReplacedByTheProductShortcutWithIcon) {
     addIcons();
-    writeShortcut(older(), "/elsewhere/Zavez_ZEP.exe");
-    startOnce();
-    EXPECT_TRUE(file(product()).contains("Icon=" + appPath() + "icons/256.png\n"));
-    EXPECT_EQ(read(product()).target(), program());
+    for (const QString& existing : {older(), product()}) {
+        writeShortcut(existing, "/elsewhere/Zavez_ZEP.exe");
+        startOnce();
+        const QString text = file(product());
+        EXPECT_FALSE(text.contains("Name=mine"));
+        EXPECT_TRUE(text.contains("Icon=" + appPath() + "icons/256.png\n"));
+        EXPECT_EQ(read(product()).target(), program());
+    }
 }
 
 TEST_F(Shortcut, WithBothTheProductShortcutIsRepointedOnlyWhenItPointsElsewhere) {
@@ -226,16 +231,6 @@ TEST_F(Shortcut, WithBothTheProductShortcutIsRepointedOnlyWhenItPointsElsewhere)
     EXPECT_EQ(read(product()).target(), program());
     EXPECT_TRUE(file(product()).contains("Name=mine\n"));
     EXPECT_TRUE(file(product()).contains("Path=" + appPath() + "\n"));
-}
-
-TEST_F(Shortcut, AProductShortcutAloneIsMadeAgainWithIcon) {
-    addIcons();
-    writeShortcut(product(), "/elsewhere");
-    startOnce();
-    const QString text = file(product());
-    EXPECT_FALSE(text.contains("Name=mine"));
-    EXPECT_TRUE(text.contains("Icon="));
-    EXPECT_EQ(read(product()).target(), program());
 }
 
 TEST_F(Shortcut, TargetsWithSpacesAndShellCharactersReadBackAsWritten) {
