@@ -50,22 +50,21 @@ TEST_F(StartUp, RefusesASecondInstanceAndLeavesTheFirstRunning) {
     start();
 }
 
-TEST_F(StartUp, RefusesWithoutTheConfigurationDocument) {
+TEST_F(StartUp, RefusesWithoutTheConfigurationDocumentOrWithABrokenOneAfterItsParserHasSpoken) {
     auto p = start(m_Main::ConfigMissing);
     ASSERT_EQ(p->sim.desktop.messageBoxes().size(), 1u);
     EXPECT_EQ(p->sim.desktop.messageBoxes().front().text, "配置文件ZEP.xml 文件不存在!");
     EXPECT_EQ(p->sim.desktop.messageBoxes().front().style, mb::Exclamation | mb::OkOnly);
     EXPECT_FALSE(p->ctx.mainCtl);
     EXPECT_FALSE(p->sim.shell.findWindowTitle("[brisaDesk_Class]"));
-}
+    p.reset();
 
-TEST_F(StartUp, RefusesABrokenDocumentAfterItsParserHasSpoken) {
     inst.writeConfig("<?xml version=\"1.0\"?>\n<App>\n<Settings>\n</App>\n");
-    auto p = start(m_Main::ConfigInvalid);
-    ASSERT_EQ(p->sim.desktop.messageBoxes().size(), 1u);
-    EXPECT_EQ(p->sim.desktop.messageBoxes().front().style & mb::Critical, mb::Critical);
-    EXPECT_TRUE(p->sim.desktop.messageBoxes().front().text.endsWith(u'4'));
-    EXPECT_FALSE(p->ctx.mainCtl);
+    auto q = start(m_Main::ConfigInvalid);
+    ASSERT_EQ(q->sim.desktop.messageBoxes().size(), 1u);
+    EXPECT_EQ(q->sim.desktop.messageBoxes().front().style & mb::Critical, mb::Critical);
+    EXPECT_TRUE(q->sim.desktop.messageBoxes().front().text.endsWith(u'4'));
+    EXPECT_FALSE(q->ctx.mainCtl);
     EXPECT_FALSE(QFile::exists(product()));
 }
 

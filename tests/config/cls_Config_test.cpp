@@ -117,15 +117,6 @@ TEST_F(Config, ExistenceTestsAndCreationsFailSilentlyIntoTheLog) {
     for (const QString& line : sim.log.lines()) EXPECT_TRUE(line.startsWith("cls_Config: "));
 }
 
-TEST_F(Config, IsExistFindsAnElementAtAnyDepthBelowTheParent) {
-    load(kUtf8Document);
-    EXPECT_TRUE(config.isExist("", "desktopshorcut"));
-    EXPECT_TRUE(config.isExist("Deep", "desktopshorcut"));
-    EXPECT_TRUE(config.isExist("Settings", "Popup"));
-    EXPECT_FALSE(config.isExist("Settings/ZEP/Popup", "Popup"));
-    EXPECT_FALSE(config.isExist("Settings", "Deep"));
-}
-
 TEST_F(Config, CreateNodeAppendsEvenWhenTheNameExists) {
     loadShipped();
     ASSERT_TRUE(config.CreateNode("", "ZEPID"));
@@ -140,8 +131,13 @@ TEST_F(Config, CreateNodeAppendsEvenWhenTheNameExists) {
     EXPECT_TRUE(reload()->isExist("", "desktopshorcut"));
 }
 
-TEST_F(Config, CreateAttribReplacesInPlaceOrAppends) {
+TEST_F(Config, IsExistFindsAnElementAtAnyDepthAndCreateAttribReplacesInPlaceOrAppends) {
     load(kUtf8Document);
+    EXPECT_TRUE(config.isExist("", "desktopshorcut"));
+    EXPECT_TRUE(config.isExist("Deep", "desktopshorcut"));
+    EXPECT_TRUE(config.isExist("Settings", "Popup"));
+    EXPECT_FALSE(config.isExist("Settings/ZEP/Popup", "Popup"));
+    EXPECT_FALSE(config.isExist("Settings", "Deep"));
     ASSERT_TRUE(config.CreateAttrib("Settings/ZEP/Popup", "staytime", "20s"));
     ASSERT_TRUE(config.CreateAttrib("Settings/ZEP/Popup", "New", "x"));
     EXPECT_EQ(config.GetNodeAttrib("Settings/ZEP/Popup", "staytime"), "20s");
