@@ -6,13 +6,11 @@
 #include "mainwindow/frmFXInfo.h"
 #include "platform/sim/SimImageBox.h"
 #include "platform/sim/SimLabel.h"
-#include "platform/sim/SimProgressBar.h"
 #include "platform/sim/SimWindow.h"
 #include "update/frmLiveUpdate.h"
 #include <QCryptographicHash>
 #include <gtest/gtest.h>
 #include <functional>
-#include <stdexcept>
 
 // The program started through Main in a simulated process of a scratch installation, with
 // the vendor's file server scripted on the simulated network.
@@ -82,11 +80,6 @@ protected:
         for (const auto& c : updateWindow().controls())
             if (auto* label = dynamic_cast<plat::SimLabel*>(c.get())) texts << label->text();
         return texts;
-    }
-    plat::SimProgressBar& updateProgress() {
-        for (const auto& c : updateWindow().controls())
-            if (auto* bar = dynamic_cast<plat::SimProgressBar*>(c.get())) return *bar;
-        throw std::runtime_error("no progress bar");
     }
     // The user's click on the live-update window's OK (0) or cancel (1) picture.
     void clickUpdateButton(int index) {

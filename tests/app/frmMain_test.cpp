@@ -76,8 +76,9 @@ TEST_F(Controller, RegistryFailuresAreLoggedAndTheLoadGoesOnWithoutNeedlessWrite
     EXPECT_TRUE(p->ctx.mainCtl);
 }
 
-TEST_F(Controller, ExitAppSavesRecordsTheUsageTimeAndEndsTheLoop) {
+TEST_F(Controller, ExitAppSavesRecordsTheUsageTimeRemovesALeftoverInstallerAndEndsTheLoop) {
     auto p = start();
+    TestInstallation::writeFile(installer(), "partial download"); // no update pending
     p->sim.loop.advance(30'500);
     p->ctx.mainCtl->ExitApp();
     EXPECT_FALSE(p->ctx.mainCtl);
@@ -86,6 +87,7 @@ TEST_F(Controller, ExitAppSavesRecordsTheUsageTimeAndEndsTheLoop) {
     EXPECT_EQ(usageTime(*p), 29); // from the -1 that a missing value reads as
     EXPECT_FALSE(p->sim.shell.findWindowTitle("[brisaDesk_Class]"));
     EXPECT_TRUE(p->sim.shell.started().empty());
+    EXPECT_FALSE(QFile::exists(installer()));
 }
 
 TEST_F(Controller, UsageTimeAddsUpOverRuns) {
@@ -169,14 +171,6 @@ TEST_F(Controller, APendingInstallerStartsOnceAfterEverythingIsUnloadedAndSaved)
     EXPECT_TRUE(savedFirst);
     EXPECT_TRUE(unloadedFirst);
     EXPECT_EQ(p->sim.loop.exitStatus(), 0);
-}
-
-TEST_F(Controller, WithoutAPendingUpdateALeftoverInstallerIsRemovedAtTheEnd) {
-    auto p = start();
-    TestInstallation::writeFile(installer(), "partial download");
-    p->ctx.mainCtl->ExitApp();
-    EXPECT_FALSE(QFile::exists(installer()));
-    EXPECT_TRUE(p->sim.shell.started().empty());
 }
 
 TEST_F(Controller, TheDeferredExitRunsOnTheFirstTick) {

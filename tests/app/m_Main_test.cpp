@@ -50,22 +50,21 @@ TEST_F(StartUp, RefusesASecondInstanceAndLeavesTheFirstRunning) {
     start();
 }
 
-TEST_F(StartUp, RefusesWithoutTheConfigurationDocument) {
+TEST_F(StartUp, RefusesWithoutTheConfigurationDocumentOrWithABrokenOneAfterItsParserHasSpoken) {
     auto p = start(m_Main::ConfigMissing);
     ASSERT_EQ(p->sim.desktop.messageBoxes().size(), 1u);
     EXPECT_EQ(p->sim.desktop.messageBoxes().front().text, "配置文件ZEP.xml 文件不存在!");
     EXPECT_EQ(p->sim.desktop.messageBoxes().front().style, mb::Exclamation | mb::OkOnly);
     EXPECT_FALSE(p->ctx.mainCtl);
     EXPECT_FALSE(p->sim.shell.findWindowTitle("[brisaDesk_Class]"));
-}
+    p.reset();
 
-TEST_F(StartUp, RefusesABrokenDocumentAfterItsParserHasSpoken) {
     inst.writeConfig("<?xml version=\"1.0\"?>\n<App>\n<Settings>\n</App>\n");
-    auto p = start(m_Main::ConfigInvalid);
-    ASSERT_EQ(p->sim.desktop.messageBoxes().size(), 1u);
-    EXPECT_EQ(p->sim.desktop.messageBoxes().front().style & mb::Critical, mb::Critical);
-    EXPECT_TRUE(p->sim.desktop.messageBoxes().front().text.endsWith(u'4'));
-    EXPECT_FALSE(p->ctx.mainCtl);
+    auto q = start(m_Main::ConfigInvalid);
+    ASSERT_EQ(q->sim.desktop.messageBoxes().size(), 1u);
+    EXPECT_EQ(q->sim.desktop.messageBoxes().front().style & mb::Critical, mb::Critical);
+    EXPECT_TRUE(q->sim.desktop.messageBoxes().front().text.endsWith(u'4'));
+    EXPECT_FALSE(q->ctx.mainCtl);
     EXPECT_FALSE(QFile::exists(product()));
 }
 
@@ -205,12 +204,17 @@ TEST_F(Shortcut, NoneYetGivesTheProductShortcutWithoutIcon) {
     EXPECT_TRUE(QFileInfo(product()).isExecutable());
 }
 
-TEST_F(Shortcut, AnOlderOneIsReplacedByTheProductShortcutWithIcon) {
+// An older shortcut, or the product's own alone pointing elsewhere, is made anew with icon.
+TEST_F(Shortcut, AnOlderOneOrAProductOneAloneIsReplacedByTheProductShortcutWithIcon) {
     addIcons();
-    writeShortcut(older(), "/elsewhere/Zavez_ZEP.exe");
-    startOnce();
-    EXPECT_TRUE(file(product()).contains("Icon=" + appPath() + "icons/256.png\n"));
-    EXPECT_EQ(read(product()).target(), program());
+    for (const QString& existing : {older(), product()}) {
+        writeShortcut(existing, "/elsewhere/Zavez_ZEP.exe");
+        startOnce();
+        const QString text = file(product());
+        EXPECT_FALSE(text.contains("Name=mine"));
+        EXPECT_TRUE(text.contains("Icon=" + appPath() + "icons/256.png\n"));
+        EXPECT_EQ(read(product()).target(), program());
+    }
 }
 
 TEST_F(Shortcut, WithBothTheProductShortcutIsRepointedOnlyWhenItPointsElsewhere) {
@@ -226,16 +230,6 @@ TEST_F(Shortcut, WithBothTheProductShortcutIsRepointedOnlyWhenItPointsElsewhere)
     EXPECT_EQ(read(product()).target(), program());
     EXPECT_TRUE(file(product()).contains("Name=mine\n"));
     EXPECT_TRUE(file(product()).contains("Path=" + appPath() + "\n"));
-}
-
-TEST_F(Shortcut, AProductShortcutAloneIsMadeAgainWithIcon) {
-    addIcons();
-    writeShortcut(product(), "/elsewhere");
-    startOnce();
-    const QString text = file(product());
-    EXPECT_FALSE(text.contains("Name=mine"));
-    EXPECT_TRUE(text.contains("Icon="));
-    EXPECT_EQ(read(product()).target(), program());
 }
 
 TEST_F(Shortcut, TargetsWithSpacesAndShellCharactersReadBackAsWritten) {

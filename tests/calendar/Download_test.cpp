@@ -20,7 +20,7 @@ struct Download : CalendarFixture {
     }
 };
 
-TEST_F(Download, OnlyRecordsWithAReleaseTimeAndAllFieldsAreStored) {
+TEST_F(Download, OnlyRecordsWithAReleaseTimeAndAllFieldsAreStoredWithoutTheProvidersCredit) {
     openAt(wednesday());
     sendDay(1,
             QStringList{record("00:30", "半夜"), record("-", "无时间"), record("--:--", "横线"),
@@ -38,21 +38,19 @@ TEST_F(Download, OnlyRecordsWithAReleaseTimeAndAllFieldsAreStored) {
     // A summary without "#" is not stored by the first fill.
     sendDay(2, record("10:00", "德国"), "无事件");
     EXPECT_EQ(stored("FXCalendar/Week2", "Event"), "");
-}
 
-TEST_F(Download, TheProvidersCreditAndPlaceholdersAreRemoved) {
-    openAt(wednesday());
-    sendDay(2, QStringList{record("10:00", "德国", "1.2%讯源网", "中", "---", "fxsrc出品2.0%"),
+    // The provider's credit and placeholders are removed.
+    sendDay(4, QStringList{record("10:00", "德国", "1.2%讯源网", "中", "---", "fxsrc出品2.0%"),
                            record("11:00", "英国", "---", "低", "1.5%出品", "待公布")}
                    .join('|'));
-    const auto day = items(2);
-    ASSERT_EQ(day.size(), 2u);
-    EXPECT_EQ(day[0].previous(), "1.2%");
-    EXPECT_EQ(day[0].forecast(), "");
-    EXPECT_EQ(day[0].result(), "2.0%");
-    EXPECT_EQ(day[1].previous(), "---") << "only the forecast and result lose the placeholder";
-    EXPECT_EQ(day[1].forecast(), "1.5%");
-    EXPECT_EQ(day[1].result(), "");
+    const auto credited = items(4);
+    ASSERT_EQ(credited.size(), 2u);
+    EXPECT_EQ(credited[0].previous(), "1.2%");
+    EXPECT_EQ(credited[0].forecast(), "");
+    EXPECT_EQ(credited[0].result(), "2.0%");
+    EXPECT_EQ(credited[1].previous(), "---") << "only the forecast and result lose the placeholder";
+    EXPECT_EQ(credited[1].forecast(), "1.5%");
+    EXPECT_EQ(credited[1].result(), "");
 }
 
 TEST_F(Download, MondayToThursdayLeaveTheWeekUnloadedAndTheRemindersStopped) {

@@ -38,13 +38,18 @@ TEST_F(CalendarStore, AddedItemHasItsAttributesInOrderAndTheNameAsText) {
     EXPECT_EQ(stored[1].attribute("Comment"), QStringLiteral("注释"));
 }
 
-TEST_F(CalendarStore, WeekListIsEmptyForADayWithoutEventsAndAFailureForAMissingDay) {
+TEST_F(CalendarStore, ADayWithoutEventsListsNothingAndAMissingDayIsAFailure) {
     EXPECT_TRUE(config.WeekList(3).empty());
     EXPECT_TRUE(sim.boxes().empty());
     EXPECT_TRUE(config.WeekList(6).empty());
     ASSERT_EQ(sim.boxes().size(), 1u);
     EXPECT_EQ(sim.boxes()[0].text, "WeekList Error!");
     EXPECT_EQ(sim.boxes()[0].style, 0x1010);
+    // Adding to it shows the failure titled FXCalendar.
+    addEvent(7, "10:00", "E");
+    ASSERT_EQ(sim.boxes().size(), 2u);
+    EXPECT_EQ(sim.boxes()[1].caption, "FXCalendar");
+    EXPECT_FALSE(sim.boxes()[1].text.isEmpty());
 }
 
 TEST_F(CalendarStore, ChangesThroughListedItemsAreChangesOfTheDocument) {
@@ -84,13 +89,6 @@ TEST_F(CalendarStore, RemovingEmptiesDaysButKeepsTheirAttributes) {
     EXPECT_TRUE(sim.boxes().empty());
     ASSERT_TRUE(config.XMLSave());
     EXPECT_TRUE(readFile(path).contains("<Week4 Event=\"21:30#x\"/>"));
-}
-
-TEST_F(CalendarStore, AddingToAMissingDayShowsTheFailureTitledFXCalendar) {
-    addEvent(7, "10:00", "E");
-    ASSERT_EQ(sim.boxes().size(), 1u);
-    EXPECT_EQ(sim.boxes()[0].caption, "FXCalendar");
-    EXPECT_FALSE(sim.boxes()[0].text.isEmpty());
 }
 
 TEST_F(CalendarStore, CurrencyPairsAreAddedAtTheEndUnlessTheNameIsNoElementName) {

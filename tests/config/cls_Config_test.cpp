@@ -56,8 +56,10 @@ TEST_F(Config, ShippedDocumentCarriesEverySettingTheProgramReads) {
     ASSERT_EQ(pairs.size(), 12u);
     EXPECT_EQ(pairs.front().name(), "EURUSD");
     EXPECT_TRUE(std::any_of(pairs.begin(), pairs.end(), [](const ConfigNode& p) { return p.name() == "XAUUSD"; }));
-    for (const ConfigNode& pair : pairs) EXPECT_EQ(pair.attributeNames(), QStringList{"Checked"});
-    for (const ConfigNode& pair : pairs) EXPECT_EQ(pair.attribute("Checked"), "1");
+    for (const ConfigNode& pair : pairs) {
+        EXPECT_EQ(pair.attributeNames(), QStringList{"Checked"});
+        EXPECT_EQ(pair.attribute("Checked"), "1");
+    }
 
     // Created by the program itself on first run.
     EXPECT_FALSE(config.isExist("", "desktopshorcut"));
@@ -115,15 +117,6 @@ TEST_F(Config, ExistenceTestsAndCreationsFailSilentlyIntoTheLog) {
     for (const QString& line : sim.log.lines()) EXPECT_TRUE(line.startsWith("cls_Config: "));
 }
 
-TEST_F(Config, IsExistFindsAnElementAtAnyDepthBelowTheParent) {
-    load(kUtf8Document);
-    EXPECT_TRUE(config.isExist("", "desktopshorcut"));
-    EXPECT_TRUE(config.isExist("Deep", "desktopshorcut"));
-    EXPECT_TRUE(config.isExist("Settings", "Popup"));
-    EXPECT_FALSE(config.isExist("Settings/ZEP/Popup", "Popup"));
-    EXPECT_FALSE(config.isExist("Settings", "Deep"));
-}
-
 TEST_F(Config, CreateNodeAppendsEvenWhenTheNameExists) {
     loadShipped();
     ASSERT_TRUE(config.CreateNode("", "ZEPID"));
@@ -138,8 +131,13 @@ TEST_F(Config, CreateNodeAppendsEvenWhenTheNameExists) {
     EXPECT_TRUE(reload()->isExist("", "desktopshorcut"));
 }
 
-TEST_F(Config, CreateAttribReplacesInPlaceOrAppends) {
+TEST_F(Config, IsExistFindsAnElementAtAnyDepthAndCreateAttribReplacesInPlaceOrAppends) {
     load(kUtf8Document);
+    EXPECT_TRUE(config.isExist("", "desktopshorcut"));
+    EXPECT_TRUE(config.isExist("Deep", "desktopshorcut"));
+    EXPECT_TRUE(config.isExist("Settings", "Popup"));
+    EXPECT_FALSE(config.isExist("Settings/ZEP/Popup", "Popup"));
+    EXPECT_FALSE(config.isExist("Settings", "Deep"));
     ASSERT_TRUE(config.CreateAttrib("Settings/ZEP/Popup", "staytime", "20s"));
     ASSERT_TRUE(config.CreateAttrib("Settings/ZEP/Popup", "New", "x"));
     EXPECT_EQ(config.GetNodeAttrib("Settings/ZEP/Popup", "staytime"), "20s");
@@ -242,10 +240,8 @@ TEST_F(Config, SaveThatFailsMidWriteLeavesTheOldFileWhole) {
     // The change is still in memory and goes out with the next save that can write.
     ASSERT_TRUE(config.XMLSave());
     EXPECT_EQ(reload()->GetNodeAttrib("Settings/ZEP/Popup", "staytime"), "5m");
-}
 
-TEST_F(Config, SaveIntoAnUnwritablePlaceFailsAndIsReported) {
-    loadShipped();
+    // A place that cannot be written at all fails too, and creates nothing.
     config.setXmlFile(dir.filePath("no-such-dir/ZEP.xml"));
     EXPECT_FALSE(config.XMLSave());
     EXPECT_FALSE(QFile::exists(dir.filePath("no-such-dir")));

@@ -128,6 +128,7 @@ TEST_F(TimerService, ADestroyedTimerStopsQuietlyAndATimerMayStopItselfInItsTick)
     self->setInterval(10);
     sim.loop.advance(100);
     EXPECT_EQ(ticks, 2);
+    EXPECT_EQ(sim.loop.activeTimers(), 0);
 }
 
 } // namespace

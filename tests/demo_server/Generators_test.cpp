@@ -27,11 +27,6 @@ QStringList texts(const QList<NewsFlash>& list) {
 
 } // namespace
 
-TEST(NewsGenerator, IsReproducibleUnderASeed) {
-    EXPECT_EQ(texts(flashes(11, 60)), texts(flashes(11, 60)));
-    EXPECT_NE(texts(flashes(11, 60)), texts(flashes(12, 60)));
-}
-
 TEST(NewsGenerator, FlashesFitTheirRecordAndReadWell) {
     int withPage = 0;
     int shortItems = 0;
@@ -179,7 +174,9 @@ TEST(CalendarGenerator, TodayHasReleasesMinutesAfterTheStartTwoAtOneMinute) {
     EXPECT_EQ(week.advance(QDateTime(kWednesday.date(), QTime(10, 9))), QList<int>({3}));
 }
 
-TEST(CalendarGenerator, IsReproducibleUnderASeedAndTime) {
+TEST(Generators, NewsAndCalendarAreReproducibleUnderASeedAndTime) {
+    EXPECT_EQ(texts(flashes(11, 60)), texts(flashes(11, 60)));
+    EXPECT_NE(texts(flashes(11, 60)), texts(flashes(12, 60)));
     const CalendarWeek a(4, kWednesday), b(4, kWednesday), c(5, kWednesday);
     EXPECT_EQ(a.recordsText(2), b.recordsText(2));
     EXPECT_EQ(a.summaryText(3), b.summaryText(3));

@@ -5,6 +5,7 @@
 #include "platform/dom/Journal.h"
 #include "platform/dom/JournalReplay.h"
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -17,6 +18,13 @@ QT_END_NAMESPACE
 namespace domtest {
 
 inline QString S(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// The first cell's text of each row of a table or section ("" for a row without cells).
+inline QStringList rowTexts(const dom::Element* t) {
+    QStringList out;
+    for (const dom::Element* r : t->rows()) out << (r->cells().empty() ? QString() : r->cells()[0]->innerText());
+    return out;
+}
 
 // A handler that counts its calls and can run an action.
 class CountingHandler : public dom::EventHandler {

@@ -92,7 +92,7 @@ TEST_F(HeadlessNews, FlashesReachTheListAndThePopup) {
     ASSERT_EQ(program_.state(), QProcess::Running) << program_.readAllStandardError().toStdString();
     const QStringList sent = published();
     // What the server sent before this point has arrived by then.
-    waitUntil([] { return false; }, 1500);
+    runLoopFor(1500);
     ASSERT_NO_FATAL_FAILURE(stopProgram());
     const QString err = QString::fromUtf8(program_.readAllStandardError());
 

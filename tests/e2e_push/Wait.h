@@ -13,3 +13,8 @@ inline bool waitUntil(const std::function<bool()>& done, int boundMs = 10000) {
     }
     return true;
 }
+
+// Runs the real event loop for a while: for what is drawn or sent a moment later.
+inline void runLoopFor(int ms) {
+    waitUntil([] { return false; }, ms);
+}

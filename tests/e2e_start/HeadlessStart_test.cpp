@@ -53,13 +53,6 @@ protected:
                 QString::fromUtf8(p.readAllStandardError())};
     }
 
-    // Runs headless to the end and answers what it said on standard error.
-    QString runToEnd(int& status) {
-        const Ended e = run({QStringLiteral("--headless")});
-        status = e.status;
-        return e.err;
-    }
-
     // Waits (no longer than a minute) until the condition holds or the process ends.
     static bool waitUntil(QProcess& p, const std::function<bool()>& condition) {
         QElapsedTimer clock;
@@ -129,25 +122,21 @@ TEST_F(HeadlessStart, WithoutARememberedLoginOrATerminalSaysHowToRememberAndEnds
     EXPECT_TRUE(e.err.contains(QStringLiteral("记住我"))) << e.err.toStdString();
 }
 
-TEST_F(HeadlessStart, RefusesToRunWithoutItsConfigurationDocument) {
-    int status = 0;
-    const QString err = runToEnd(status);
-    EXPECT_NE(status, 0);
-    EXPECT_TRUE(err.contains(QStringLiteral("配置文件ZEP.xml 文件不存在!"))) << err.toStdString();
-}
+TEST_F(HeadlessStart, RefusesToRunWithoutItsConfigurationDocumentOrABrokenOneNamingTheLine) {
+    const Ended missing = run({QStringLiteral("--headless")});
+    EXPECT_NE(missing.status, 0);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("配置文件ZEP.xml 文件不存在!"))) << missing.err.toStdString();
 
-TEST_F(HeadlessStart, RefusesABrokenDocumentNamingTheLine) {
     QFile f(config());
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("<?xml version=\"1.0\"?>\n<App>\n<Settings>\n</App>\n");
     f.close();
-    int status = 0;
-    const QString err = runToEnd(status);
-    EXPECT_NE(status, 0);
+    const Ended broken = run({QStringLiteral("--headless")});
+    EXPECT_NE(broken.status, 0);
     // The parser's reason (which ends its own line), then the line number.
-    const QString box = err.mid(err.indexOf(QStringLiteral("Quenra极速版: "))).trimmed();
-    EXPECT_TRUE(box.contains(QStringLiteral("mismatch"))) << err.toStdString();
-    EXPECT_TRUE(box.endsWith(QStringLiteral("\n4"))) << err.toStdString();
+    const QString box = broken.err.mid(broken.err.indexOf(QStringLiteral("Quenra极速版: "))).trimmed();
+    EXPECT_TRUE(box.contains(QStringLiteral("mismatch"))) << broken.err.toStdString();
+    EXPECT_TRUE(box.endsWith(QStringLiteral("\n4"))) << broken.err.toStdString();
 }
 
 TEST_F(HeadlessStart, ASecondInstanceIsRefusedAndAnInterruptedRunStillSaves) {
@@ -163,10 +152,9 @@ TEST_F(HeadlessStart, ASecondInstanceIsRefusedAndAnInterruptedRunStillSaves) {
         return f.open(QIODevice::ReadOnly) && f.readAll().contains("\tPath\t");
     })) << first.readAllStandardError().toStdString();
 
-    int status = 0;
-    const QString err = runToEnd(status);
-    EXPECT_NE(status, 0);
-    EXPECT_TRUE(err.contains(QStringLiteral("检测到一个正在运行的极速版Quenra!"))) << err.toStdString();
+    const Ended second = run({QStringLiteral("--headless")});
+    EXPECT_NE(second.status, 0);
+    EXPECT_TRUE(second.err.contains(QStringLiteral("检测到一个正在运行的极速版Quenra!"))) << second.err.toStdString();
     EXPECT_EQ(first.state(), QProcess::Running);
 
     // Long enough for a whole second of use to count.

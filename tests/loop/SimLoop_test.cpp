@@ -22,18 +22,6 @@ TEST(SimLoop, AdvanceRunsPostedWorkThenEveryDueTickInTimeOrder) {
     EXPECT_EQ(log, QStringList({"a900"}));
 }
 
-TEST(SimLoop, ATimerMayKillItselfInItsTick) {
-    SimLoop loop;
-    int ticks = 0;
-    int id = 0;
-    id = loop.setThreadTimer(100, [&] {
-        if (++ticks == 2) loop.killThreadTimer(id);
-    });
-    loop.advance(1000);
-    EXPECT_EQ(ticks, 2);
-    EXPECT_EQ(loop.activeTimers(), 0);
-}
-
 TEST(SimLoop, PumpingRunsPendingWorkElseMovesToTheNextTick) {
     SimLoop loop;
     bool done = false, posted = false;

@@ -95,7 +95,7 @@ TEST_F(Docking, HidesToEachEdgeExactly) {
     EXPECT_EQ(hideAt(QPoint(300, 320)).top(), 1000 - 3);
 }
 
-TEST_F(Docking, ComesBackOnActivationAndStaysWhileActive) {
+TEST_F(Docking, ComesBackOnActivationOrHoverAndStaysWhileActiveOrHovered) {
     hideAtTop();
 
     win().userClick();
@@ -107,11 +107,8 @@ TEST_F(Docking, ComesBackOnActivationAndStaysWhileActive) {
     sim().desktop.windows().userClickOutside();
     hideTicks();
     EXPECT_EQ(win().geometry().top(), 3 - 700);
-}
 
-TEST_F(Docking, HoverOverTheStripShowsItUntilTheMouseLeaves) {
-    hideAtTop();
-
+    // Hovering over the strip shows it until the mouse leaves.
     win().userMouseOverFrame(QPoint(500, 1));
     EXPECT_EQ(win().geometry().top(), 0);
     sim().loop.advance(3 * EdgeDocking::LeaveCheckMs);

@@ -109,7 +109,6 @@ TEST_F(News, TitlesFromTheNetworkStayText) {
 
 TEST_F(News, TheListKeepsThe299NewestFlashes) {
     for (int i = 0; i < 305; ++i) flash(minute(i), QString("快讯 %1").arg(i));
-    EXPECT_EQ(el("firstpage_table").rows().size(), size_t(News::rows().size() + 1));
     EXPECT_EQ(el("firstpage_table").rows().size(), 300u);
     EXPECT_EQ(times().front(), minute(304));
     EXPECT_EQ(times().back(), minute(6));

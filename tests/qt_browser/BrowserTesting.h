@@ -1,7 +1,5 @@
 #pragma once
-#include "platform/dom/Document.h"
-#include "platform/dom/Element.h"
-#include "platform/dom/EventHandler.h"
+#include "dom/DomTestUtil.h"
 #include "platform/qt/QtBrowser.h"
 #include "platform/qt/QtWindow.h"
 #include "qt_desktop/DesktopTesting.h"
@@ -17,15 +15,12 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-QT_END_NAMESPACE
 
 namespace browsertest {
 
-inline QString S(const char* utf8) { return QString::fromUtf8(utf8); }
+using domtest::S;
+// A handler that counts its calls and runs an action.
+using Handler = domtest::CountingHandler;
 
 // The page base as the program forms it: "res://" + directory + executable name + ".exe/".
 inline QString pageBase() {
@@ -43,20 +38,6 @@ inline QVariant runJs(QWebEnginePage* page, const QString& script) {
     waitFor([&] { return done; }, 10000);
     return result;
 }
-
-// A handler that counts its calls and runs an action.
-class Handler : public dom::EventHandler {
-public:
-    explicit Handler(std::function<void()> action = {}) : action_(std::move(action)) {}
-    void theDefault() override {
-        ++calls;
-        if (action_) action_();
-    }
-    int calls = 0;
-
-private:
-    std::function<void()> action_;
-};
 
 // What the browser control writes to its log, warnings and worse; printed as they come.
 class BrowserLog {

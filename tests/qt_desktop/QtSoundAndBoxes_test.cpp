@@ -1,4 +1,5 @@
 #include "DesktopTesting.h"
+#include "sim_desktop/WaveFile.h"
 #include "platform/qt/QtDesktop.h"
 #include <QAbstractButton>
 #include <QApplication>
@@ -6,33 +7,17 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace plat;
 
 namespace {
 
-// 8 kHz, mono, 8-bit PCM with durationMs of silence.
-QByteArray wave(int durationMs) {
-    auto le32 = [](quint32 v) {
-        QByteArray b(4, '\0');
-        qToLittleEndian(v, b.data());
-        return b;
-    };
-    const quint32 bytes = static_cast<quint32>(durationMs * 8);
-    const QByteArray fmt =
-        QByteArray("\x01\x00\x01\x00", 4) + le32(8000) + le32(8000) + QByteArray("\x01\x00\x08\x00", 4);
-    const QByteArray body = QByteArray("WAVE") + "fmt " + le32(16) + fmt + "data" + le32(bytes) +
-                            QByteArray(static_cast<int>(bytes), '\x80');
-    return QByteArray("RIFF") + le32(body.size()) + body;
-}
-
 TEST(QtSoundPlayer, PlaysToTheEndOrIsSilentWithoutOutput) {
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("ding.wav")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(wave(300));
+    file.write(silentWave(300 * 8)); // 300 ms
     file.close();
     QtDesktop desktop;
     auto player = desktop.createSoundPlayer();

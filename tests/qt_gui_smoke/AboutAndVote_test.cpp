@@ -22,9 +22,6 @@ protected:
     AboutAndVote() : InstalledProgram(QStringLiteral("gui-about")) {}
 
     bool logged(const QString& line) const { return server_.count(line) > 0; }
-    static void settle(int ms) {
-        waitUntil([] { return false; }, ms);
-    }
 };
 
 TEST_F(AboutAndVote, FeedbackTypedInTheAboutDialogReachesTheServerAndTheVoteTabShowsThePoll) {
@@ -39,12 +36,12 @@ TEST_F(AboutAndVote, FeedbackTypedInTheAboutDialogReachesTheServerAndTheVoteTabS
         },
         90000))
         << server_.lines().join("\n").toStdString();
-    settle(2000); // the page draws itself a moment after the window maps
+    runLoopFor(2000); // the page draws itself a moment after the window maps
     const QRect page = XDesktop::geometry(main);
 
     XDesktop::click(QPoint(page.right() + 1 - AboutFromRight, page.top() + HeaderY));
     ASSERT_TRUE(waitWhileRunning([&] { return XDesktop::windowNamed(DialogTitle) != 0; }, 10000));
-    settle(1000);
+    runLoopFor(1000);
     screenshot("gui-about-1-about.png");
 
     const QRect dialog = XDesktop::geometry(XDesktop::windowNamed(DialogTitle));
@@ -54,7 +51,7 @@ TEST_F(AboutAndVote, FeedbackTypedInTheAboutDialogReachesTheServerAndTheVoteTabS
     // before the new mapping (the Chinese text's way to the server is tested without a display).
     const QString feedback = QStringLiteral("Quenra feedback: please add crude oil quotes, thanks");
     XDesktop::type(feedback);
-    settle(500);
+    runLoopFor(500);
     XDesktop::click(dialog.topLeft() + Submit);
     ASSERT_TRUE(waitWhileRunning(
         [&] {
@@ -63,7 +60,7 @@ TEST_F(AboutAndVote, FeedbackTypedInTheAboutDialogReachesTheServerAndTheVoteTabS
         },
         10000))
         << server_.lines().join("\n").toStdString();
-    settle(1000);
+    runLoopFor(1000);
     screenshot("gui-about-2-feedback-sent.png");
 
     // The vote window logs in with the digest and shows the poll to the account.
@@ -75,7 +72,7 @@ TEST_F(AboutAndVote, FeedbackTypedInTheAboutDialogReachesTheServerAndTheVoteTabS
         },
         20000))
         << server_.lines().join("\n").toStdString();
-    settle(2000);
+    runLoopFor(2000);
     screenshot("gui-about-3-vote.png");
 
     // The end with all of them loaded.

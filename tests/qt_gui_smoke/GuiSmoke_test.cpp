@@ -99,7 +99,7 @@ TEST_F(GuiSmoke, LogsInShowsTheNewsMaximisesDocksAndSavesAtTheEnd) {
     // two zygotes and that renderer are all its processes.
     EXPECT_EQ(engineProcesses(program_.processId()), 3);
     // The page draws itself a moment after the window maps.
-    waitUntil([] { return false; }, 2000);
+    runLoopFor(2000);
     screenshot("gui-1-normal.png");
 
     // The page's own maximise button, then its restore.
@@ -107,7 +107,7 @@ TEST_F(GuiSmoke, LogsInShowsTheNewsMaximisesDocksAndSavesAtTheEnd) {
     XDesktop::click(QPoint(normal.right() + 1 - MaximiseFromRight, normal.top() + HeaderY));
     ASSERT_TRUE(waitWhileRunning([&] { return XDesktop::maximised(main_); }, 10000));
     EXPECT_EQ(settledRect(), XDesktop::workArea());
-    waitUntil([] { return false; }, 1000);
+    runLoopFor(1000);
     screenshot("gui-2-maximised.png");
     const QRect full = mainRect();
     XDesktop::click(QPoint(full.right() + 1 - MaximiseFromRight, full.top() + HeaderY));

@@ -35,9 +35,7 @@ protected:
     QRect dialogRect() const { return XDesktop::geometry(XDesktop::windowNamed(DialogTitle)); }
     void clickDialog(const QPoint& at) { XDesktop::click(dialogRect().topLeft() + at); }
     // Lets the program draw what the last click changed.
-    static void settle() {
-        waitUntil([] { return false; }, 700);
-    }
+    static void settle() { runLoopFor(700); }
     // The user's own ZEP.xml: a popup stay time that the list does not offer, and pairs
     // beyond the 24 cells of the currency page. The additions are ASCII, as GB2312 keeps it.
     bool customiseConfig() {

@@ -1,7 +1,5 @@
 #include "base/Cp936.h"
-#include "resources/ProgramVersion.h"
 #include "platform/res/ResourceStore.h"
-#include <QFile>
 #include <gtest/gtest.h>
 
 TEST(ResourceStore, FindsANameWhateverItsCaseAndPath) {
@@ -17,16 +15,6 @@ TEST(ResourceStore, FindsANameWhateverItsCaseAndPath) {
     EXPECT_FALSE(store.find(QString()));
     EXPECT_FALSE(store.find(QStringLiteral("logo.png/")));
     EXPECT_FALSE(store.find(QStringLiteral("logo")));
-}
-
-TEST(ResourceStore, HoldsEveryFileThePagesAreBuiltFrom) {
-    const QStringList names = ResourceStore().names();
-    for (const char* name :
-         {"RUZEZARO.HTM", "IPOPUP.HTM", "PUBLIC.CSS", "LOGO.PNG", "2X.PNG", "CONTROL.PNG", "WARN.GIF", "LDATA.GIF",
-          "CALENDAR_BG.GIF", "HEADER_LINE.PNG", "TRIANGLE.PNG", "SUBMIT_BUTTON.PNG", "ARROW-L.GIF", "ARROW-R.GIF",
-          "BT01_NORMAL.GIF", "BXX.PNG", "POPUP_CAPTION.GIF", "POPCC.JPG"}) {
-        EXPECT_TRUE(names.contains(QString::fromLatin1(name))) << name;
-    }
 }
 
 TEST(ResourceStore, ServesEachFileWithItsTypeAndCharset) {
@@ -62,17 +50,4 @@ TEST(ResourceStore, DecodesTheMainPageFromGb2312AndThePopupWithoutItsMark) {
     const PageResource css = *store.find(QStringLiteral("PUBLIC.CSS"));
     EXPECT_TRUE(css.text().startsWith(QStringLiteral("@charset \"gb2312\";")));
     EXPECT_TRUE(store.find(QStringLiteral("logo.png"))->text().isEmpty());
-}
-
-TEST(ResourceStore, CarriesTheApplicationIconInTenSizes) {
-    const QStringList icons = ResourceStore::applicationIconFiles();
-    ASSERT_EQ(icons.size(), 10);
-    EXPECT_TRUE(icons.first().endsWith(QStringLiteral("_16.png")));
-    EXPECT_TRUE(icons.last().endsWith(QStringLiteral("_256.png")));
-    for (const QString& icon : icons) EXPECT_TRUE(QFile::exists(icon)) << icon.toStdString();
-}
-
-TEST(ProgramVersion, ReadsAsTheProgramAndItsFileRecordWriteIt) {
-    EXPECT_STREQ(zepversion::kVersionText, "1.6.1111");
-    EXPECT_STREQ(zepversion::kFileVersion, "1.06.1111");
 }

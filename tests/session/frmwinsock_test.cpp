@@ -52,24 +52,21 @@ TEST_F(FrmwinsockTest, NoQualifyingAdapterSendsNothing) {
     EXPECT_TRUE(identityServer().datagrams().empty());
 }
 
-TEST_F(FrmwinsockTest, AssignmentToKeepIsStoredInBothPlacesThenTheSocketCloses) {
+TEST_F(FrmwinsockTest, AnAssignmentIsStoredInBothPlacesOnlyWhenToBeKeptAndTheSocketCloses) {
     useConfig("<Settings/>");
-    identityServer().onDatagram = [this](const QByteArray&) { identityServer().reply(assignment(123456, true)); };
-    ctx.load(ctx.winsock);
-    sim.loop.runPosted();
+    for (const bool keep : {false, true}) {
+        identityServer().onDatagram = [this, keep](const QByteArray&) {
+            identityServer().reply(assignment(123456, keep));
+        };
+        ctx.load(ctx.winsock);
+        sim.loop.runPosted();
+        EXPECT_EQ(ctx.Config->isExist(QString(), "ZEPID"), keep);
+        EXPECT_EQ(QFile::exists(idFile()), keep);
+        EXPECT_EQ(ctx.winsock->Winsock1().state(), plat::Socket::Closed);
+        ctx.unload(ctx.winsock);
+    }
     EXPECT_EQ(ctx.Config->GetNodeText("ZEPID"), "123456");
     EXPECT_EQ(readFile(idFile()).trimmed(), "123456");
-    EXPECT_EQ(ctx.winsock->Winsock1().state(), plat::Socket::Closed);
-}
-
-TEST_F(FrmwinsockTest, OtherStatusStoresNothingButClosesTheSocket) {
-    useConfig("<Settings/>");
-    identityServer().onDatagram = [this](const QByteArray&) { identityServer().reply(assignment(99, false)); };
-    ctx.load(ctx.winsock);
-    sim.loop.runPosted();
-    EXPECT_FALSE(ctx.Config->isExist(QString(), "ZEPID"));
-    EXPECT_FALSE(QFile::exists(idFile()));
-    EXPECT_EQ(ctx.winsock->Winsock1().state(), plat::Socket::Closed);
 }
 
 TEST_F(FrmwinsockTest, ClientIdComesFromTheNodeFirstThenTheFile) {

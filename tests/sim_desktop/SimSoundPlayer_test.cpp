@@ -1,29 +1,14 @@
+#include "WaveFile.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimLoop.h"
 #include "platform/sys/WavHeader.h"
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace plat;
 
 namespace {
-
-QByteArray le32(quint32 v) {
-    QByteArray b(4, '\0');
-    qToLittleEndian(v, b.data());
-    return b;
-}
-
-// A PCM WAVE file of 8000 bytes a second (8 kHz, mono, 8 bits) with the given data size,
-// and an odd-sized chunk before the data that must be skipped with its pad byte.
-QByteArray wave(quint32 dataBytes) {
-    QByteArray fmt = QByteArray("\x01\x00\x01\x00", 4) + le32(8000) + le32(8000) + QByteArray("\x01\x00\x08\x00", 4);
-    QByteArray body = QByteArray("WAVE") + "fmt " + le32(fmt.size()) + fmt + "LIST" + le32(3) + QByteArray("abc\0", 4) +
-                      "data" + le32(dataBytes) + QByteArray(dataBytes, '\x80');
-    return QByteArray("RIFF") + le32(body.size()) + body;
-}
 
 class SimSoundPlayerTest : public testing::Test {
 protected:
@@ -41,8 +26,8 @@ protected:
 };
 
 TEST_F(SimSoundPlayerTest, DurationComesFromTheWaveHeader) {
-    EXPECT_EQ(WavHeader::durationMs(write("a.wav", wave(12000))), 1500);
-    EXPECT_EQ(WavHeader::durationMs(write("cut.wav", wave(12000).left(30))), std::nullopt);
+    EXPECT_EQ(WavHeader::durationMs(write("a.wav", silentWave(12000, true))), 1500);
+    EXPECT_EQ(WavHeader::durationMs(write("cut.wav", silentWave(12000, true).left(30))), std::nullopt);
     EXPECT_EQ(WavHeader::durationMs(write("b.mp3", "ID3...")), std::nullopt);
 
     EXPECT_FALSE(player->open(dir.filePath("missing.wav")));
@@ -54,7 +39,7 @@ TEST_F(SimSoundPlayerTest, DurationComesFromTheWaveHeader) {
 }
 
 TEST_F(SimSoundPlayerTest, PositionFollowsVirtualTimeWhilePlaying) {
-    const QString path = write("ding.wav", wave(4000)); // 500 ms
+    const QString path = write("ding.wav", silentWave(4000, true)); // 500 ms
     ASSERT_TRUE(player->open(path));
     loop.advance(1000);
     EXPECT_EQ(player->positionMs(), 0); // not started

@@ -58,11 +58,4 @@ TEST_F(SimTrayIconTest, UserClicksAndMenuItemsReachTheProgram) {
     EXPECT_EQ(sim.menuPopups(), 1);
 }
 
-TEST_F(SimTrayIconTest, WithoutATrayAddingFails) {
-    desktop.setTrayAvailable(false);
-    auto icon = desktop.createTrayIcon();
-    EXPECT_FALSE(icon->add(QStringLiteral("app.png"), QStringLiteral("tip")));
-    EXPECT_FALSE(desktop.trayIcons()[0]->isAdded());
-}
-
 } // namespace
