@@ -13,25 +13,45 @@ bool mayStartDay(QByteArrayView bytes) { return bytes.size() == 1 || idOf(bytes)
 } // namespace
 
 void PushStreamCutter::examine(QByteArrayView chunk) {
+    while (!chunk.isEmpty()) chunk = examineOne(chunk);
+}
+
+QByteArrayView PushStreamCutter::examineOne(QByteArrayView chunk) {
     // A chunk that continues a pending news record is record data, whatever its first
     // bytes look like.
     const bool continuesNews = newsPending_;
     const int id = idOf(chunk);
     if (id == QuoteBatch && !continuesNews) {
-        // What follows the batches was another write that arrived in the same read (a busy
-        // client reads late): it is examined as the chunk it was meant to be, not lost.
         const QByteArrayView rest = cutQuotes(chunk);
-        if (rest.size() >= 2 && idOf(rest) != QuoteBatch) examine(rest);
-        return;
+        return idOf(rest) == QuoteBatch ? QByteArrayView() : nextWrite(rest);
     }
+    // A probe inside a day record that is being assembled went into the record too.
+    const bool dayPending = calendarHeld_ > 0;
+    Left left;
     if (id == NewsFlash || continuesNews) {
         const NewsOutcome news = cutNews(chunk);
-        if (news.chunkEnds) return;
-        if (!news.calendarStart.isEmpty() && cutCalendar(news.calendarStart, true)) return;
-    } else if (cutCalendar(chunk, false)) {
-        return;
+        left = news.left;
+        if (!left.chunkEnds && !news.calendarStart.isEmpty()) left = cutCalendar(news.calendarStart, true);
+    } else {
+        left = cutCalendar(chunk, false);
     }
-    if (!continuesNews) checkControl(chunk);
+    if (left.chunkEnds || continuesNews) return nextWrite(left.rest);
+    const QByteArrayView afterControl = checkControl(chunk);
+    return nextWrite(afterControl.isEmpty() || dayPending ? left.rest : afterControl);
+}
+
+QByteArrayView PushStreamCutter::nextWrite(QByteArrayView rest) {
+    if (rest.size() < 2) return {};
+    switch (idOf(rest)) {
+    case NewsFlash:
+    case QuoteBatch:
+    case CalendarDay:
+    case LoggedInElsewhere:
+    case Heartbeat:
+        return rest;
+    default:
+        return {};
+    }
 }
 
 void PushStreamCutter::connectionRestarted() {
@@ -52,7 +72,7 @@ PushStreamCutter::NewsOutcome PushStreamCutter::cutNews(QByteArrayView chunk) {
     QByteArrayView rest = chunk;
     if (newsPending_) {
         const qsizetype used = completePendingNews(chunk);
-        if (newsPending_) return {true, {}};
+        if (newsPending_) return {{true, {}}, {}};
         rest = chunk.sliced(used);
     }
     while (rest.size() >= NewsLength && idOf(rest) == NewsFlash) {
@@ -61,8 +81,8 @@ PushStreamCutter::NewsOutcome PushStreamCutter::cutNews(QByteArrayView chunk) {
     }
     if (rest.isEmpty()) return {};
     const int id = idOf(rest);
-    if (id == CalendarDay) return {false, rest};
-    if (id != NewsFlash && rest.size() >= 2) return {true, {}};
+    if (id == CalendarDay) return {{}, rest};
+    if (id != NewsFlash && rest.size() >= 2) return {{true, rest}, {}};
     holdNews(rest);
     return {};
 }
@@ -87,21 +107,20 @@ void PushStreamCutter::holdNews(QByteArrayView bytes) {
     newsPending_ = true;
 }
 
-// Returns true when the chunk ends here.
-bool PushStreamCutter::cutCalendar(QByteArrayView bytes, bool recordStart) {
+PushStreamCutter::Left PushStreamCutter::cutCalendar(QByteArrayView bytes, bool recordStart) {
     if (!calendarAssembling_) {
-        if (!recordStart && idOf(bytes) != CalendarDay) return false;
+        if (!recordStart && idOf(bytes) != CalendarDay) return {};
         calendarAssembling_ = true;
     } else if (recordStart) {
         calendarHeld_ = 0;
     } else if (calendarHeld_ == 0 && !mayStartDay(bytes)) {
-        return false;
+        return {};
     }
     if (calendarHeld_ > 0) {
         const qsizetype used = std::min(bytes.size(), CalendarLength - calendarHeld_);
         std::copy_n(bytes.data(), used, calendar_.data() + calendarHeld_);
         calendarHeld_ += used;
-        if (calendarHeld_ < CalendarLength) return false;
+        if (calendarHeld_ < CalendarLength) return {};
         calendarHeld_ = 0;
         handleDay(QByteArrayView(calendar_.data(), CalendarLength));
         bytes = bytes.sliced(used);
@@ -111,25 +130,25 @@ bool PushStreamCutter::cutCalendar(QByteArrayView bytes, bool recordStart) {
 
 // Whole day records; a short tail that may start a day is held. Days after the fifth
 // start the next transfer, also when only the first byte of the next one has come.
-bool PushStreamCutter::cutWholeDays(QByteArrayView rest) {
+PushStreamCutter::Left PushStreamCutter::cutWholeDays(QByteArrayView rest) {
     while (!rest.isEmpty()) {
         if (!calendarAssembling_) {
-            if (!mayStartDay(rest)) return false;
+            if (!mayStartDay(rest)) return {false, rest};
             calendarAssembling_ = true;
         }
         if (rest.size() < CalendarLength && mayStartDay(rest)) {
             std::copy_n(rest.data(), rest.size(), calendar_.data());
             calendarHeld_ = rest.size();
-            return false;
+            return {};
         }
         if (idOf(rest) != CalendarDay) {
             calendarHeld_ = 0;
-            return true;
+            return {true, rest};
         }
         handleDay(rest.first(CalendarLength));
         rest = rest.sliced(CalendarLength);
     }
-    return false;
+    return {};
 }
 
 void PushStreamCutter::handleDay(QByteArrayView record) {
@@ -144,12 +163,15 @@ void PushStreamCutter::endTransfer() {
     calendarDaysDone_ = 0;
 }
 
-void PushStreamCutter::checkControl(QByteArrayView chunk) {
+QByteArrayView PushStreamCutter::checkControl(QByteArrayView chunk) {
     const int id = idOf(chunk);
-    if (id == LoggedInElsewhere)
+    if (id == LoggedInElsewhere) {
         handler_.loggedInElsewhere();
-    else if (id == Heartbeat)
+    } else if (id == Heartbeat) {
         handler_.heartbeatProbe();
+        return chunk.sliced(2);
+    }
+    return {};
 }
 
 } // namespace push

@@ -21,9 +21,11 @@ namespace push {
 //  4. Control: a chunk that begins with 1017 or 1021 is reported, unless a step above ended
 //     the chunk.
 // Choices where the rules leave room, and guards against faults:
-//  - What follows a run of quote batches in a chunk, when it starts with another id, is
-//    examined as a chunk of its own: the server wrote it apart, and a client that reads
-//    late gets two writes in one read. Dropping it would lose the flashes in it.
+//  - A client that reads late gets several of the server's writes in one read. Where a run
+//    of quote batches, news records or calendar days, or a heartbeat probe, is followed by
+//    a record of another id the server sends, the rest is examined as the chunk it was
+//    meant to be, in order, instead of being dropped with the flashes in it. Only bytes
+//    that begin with an id the server never sends end the chunk: their length is unknown.
 //  - A chunk that continues a pending news record is news data even when its first bytes
 //    read as 1020 (a news id of 1020 + k * 65536 cut before its id field).
 //  - A pending news record that a chunk cannot complete keeps collecting (the stream
@@ -55,22 +57,32 @@ public:
     void connectionRestarted();
 
 private:
-    struct NewsOutcome {
+    // What a step leaves of the chunk: whether the chunk ends there, and the bytes from
+    // where a record of another id begins.
+    struct Left {
         bool chunkEnds = false;
+        QByteArrayView rest;
+    };
+    struct NewsOutcome {
+        Left left;
         QByteArrayView calendarStart;
     };
 
+    // Examines one write's worth; returns the bytes of the next write read with it.
+    QByteArrayView examineOne(QByteArrayView chunk);
+    // The bytes when they begin with a record the server sends, else none.
+    static QByteArrayView nextWrite(QByteArrayView rest);
     // Hands on the whole batches at the chunk's start; returns what follows them.
     QByteArrayView cutQuotes(QByteArrayView chunk);
     NewsOutcome cutNews(QByteArrayView chunk);
     qsizetype completePendingNews(QByteArrayView chunk);
     void holdNews(QByteArrayView bytes);
-    void clearNews();
-    bool cutCalendar(QByteArrayView bytes, bool recordStart);
-    bool cutWholeDays(QByteArrayView rest);
+    Left cutCalendar(QByteArrayView bytes, bool recordStart);
+    Left cutWholeDays(QByteArrayView rest);
     void handleDay(QByteArrayView record);
     void endTransfer();
-    void checkControl(QByteArrayView chunk);
+    // Returns what follows a heartbeat probe; nothing follows the end of the session.
+    QByteArrayView checkControl(QByteArrayView chunk);
 
     PushRecordHandler& handler_;
 
