@@ -21,5 +21,7 @@ inline int runDesktopBenchmarks(int argc, char** argv, const std::function<void(
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     if (atEnd) atEnd();
+    // The pages go with their views' deferred deletion, which must come before the profile's.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }
