@@ -16,10 +16,10 @@ class EventLoop;
 class PacedPushSink : public push::PushSink {
 public:
     // How long one turn hands items on, by the loop's clock.
-    static constexpr int TurnBudgetMs = 20;
+    static constexpr int TurnBudgetMs = 10;
     // At most this many items a turn; where work takes no time (the simulated loop), this
     // alone paces.
-    static constexpr int ItemsPerTurn = 100;
+    static constexpr int ItemsPerTurn = 50;
 
     // target: where the items go, asked at each hand-on; nullptr drops the item.
     PacedPushSink(plat::EventLoop& loop, std::function<push::PushSink*()> target);
