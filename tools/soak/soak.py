@@ -34,6 +34,7 @@ CONNECT_LIMIT_S = KEEP_ALIVE_S + 1.0
 LOGON_LIMIT_S = 2 * KEEP_ALIVE_S + 1.0
 RESET_GRACE_S = 1.0     # a reset may take with it what was written this shortly before
 LIST_ROWS = 300
+FLOOR_SETTLE_S = 20.0   # as the start-up measurement samples the footprint
 
 
 def parse_args():
@@ -167,15 +168,43 @@ def cpu_ticks(pid):
         return 0
 
 
-def find_program(pid):
+def find_program(pid, name="Zavez_ZEP"):
     """The program itself: the launched process, or its descendant of that name (under Xvfb)."""
     for p in descendants(pid):
         try:
-            if open("/proc/%d/comm" % p).read().strip() == "Zavez_ZEP":
+            if open("/proc/%d/comm" % p).read().strip() == name[:15]:
                 return p
         except OSError:
             pass
     return None
+
+
+def floor_pss_kb(args, env):
+    """PSS of the bare engine (one QWebEngineView showing one small page) FLOOR_SETTLE_S after
+    its start on the same kind of desktop, the program stopped: the floor that the program's
+    footprint compares with. None where the build has no benchmarks."""
+    bench = os.path.join(os.path.abspath(args.build), "bench", "bench_bare_engine_bench")
+    if not os.path.exists(bench):
+        return None
+    launched = subprocess.Popen([os.path.join(ROOT, "scripts", "with-desktop.sh"), bench, "--bare-page"], env=env,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(FLOOR_SETTLE_S)
+    pid = find_program(launched.pid, "bench_bare_engine_bench")
+    kb = sum(memory_kb(p)[0] for p in descendants(pid)) if pid else None
+    if pid:
+        os.kill(pid, signal.SIGTERM)
+    try:
+        launched.wait(30)
+    except subprocess.TimeoutExpired:
+        launched.kill()
+    return kb
+
+
+def pss_against(samples, floor_kb_, at_s):
+    """The program's PSS in the first sample from at_s seconds on, and its ratio to the floor."""
+    sample = next((s for s in samples if s["t"] >= at_s), samples[-1])
+    text = "%.1f MB at %.1f min" % (sample["pss_kb"] / 1024, sample["t"] / 60)
+    return text + (" = %.2fx the floor" % (sample["pss_kb"] / floor_kb_) if floor_kb_ else "")
 
 
 # --- the server's log ----------------------------------------------------------------------
@@ -472,10 +501,11 @@ def run(args):
             exit_code = launched.returncode
         server.terminate()
         server.wait(10)
-    return check(args, out, app, samples, died, exit_code, start_wall, term_wall)
+    floor = floor_pss_kb(args, env) if args.window else None
+    return check(args, out, app, samples, died, exit_code, start_wall, term_wall, floor)
 
 
-def check(args, out, app, samples, died, exit_code, start_wall, term_wall):
+def check(args, out, app, samples, died, exit_code, start_wall, term_wall, floor):
     log = ServerLog(os.path.join(out, "server.log"), start_wall)
     rows = listed_rows(os.path.join(out, "pages")) or []
     popups = [" ".join(l[7:].split()) for l in open(os.path.join(out, "program.out"), encoding="utf-8", errors="replace")
@@ -534,7 +564,11 @@ def check(args, out, app, samples, died, exit_code, start_wall, term_wall):
         ("connection end to logon: median / longest", "%.1f / %.1f s" % (
             sorted(r["total"] for r in reconnects)[len(reconnects) // 2] if reconnects else 0,
             longest(reconnects, "total"))),
-        ("PSS start / end", "%.1f / %.1f MB" % (samples[0]["pss_kb"] / 1024, samples[-1]["pss_kb"] / 1024) if samples else "-"),
+        ("bare engine's PSS %.0f s after its start (the floor)" % FLOOR_SETTLE_S,
+         "%.1f MB" % (floor / 1024) if floor else "not measured (headless, or no benchmarks built)"),
+        ("program's PSS %.0f s after the start / at the end" % FLOOR_SETTLE_S,
+         "%s / %s" % (pss_against(samples, floor, FLOOR_SETTLE_S), pss_against(samples, floor, samples[-1]["t"]))
+         if samples else "-"),
         ("dirty private memory floor first / last minute", "%.1f / %.1f MB" % (floor_kb(samples)[0][1] / 1024, floor_kb(samples)[-1][1] / 1024) if samples else "-"),
         ("dirty private memory peak", "%.1f MB" % (max(s["dirty_kb"] for s in samples) / 1024) if samples else "-"),
         ("dirty private memory floor trend (second half)", "%+.0f kB/hour" % growth if growth is not None else "too short"),
