@@ -90,19 +90,6 @@ TEST_F(Controller, ExitAppSavesRecordsTheUsageTimeRemovesALeftoverInstallerAndEn
     EXPECT_FALSE(QFile::exists(installer()));
 }
 
-TEST_F(Controller, UsageTimeAddsUpOverRuns) {
-    auto first = start();
-    first->sim.loop.advance(30'000);
-    first->ctx.mainCtl->ExitApp();
-    auto second = inst.process();
-    for (const auto& e : first->sim.registry.entries())
-        second->sim.registry.write(e.root, e.section, e.name, e.type, e.data);
-    m_Main::Main(second->ctx, inst.appDir());
-    second->sim.loop.advance(45'000);
-    second->ctx.mainCtl->ExitApp();
-    EXPECT_EQ(usageTime(*second).toInt() - (-1), 75);
-}
-
 TEST_F(Controller, ExitAppUnloadsEveryLoadedWindowInItsPlaceAndTheControllerLast) {
     // With the currency list that the settings dialog shows.
     inst.writeConfig(TestInstallation::defaultConfig().replace(

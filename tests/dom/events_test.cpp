@@ -1,6 +1,5 @@
 // Events, bound handlers, the inline-script interpreter, user clicks and the page sort.
 #include "DomTestUtil.h"
-#include "mainwindow/NewsRow.h"
 #include "platform/dom/LocaleCompare.h"
 
 using namespace dom;
@@ -41,21 +40,6 @@ TEST(DomEvents, ElementWithoutHandlerDoesNothingAndFiredEventsDoNotBubble) {
     d->getElementById(S("a"))->setHandler(S("onclick"), h);
     d->getElementById(S("b"))->fireEvent(S("onclick"));
     EXPECT_EQ(h->calls, 0);
-}
-
-TEST(DomScript, InnerTextThenFireEventPatternOfTheNewsLink) {
-    // The news list link: <a href='' target='_blank' onClick=news_item.innerText='...';news_item.fireEvent('onclick') >
-    auto d = Document::parse(domtest::mainPage());
-    QString seen;
-    Element* item = d->getElementById(S("news_item"));
-    item->setHandler(S("onclick"), std::make_shared<CountingHandler>([&] { seen = item->innerText(); }));
-    Element& row = NewsRow::add(*d->getElementById(S("firstpage_table")), S("12/06 08:00"), S("美联储维持利率不变"),
-                                S("http://web.test/datatransfer/rapidnews?news_id=42"));
-    Element* a = row.cells()[1]->firstElementChild();
-    ASSERT_NE(a, nullptr);
-    a->click();
-    EXPECT_EQ(seen, S("http://web.test/datatransfer/rapidnews?news_id=42"));
-    EXPECT_EQ(d->activeElement(), a);
 }
 
 TEST(DomScript, PopupLinePattern) {

@@ -48,17 +48,6 @@ TEST(DomStyle, DeclarationParsing) {
     EXPECT_FALSE(StyleDeclaration::saysDisplayNone(S("display:block")));
 }
 
-TEST(DomStyle, ClassNameAndTitle) {
-    auto d = Document::parse(S("<div id=q class='right_main'></div>"));
-    Element* q = d->getElementById(S("q"));
-    q->setClassName(S("right_main right_col"));
-    EXPECT_EQ(q->className(), S("right_main right_col"));
-    EXPECT_EQ(q->getAttribute(S("class")), S("right_main right_col"));
-    q->setTitle(S("点击拖动排列"));
-    EXPECT_EQ(q->title(), S("点击拖动排列"));
-    EXPECT_EQ(q->outerHTML(), S("<div id=\"q\" class=\"right_main right_col\" title=\"点击拖动排列\"></div>"));
-}
-
 TEST(DomForm, CheckedIsAPropertyDisabledAnAttribute) {
     auto d = Document::parse(S("<INPUT style='cursor:pointer' type=checkbox id='w_1_chk1' CHECKED >"
                                "<input type=checkbox id=b><input type=radio id='w_2_chk1'  Disabled >"));
