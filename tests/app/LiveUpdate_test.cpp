@@ -1,5 +1,6 @@
 #include "StartedProgram.h"
 #include "config/cls_Config.h"
+#include <QFileInfo>
 
 // A newer version offered at start-up: the balloon, the download with its progress, the
 // installer saved and handed over at the very end; and what a bad download leaves the user.
@@ -71,6 +72,7 @@ TEST_F(LiveUpdate, ANewerVersionIsDownloadedSavedAndInstalledAfterTheExit) {
     const auto& run = sim().shell.started().front();
     EXPECT_EQ(run.program, installer());
     EXPECT_EQ(run.args, QStringList({"/sp-", "/verysilent", "/norestart"}));
+    EXPECT_TRUE(QFileInfo(installer()).isExecutable());
     EXPECT_TRUE(atStart.everythingUnloaded);
     EXPECT_TRUE(atStart.saved);
     EXPECT_TRUE(atStart.pending);
