@@ -64,7 +64,7 @@ TEST_F(Config, ShippedDocumentCarriesEverySettingTheProgramReads) {
     // Created by the program itself on first run.
     EXPECT_FALSE(config.isExist("", "desktopshorcut"));
     EXPECT_FALSE(config.isExist("", "ZEPID"));
-    EXPECT_TRUE(sim.boxes().empty());
+    EXPECT_TRUE(boxes().empty());
 }
 
 TEST_F(Config, WritesStayInMemoryUntilSaved) {
@@ -79,28 +79,28 @@ TEST_F(Config, WritesStayInMemoryUntilSaved) {
 
 TEST_F(Config, FailedReadsAndWritesShowOneErrorBoxEach) {
     loadShipped();
-    sim.screen().setBusyCursor(true);
+    sim.desktop.simScreen().setBusyCursor(true);
     EXPECT_EQ(config.GetNodeAttrib("Settings/ZEP/Popup", "Missing"), "");
-    ASSERT_EQ(sim.boxes().size(), 1u);
-    EXPECT_EQ(sim.boxes()[0].text, kObjectNotSetBox);
-    EXPECT_EQ(sim.boxes()[0].style, kErrorBoxStyle);
-    EXPECT_EQ(sim.boxes()[0].caption, QStringLiteral("Quenra极速版"));
-    EXPECT_FALSE(sim.screen().busyCursor());
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, kObjectNotSetBox);
+    EXPECT_EQ(boxes()[0].style, kErrorBoxStyle);
+    EXPECT_EQ(boxes()[0].caption, QStringLiteral("Quenra极速版"));
+    EXPECT_FALSE(sim.desktop.simScreen().busyCursor());
 
     EXPECT_EQ(config.GetNodeText("Settings/Nowhere"), "");
     EXPECT_FALSE(config.SetNodeText("Settings/Nowhere", "x"));
     EXPECT_EQ(config.GetNodeAttrib("Settings/Nowhere", "a"), "");
     // Never adds an attribute.
     EXPECT_FALSE(config.SetNodeAttrib("Settings/ZEP/Popup", "Missing", "1"));
-    ASSERT_EQ(sim.boxes().size(), 5u);
-    for (const auto& box : sim.boxes()) EXPECT_EQ(box.text, kObjectNotSetBox);
+    ASSERT_EQ(boxes().size(), 5u);
+    for (const auto& box : boxes()) EXPECT_EQ(box.text, kObjectNotSetBox);
     EXPECT_FALSE(config.isExistAttrib("Settings/ZEP/Popup", "Missing"));
 
     // A path the document cannot evaluate names the component's failure and the path.
     EXPECT_EQ(config.GetNodeAttrib("Settings/[", "a"), "");
-    ASSERT_EQ(sim.boxes().size(), 6u);
-    EXPECT_TRUE(sim.boxes().back().text.startsWith(QStringLiteral("错误:#-2147467259 - ")));
-    EXPECT_TRUE(sim.boxes().back().text.contains(QStringLiteral("Settings/[")));
+    ASSERT_EQ(boxes().size(), 6u);
+    EXPECT_TRUE(boxes().back().text.startsWith(QStringLiteral("错误:#-2147467259 - ")));
+    EXPECT_TRUE(boxes().back().text.contains(QStringLiteral("Settings/[")));
 }
 
 TEST_F(Config, ExistenceTestsAndCreationsFailSilentlyIntoTheLog) {
@@ -112,7 +112,7 @@ TEST_F(Config, ExistenceTestsAndCreationsFailSilentlyIntoTheLog) {
     EXPECT_FALSE(config.CreateNode("", "not a name"));
     EXPECT_FALSE(config.CreateAttrib("Settings/ZEP/Popup", "no good", "1"));
     EXPECT_FALSE(config.isExist("Settings/[", "x"));
-    EXPECT_TRUE(sim.boxes().empty());
+    EXPECT_TRUE(boxes().empty());
     EXPECT_EQ(sim.log.lines().size(), 7);
     for (const QString& line : sim.log.lines()) EXPECT_TRUE(line.startsWith("cls_Config: "));
 }
@@ -192,9 +192,9 @@ TEST_F(Config, MalformedFileShowsTheParserReasonAndLine) {
     EXPECT_FALSE(config.Initialize());
     EXPECT_TRUE(config.Error());
     EXPECT_FALSE(config.OK());
-    ASSERT_EQ(sim.boxes().size(), 1u);
-    EXPECT_EQ(sim.boxes()[0].text, QStringLiteral("AttValue: \" or ' expected\n12"));
-    EXPECT_EQ(sim.boxes()[0].style, plat::mb::Critical);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, QStringLiteral("AttValue: \" or ' expected\n12"));
+    EXPECT_EQ(boxes()[0].style, plat::mb::Critical);
     // Nothing loaded, so nothing can be saved over the user's file.
     EXPECT_FALSE(config.XMLSave());
     EXPECT_EQ(readFile(path), broken);
@@ -207,11 +207,11 @@ TEST_F(Config, EmptyOrMissingFileIsReportedNotLoaded) {
     EXPECT_FALSE(config.Initialize());
     config.setXmlFile(dir.filePath("absent.xml"));
     EXPECT_FALSE(config.Initialize());
-    EXPECT_EQ(sim.boxes().size(), 2u);
+    EXPECT_EQ(boxes().size(), 2u);
     config.setXmlFile("");
     EXPECT_FALSE(config.Initialize());
     EXPECT_TRUE(config.XMLSave()); // nowhere to write: nothing done
-    EXPECT_EQ(sim.boxes().size(), 2u);
+    EXPECT_EQ(boxes().size(), 2u);
 }
 
 TEST_F(Config, SaveThatFailsMidWriteLeavesTheOldFileWhole) {
@@ -235,7 +235,7 @@ TEST_F(Config, SaveThatFailsMidWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"ZEP.xml"});
     ASSERT_FALSE(sim.log.lines().isEmpty());
     EXPECT_TRUE(sim.log.lines().last().contains("old file is kept"));
-    EXPECT_TRUE(sim.boxes().empty());
+    EXPECT_TRUE(boxes().empty());
 
     // The change is still in memory and goes out with the next save that can write.
     ASSERT_TRUE(config.XMLSave());
@@ -261,6 +261,6 @@ TEST_F(Config, EntitiesReadNoFilesAndCannotExplode) {
     laughs += "]>\n<App><ZEPID>&l9;</ZEPID></App>\n";
     writeFile(path, laughs);
     EXPECT_FALSE(config.Initialize());
-    ASSERT_EQ(sim.boxes().size(), 1u);
-    EXPECT_TRUE(sim.boxes()[0].text.startsWith("Detected an entity reference loop"));
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_TRUE(boxes()[0].text.startsWith("Detected an entity reference loop"));
 }

@@ -155,46 +155,6 @@ TEST_F(SimNetworkTest, UdpDatagramsAreRecordedAndAnsweredToTheBoundPort) {
     EXPECT_EQ(c.events.size(), 2);
 }
 
-TEST_F(SimNetworkTest, UdpBindFailsOnAPortInUseAndDatagramsToUnreachableHostsAreLost) {
-    net.setLocalPortInUse(5003, true);
-    Recorder c = udp(5003);
-    EXPECT_EQ(c.socket->state(), Socket::Error);
-    loop.runPosted();
-    EXPECT_EQ(c.events, QStringList{"error 10000"});
-
-    net.setUnreachable("10.0.0.1", true);
-    Recorder d = udp(5007);
-    d.socket->sendData("lost");
-    EXPECT_TRUE(net.udpPeer("10.0.0.1", 12346).datagrams().empty());
-}
-
-TEST_F(SimNetworkTest, HttpFetchDeliversPiecesWithProgressAndFailsOn404) {
-    const QByteArray body(plat::SimHttpFetch::PieceBytes * 2 + 10, 'x');
-    net.serveHttp("http://files/a", {200, body, false});
-    auto fetch = net.createHttpFetch();
-    QList<qint64> progress;
-    QList<bool> results;
-    QByteArray got;
-    fetch->onProgress = [&](qint64 read, qint64 total) { progress << read << total; };
-    fetch->onFinished = [&](bool ok, const QByteArray& data, const QString&) {
-        results << ok;
-        got = data;
-    };
-    fetch->get("http://files/a");
-    EXPECT_TRUE(fetch->running());
-    loop.runPosted();
-    EXPECT_FALSE(fetch->running());
-    EXPECT_EQ(results, QList<bool>{true});
-    EXPECT_EQ(got, body);
-    const qint64 piece = plat::SimHttpFetch::PieceBytes;
-    EXPECT_EQ(progress, (QList<qint64>{piece, -1, 2 * piece, -1, body.size(), -1}));
-
-    fetch->get("http://files/missing");
-    loop.runPosted();
-    EXPECT_EQ(results, (QList<bool>{true, false}));
-    EXPECT_EQ(net.httpRequests(), (QStringList{"http://files/a", "http://files/missing"}));
-}
-
 TEST_F(SimNetworkTest, CancelledFetchReportsNothingMore) {
     net.serveHttp("http://files/a", {200, QByteArray(plat::SimHttpFetch::PieceBytes * 3, 'x')});
     auto fetch = net.createHttpFetch();
