@@ -153,27 +153,6 @@ TEST(DomReplay, StructureHashMatchesAfterReplay) {
     EXPECT_EQ(model->elementCount(), mirror->elementCount());
 }
 
-// The calendar's rows as the program fills them, replayed on a mirror page (the news list,
-// the quotes and the popup are replayed on the real pages).
-TEST(DomReplay, CalendarRows) {
-    domtest::expectReplayMatches(domtest::mainPage(), [](Document& d) {
-        Element* cal = d.getElementById(S("iCalendar_Table"));
-        while (cal->rows().size() > 1) cal->deleteRow(static_cast<int>(cal->rows().size()) - 1);
-        for (int i = 1; i <= 3; ++i) {
-            Element* r = cal->insertRow(-1);
-            r->setClassName(S("main_list_date"));
-            for (int k = 0; k < 4; ++k) r->insertCell();
-            r->cells()[0]->setInnerText(S("09:30"));
-            r->cells()[1]->setInnerHTML(S("美国 非农 <nobr>前值: 1</nobr> <img src='ldata.gif' align='absmiddle'/>"));
-            r->cells()[3]->setInnerHTML(S("<INPUT style='cursor:pointer' type=checkbox id='w_2_chk") +
-                                        QString::number(i) + S("' CHECKED >"));
-        }
-        d.getElementById(S("w_2_chk2"))->click();
-        d.getElementById(S("w_2_chk3"))->setDisabled(true);
-        d.body()->insertRow(); // not a table: nothing
-    });
-}
-
 TEST(DomReplay, NodeIdsStayInStepAcrossBatches) {
     auto model = Document::parse(domtest::mainPage());
     auto mirror = Document::parse(domtest::mainPage());
