@@ -42,31 +42,6 @@ TEST(DomEvents, ElementWithoutHandlerDoesNothingAndFiredEventsDoNotBubble) {
     EXPECT_EQ(h->calls, 0);
 }
 
-TEST(DomScript, PopupLinePattern) {
-    auto d =
-        Document::parse(S("<table id=popupWin_Table></table><span id=popupWin_iLink style='display:none'></span>"));
-    int clicks = 0;
-    QString link;
-    Element* iLink = d->getElementById(S("popupWin_iLink"));
-    iLink->setHandler(S("onclick"), std::make_shared<CountingHandler>([&] {
-                          ++clicks;
-                          link = iLink->innerText();
-                      }));
-    Element* cell = d->getElementById(S("popupWin_Table"))->insertRow(-1)->insertCell(-1);
-    cell->setInnerHTML(S("<span style='background-color:#F2F2F2' "
-                         "onClick=\"popupWin_iLink.innerText='';popupWin_iLink.fireEvent('onclick');\" "
-                         "onMouseOver=\"this.className='popupTextHover';\" "
-                         "onMouseOut=\"this.className='popupText';\">08:00&nbsp;x</span>"));
-    Element* span = cell->firstElementChild();
-    d->dispatchUserEvent(span, S("onmouseover"));
-    EXPECT_EQ(span->className(), S("popupTextHover"));
-    d->dispatchUserEvent(span, S("onmouseout"));
-    EXPECT_EQ(span->className(), S("popupText"));
-    span->click();
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(link, QString());
-}
-
 TEST(DomScript, UnknownAndBrokenStatementsAreIgnored) {
     auto d = Document::parse(S("<div id=a>x</div><div id=b>y</div>"));
     Element* a = d->getElementById(S("a"));

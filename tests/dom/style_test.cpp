@@ -1,4 +1,4 @@
-// Inline style, className, title, checked/disabled, href.
+// Inline style, checked/disabled, href.
 #include "DomTestUtil.h"
 #include "platform/dom/StyleDeclaration.h"
 
