@@ -13,7 +13,6 @@
 #include "session/frmwinsock.h"
 #include "session/wsckfrm.h"
 #include "TestInstallation.h"
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,19 +89,6 @@ TEST_F(Controller, ExitAppSavesRecordsTheUsageTimeRemovesALeftoverInstallerAndEn
     EXPECT_FALSE(QFile::exists(installer()));
 }
 
-TEST_F(Controller, UsageTimeAddsUpOverRuns) {
-    auto first = start();
-    first->sim.loop.advance(30'000);
-    first->ctx.mainCtl->ExitApp();
-    auto second = inst.process();
-    for (const auto& e : first->sim.registry.entries())
-        second->sim.registry.write(e.root, e.section, e.name, e.type, e.data);
-    m_Main::Main(second->ctx, inst.appDir());
-    second->sim.loop.advance(45'000);
-    second->ctx.mainCtl->ExitApp();
-    EXPECT_EQ(usageTime(*second).toInt() - (-1), 75);
-}
-
 TEST_F(Controller, ExitAppUnloadsEveryLoadedWindowInItsPlaceAndTheControllerLast) {
     // With the currency list that the settings dialog shows.
     inst.writeConfig(TestInstallation::defaultConfig().replace(
@@ -151,39 +137,6 @@ TEST_F(Controller, AFailedSaveOrRegistryWriteEndsWithAFailureStatusButSavesWhatI
     q->ctx.mainCtl->ExitApp();
     EXPECT_EQ(q->sim.loop.exitStatus(), 1);
     EXPECT_FALSE(q->sim.log.lines().isEmpty());
-}
-
-TEST_F(Controller, APendingInstallerStartsOnceAfterEverythingIsUnloadedAndSaved) {
-    auto p = start();
-    TestInstallation::writeFile(installer(), "#!/bin/sh\n");
-    p->ctx.UpdatePending = true;
-    bool savedFirst = false, unloadedFirst = false;
-    p->sim.shell.onStarted = [&] {
-        savedFirst = inst.readConfig().contains("<desktopshorcut/>");
-        unloadedFirst = !p->ctx.mainCtl && !p->sim.shell.findWindowTitle("[brisaDesk_Class]");
-    };
-    p->ctx.mainCtl->ExitApp();
-    ASSERT_EQ(p->sim.shell.started().size(), 1u);
-    const auto& run = p->sim.shell.started().front();
-    EXPECT_EQ(run.program, installer());
-    EXPECT_EQ(run.args, QStringList({"/sp-", "/verysilent", "/norestart"}));
-    EXPECT_TRUE(QFileInfo(installer()).isExecutable());
-    EXPECT_TRUE(savedFirst);
-    EXPECT_TRUE(unloadedFirst);
-    EXPECT_EQ(p->sim.loop.exitStatus(), 0);
-}
-
-TEST_F(Controller, TheDeferredExitRunsOnTheFirstTick) {
-    auto p = start();
-    p->ctx.UpdatePending = true;
-    p->ctx.mainCtl->ctlTimeTerminate.setEnabled(true);
-    p->sim.loop.advance(99);
-    EXPECT_TRUE(p->ctx.mainCtl);
-    p->sim.loop.advance(1000);
-    EXPECT_FALSE(p->ctx.mainCtl);
-    EXPECT_EQ(p->sim.loop.exitStatus(), 0);
-    EXPECT_EQ(p->sim.shell.started().size(), 1u);
-    EXPECT_EQ(p->sim.loop.activeTimers(), 0);
 }
 
 } // namespace

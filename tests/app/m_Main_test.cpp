@@ -140,19 +140,6 @@ TEST_F(StartUp, AppPathGetsOneSeparatorAlsoAtTheRoot) {
     EXPECT_EQ(p->ctx.AppPath, appPath());
 }
 
-TEST_F(StartUp, ASystemWideInstallationStartsFromTheUsersCopyOfTheDocument) {
-    inst.writeConfig();
-    TestInstallation::writeFile(inst.appDir() + "/SYSTEM-WIDE", "");
-    auto p = start();
-    const QString mine = p->sim.shell.userDataDir() + "/ZEP.xml";
-    EXPECT_EQ(p->ctx.Config->XmlFile(), mine);
-    EXPECT_EQ(TestInstallation::readFile(mine), inst.readConfig());
-    EXPECT_EQ(p->ctx.AppPath, appPath());
-    p->ctx.mainCtl->ExitApp();
-    EXPECT_TRUE(TestInstallation::readFile(mine).contains("<desktopshorcut/>"));
-    EXPECT_FALSE(inst.readConfig().contains("<desktopshorcut/>"));
-}
-
 TEST_F(StartUp, PopupsAreOnOnlyForAPositiveNumber) {
     EXPECT_TRUE(startWith("Checked=\"1\"", "Checked=\"1\"")->ctx.PopupEnabled);
     for (const char* off : {"0", "-1", "", "yes"}) {

@@ -5,8 +5,7 @@
 #include <QString>
 #include <vector>
 
-// The controller's popup and balloon requests as the calendar made them, with the time of
-// each.
+// The controller's popup and balloon requests, with the time of each, and the exits asked for.
 class RecordingController : public Controller {
 public:
     struct Request {
@@ -23,11 +22,12 @@ public:
         balloons.push_back({text, title, iconFlags, loop_.now()});
     }
     void ShowFxInfo() override {}
-    void exitOutsideWaits() override {}
+    void exitOutsideWaits() override { ++exits; }
     void ExitLater() override {}
 
     std::vector<Request> popups;
     std::vector<Request> balloons;
+    int exits = 0;
 
 private:
     plat::EventLoop& loop_;

@@ -26,7 +26,7 @@ TEST_F(CalendarStore, AddedItemHasItsAttributesInOrderAndTheNameAsText) {
     EXPECT_EQ(items[0].attribute("Notify"), "1");
     EXPECT_EQ(items[0].attribute("Importance"), QStringLiteral("高"));
     EXPECT_EQ(items[0].text(), QStringLiteral("美国 非农就业人数"));
-    EXPECT_TRUE(sim.boxes().empty());
+    EXPECT_TRUE(boxes().empty());
 
     // Only after a save, and intact through it.
     EXPECT_FALSE(reload()->isExist("FXCalendar/Week2", "Item"));
@@ -40,16 +40,16 @@ TEST_F(CalendarStore, AddedItemHasItsAttributesInOrderAndTheNameAsText) {
 
 TEST_F(CalendarStore, ADayWithoutEventsListsNothingAndAMissingDayIsAFailure) {
     EXPECT_TRUE(config.WeekList(3).empty());
-    EXPECT_TRUE(sim.boxes().empty());
+    EXPECT_TRUE(boxes().empty());
     EXPECT_TRUE(config.WeekList(6).empty());
-    ASSERT_EQ(sim.boxes().size(), 1u);
-    EXPECT_EQ(sim.boxes()[0].text, "WeekList Error!");
-    EXPECT_EQ(sim.boxes()[0].style, 0x1010);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "WeekList Error!");
+    EXPECT_EQ(boxes()[0].style, 0x1010);
     // Adding to it shows the failure titled FXCalendar.
     addEvent(7, "10:00", "E");
-    ASSERT_EQ(sim.boxes().size(), 2u);
-    EXPECT_EQ(sim.boxes()[1].caption, "FXCalendar");
-    EXPECT_FALSE(sim.boxes()[1].text.isEmpty());
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(boxes()[1].caption, "FXCalendar");
+    EXPECT_FALSE(boxes()[1].text.isEmpty());
 }
 
 TEST_F(CalendarStore, ChangesThroughListedItemsAreChangesOfTheDocument) {
@@ -86,7 +86,7 @@ TEST_F(CalendarStore, RemovingEmptiesDaysButKeepsTheirAttributes) {
 
     // A day that does not exist is stepped over.
     config.RemoveWeekFXCalendar(9);
-    EXPECT_TRUE(sim.boxes().empty());
+    EXPECT_TRUE(boxes().empty());
     ASSERT_TRUE(config.XMLSave());
     EXPECT_TRUE(readFile(path).contains("<Week4 Event=\"21:30#x\"/>"));
 }
@@ -97,7 +97,7 @@ TEST_F(CalendarStore, CurrencyPairsAreAddedAtTheEndUnlessTheNameIsNoElementName)
     config.AddQuota("", "1");
     config.AddQuota(QStringLiteral("한국"), "1"); // a name gb2312 cannot spell
     config.AddQuota(QStringLiteral("黄金"), "0");
-    EXPECT_TRUE(sim.boxes().empty());
+    EXPECT_TRUE(boxes().empty());
     const auto pairs = config.currencyList();
     ASSERT_EQ(pairs.size(), 14u);
     EXPECT_EQ(pairs[12].name(), "USDCNH");
@@ -111,9 +111,9 @@ TEST_F(CalendarStore, CurrencyPairsAreAddedAtTheEndUnlessTheNameIsNoElementName)
 TEST_F(CalendarStore, MissingCurrencyNodeShowsTheListFailure) {
     load("<?xml version=\"1.0\"?>\n<App><Settings><ZEP/></Settings></App>\n");
     EXPECT_TRUE(config.currencyList().empty());
-    ASSERT_EQ(sim.boxes().size(), 1u);
-    EXPECT_EQ(sim.boxes()[0].text, "currencyList Error!");
-    EXPECT_EQ(sim.boxes()[0].style, plat::mb::Critical | plat::mb::SystemModal);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "currencyList Error!");
+    EXPECT_EQ(boxes()[0].style, plat::mb::Critical | plat::mb::SystemModal);
     config.AddQuota("EURUSD", "1");
-    EXPECT_EQ(sim.boxes().size(), 1u);
+    EXPECT_EQ(boxes().size(), 1u);
 }

@@ -1,7 +1,21 @@
 #pragma once
-#include "config/ConfigTestPlatform.h"
 #include "config/cls_Config.h"
+#include "platform/sim/SimPlatform.h"
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+inline QString shippedConfigPath() { return QStringLiteral(ZEP_SOURCE_DIR "/dist/ZEP.xml"); }
 
 // A configuration document in a temporary installation directory.
 class ConfigFixture : public ::testing::Test {
@@ -20,8 +34,9 @@ protected:
         EXPECT_TRUE(again->Initialize());
         return again;
     }
+    const std::vector<plat::SimShownBox>& boxes() const { return sim.desktop.messageBoxes(); }
 
-    ConfigTestPlatform sim;
+    plat::SimPlatform sim;
     QTemporaryDir dir;
     QString path;
     cls_Config config{sim.platform};

@@ -111,13 +111,14 @@ TEST(CalendarGenerator, DayTextsParseByTheClientsRules) {
         const QList<CalendarEvent>& events = week.events(day);
         EXPECT_GE(events.size(), 6);
         // Every event survives the client's record filter, in time order, with its fields.
-        const QList<QStringList> taken = demotest::clientCalendarRecords(week.recordsText(day));
+        const QList<CalendarRecord> taken = demotest::clientCalendarRecords(week.recordsText(day));
+        const QStringList written = week.recordsText(day).split(u'|');
         ASSERT_EQ(taken.size(), events.size());
         for (int i = 0; i < taken.size(); ++i) {
-            EXPECT_EQ(taken[i].size(), 7);
-            EXPECT_EQ(taken[i][0], events[i].time.toString(QStringLiteral("HH:mm")));
-            EXPECT_TRUE(QStringList({"低", "中", "高"}).contains(taken[i][4]));
-            if (i > 0) EXPECT_LE(taken[i - 1][0], taken[i][0]);
+            EXPECT_EQ(written.at(i).count(u'#'), 6) << "seven fields";
+            EXPECT_EQ(taken[i].time(), events[i].time.toString(QStringLiteral("HH:mm")));
+            EXPECT_TRUE(QStringList({"低", "中", "高"}).contains(taken[i].importance()));
+            if (i > 0) EXPECT_LE(taken[i - 1].time(), taken[i].time());
         }
         // The summary: "HH:MM#..." pieces each closed by "|".
         const QString summary = week.summaryText(day);
@@ -139,7 +140,7 @@ TEST(CalendarGenerator, ResultsArePublishedAsTheirTimeComes) {
     CalendarWeek week(4, kWednesday);
     auto results = [&week](int day) {
         QStringList r;
-        for (const QStringList& f : demotest::clientCalendarRecords(week.recordsText(day))) r.append(f[6]);
+        for (const CalendarRecord& f : demotest::clientCalendarRecords(week.recordsText(day))) r.append(f.result());
         return r;
     };
     EXPECT_FALSE(results(1).contains(QStringLiteral("待公布"))); // Monday is over

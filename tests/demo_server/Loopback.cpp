@@ -1,5 +1,4 @@
 #include "Loopback.h"
-#include "base/VbText.h"
 #include "wire/CalendarDayRecord.h"
 #include "wire/ControlRecord.h"
 #include "wire/MessageId.h"
@@ -153,14 +152,10 @@ HttpReply get(QNetworkAccessManager& manager, const QString& url) {
             reply->header(QNetworkRequest::ContentTypeHeader).toByteArray(), reply->readAll()};
 }
 
-QList<QStringList> clientCalendarRecords(const QString& text) {
-    QList<QStringList> taken;
-    for (const QString& record : text.split(QLatin1Char('|'))) {
-        const QStringList fields = record.split(QLatin1Char('#'));
-        if (fields.size() < 7) continue;
-        const QString time = vb::Trim(fields[0]);
-        if (vb::Val(time) > 0 && !time.startsWith(QLatin1Char('-'))) taken.append(fields);
-    }
+QList<CalendarRecord> clientCalendarRecords(const QString& text) {
+    QList<CalendarRecord> taken;
+    for (const CalendarRecord& r : CalendarRecord::split(text))
+        if (r.storable()) taken.append(r);
     return taken;
 }
 

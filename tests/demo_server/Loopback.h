@@ -3,6 +3,7 @@
 #include "DemoLog.h"
 #include "DemoOptions.h"
 #include "DemoServer.h"
+#include "calendar/CalendarRecord.h"
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -75,8 +76,7 @@ struct HttpReply {
 // GET over loopback; the manager keeps cookies between calls.
 HttpReply get(QNetworkAccessManager& manager, const QString& url);
 
-// The records of a calendar day text that the client takes: at least seven fields, a time
-// whose leading number is above zero and that does not begin with "-".
-QList<QStringList> clientCalendarRecords(const QString& text);
+// The records of a calendar day text that the client stores.
+QList<CalendarRecord> clientCalendarRecords(const QString& text);
 
 } // namespace demotest

@@ -1,8 +1,5 @@
 #include "Loopback.h"
 #include "wire/PasswordDigest.h"
-#include <QCryptographicHash>
-#include <QFile>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 using demotest::TestServer;
@@ -17,37 +14,6 @@ QString element(const QByteArray& xml, const QString& name) {
 }
 
 } // namespace
-
-TEST(UpdateManifest, OfferedInstallerMatchesItsDigestAndNotesHowItRan) {
-    TestServer t;
-    t.options.offerUpdate = "1.6.1112";
-    ASSERT_TRUE(t.start()) << t.error.toStdString();
-    QNetworkAccessManager http;
-    const auto manifest = demotest::get(http, t.url("/spd_update.xml"));
-    EXPECT_EQ(element(manifest.body, "Version"), "1.6.1112");
-    const QString download = element(manifest.body, "Download");
-    EXPECT_TRUE(download.startsWith(t.url("/download/")));
-    EXPECT_EQ(demotest::get(http, element(manifest.body, "URL")).status, 200);
-
-    const auto installer = demotest::get(http, download);
-    ASSERT_EQ(installer.status, 200);
-    EXPECT_EQ(QString::fromLatin1(QCryptographicHash::hash(installer.body, QCryptographicHash::Sha256).toHex()),
-              element(manifest.body, "SHA256"));
-
-    // Run it as the client's hand-off would.
-    QFile file(t.dir.filePath("liveupdate.exe"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(installer.body);
-    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
-    file.close();
-    QProcess run;
-    run.start(file.fileName(), {"/sp-", "/verysilent", "/norestart"});
-    ASSERT_TRUE(run.waitForFinished(30000));
-    EXPECT_EQ(run.exitCode(), 0);
-    QFile log(t.dir.filePath("installer-runs.log"));
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(log.readAll().trimmed().endsWith("/sp- /verysilent /norestart"));
-}
 
 TEST(WebSite, ArticlesExistForFlashesWithAPageOnly) {
     TestServer t;

@@ -59,21 +59,4 @@ inline QString mainPage() {
              "</body></html>\n");
 }
 
-// Parses page twice: the model and a mirror standing for the real page; after mutate(model)
-// the model's journal, through JSON, must bring the mirror to the model's DOM.
-inline void expectReplayMatches(const QString& page, const std::function<void(dom::Document&)>& mutate) {
-    auto model = dom::Document::parse(page);
-    auto mirror = dom::Document::parse(page);
-    mutate(*model);
-    const std::vector<dom::Op> ops = model->takeOps();
-    const QByteArray json = dom::Journal::toJson(ops, 1);
-    bool ok = false;
-    const std::vector<dom::Op> back = dom::JournalReplay::fromJson(json, &ok);
-    ASSERT_TRUE(ok) << json.constData();
-    ASSERT_EQ(back.size(), ops.size());
-    EXPECT_TRUE(dom::JournalReplay::apply(*mirror, back)) << json.constData();
-    EXPECT_EQ(mirror->serializeDocument(), model->serializeDocument()) << json.constData();
-    EXPECT_EQ(mirror->nextNodeId(), model->nextNodeId());
-}
-
 } // namespace domtest

@@ -156,24 +156,6 @@ TEST(DomInnerHtml, TableFragmentsFollowTheirContext) {
     EXPECT_EQ(d->body()->innerHTML(), S("a"));
 }
 
-TEST(DomInnerHtml, PopupNewsLineParsesWithItsScripts) {
-    auto d = Document::parse(S("<table id=popupWin_Table></table>"));
-    Element* t = d->getElementById(S("popupWin_Table"));
-    Element* cell = t->insertRow(-1)->insertCell(-1);
-    const QString line = S(
-        "<span style='background-color:#F2F2F2' onClick=\"popupWin_iLink.innerText='http://x/datatransfer/"
-        "rapidnews?news_id=5';popupWin_iLink.fireEvent('onclick');\" onMouseOver=\"this.className='popupTextHover';\" "
-        "onMouseOut=\"this.className='popupText';\">12/06 08:00&nbsp;美元走强</span>");
-    cell->setInnerHTML(line);
-    Element* span = cell->firstElementChild();
-    ASSERT_NE(span, nullptr);
-    EXPECT_EQ(
-        span->getAttribute(S("onclick")),
-        S("popupWin_iLink.innerText='http://x/datatransfer/rapidnews?news_id=5';popupWin_iLink.fireEvent('onclick');"));
-    EXPECT_EQ(span->innerText(), S("12/06 08:00") + QChar(0xA0) + S("美元走强"));
-    EXPECT_TRUE(t->outerHTML().contains(S("onmouseover=\"this.className='popupTextHover';\"")));
-}
-
 TEST(DomInnerHtml, ArbitraryBytesNeverBreakTheTree) {
     Document d;
     const char raw[] = "\x00<\xff\xfe<td><tr></table></td><table><tr><td>\x01\x02</select><svg><math></p>"

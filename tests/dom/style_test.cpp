@@ -1,4 +1,4 @@
-// Inline style, className, title, checked/disabled, href.
+// Inline style, checked/disabled, href.
 #include "DomTestUtil.h"
 #include "platform/dom/StyleDeclaration.h"
 
@@ -46,17 +46,6 @@ TEST(DomStyle, DeclarationParsing) {
     EXPECT_EQ(StyleDeclaration::propertyName(S("zIndex")), S("z-index"));
     EXPECT_TRUE(StyleDeclaration::saysDisplayNone(S("x:1;DISPLAY: None")));
     EXPECT_FALSE(StyleDeclaration::saysDisplayNone(S("display:block")));
-}
-
-TEST(DomStyle, ClassNameAndTitle) {
-    auto d = Document::parse(S("<div id=q class='right_main'></div>"));
-    Element* q = d->getElementById(S("q"));
-    q->setClassName(S("right_main right_col"));
-    EXPECT_EQ(q->className(), S("right_main right_col"));
-    EXPECT_EQ(q->getAttribute(S("class")), S("right_main right_col"));
-    q->setTitle(S("点击拖动排列"));
-    EXPECT_EQ(q->title(), S("点击拖动排列"));
-    EXPECT_EQ(q->outerHTML(), S("<div id=\"q\" class=\"right_main right_col\" title=\"点击拖动排列\"></div>"));
 }
 
 TEST(DomForm, CheckedIsAPropertyDisabledAnAttribute) {

@@ -40,21 +40,6 @@ TEST(DomTable, InsertRowIntoEmptyTableCreatesTbody) {
     EXPECT_EQ(d->body()->insertRow(), nullptr); // not a table
 }
 
-TEST(DomTable, InsertRowAtOneBelowHeaderLikeTheNewsList) {
-    auto d = Document::parse(domtest::mainPage());
-    Element* t = d->getElementById(S("firstpage_table"));
-    ASSERT_EQ(t->rows().size(), 1u);
-    for (const char* time : {"12/06 08:00", "12/06 08:05", "12/06 08:10"}) {
-        Element* r = t->insertRow(1);
-        ASSERT_NE(r, nullptr);
-        r->insertCell()->setInnerText(S(time));
-        r->insertCell()->setInnerHTML(S("title"));
-    }
-    EXPECT_EQ(rowTexts(t), (QStringList{S("时间"), S("12/06 08:10"), S("12/06 08:05"), S("12/06 08:00")}));
-    EXPECT_EQ(t->tBodies().size(), 1u); // all in the implied tbody with the header
-    EXPECT_EQ(t->rows()[1]->rowIndex(), 1);
-}
-
 TEST(DomTable, AppendGoesToLastTbodyNotTfootAndSeparateHeader) {
     auto d =
         Document::parse(S("<table id=t><thead><tr><td>h</td></tr></thead><tfoot><tr><td>f</td></tr></tfoot></table>"));
@@ -121,23 +106,6 @@ TEST(DomTable, MoveRowAsIE) {
     EXPECT_EQ(b->moveRow(0, 5), nullptr);
     EXPECT_EQ(b->moveRow(-1, 0), nullptr);
     EXPECT_EQ(rowTexts(b), (QStringList{S("C"), S("D"), S("E"), S("B"), S("A")}));
-}
-
-TEST(DomTable, MoveRowInQuoteSectionKeepsHeadingFirst) {
-    // uptomove of the quote center: the section's row 0 is iTrFirst; targets are clamped to 1..n-1.
-    auto d = Document::parse(domtest::mainPage());
-    Element* t = d->getElementById(S("QuoteList"));
-    for (const char* sym : {"EURUSD", "USDJPY", "XAUUSD"}) {
-        Element* r = t->insertRow(-1);
-        r->insertCell()->setInnerText(S(sym));
-    }
-    Element* section = d->getElementById(S("iTrFirst"))->parentElement();
-    ASSERT_EQ(section->rows().size(), 4u);
-    Element* row = section->rows()[3];
-    EXPECT_EQ(row->rowIndex(), 4); // caption row in thead counted
-    section->moveRow(row->rowIndex() - 1, 1);
-    EXPECT_EQ(rowTexts(section), (QStringList{S("商 品"), S("XAUUSD"), S("EURUSD"), S("USDJPY")}));
-    EXPECT_EQ(rowTexts(t).front(), S("行情中心"));
 }
 
 TEST(DomTable, MoveRowAcrossSectionsOfATable) {

@@ -12,18 +12,10 @@ using Bridge = MainWindowFixture;
 TEST_F(Bridge, BindsEveryElementOfTheTableToItsProcedure) {
     loadPage();
     for (const PageBridge::Binding& b : PageBridge::bindings()) EXPECT_TRUE(el(b.id).handler(b.event)) << b.id;
-    // A bound element reaches its procedure.
-    click("zep_max");
-    EXPECT_EQ(win().state(), plat::WindowState::Maximized);
-    mouseDown("registe_zep");
-    EXPECT_EQ(fx().CurrentTab(), "register_page");
+    // A bound element reaches its procedure (the others' clicks are in the tests of what they do).
     mouseDown("set_coloum");
     ASSERT_TRUE(ctx().settings);
     EXPECT_TRUE(ctx().settings->Visible());
-    click("week3");
-    EXPECT_EQ(el("week3").firstElementChild()->style("background-color"), "#0094ee");
-    click("zep_about");
-    EXPECT_TRUE(ctx().about);
 }
 
 TEST_F(Bridge, AnUnknownProcedureOrAMissingElementIsLoggedAndSkipped) {

@@ -72,6 +72,8 @@ TEST_F(NewsWindow, APopupLinkOpensOverTheMainWindowWhichTakesItsPlaceAfterwards)
     EXPECT_EQ(newsWindow().geometry().topLeft(), main.topLeft());
     EXPECT_TRUE(newsWindow().isVisible());
     EXPECT_FALSE(ctx().PopupShowing);
+    sim().loop.runPosted();
+    EXPECT_EQ(ctx().ieFrm->WebBrowser1()->locationUrl(), "http://web.test/datatransfer/rapidnews?news_id=7");
 
     newsWindow().userDrag(QPoint(300, 200));
     EXPECT_TRUE(newsWindow().userClose());

@@ -183,20 +183,6 @@ TEST_F(PopupWindow, ARowWithoutLinkOrALinkAmongOtherRowsKeepsThePopup) {
     EXPECT_TRUE(ctx.ieFrm);
 }
 
-TEST_F(PopupWindow, TheOnlyRowWithALinkClosesThePopupAndOpensTheArticle) {
-    const QString link = QStringLiteral("http://web.test/datatransfer/rapidnews?news_id=7");
-    popup(newsLine(link, QStringLiteral("有链接")));
-    advance(700);
-    click(*element("popupWin_Table").getElementsByTagName(QStringLiteral("span")).at(0));
-    EXPECT_FALSE(ctx.PopupShowing);
-    EXPECT_EQ(frame().geometry.height(), 0);
-    ASSERT_TRUE(ctx.ieFrm);
-    EXPECT_TRUE(ctx.ieFrm->window().isVisible());
-    sim.loop.runPosted();
-    EXPECT_EQ(ctx.ieFrm->WebBrowser1()->locationUrl(), link);
-    EXPECT_TRUE(ctx.NewsLink.isEmpty());
-}
-
 } // namespace
 
 // The real page reports the box's size once it has laid the rows out: a window that slides

@@ -59,23 +59,6 @@ void PageFixture::TearDown() {
     return ::testing::AssertionFailure() << "page:\n" << html.toStdString() << "\nmodel:\n" << model.toStdString();
 }
 
-QPoint PageFixture::screenCentre(const QString& selector) const {
-    const QVariant v =
-        runJs(page(), QStringLiteral("(function (s) { var e = document.getElementById(s) || document.querySelector(s);"
-                                     " var r = e.getBoundingClientRect(); return [Math.round(r.left + r.width / 2), "
-                                     "Math.round(r.top + r.height / 2)]; })(%1)")
-                          .arg(QString::fromUtf8(QJsonDocument(QJsonArray{selector}).toJson(QJsonDocument::Compact))
-                                   .mid(1)
-                                   .chopped(1)));
-    const QVariantList xy = v.toList();
-    return xy.size() == 2 ? browser->view()->mapToGlobal(QPoint(xy[0].toInt(), xy[1].toInt())) : QPoint();
-}
-
-void PageFixture::clickAt(const QPoint& p, int button) const {
-    xdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()), QStringLiteral("click"),
-             QString::number(button)});
-}
-
 void PageFixture::saveScreenshot(const QString& name) const {
     settle(500); // the view draws a changed page a little later
     QDir().mkpath(QStringLiteral(ZEP_SOURCE_DIR "/artifacts"));

@@ -39,6 +39,26 @@ inline QVariant runJs(QWebEnginePage* page, const QString& script) {
     return result;
 }
 
+// The centre of the element with that id in screen pixels; of the first match of a CSS
+// selector when it is not an id.
+inline QPoint screenCentre(QWebEngineView* view, const QString& selector) {
+    const QVariant v = runJs(
+        view->page(), QStringLiteral("(function (s) { var e = document.getElementById(s) || document.querySelector(s);"
+                                     " var r = e.getBoundingClientRect(); return [Math.round(r.left + r.width / 2), "
+                                     "Math.round(r.top + r.height / 2)]; })(%1)")
+                          .arg(QString::fromUtf8(QJsonDocument(QJsonArray{selector}).toJson(QJsonDocument::Compact))
+                                   .mid(1)
+                                   .chopped(1)));
+    const QVariantList xy = v.toList();
+    return xy.size() == 2 ? view->mapToGlobal(QPoint(xy[0].toInt(), xy[1].toInt())) : QPoint();
+}
+
+// The user's click there, through the X server.
+inline void clickAt(const QPoint& p, int button = 1) {
+    xdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()), QStringLiteral("click"),
+             QString::number(button)});
+}
+
 // What the browser control writes to its log, warnings and worse; printed as they come.
 class BrowserLog {
 public:
@@ -66,10 +86,7 @@ protected:
     QString pageHtml() const { return runJs(page(), QStringLiteral("document.documentElement.outerHTML")).toString(); }
     // Waits until the real page shows what the model holds.
     ::testing::AssertionResult pageMatchesModel() const;
-    // The centre of the element with that id in screen pixels; of the first match of a CSS
-    // selector when it is not an id.
-    QPoint screenCentre(const QString& selector) const;
-    void clickAt(const QPoint& p, int button = 1) const;
+    QPoint screenCentre(const QString& selector) const { return browsertest::screenCentre(browser->view(), selector); }
     void saveScreenshot(const QString& name) const;
 
     std::unique_ptr<plat::QtWindow> window;

@@ -73,22 +73,8 @@ protected:
 
     frmFXInfo& main() { return *ctx_.fxInfo; }
     QWebEnginePage* page() { return static_cast<plat::QtBrowser*>(main().WebBrowser())->view()->page(); }
-    // The centre of the element in screen pixels, as the real page lays it out.
-    QPoint onScreen(const QString& id) {
-        const QVariantList xy =
-            runJs(page(), S("(function (e) { var r = e.getBoundingClientRect();"
-                            " return [Math.round(r.left + r.width / 2), Math.round(r.top + r.height / 2)]; })"
-                            "(document.getElementById('%1'))")
-                              .arg(id))
-                .toList();
-        return xy.size() == 2 ? static_cast<plat::QtBrowser*>(main().WebBrowser())
-                                    ->view()
-                                    ->mapToGlobal(QPoint(xy[0].toInt(), xy[1].toInt()))
-                              : QPoint();
-    }
     void click(const QString& id) {
-        const QPoint p = onScreen(id);
-        xdotool({S("mousemove"), QString::number(p.x()), QString::number(p.y()), S("click"), S("1")});
+        browsertest::clickAt(browsertest::screenCentre(static_cast<plat::QtBrowser*>(main().WebBrowser())->view(), id));
     }
     bool pageHas(const QString& script) {
         return waitFor([&] { return runJs(page(), script).toBool(); }, 10000);

@@ -1,6 +1,5 @@
 #pragma once
 #include <QString>
-#include <QStringList>
 #include <gumbo.h>
 #include <vector>
 
@@ -22,17 +21,6 @@ public:
         const GumboAttribute* a = node ? gumbo_get_attribute(&node->v.element.attributes, name) : nullptr;
         return a ? QString::fromUtf8(a->value) : QString();
     }
-    static QString tag(const GumboNode* node) {
-        return node && node->type == GUMBO_NODE_ELEMENT
-                   ? QString::fromUtf8(gumbo_normalized_tagname(node->v.element.tag))
-                   : QString();
-    }
-    // The element children's tag names, in order.
-    static QStringList childTags(const GumboNode* node) {
-        QStringList tags;
-        for (const GumboNode* child : elementChildren(node)) tags << tag(child);
-        return tags;
-    }
     static std::vector<const GumboNode*> elementChildren(const GumboNode* node) {
         std::vector<const GumboNode*> out;
         const GumboVector& children = node->v.element.children;
@@ -41,16 +29,6 @@ public:
             if (child->type == GUMBO_NODE_ELEMENT) out.push_back(child);
         }
         return out;
-    }
-    static QString text(const GumboNode* node) {
-        if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE) {
-            return QString::fromUtf8(node->v.text.text);
-        }
-        if (node->type != GUMBO_NODE_ELEMENT) return {};
-        QString all;
-        const GumboVector& children = node->v.element.children;
-        for (unsigned i = 0; i < children.length; ++i) all += text(static_cast<const GumboNode*>(children.data[i]));
-        return all;
     }
 
 private:

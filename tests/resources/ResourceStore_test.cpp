@@ -17,23 +17,6 @@ TEST(ResourceStore, FindsANameWhateverItsCaseAndPath) {
     EXPECT_FALSE(store.find(QStringLiteral("logo")));
 }
 
-TEST(ResourceStore, ServesEachFileWithItsTypeAndCharset) {
-    const ResourceStore store;
-    const std::pair<const char*, const char*> expected[] = {
-        {"ruzezaro.htm", "text/html;charset=gb2312"},
-        {"iPopup.htm", "text/html;charset=utf-8"},
-        {"public.css", "text/css;charset=gb2312"},
-        {"2x.png", "image/png"},
-        {"warn.gif", "image/gif"},
-        {"popcc.jpg", "image/jpeg"},
-    };
-    for (const auto& [name, type] : expected) {
-        const auto found = store.find(QString::fromLatin1(name));
-        ASSERT_TRUE(found) << name;
-        EXPECT_EQ(found->contentType(), QByteArray(type)) << name;
-    }
-}
-
 TEST(ResourceStore, DecodesTheMainPageFromGb2312AndThePopupWithoutItsMark) {
     const ResourceStore store;
     const PageResource main = *store.find(QStringLiteral("ruzezaro.htm"));

@@ -7,7 +7,7 @@
 #include "platform/sim/SimTerminal.h"
 #include "platform/sim/SimTextBox.h"
 #include "platform/sim/SimWindow.h"
-#include "core/Controller.h"
+#include "calendar/RecordingController.h"
 #include "session/Form1.h"
 #include "session/HeadlessLogin.h"
 #include "wire/LoginReplyRecord.h"
@@ -262,15 +262,6 @@ TEST_F(Form1Test, NoRequestWhenTheLoginPortCannotBeBound) {
 
 // Without a display the dialog waits on the terminal.
 
-struct RecordingController : Controller {
-    int exits = 0;
-    void Popup(const QString&, int32_t) override {}
-    void ShowBalloonTip(const QString&, const QString&, int) override {}
-    void ShowFxInfo() override {}
-    void exitOutsideWaits() override { ++exits; }
-    void ExitLater() override {}
-};
-
 class HeadlessLoginTest : public Form1Test {
 protected:
     explicit HeadlessLoginTest(bool interactive = true) : terminal(interactive) {
@@ -283,7 +274,7 @@ protected:
     }
 
     plat::SimTerminal terminal;
-    RecordingController controller;
+    RecordingController controller{sim.loop};
 };
 
 TEST_F(HeadlessLoginTest, AsksOnTheTerminalAsTheDialogWouldThenLogsIn) {

@@ -52,18 +52,6 @@ TEST_F(SimBrowserTest, AnEmbeddedPageLoadsOnceTheLoopRuns) {
     EXPECT_TRUE(page->journal().empty()); // nothing projects it
 }
 
-TEST_F(SimBrowserTest, OtherAddressesGiveAnEmptyPageTheSameWay) {
-    browser->navigate(QStringLiteral("http://news.example/datatransfer/rapidnews?news_id=7"));
-    loop.runPosted();
-    ASSERT_NE(browser->document(), nullptr);
-    EXPECT_EQ(browser->document()->body()->children().size(), 0u);
-    EXPECT_EQ(events.size(), 2);
-
-    browser->navigate(base + QStringLiteral("missing.htm"));
-    loop.runPosted();
-    EXPECT_EQ(browser->document()->getElementById(QStringLiteral("popupWin_Table")), nullptr);
-}
-
 TEST_F(SimBrowserTest, OnlyTheLastOfQuickNavigationsCompletes) {
     browser->navigate(base + QStringLiteral("iPopup.htm"));
     browser->navigate(base + QStringLiteral("ruzezaro.htm"));

@@ -36,26 +36,4 @@ TEST_F(SimTrayIconTest, ABalloonIsAnnouncedOnceTheLoopRuns) {
     EXPECT_TRUE(desktop.trayIcons().empty());
 }
 
-TEST_F(SimTrayIconTest, UserClicksAndMenuItemsReachTheProgram) {
-    auto icon = desktop.createTrayIcon();
-    SimTrayIcon& sim = *desktop.trayIcons()[0];
-    std::vector<int> notes;
-    QStringList keys;
-    icon->onCallback = [&](int n) { notes.push_back(n); };
-    icon->onMenuClick = [&](const QString& k) { keys << k; };
-    icon->setMenu({{QStringLiteral("Main"), QStringLiteral("资讯窗口"), true},
-                   {QString(), QString(), false},
-                   {QStringLiteral("Exit"), QStringLiteral("退出(&X)"), false}});
-
-    sim.userNotify(0x204); // not in the tray: nothing
-    icon->add(QString(), QString());
-    sim.userNotify(0x204);
-    icon->popupMenu();
-    EXPECT_TRUE(sim.userChooseMenuItem(QStringLiteral("Exit")));
-    EXPECT_FALSE(sim.userChooseMenuItem(QString())); // the separator is not an item
-    EXPECT_EQ(notes, std::vector<int>{0x204});
-    EXPECT_EQ(keys, QStringList{QStringLiteral("Exit")});
-    EXPECT_EQ(sim.menuPopups(), 1);
-}
-
 } // namespace

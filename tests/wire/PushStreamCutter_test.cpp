@@ -44,22 +44,6 @@ struct Cutting : ::testing::Test {
 
 } // namespace
 
-TEST_F(Cutting, NewsRecordCompletedByTheNextChunk) {
-    const QByteArray third = news(3);
-    feed({news(1) + news(2) + third.left(60)});
-    EXPECT_EQ(rec.events, QStringList({"n1", "n2"}));
-    feed({third.mid(60)});
-    EXPECT_EQ(rec.events, QStringList({"n1", "n2", "n3"}));
-}
-
-TEST_F(Cutting, PendingNewsKeepsCollectingOverShortChunks) {
-    const QByteArray n = news(7);
-    feed({n.left(50), n.mid(50, 70), n.mid(120, 79)});
-    EXPECT_TRUE(rec.events.isEmpty());
-    feed({n.right(1) + news(8)});
-    EXPECT_EQ(rec.events, QStringList({"n7", "n8"}));
-}
-
 TEST_F(Cutting, NewsRunEndsAtAForeignIdOrStartsTheCalendar) {
     feed({news(1) + QByteArray("\xE7\x03", 2) + news(2)});
     EXPECT_EQ(rec.events, QStringList({"n1"})); // the chunk ends at an id the server never sends
@@ -76,14 +60,6 @@ TEST_F(Cutting, QuoteBatchesAreWholeOrDropped) {
     rec.events.clear();
     feed({quote(8).mid(1)}); // not a quote chunk: nothing
     EXPECT_TRUE(rec.events.isEmpty());
-}
-
-TEST_F(Cutting, CalendarTransferOfFiveDaysOverAnyChunks) {
-    feed({day('1')});
-    EXPECT_EQ(rec.events, QStringList({"d1"}));
-    const QByteArray rest = week().mid(8192);
-    feed({rest.left(3), rest.mid(3, 9000), rest.mid(9003, 8192), rest.mid(17195)});
-    EXPECT_EQ(rec.events, QStringList({"d1", "d2", "d3", "d4", "d5"}));
 }
 
 TEST_F(Cutting, FiveDaysEndTheTransfer) {
@@ -106,12 +82,6 @@ TEST_F(Cutting, ControlMessagesAtTheChunkStart) {
     feed({ControlRecord::heartbeatProbe()});
     feed({QByteArray(1, '\xFD')});
     EXPECT_EQ(rec.events, QStringList({"1017", "1021"}));
-}
-
-TEST_F(Cutting, HeartbeatBetweenCalendarDaysIsAnsweredAndLeftOut) {
-    const QByteArray w = week();
-    feed({w.left(2 * 8192), ControlRecord::heartbeatProbe(), w.mid(2 * 8192)});
-    EXPECT_EQ(rec.events, QStringList({"d1", "d2", "1021", "d3", "d4", "d5"}));
 }
 
 TEST_F(Cutting, NewsContinuationIsRecordDataWhateverItsFirstBytes) {

@@ -82,12 +82,11 @@ TEST(Records, ClientRecordsPutTheirFieldsAtTheirOffsets) {
 }
 
 TEST(Records, PushLogonAndHeartbeatAnswerBytes) {
-    const QByteArray logon = PushLogonRecord{"demo@quenra.test", "demo123", 0x01020304}.build();
-    ASSERT_EQ(logon.size(), 106);
-    EXPECT_EQ(logon.left(2), bytes({0xF8, 0x03}));
-    EXPECT_EQ(logon.mid(2, 17), QByteArray("demo@quenra.test\0", 17));
-    EXPECT_EQ(logon.mid(52, 8), QByteArray("demo123\0", 8));
-    EXPECT_EQ(logon.mid(102), bytes({0x04, 0x03, 0x02, 0x01}));
+    EXPECT_EQ(PushLogonRecord({"demo@quenra.test", "demo123", 0x01020304}).build(),
+              handWritten(106, {{0, bytes({0xF8, 0x03})},
+                                {2, "demo@quenra.test"},
+                                {52, "demo123"},
+                                {102, bytes({0x04, 0x03, 0x02, 0x01})}}));
 
     EXPECT_EQ(HeartbeatAnswerRecord{-2}.build(), bytes({0xFD, 0x03, 0xFE, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(ControlRecord::heartbeatProbe(), bytes({0xFD, 0x03}));
@@ -110,11 +109,7 @@ TEST(Records, LoginRequestCarriesAFiftyBytePasswordWhole) {
 TEST(Records, IdentityReportBytes) {
     const QString adapters = QStringLiteral("00-1A-2B-3C-4D-5E\r");
     const QByteArray report = IdentityReportRecord{0, adapters, "1.6.1111"}.build();
-    ASSERT_EQ(report.size(), 606);
-    EXPECT_EQ(report.left(6), bytes({0xF8, 0x03, 0, 0, 0, 0}));
-    EXPECT_EQ(report.mid(6, 19), QByteArray("00-1A-2B-3C-4D-5E\r\0", 19));
-    EXPECT_EQ(report.mid(506, 9), QByteArray("1.6.1111\0", 9));
-    EXPECT_EQ(report.mid(515), QByteArray(91, '\0'));
+    EXPECT_EQ(report, handWritten(606, {{0, bytes({0xF8, 0x03})}, {6, adapters.toLatin1()}, {506, "1.6.1111"}}));
     const auto back = IdentityReportRecord::parse(report);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->adapters, adapters);
