@@ -587,4 +587,6 @@ def check(args, out, app, samples, died, exit_code, start_wall, term_wall, floor
 
 
 if __name__ == "__main__":
+    # A soak stopped with SIGTERM still stops its program and server on the way out.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     sys.exit(run(parse_args()))
