@@ -7,6 +7,8 @@
 #                                       ones) that long instead, growing a corpus of its own
 #                                       under build-fuzz/corpus/
 #   scripts/fuzz-regress.sh --runs N [name...]   likewise, N executions each
+#   FUZZ_WORKERS=W scripts/fuzz-regress.sh --runs N name   W processes share the campaign's
+#                                       corpus and the N executions (one core each)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if ! command -v clang++ >/dev/null 2>&1; then
@@ -17,6 +19,7 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEP_FUZZ=O
   -DZEP_BENCH=OFF -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null
 mode=${1:-}
 limit=()
+count=${2:-}
 case "$mode" in
   --campaign) limit=(-max_total_time="$2") ;;
   --runs) limit=(-runs="$2") ;;
@@ -40,9 +43,22 @@ for target in "${targets[@]}"; do
   log=build-fuzz/$target.log
   if [ ${#limit[@]} -gt 0 ]; then
     mkdir -p "build-fuzz/corpus/$name"
-    build-fuzz/fuzz/$target "build-fuzz/corpus/$name" "$corpus" "${limit[@]}" -print_final_stats=1 \
-      -artifact_prefix="build-fuzz/$target-" >"$log" 2>&1 || failed=1
-    echo "$target: $(grep -ao 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$') executions$(grep -aq '^==.*ERROR\|deadly signal' "$log" && echo ', FINDING (see '"$log"')')"
+    workers=${FUZZ_WORKERS:-1}
+    share=("${limit[@]}")
+    [ "$mode" = --runs ] && share=(-runs=$((count / workers)))
+    logs=()
+    for ((w = 1; w <= workers; w++)); do
+      log=build-fuzz/$target.log
+      [ "$workers" -eq 1 ] || log=build-fuzz/$target.$w.log
+      logs+=("$log")
+      # The workers pick up each other's new inputs from the shared corpus every 30 s.
+      build-fuzz/fuzz/$target "build-fuzz/corpus/$name" "$corpus" "${share[@]}" -reload=30 \
+        -print_final_stats=1 -artifact_prefix="build-fuzz/$target-" >"$log" 2>&1 &
+    done
+    for ((w = 1; w <= workers; w++)); do wait -n || failed=1; done
+    runs=$(cat "${logs[@]}" | grep -ao 'stat::number_of_executed_units: *[0-9]*' | grep -o '[0-9]*$' |
+      awk '{ s += $1 } END { print s + 0 }')
+    echo "$target: $runs executions$(cat "${logs[@]}" | grep -aq '^==.*ERROR\|deadly signal' && echo ', FINDING (see '"${logs[*]}"')')"
   elif [ -d "$corpus" ]; then
     if build-fuzz/fuzz/$target "$corpus" -runs=0 >"$log" 2>&1; then
       echo "$target: $(ls "$corpus" | wc -l) inputs ok"
