@@ -128,9 +128,8 @@ TEST(PushChannel, ClientRecordsAreLoggedHeartbeatAnswersAndFeedback) {
     // Answer and feedback in one write: the server cuts them apart.
     client.send(push::HeartbeatAnswerRecord{200123}.build() +
                 push::FeedbackRecord{"demo@quenra.test", "希望增加原油报价\r\n谢谢"}.build());
-    EXPECT_TRUE(demotest::waitUntil(
-        [&] { return t.logged("heartbeat answer from demo@quenra.test: highest news id 200123"); }));
-    EXPECT_TRUE(demotest::waitUntil([&] {
+    EXPECT_TRUE(waitUntil([&] { return t.logged("heartbeat answer from demo@quenra.test: highest news id 200123"); }));
+    EXPECT_TRUE(waitUntil([&] {
         return t.logged("feedback from demo@quenra.test (session demo@quenra.test): 希望增加原油报价\\n谢谢");
     }));
 }

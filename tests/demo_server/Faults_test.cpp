@@ -58,7 +58,7 @@ TEST(Faults, ListenerRestartHangsUpAndListensAgainOnTheSamePort) {
     ControlConsole console(*t.server, t.log, [] {});
     ASSERT_TRUE(console.run(QStringLiteral("fault restart")));
     EXPECT_TRUE(before.waitClosed());
-    ASSERT_TRUE(demotest::waitUntil([&] { return t.logged(QStringLiteral("listener back")); }));
+    ASSERT_TRUE(waitUntil([&] { return t.logged(QStringLiteral("listener back")); }));
     EXPECT_EQ(t.server->pushPort(), port);
     PushTestClient after(port);
     EXPECT_TRUE(after.logOnAndWait("demo@quenra.test", "demo123"));

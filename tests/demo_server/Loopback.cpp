@@ -6,8 +6,6 @@
 #include "wire/PushLogonRecord.h"
 #include "wire/QuoteBatchRecord.h"
 #include "wire/RecordReader.h"
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QNetworkDatagram>
 #include <QNetworkProxy>
@@ -19,14 +17,6 @@
 namespace demotest {
 
 namespace {
-
-QCoreApplication& application() {
-    static int argc = 1;
-    static char name[] = "test_demo_server";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-    return app;
-}
 
 int recordLength(int id) {
     switch (id) {
@@ -46,17 +36,7 @@ int recordLength(int id) {
 
 } // namespace
 
-bool waitUntil(const std::function<bool()>& done, int limitMs) {
-    application();
-    QDeadlineTimer limit(limitMs);
-    while (!done() && !limit.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
-    return done();
-}
-
 TestServer::TestServer() {
-    application();
     QFile::copy(QStringLiteral(ZEP_SOURCE_DIR "/tools/demo-server/demo-data/accounts.txt"),
                 dir.filePath(QStringLiteral("accounts.txt")));
     options.loginPort = options.identityPort = options.pushPort = options.httpPort = 0;

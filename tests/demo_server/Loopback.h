@@ -4,6 +4,7 @@
 #include "DemoOptions.h"
 #include "DemoServer.h"
 #include "calendar/CalendarRecord.h"
+#include "e2e_push/Wait.h"
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -11,7 +12,6 @@
 #include <QStringList>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -19,9 +19,6 @@
 // it ends when its condition holds or, at the latest, after a generous limit, and the test
 // then checks the condition; nothing asserts on how long anything took.
 namespace demotest {
-
-// Runs the event loop until done() or the limit; returns done().
-bool waitUntil(const std::function<bool()>& done, int limitMs = 15000);
 
 // A demo server on ephemeral loopback ports with a data directory of its own, a fixed
 // seed, and timers slow enough that the tests drive publishing themselves.

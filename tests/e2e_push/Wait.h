@@ -5,7 +5,7 @@
 
 // Runs the real event loop until done() holds or the time is up; true when it holds. The
 // bound only keeps a broken build from hanging: every wait ends on an event.
-inline bool waitUntil(const std::function<bool()>& done, int boundMs = 10000) {
+inline bool waitUntil(const std::function<bool()>& done, int boundMs = 15000) {
     const QDeadlineTimer deadline(boundMs);
     while (!done()) {
         if (deadline.hasExpired()) return false;

@@ -1,7 +1,8 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
-// The demo server's output arrives through the application's event loop.
+// For the tests that read real sockets, processes and the demo server: what they wait for
+// arrives through the application's event loop.
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
