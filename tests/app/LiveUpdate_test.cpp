@@ -65,9 +65,7 @@ TEST_F(LiveUpdate, ANewerVersionIsDownloadedSavedAndInstalledAfterTheExit) {
                                           "已下载 146 KB / 146 KB（100%）"}));
     EXPECT_EQ(sim().network.httpRequests(), QStringList({FileServer + "/spd_update.xml", InstallerUrl}));
 
-    QFile saved(installer());
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), bytes);
+    EXPECT_EQ(readFile(installer()), bytes);
     ASSERT_EQ(sim().shell.started().size(), 1u);
     const auto& run = sim().shell.started().front();
     EXPECT_EQ(run.program, installer());
@@ -96,7 +94,7 @@ TEST_F(LiveUpdate, ASystemWideInstallationDownloadsThePackageIntoTheUsersFolder)
 
     EXPECT_EQ(sim().network.httpRequests(), QStringList({FileServer + "/spd_update.xml", packageUrl}));
     const QString saved = ctx().Folders.updateFile(ctx());
-    EXPECT_EQ(TestInstallation::readFile(saved).toLatin1(), deb);
+    EXPECT_EQ(readFile(saved), deb);
     EXPECT_FALSE(QFile::exists(installer()));
     EXPECT_TRUE(sim().shell.started().empty());
     // Handed to the desktop's package installer, and the user told how else to install it.

@@ -1,8 +1,8 @@
 #pragma once
+#include "TestFiles.h"
 #include "core/AppContext.h"
 #include "platform/sim/SimPlatform.h"
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -48,17 +48,8 @@ public:
 )");
     }
 
-    void writeConfig(const QString& xml = defaultConfig()) const { writeFile(configFile(), xml); }
-    QString readConfig() const { return readFile(configFile()); }
-
-    static void writeFile(const QString& path, const QString& text) {
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(text.toUtf8());
-    }
-    static QString readFile(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
+    void writeConfig(const QString& xml = defaultConfig()) const { writeFile(configFile(), xml.toUtf8()); }
+    QString readConfig() const { return QString::fromUtf8(readFile(configFile())); }
 
     // A new process on the same machine: it sees the window titles of the others.
     std::unique_ptr<Process> process() {

@@ -53,7 +53,7 @@ struct Controller : ::testing::Test {
 };
 
 TEST_F(Controller, LoadSetsTheRegistryValuesAndRemovesALeftoverInstaller) {
-    TestInstallation::writeFile(installer(), "old");
+    writeFile(installer(), "old");
     auto p = start();
     EXPECT_EQ(value(*p, cRegistry::HKEY_CURRENT_USER, InternetSettings, "MaxConnectionsPerServer"), 10);
     EXPECT_EQ(value(*p, cRegistry::HKEY_LOCAL_MACHINE, ProductKey, "Path").toString(), p->ctx.ExePath);
@@ -77,7 +77,7 @@ TEST_F(Controller, RegistryFailuresAreLoggedAndTheLoadGoesOnWithoutNeedlessWrite
 
 TEST_F(Controller, ExitAppSavesRecordsTheUsageTimeRemovesALeftoverInstallerAndEndsTheLoop) {
     auto p = start();
-    TestInstallation::writeFile(installer(), "partial download"); // no update pending
+    writeFile(installer(), "partial download"); // no update pending
     p->sim.loop.advance(30'500);
     p->ctx.mainCtl->ExitApp();
     EXPECT_FALSE(p->ctx.mainCtl);

@@ -105,7 +105,7 @@ TEST_F(StartUp, AnOlderDocumentWithoutServerValuesGetsTheShippedOnes) {
                            s.productSite,
                            s.makerSite};
     };
-    const QString shipped = TestInstallation::readFile(QStringLiteral(ZEP_SOURCE_DIR "/dist/ZEP.xml"));
+    const QString shipped = QString::fromUtf8(readFile(QStringLiteral(ZEP_SOURCE_DIR "/dist/ZEP.xml")));
     inst.writeConfig(shipped);
     const QStringList shippedValues = values(start()->ctx.server);
 
@@ -172,10 +172,10 @@ struct Shortcut : StartUp {
     }
     void addIcons() {
         QDir().mkpath(inst.appDir() + "/icons");
-        TestInstallation::writeFile(inst.appDir() + "/icons/16.png", "small");
-        TestInstallation::writeFile(inst.appDir() + "/icons/256.png", "a much larger picture");
+        writeFile(inst.appDir() + "/icons/16.png", "small");
+        writeFile(inst.appDir() + "/icons/256.png", "a much larger picture");
     }
-    QString file(const QString& path) { return TestInstallation::readFile(path); }
+    QString file(const QString& path) { return QString::fromUtf8(readFile(path)); }
 };
 
 TEST_F(Shortcut, NoneYetGivesTheProductShortcutWithoutIcon) {

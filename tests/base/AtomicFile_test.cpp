@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "base/AtomicFile.h"
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,11 +10,6 @@ namespace {
 mode_t modeOf(const QString& path) {
     struct stat st {};
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & 0777) : 0;
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -33,7 +29,7 @@ TEST(AtomicFile, OwnerOnlyFilesAreCreatedPrivateAndOpenOnesNarrowedAtTheNextWrit
     ::chmod(QFile::encodeName(open).constData(), 0644);
     ASSERT_TRUE(atomicfile::write(open, "new", error, atomicfile::Access::OwnerOnly));
     EXPECT_EQ(modeOf(open), 0600u);
-    EXPECT_EQ(contentOf(open), "new");
+    EXPECT_EQ(readFile(open), "new");
 
     // Files that are not private keep whatever the user gave them.
     const QString shared = dir.filePath(QStringLiteral("ZEP.xml"));

@@ -1,19 +1,9 @@
 #pragma once
+#include "TestFiles.h"
 #include "config/cls_Config.h"
 #include "platform/sim/SimPlatform.h"
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
-}
 
 inline QString shippedConfigPath() { return QStringLiteral(ZEP_SOURCE_DIR "/dist/ZEP.xml"); }
 

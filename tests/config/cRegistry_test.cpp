@@ -1,8 +1,8 @@
+#include "TestFiles.h"
 #include "base/VbError.h"
 #include "config/cRegistry.h"
 #include "platform/qt/FileRegistryStore.h"
 #include "platform/sim/SimRegistryStore.h"
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -144,12 +144,8 @@ TEST(FileRegistryStore, ValuesOutliveTheProcessAndOddNamesSurvive) {
 TEST(FileRegistryStore, UnreadableLinesAreSkippedAndAFailedWriteKeepsThePreviousValues) {
     QTemporaryDir dir;
     const QString file = dir.filePath("registry.txt");
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("# Quenra registry 1\ngarbage\n80000002\tSoftware\tTime\tx\t00\n"
-                "80000002\tSoftware%5CZavez_ZEP\tTime\t4\t0a000000\n\xFF\xFE\t\t\t\t\n");
-    }
+    ASSERT_TRUE(writeFile(file, "# Quenra registry 1\ngarbage\n80000002\tSoftware\tTime\tx\t00\n"
+                                "80000002\tSoftware%5CZavez_ZEP\tTime\t4\t0a000000\n\xFF\xFE\t\t\t\t\n"));
     plat::FileRegistryStore store(file);
     cRegistry time(store);
     time.setClassKey(cRegistry::HKEY_LOCAL_MACHINE);
@@ -159,17 +155,11 @@ TEST(FileRegistryStore, UnreadableLinesAreSkippedAndAFailedWriteKeepsThePrevious
     EXPECT_EQ(time.Value().toInt(), 10);
 
     // The store file's place becomes unusable: the write fails, nothing changes.
-    const QByteArray before = [&] {
-        QFile f(file);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
+    const QByteArray before = readFile(file);
     plat::FileRegistryStore blocked(dir.filePath("registry.txt/inside"));
     EXPECT_FALSE(blocked.write(cRegistry::HKEY_LOCAL_MACHINE, kZepKey, "Time", 4, QByteArray(4, '\0')));
     int type = 0;
     QByteArray data;
     EXPECT_FALSE(blocked.read(cRegistry::HKEY_LOCAL_MACHINE, kZepKey, "Time", type, data));
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), before);
+    EXPECT_EQ(readFile(file), before);
 }

@@ -1,8 +1,8 @@
+#include "TestFiles.h"
 #include "core/AppContext.h"
 #include "core/DataFolders.h"
 #include "platform/sim/SimPlatform.h"
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -21,21 +21,11 @@ struct DataFoldersTest : ::testing::Test {
         ctx.AppPath = install() + u'/';
         sim.shell.setUserDataDir(root.path() + "/home/.local/share/quenra");
         sim.shell.setWindowsDir(root.path() + "/machine");
-        write(install() + "/ZEP.xml", "<App>shipped</App>");
+        EXPECT_TRUE(writeFile(install() + "/ZEP.xml", "<App>shipped</App>"));
         QFile::setPermissions(install() + "/ZEP.xml", QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     }
     QString install() const { return root.path() + "/install"; }
     QString userDir() const { return root.path() + "/home/.local/share/quenra/"; }
-
-    static void write(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
-    static QByteArray read(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 };
 
 TEST_F(DataFoldersTest, AWritableInstallationKeepsTheUsersFilesBesideTheProgram) {
@@ -60,18 +50,18 @@ TEST_F(DataFoldersTest, ASystemWideInstallationKeepsThemInTheUsersDataFolderFrom
 
     // The first start copies the shipped document, writable for the user.
     ASSERT_TRUE(folders.seed(ctx));
-    EXPECT_EQ(read(userDir() + "ZEP.xml"), "<App>shipped</App>");
+    EXPECT_EQ(readFile(userDir() + "ZEP.xml"), "<App>shipped</App>");
     EXPECT_TRUE(QFileInfo(userDir() + "ZEP.xml").permissions() & QFile::WriteOwner);
     EXPECT_EQ(QDir(userDir()).entryList(QDir::Files), QStringList{"ZEP.xml"});
-    EXPECT_EQ(read(install() + "/ZEP.xml"), "<App>shipped</App>");
+    EXPECT_EQ(readFile(install() + "/ZEP.xml"), "<App>shipped</App>");
 
     // The user's document outlives a newer package's copy.
-    write(userDir() + "ZEP.xml", "<App>mine</App>");
+    ASSERT_TRUE(writeFile(userDir() + "ZEP.xml", "<App>mine</App>"));
     // The upgrade replaces the shipped copy.
     QFile::remove(install() + "/ZEP.xml");
-    write(install() + "/ZEP.xml", "<App>newer</App>");
+    ASSERT_TRUE(writeFile(install() + "/ZEP.xml", "<App>newer</App>"));
     EXPECT_TRUE(folders.seed(ctx));
-    EXPECT_EQ(read(userDir() + "ZEP.xml"), "<App>mine</App>");
+    EXPECT_EQ(readFile(userDir() + "ZEP.xml"), "<App>mine</App>");
 }
 
 TEST_F(DataFoldersTest, WithoutAShippedDocumentNothingHalfIsLeft) {
@@ -85,7 +75,7 @@ TEST_F(DataFoldersTest, SharedAreFoldersTheUserCannotWriteAndThePackages) {
     EXPECT_FALSE(DataFolders::isSystemWide(install()));
     EXPECT_TRUE(DataFolders::isSystemWide(install() + "/ZEP.xml"));
     EXPECT_TRUE(DataFolders::isSystemWide(root.path() + "/missing"));
-    write(install() + "/SYSTEM-WIDE", "");
+    ASSERT_TRUE(writeFile(install() + "/SYSTEM-WIDE", ""));
     EXPECT_TRUE(DataFolders::isSystemWide(install()));
     QFile::remove(install() + "/SYSTEM-WIDE");
     // The administrator may write any folder; the package test runs the program as another user.

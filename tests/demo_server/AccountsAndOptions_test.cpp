@@ -1,10 +1,10 @@
+#include "TestFiles.h"
 #include "AccountBook.h"
 #include "ClientRecordCutter.h"
 #include "DemoOptions.h"
 #include "wire/FeedbackRecord.h"
 #include "wire/HeartbeatAnswerRecord.h"
 #include "wire/PushLogonRecord.h"
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -22,17 +22,15 @@ TEST(AccountBook, ShippedAccountsLoadWholeAndTheEmailIgnoresCase) {
 
 TEST(AccountBook, SkipsMalformedLinesAndReportsAMissingFile) {
     QTemporaryDir dir;
-    QFile file(dir.filePath("accounts.txt"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("# comment\n\n"
-               "a@b.test | pw | 甲 | 1 | active\n"
-               "too | few | fields\n"
-               "c@d.test | pw | 乙 | 12 | active\n" // flag must be one character
-               "e@f.test | pw | 丙 | 0 | sleeping\n");
-    file.close();
+    const QString file = dir.filePath("accounts.txt");
+    ASSERT_TRUE(writeFile(file, "# comment\n\n"
+                                "a@b.test | pw | 甲 | 1 | active\n"
+                                "too | few | fields\n"
+                                "c@d.test | pw | 乙 | 12 | active\n" // flag must be one character
+                                "e@f.test | pw | 丙 | 0 | sleeping\n"));
     AccountBook book;
     QString error;
-    ASSERT_TRUE(book.load(file.fileName(), &error));
+    ASSERT_TRUE(book.load(file, &error));
     EXPECT_EQ(book.all().size(), 1);
     EXPECT_EQ(book.skippedLines(), 3);
     EXPECT_EQ(book.find("a@b.test")->flag, '1');

@@ -32,22 +32,13 @@ protected:
                         currencies + QStringLiteral("\n      </currency>"));
         return xml;
     }
-    static void writeGb2312(const QString& path, const QString& xml) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(cp936::encode(xml));
-    }
-
     explicit SettingsFixture(const QString& document = config()) : document_(document) {
-        writeGb2312(inst.configFile(), document_);
+        EXPECT_TRUE(writeFile(inst.configFile(), cp936::encode(document_)));
     }
     void SetUp() override { startToMainWindow(); }
 
     const QString& document() const { return document_; }
-    QByteArray savedBytes() const {
-        QFile f(inst.configFile());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray savedBytes() const { return readFile(inst.configFile()); }
 
     void openFromTray() {
         ASSERT_TRUE(tray().userChooseMenuItem(QStringLiteral("Settings")));

@@ -142,7 +142,7 @@ TEST_F(Settings, UntickingAPairWritesItAndTheQuoteCenterFollowsAtOnce) {
 
 TEST_F(Settings, ThePreviewPlaysTheChosenSoundAndAFailedSaveIsReported) {
     QDir().mkpath(inst.appDir() + "/Sound");
-    TestInstallation::writeFile(inst.appDir() + "/Sound/Band.wav", "a sound");
+    writeFile(inst.appDir() + "/Sound/Band.wav", "a sound");
     openFromTray();
     ASSERT_TRUE(choose(dialog().Combo2, "Band.wav"));
     click(dialog().Image5);

@@ -26,7 +26,7 @@ protected:
     void TearDown() override {
         if (HasFailure())
             std::printf("the program said:\n%s\nthe server said:\n%s\n",
-                        ScratchInstall::readFile(install_.path(QStringLiteral("program-stderr.txt"))).constData(),
+                        readFile(install_.path(QStringLiteral("program-stderr.txt"))).constData(),
                         qPrintable(server_.lines().join('\n')));
         if (program_.state() == QProcess::NotRunning) return;
         program_.kill();
@@ -85,8 +85,7 @@ protected:
 TEST_F(HeadlessCalendar, RemindsBeforeAReleaseAndAnnouncesItsResultAfterIt) {
     ASSERT_EQ(QDate::currentDate(), QDate(2026, 12, 9)) << "not on the fake clock";
     // At the server's usual pace: news, quotes and probes may share a read with a day's record.
-    ASSERT_TRUE(server_.start({0, 0, 0, 0}))
-        << server_.lines().join("\n").toStdString();
+    ASSERT_TRUE(server_.start({0, 0, 0, 0})) << server_.lines().join("\n").toStdString();
     startProgram();
 
     // The reminder: one balloon for the two releases of one minute, and its popup.
@@ -118,8 +117,8 @@ TEST_F(HeadlessCalendar, RemindsBeforeAReleaseAndAnnouncesItsResultAfterIt) {
 
     // Today's table: the released events past (disabled radio buttons), the later ones
     // with their check boxes; the reminded events stored as reminded.
-    const auto page = dom::Document::parse(
-        QString::fromUtf8(ScratchInstall::readFile(install_.path(QStringLiteral("pages/ruzezaro.htm")))));
+    const auto page =
+        dom::Document::parse(QString::fromUtf8(readFile(install_.path(QStringLiteral("pages/ruzezaro.htm")))));
     const dom::Element* table = page->getElementById(QStringLiteral("iCalendar_Table"));
     ASSERT_TRUE(table);
     int past = 0, boxes = 0;
@@ -139,7 +138,7 @@ TEST_F(HeadlessCalendar, RemindsBeforeAReleaseAndAnnouncesItsResultAfterIt) {
     }
     EXPECT_GE(past, 2);
     EXPECT_GE(boxes, 1) << "the release at eleven minutes is still ahead";
-    const QString config = QString::fromUtf8(ScratchInstall::readFile(install_.app(QStringLiteral("ZEP.xml"))));
+    const QString config = QString::fromUtf8(readFile(install_.app(QStringLiteral("ZEP.xml"))));
     EXPECT_EQ(config.count(QRegularExpression(QStringLiteral("Time=\"%1\" Notify=\"2\"").arg(release))), 2);
     std::printf("reminder at %s for %s, result balloon at %s\n",
                 qPrintable(printedAt(reminder[0]).toString("HH:mm:ss")), qPrintable(release),

@@ -96,7 +96,7 @@ TEST_F(HeadlessNews, FlashesReachTheListAndThePopup) {
     ASSERT_NO_FATAL_FAILURE(stopProgram());
     const QString err = QString::fromUtf8(program_.readAllStandardError());
 
-    const auto main = dom::Document::parse(QString::fromUtf8(ScratchInstall::readFile(pages("ruzezaro.htm"))));
+    const auto main = dom::Document::parse(QString::fromUtf8(readFile(pages("ruzezaro.htm"))));
     const QStringList list = rowTexts(*main, "firstpage_table").mid(1); // below the header row
     ASSERT_GE(list.size(), 4) << err.toStdString();
     EXPECT_LE(list.size(), 299);
@@ -113,7 +113,7 @@ TEST_F(HeadlessNews, FlashesReachTheListAndThePopup) {
     EXPECT_EQ(quotes.size(), 12) << quotes.join(u'\n').toStdString();
     for (const QString& row : quotes) EXPECT_EQ(row.split(u' ').size(), 3) << row.toStdString();
 
-    const auto popup = dom::Document::parse(QString::fromUtf8(ScratchInstall::readFile(pages("iPopup.htm"))));
+    const auto popup = dom::Document::parse(QString::fromUtf8(readFile(pages("iPopup.htm"))));
     const QStringList shown = rowTexts(*popup, "popupWin_Table");
     ASSERT_FALSE(shown.isEmpty());
     EXPECT_LE(shown.size(), 10);

@@ -221,7 +221,7 @@ TEST_F(PackageInstall, AReadOnlyInstallationKeepsTheUsersFilesInTheirDataFolder)
     ASSERT_EQ(first.exitCode, 0) << first.output.toStdString();
     ASSERT_TRUE(QFileInfo::exists(userData(QStringLiteral("ZEP.xml")))) << first.output.toStdString();
     // Headless, it leaves the desktop shortcut to a start that has a desktop.
-    EXPECT_FALSE(ScratchInstall::readFile(userData(QStringLiteral("ZEP.xml"))).contains("<desktopshorcut/>"));
+    EXPECT_FALSE(readFile(userData(QStringLiteral("ZEP.xml"))).contains("<desktopshorcut/>"));
 
     ASSERT_TRUE(server_.start({0, 0, 0, 0})) << server_.lines().join("\n").toStdString();
     ASSERT_TRUE(ScratchInstall::pointAt(server_.ports(), userData(QStringLiteral("ZEP.xml"))));
@@ -236,7 +236,7 @@ TEST_F(PackageInstall, AReadOnlyInstallationKeepsTheUsersFilesInTheirDataFolder)
     EXPECT_EQ(filesBelow(root()), shipped);
     EXPECT_TRUE(QFileInfo::exists(userData(QStringLiteral("ZEP_ID.txt"))));
     EXPECT_TRUE(QFileInfo::exists(userData(QStringLiteral("registry"))));
-    const QString config = QString::fromLatin1(ScratchInstall::readFile(userData(QStringLiteral("ZEP.xml"))));
+    const QString config = QString::fromLatin1(readFile(userData(QStringLiteral("ZEP.xml"))));
     EXPECT_TRUE(config.contains(QStringLiteral("PushPort=\"%1\"").arg(server_.ports().push)));
     // The user's data folder and their settings store: nothing else.
     for (const QString& file : filesBelow(home()))

@@ -66,9 +66,7 @@ protected:
 
     // The usage time as the registry file holds it; -1 while there is none.
     int usageTime() const {
-        QFile f(registryFile());
-        if (!f.open(QIODevice::ReadOnly)) return -1;
-        for (const QByteArray& line : f.readAll().split('\n')) {
+        for (const QByteArray& line : readFile(registryFile()).split('\n')) {
             const QList<QByteArray> fields = line.split('\t');
             if (fields.size() == 5 && fields[2] == "Time") {
                 const QByteArray data = QByteArray::fromHex(fields[4]);
@@ -80,11 +78,10 @@ protected:
 
     void seedUsageTime(qint32 seconds) {
         QDir().mkpath(path("config") + QStringLiteral("/Quenra"));
-        QFile f(registryFile());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         QByteArray data(4, '\0');
         qToLittleEndian(seconds, data.data());
-        f.write("# Quenra registry 1\n80000002\tSoftware%5CZavez_ZEP%5C\tTime\t4\t" + data.toHex() + "\n");
+        ASSERT_TRUE(writeFile(registryFile(), "# Quenra registry 1\n80000002\tSoftware%5CZavez_ZEP%5C\tTime\t4\t" +
+                                                  data.toHex() + "\n"));
     }
 
     ScratchInstall install_;
@@ -127,10 +124,7 @@ TEST_F(HeadlessStart, RefusesToRunWithoutItsConfigurationDocumentOrABrokenOneNam
     EXPECT_NE(missing.status, 0);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("配置文件ZEP.xml 文件不存在!"))) << missing.err.toStdString();
 
-    QFile f(config());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("<?xml version=\"1.0\"?>\n<App>\n<Settings>\n</App>\n");
-    f.close();
+    ASSERT_TRUE(writeFile(config(), "<?xml version=\"1.0\"?>\n<App>\n<Settings>\n</App>\n"));
     const Ended broken = run({QStringLiteral("--headless")});
     EXPECT_NE(broken.status, 0);
     // The parser's reason (which ends its own line), then the line number.
@@ -147,10 +141,8 @@ TEST_F(HeadlessStart, ASecondInstanceIsRefusedAndAnInterruptedRunStillSaves) {
     QElapsedTimer running;
     running.start();
     // The controller has loaded once its install path is in the registry.
-    ASSERT_TRUE(waitUntil(first, [&] {
-        QFile f(registryFile());
-        return f.open(QIODevice::ReadOnly) && f.readAll().contains("\tPath\t");
-    })) << first.readAllStandardError().toStdString();
+    ASSERT_TRUE(waitUntil(first, [&] { return readFile(registryFile()).contains("\tPath\t"); }))
+        << first.readAllStandardError().toStdString();
 
     const Ended second = run({QStringLiteral("--headless")});
     EXPECT_NE(second.status, 0);
@@ -163,11 +155,11 @@ TEST_F(HeadlessStart, ASecondInstanceIsRefusedAndAnInterruptedRunStillSaves) {
     ASSERT_TRUE(first.waitForFinished(60000));
     EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
-    QFile saved(config());
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_GT(usageTime(), 100);
     // A headless run has no desktop to show a shortcut on: it leaves it to a start that has.
-    EXPECT_FALSE(saved.readAll().contains("desktopshorcut"));
+    const QByteArray saved = readFile(config());
+    ASSERT_FALSE(saved.isEmpty());
+    EXPECT_FALSE(saved.contains("desktopshorcut"));
     EXPECT_FALSE(QFile::exists(path("home") + QStringLiteral("/Desktop/Quenra极速版.desktop")));
 }
 

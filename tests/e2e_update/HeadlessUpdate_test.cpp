@@ -21,9 +21,7 @@ protected:
         program_.start(install_.program(), {QStringLiteral("--headless")});
         ASSERT_TRUE(program_.waitForStarted(10000));
     }
-    QString installerLog() const {
-        return QString::fromUtf8(ScratchInstall::readFile(install_.path("demo-data/installer-runs.log")));
-    }
+    QString installerLog() const { return QString::fromUtf8(readFile(install_.path("demo-data/installer-runs.log"))); }
 
     ScratchInstall install_;
     DemoServerProcess server_;
@@ -39,9 +37,9 @@ TEST_F(HeadlessUpdate, DownloadsTheInstallerExitsAndTheInstallerRunsSilently) {
     ASSERT_TRUE(install_.pointAt(server_.ports()));
     // A value the document lacks is added at start and reaches the file only with the save.
     // The document is GB2312; Latin-1 keeps every byte.
-    QString config = QString::fromLatin1(ScratchInstall::readFile(install_.app("ZEP.xml")));
+    QString config = QString::fromLatin1(readFile(install_.app("ZEP.xml")));
     config.remove(QRegularExpression(QStringLiteral(" MakerSite=\"[^\"]*\"")));
-    ASSERT_TRUE(ScratchInstall::writeFile(install_.app("ZEP.xml"), config.toLatin1()));
+    ASSERT_TRUE(writeFile(install_.app("ZEP.xml"), config.toLatin1()));
     startProgram();
 
     ASSERT_TRUE(waitUntil([&] { return program_.state() == QProcess::NotRunning; }, 60000))
@@ -53,7 +51,7 @@ TEST_F(HeadlessUpdate, DownloadsTheInstallerExitsAndTheInstallerRunsSilently) {
     EXPECT_TRUE(out.contains(QStringLiteral("balloon: 升级提醒: 软件正在升级"))) << out.toStdString();
 
     // The demo installer, saved whole and runnable.
-    const QByteArray saved = ScratchInstall::readFile(install_.app("liveupdate.exe"));
+    const QByteArray saved = readFile(install_.app("liveupdate.exe"));
     EXPECT_TRUE(saved.startsWith("#!/bin/sh\n# Quenra极速版 1.6.1112 demo installer")) << saved.toStdString();
     EXPECT_TRUE(QFileInfo(install_.app("liveupdate.exe")).isExecutable());
     // Started detached at the very end: its note may follow the exit by a moment.
@@ -63,8 +61,7 @@ TEST_F(HeadlessUpdate, DownloadsTheInstallerExitsAndTheInstallerRunsSilently) {
     EXPECT_TRUE(runs.front().endsWith(QStringLiteral(" /sp- /verysilent /norestart"))) << runs.front().toStdString();
 
     // Everything was saved on the way out; the main window was never opened.
-    EXPECT_TRUE(
-        ScratchInstall::readFile(install_.app("ZEP.xml")).contains("MakerSite=\"http://127.0.0.1:8080/maker\""));
+    EXPECT_TRUE(readFile(install_.app("ZEP.xml")).contains("MakerSite=\"http://127.0.0.1:8080/maker\""));
     EXPECT_FALSE(err.contains(QStringLiteral("ruzezaro"))) << err.toStdString();
     EXPECT_EQ(server_.count(QStringLiteral("/spd_update.xml -> 200")), 1);
     EXPECT_EQ(server_.count(QStringLiteral("/download/QuenraSetup-1.6.1112.exe -> 200")), 1);

@@ -83,13 +83,3 @@ QProcessEnvironment ScratchInstall::environment(bool withDisplay) const {
     env.insert(QStringLiteral("TMPDIR"), path("tmp"));
     return env;
 }
-
-QByteArray ScratchInstall::readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool ScratchInstall::writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}

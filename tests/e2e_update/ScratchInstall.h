@@ -1,4 +1,5 @@
 #pragma once
+#include "TestFiles.h"
 #include "e2e_push/DemoServerProcess.h"
 #include <QProcessEnvironment>
 #include <QString>
@@ -32,9 +33,6 @@ public:
     // The program's environment: its own home, XDG folders and "Windows directory"; the
     // display only when withDisplay.
     QProcessEnvironment environment(bool withDisplay) const;
-
-    static QByteArray readFile(const QString& path);
-    static bool writeFile(const QString& path, const QByteArray& bytes);
 
 private:
     QTemporaryDir root_;

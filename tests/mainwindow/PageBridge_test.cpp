@@ -51,7 +51,7 @@ TEST_F(Bridge, SetUpOnTheFirstPage) {
 
 TEST_F(Bridge, ARememberedLoginLoadsTheDialogHidden) {
     prepare();
-    TestInstallation::writeFile(inst.appDir() + "/registry", "1,1,a@b.test,x,nick");
+    writeFile(inst.appDir() + "/registry", "1,1,a@b.test,x,nick");
     ctx().load(ctx().fxInfo);
     completeNavigation();
     ASSERT_TRUE(ctx().form1);

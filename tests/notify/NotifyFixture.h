@@ -23,7 +23,7 @@ protected:
         ctx.PopupStayTime = QStringLiteral("5");
         ctx.PopupSoundFile = QStringLiteral("ding.wav");
         QDir().mkpath(ctx.AppPath + QStringLiteral("Sound"));
-        TestInstallation::writeFile(soundFile(), QStringLiteral("not a wave: plays 1000 ms"));
+        writeFile(soundFile(), "not a wave: plays 1000 ms");
     }
 
     // The popup window loaded ahead of the first request, its page box fixed at width x

@@ -2,6 +2,7 @@
 // drawn into the real page, and the user's click on a reminder check box reaching
 // TBodyClick, so that the choice is in ZEP.xml after the next save. A screenshot of the
 // tab goes to artifacts/ for a person to look at.
+#include "TestFiles.h"
 #include "calendar/CalendarStore.h"
 #include "config/cls_Config.h"
 #include "core/AppContext.h"
@@ -135,9 +136,7 @@ TEST_F(CalendarWindow, AClickOnAReminderBoxSwitchesItOffAndTheChoiceIsSaved) {
     ASSERT_TRUE(waitFor([&] { return store.items(3).at(3).notify() == S("0"); }));
 
     ASSERT_TRUE(ctx_.Config->XMLSave());
-    QFile saved(ctx_.AppPath + S("ZEP.xml"));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    const QByteArray xml = saved.readAll();
+    const QByteArray xml = readFile(ctx_.AppPath + S("ZEP.xml"));
     EXPECT_TRUE(xml.contains("<Item Time=\"21:30\" Notify=\"1\"")) << xml.toStdString();
     EXPECT_TRUE(xml.contains("<Item Time=\"21:30\" Notify=\"0\"")) << xml.toStdString();
 }

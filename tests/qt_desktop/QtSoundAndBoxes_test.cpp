@@ -1,9 +1,9 @@
+#include "TestFiles.h"
 #include "DesktopTesting.h"
 #include "sim_desktop/WaveFile.h"
 #include "platform/qt/QtDesktop.h"
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -15,15 +15,13 @@ namespace {
 
 TEST(QtSoundPlayer, PlaysToTheEndOrIsSilentWithoutOutput) {
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("ding.wav")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(silentWave(300 * 8)); // 300 ms
-    file.close();
+    const QString file = dir.filePath(QStringLiteral("ding.wav"));
+    ASSERT_TRUE(writeFile(file, silentWave(300 * 8))); // 300 ms
     QtDesktop desktop;
     auto player = desktop.createSoundPlayer();
 
     EXPECT_FALSE(player->open(dir.filePath(QStringLiteral("missing.wav"))));
-    ASSERT_TRUE(player->open(file.fileName()));
+    ASSERT_TRUE(player->open(file));
     EXPECT_EQ(player->durationMs(), 300); // from the header, before loading
     player->setPositionMs(0);
     player->play();

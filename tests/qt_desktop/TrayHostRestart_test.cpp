@@ -1,9 +1,9 @@
+#include "TestFiles.h"
 #include "DesktopTesting.h"
 #include "qt_gui_smoke/XDesktop.h"
 #include "platform/qt/QtDesktop.h"
 #include "platform/qt/QtTrayIcon.h"
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <csignal>
@@ -20,9 +20,8 @@ pid_t trayHost() {
         bool number = false;
         const pid_t pid = pid_t(entry.toInt(&number));
         if (!number) continue;
-        QFile comm(QStringLiteral("/proc/%1/comm").arg(pid)), environ(QStringLiteral("/proc/%1/environ").arg(pid));
-        if (!comm.open(QIODevice::ReadOnly) || comm.readAll().trimmed() != "trayer") continue;
-        if (environ.open(QIODevice::ReadOnly) && environ.readAll().split('\0').contains(display)) return pid;
+        if (readFile(QStringLiteral("/proc/%1/comm").arg(pid)).trimmed() != "trayer") continue;
+        if (readFile(QStringLiteral("/proc/%1/environ").arg(pid)).split('\0').contains(display)) return pid;
     }
     return 0;
 }

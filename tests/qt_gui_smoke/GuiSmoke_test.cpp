@@ -1,7 +1,7 @@
+#include "TestFiles.h"
 #include "InstalledProgram.h"
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QHash>
 #include <csignal>
 
@@ -21,17 +21,15 @@ constexpr int DragHandleX = 500;
 int engineProcesses(qint64 program) {
     QMultiHash<qint64, qint64> children;
     for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!pid.toLongLong() || !stat.open(QIODevice::ReadOnly)) continue;
-        const QByteArray line = stat.readAll();
+        const QByteArray line = readFile(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!pid.toLongLong() || line.isEmpty()) continue;
         children.insert(line.mid(line.lastIndexOf(')') + 2).split(' ').value(1).toLongLong(), pid.toLongLong());
     }
     int helpers = 0;
     QList<qint64> todo = children.values(program);
     while (!todo.isEmpty()) {
         const qint64 p = todo.takeLast();
-        QFile comm(QStringLiteral("/proc/%1/comm").arg(p));
-        if (comm.open(QIODevice::ReadOnly) && comm.readAll().startsWith("QtWebEngineProc")) ++helpers;
+        if (readFile(QStringLiteral("/proc/%1/comm").arg(p)).startsWith("QtWebEngineProc")) ++helpers;
         todo += children.values(p);
     }
     return helpers;

@@ -27,7 +27,7 @@ protected:
     void TearDown() override {
         if (HasFailure())
             std::cout << "the program said:\n"
-                      << ScratchInstall::readFile(install_.path("program-stderr.txt")).toStdString() << std::endl;
+                      << readFile(install_.path("program-stderr.txt")).toStdString() << std::endl;
         if (program_.state() != QProcess::NotRunning) {
             program_.kill();
             program_.waitForFinished(10000);
@@ -62,7 +62,7 @@ protected:
         EXPECT_TRUE(XDesktop::screenshot(file)) << file.toStdString();
         std::cout << "screenshot " << file.toStdString() << std::endl;
     }
-    QByteArray savedConfig() const { return ScratchInstall::readFile(install_.app("ZEP.xml")); }
+    QByteArray savedConfig() const { return readFile(install_.app("ZEP.xml")); }
 
     ScratchInstall install_;
     DemoServerProcess server_;

@@ -46,7 +46,7 @@ protected:
         if (end < 0 || !xml.contains("staytime=\"10s\" SoundFile")) return false;
         xml.insert(end, pairs);
         xml.replace("staytime=\"10s\" SoundFile", "staytime=\"15s\" SoundFile");
-        return ScratchInstall::writeFile(install_.app("ZEP.xml"), xml);
+        return writeFile(install_.app("ZEP.xml"), xml);
     }
 };
 

@@ -1,17 +1,14 @@
+#include "TestFiles.h"
 #include "ImageHeader.h"
 #include "platform/res/ResourceStore.h"
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString kGenerated = QStringLiteral(ZEP_BINARY_DIR "/resources/generated");
 
-QByteArray installedFile(const QString& path) {
-    QFile f(kGenerated + QLatin1Char('/') + path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+QByteArray installedFile(const QString& path) { return readFile(kGenerated + QLatin1Char('/') + path); }
 
 QByteArray embedded(const char* name) {
     const auto found = ResourceStore().find(QString::fromLatin1(name));
@@ -75,10 +72,8 @@ TEST(Icons, ComeInTenNamedSizesAndOneForTheDesktopEntry) {
     EXPECT_TRUE(icons.first().endsWith(QStringLiteral("_16.png")));
     EXPECT_TRUE(icons.last().endsWith(QStringLiteral("_256.png")));
     for (const QString& icon : icons) {
-        QFile f(icon);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << icon.toStdString();
         const int size = icon.section(QLatin1Char('_'), -1).section(QLatin1Char('.'), 0, 0).toInt();
-        EXPECT_EQ(imageheader::size(f.readAll()), QSize(size, size)) << icon.toStdString();
+        EXPECT_EQ(imageheader::size(readFile(icon)), QSize(size, size)) << icon.toStdString();
     }
     // The desktop entry takes the largest file of icons/.
     const QFileInfoList installed =

@@ -1,4 +1,4 @@
-#include <QFile>
+#include "TestFiles.h"
 #include <QtEndian>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -13,10 +13,8 @@ struct Wave {
 
 // A canonical 44-byte header followed by the samples.
 Wave readWave(const QString& path) {
-    QFile f(path);
     Wave w;
-    if (!f.open(QIODevice::ReadOnly)) return w;
-    const QByteArray b = f.readAll();
+    const QByteArray b = readFile(path);
     if (b.size() < 44) return w;
     const char* d = b.constData();
     w.riff = b.mid(0, 4);

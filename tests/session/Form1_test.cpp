@@ -64,7 +64,8 @@ protected:
         sim.loop.runPosted();
     }
     void remembered(const QString& account, const QString& password) {
-        writeFile(ctx.AppPath + "registry", push::RememberFile::build({1, account, password, QStringLiteral("老王")}));
+        ASSERT_TRUE(writeFile(ctx.AppPath + "registry",
+                              push::RememberFile::build({1, account, password, QStringLiteral("老王")})));
     }
     void loadShown() { ctx.load(ctx.form1).Show(); }
 
@@ -73,7 +74,7 @@ protected:
 
 TEST_F(Form1Test, LoginButtonAsksForMissingFieldsThenSendsTheRequestWithTheClientId) {
     sim.shell.setWindowsDir(dir.path());
-    writeFile(dir.path() + "/ZEP_ID.txt", " 4711 \r\n");
+    ASSERT_TRUE(writeFile(dir.path() + "/ZEP_ID.txt", " 4711 \r\n"));
     loadShown();
     EXPECT_TRUE(static_cast<plat::SimWindow&>(form().window()).isTopmost());
     clickLogin();

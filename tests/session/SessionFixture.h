@@ -1,8 +1,8 @@
 #pragma once
+#include "TestFiles.h"
 #include "core/AppContext.h"
 #include "config/cls_Config.h"
 #include "platform/sim/SimPlatform.h"
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -22,22 +22,12 @@ protected:
     // A configuration document with these elements inside the root.
     void useConfig(const QString& inner) {
         const QString path = dir.path() + QStringLiteral("/ZEP.xml");
-        writeFile(path, (QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<App>") + inner +
-                         QStringLiteral("</App>\n"))
-                            .toUtf8());
+        ASSERT_TRUE(writeFile(path, (QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<App>") + inner +
+                                     QStringLiteral("</App>\n"))
+                                        .toUtf8()));
         ctx.Config = std::make_shared<cls_Config>(sim.platform);
         ctx.Config->setXmlFile(path);
         ASSERT_TRUE(ctx.Config->Initialize());
-    }
-
-    static void writeFile(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    static QByteArray readFile(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     QTemporaryDir dir;

@@ -73,14 +73,14 @@ TEST_F(FrmwinsockTest, ClientIdComesFromTheNodeFirstThenTheFile) {
     push::ClientIdStore ids(ctx);
     EXPECT_EQ(ids.read(), 0); // neither
     QDir().mkpath(dir.path() + "/windows");
-    writeFile(idFile(), "  31337  \r\n");
+    ASSERT_TRUE(writeFile(idFile(), "  31337  \r\n"));
     EXPECT_EQ(ids.read(), 31337);
-    writeFile(idFile(), "-5");
+    ASSERT_TRUE(writeFile(idFile(), "-5"));
     EXPECT_EQ(ids.read(), 0);
-    writeFile(idFile(), "");
+    ASSERT_TRUE(writeFile(idFile(), ""));
     EXPECT_EQ(ids.read(), 0);
 
-    writeFile(idFile(), "31337");
+    ASSERT_TRUE(writeFile(idFile(), "31337"));
     useConfig("<ZEPID> 77 </ZEPID>");
     EXPECT_EQ(ids.read(), 77); // the node wins
     ctx.Config->SetNodeText("ZEPID", "0");

@@ -1,8 +1,8 @@
+#include "TestFiles.h"
 #include "WaveFile.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimLoop.h"
 #include "platform/sys/WavHeader.h"
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,10 +13,8 @@ namespace {
 class SimSoundPlayerTest : public testing::Test {
 protected:
     QString write(const QString& name, const QByteArray& bytes) {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
+        EXPECT_TRUE(writeFile(dir.filePath(name), bytes));
+        return dir.filePath(name);
     }
 
     QTemporaryDir dir;
