@@ -38,7 +38,8 @@ export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrac
 [ -w /dev/shm ] && export TMPDIR=/dev/shm
 # In a campaign, ASan does not record the stacks of allocations. Its fast unwinder walks
 # through Qt, built without frame pointers, and most likely reads garbage frames there:
-# nearly every stack is new, the store of stacks never shrinks, and looking them up soon takes most of the time.
+# nearly every stack is new, the store of stacks never shrinks, and looking them up soon
+# takes most of the time.
 # Its quarantine of freed memory is 16 MB, not 256: each allocation otherwise comes from
 # memory long out of the caches. A use after free is still caught unless 16 MB were freed
 # in between.
