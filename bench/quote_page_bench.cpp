@@ -14,7 +14,7 @@
 #include "app/frmMain.h"
 #include "app/m_Main.h"
 #include "e2e_push/DemoServerProcess.h"
-#include "e2e_push/Wait.h"
+#include "Wait.h"
 #include "e2e_update/ScratchInstall.h"
 #include "mainwindow/frmFXInfo.h"
 #include "platform/qt/QtBrowser.h"

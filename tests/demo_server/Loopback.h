@@ -4,7 +4,7 @@
 #include "DemoOptions.h"
 #include "DemoServer.h"
 #include "calendar/CalendarRecord.h"
-#include "e2e_push/Wait.h"
+#include "Wait.h"
 #include <QByteArray>
 #include <QHash>
 #include <QList>

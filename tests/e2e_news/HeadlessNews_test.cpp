@@ -1,5 +1,5 @@
 #include "e2e_push/DemoServerProcess.h"
-#include "e2e_push/Wait.h"
+#include "Wait.h"
 #include "e2e_update/ScratchInstall.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"

@@ -1,6 +1,6 @@
 #include "ScratchInstall.h"
 #include "e2e_push/DemoServerProcess.h"
-#include "e2e_push/Wait.h"
+#include "Wait.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>

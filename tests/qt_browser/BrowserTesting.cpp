@@ -40,7 +40,7 @@ void PageFixture::open(const QString& page, const QSize& size, plat::WindowKind 
     ASSERT_NE(browser->document(), nullptr) << "the model is there at once";
     EXPECT_TRUE(browser->busy());
     if (beforeLoad) beforeLoad();
-    ASSERT_TRUE(waitFor([this] { return !browser->busy(); }, 30000)) << "the page did not load";
+    ASSERT_TRUE(waitUntil([this] { return !browser->busy(); }, 30000)) << "the page did not load";
     ASSERT_EQ(completed, QStringList{url + QStringLiteral(" top")});
 }
 
@@ -48,19 +48,19 @@ void PageFixture::TearDown() {
     if (log) EXPECT_EQ(BrowserLog::lines(), QStringList()) << "the browser logged trouble";
     window.reset();
     log.reset();
-    settle(100);
+    runLoopFor(100);
 }
 
 ::testing::AssertionResult PageFixture::pageMatchesModel() const {
     QString html;
     QString model;
-    if (waitFor([&] { return (html = pageHtml()) == (model = doc().serialize()); }, 5000))
+    if (waitUntil([&] { return (html = pageHtml()) == (model = doc().serialize()); }, 5000))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "page:\n" << html.toStdString() << "\nmodel:\n" << model.toStdString();
 }
 
 void PageFixture::saveScreenshot(const QString& name) const {
-    settle(500); // the view draws a changed page a little later
+    runLoopFor(500); // the view draws a changed page a little later
     QDir().mkpath(QStringLiteral(ZEP_SOURCE_DIR "/artifacts"));
     window->widget()->grab().save(QStringLiteral(ZEP_SOURCE_DIR "/artifacts/") + name);
 }

@@ -35,7 +35,7 @@ inline QVariant runJs(QWebEnginePage* page, const QString& script) {
         result = v;
         done = true;
     });
-    waitFor([&] { return done; }, 10000);
+    waitUntil([&] { return done; }, 10000);
     return result;
 }
 

@@ -53,14 +53,14 @@ TEST_F(Input, ClickOnAGeneratedNewsLinkReachesTheHandlerWithTheWrittenText) {
     doc().setHandler(S("onclick"), onDocClick);
 
     clickAt(screenCentre(S("newslink")));
-    ASSERT_TRUE(waitFor([&] { return onDocClick->calls > 0; }));
+    ASSERT_TRUE(waitUntil([&] { return onDocClick->calls > 0; }));
     EXPECT_EQ(display->calls, 1);
     EXPECT_EQ(text, S("http://web.test/datatransfer/rapidnews?news_id=42"));
     EXPECT_FALSE(journaledBack) << "the page's own text is not sent back to it";
     EXPECT_EQ(activeTag, S("A")) << "the document's handler sees the clicked link";
-    ASSERT_TRUE(waitFor([&] { return !newWindows.isEmpty(); })) << "the link's target asks for a window";
+    ASSERT_TRUE(waitUntil([&] { return !newWindows.isEmpty(); })) << "the link's target asks for a window";
     EXPECT_EQ(newWindows, QList<bool>{true});
-    settle();
+    runLoopFor(300);
     EXPECT_EQ(visibleWebWindows(), 0);
     EXPECT_EQ(runJs(page(), S("location.href")).toString(), pageBase() + S("ruzezaro.htm"));
     EXPECT_TRUE(pageMatchesModel());
@@ -81,7 +81,7 @@ TEST_F(Input, ClickOnACheckBoxReachesTheBodysHandlerWithItsNewState) {
     ASSERT_TRUE(pageMatchesModel());
 
     clickAt(screenCentre(S("w_3_chk0")));
-    ASSERT_TRUE(waitFor([&] { return onBody->calls > 0; }));
+    ASSERT_TRUE(waitUntil([&] { return onBody->calls > 0; }));
     EXPECT_EQ(active, S("w_3_chk0"));
     EXPECT_TRUE(checked);
     EXPECT_EQ(runJs(page(), S("GetObj('w_3_chk0').checked")).toBool(), true) << "the page's box, toggled once";
@@ -91,8 +91,8 @@ TEST_F(Input, RightClickShowsNoMenuButReachesTheDocument) {
     auto onMenu = std::make_shared<Handler>();
     doc().setHandler(S("oncontextmenu"), onMenu);
     clickAt(screenCentre(S("tabcontent1")), 3);
-    ASSERT_TRUE(waitFor([&] { return onMenu->calls > 0; }));
-    settle();
+    ASSERT_TRUE(waitUntil([&] { return onMenu->calls > 0; }));
+    runLoopFor(300);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible() && qobject_cast<QMenu*>(w));
 }
@@ -107,13 +107,13 @@ TEST_F(Input, LinksNeverTakeThePageAwayAndOnlyFrameLinksOpenWindows) {
         ->setInnerHTML(S("<a id=plain href='http://web.test/page'>web page</a>"));
     ASSERT_TRUE(pageMatchesModel());
     clickAt(screenCentre(S("plain")));
-    ASSERT_TRUE(waitFor([&] { return onDocClick->calls == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return onDocClick->calls == 1; }));
     EXPECT_EQ(activeHref, S("http://web.test/page")) << "the program opens it itself";
-    settle();
+    runLoopFor(300);
     EXPECT_EQ(runJs(page(), S("location.href")).toString(), pageBase() + S("ruzezaro.htm"));
 
     clickAt(screenCentre(S("#footer a")));
-    ASSERT_TRUE(waitFor([&] { return !newWindows.isEmpty(); }));
+    ASSERT_TRUE(waitUntil([&] { return !newWindows.isEmpty(); }));
     EXPECT_EQ(newWindows, QList<bool>{true}) << "a link of the page itself";
     EXPECT_EQ(visibleWebWindows(), 0);
 
@@ -123,12 +123,12 @@ TEST_F(Input, LinksNeverTakeThePageAwayAndOnlyFrameLinksOpenWindows) {
         ->setInnerHTML(
             S("<iframe width='100%' height='100%' frameborder='0' srcdoc=\"<a href='http://web.test/' target='_blank'"
               " style='position:absolute;inset:0;background:#cde'>frame link</a>\"></iframe>"));
-    ASSERT_TRUE(waitFor([&] { return completed.size() == 2; }));
+    ASSERT_TRUE(waitUntil([&] { return completed.size() == 2; }));
     EXPECT_EQ(completed.last(), S("about:srcdoc frame"));
     clickAt(screenCentre(S("#register_page iframe")));
-    ASSERT_TRUE(waitFor([&] { return newWindows.size() == 2; }));
+    ASSERT_TRUE(waitUntil([&] { return newWindows.size() == 2; }));
     EXPECT_EQ(newWindows.last(), false);
-    EXPECT_TRUE(waitFor([] { return visibleWebWindows() == 1; }));
+    EXPECT_TRUE(waitUntil([] { return visibleWebWindows() == 1; }));
     for (QWidget* w : QApplication::topLevelWidgets())
         if (qobject_cast<QWebEngineView*>(w)) w->close();
 }
@@ -138,7 +138,7 @@ TEST_F(Input, F5DoesNotReloadThePage) {
     ASSERT_TRUE(pageMatchesModel());
     clickAt(screenCentre(S("tabcontent1")));
     xdotool({S("key"), S("F5")});
-    settle(1000);
+    runLoopFor(1000);
     byId("quit")->setStyle(S("display"), S(""));
     EXPECT_TRUE(pageMatchesModel()) << "the page still holds every change";
     EXPECT_EQ(completed.size(), 1);

@@ -86,7 +86,7 @@ TEST_F(Projection, MainPageFollowsTheProgramsChangesStepByStep) {
     byId("w_1_chk1")->setChecked(true);
     byId("iFXCalevent")->rows()[0]->cells()[0]->setInnerHTML(S("<table><tr><td>今日</td></tr></table><p>重要事件"));
     ASSERT_TRUE(pageMatchesModel()) << "table fragments";
-    EXPECT_TRUE(waitFor([&] { return pageChecks() == modelChecks(); })) << pageChecks().join(' ').toStdString();
+    EXPECT_TRUE(waitUntil([&] { return pageChecks() == modelChecks(); })) << pageChecks().join(' ').toStdString();
 
     // The header: account links, the maximise button, the tab colours; an attribute removed;
     // the quote center collapsed.
@@ -115,7 +115,7 @@ TEST_F(Projection, MainPageFollowsTheProgramsChangesStepByStep) {
     window->widget()->resize(1100, 800);
     browser->setGeometry(QRect(0, 0, 1100, 800));
     byId("tabcontent2")->setStyle(S("height"), S("650px"));
-    EXPECT_TRUE(waitFor([&] { return doc().body()->clientHeight() == 800; })) << doc().body()->clientHeight();
+    EXPECT_TRUE(waitUntil([&] { return doc().body()->clientHeight() == 800; })) << doc().body()->clientHeight();
     EXPECT_TRUE(pageMatchesModel()) << "the layout handlers' heights and the program's";
 }
 
@@ -151,7 +151,7 @@ TEST_F(Projection, EveryKindOfOpIsAppliedOnThePage) {
         quotes->deleteRow(1);
         doc().collectGarbage();
     });
-    EXPECT_TRUE(waitFor([&] { return pageChecks() == modelChecks(); })) << pageChecks().join(' ').toStdString();
+    EXPECT_TRUE(waitUntil([&] { return pageChecks() == modelChecks(); })) << pageChecks().join(' ').toStdString();
     EXPECT_EQ(sent.size(), 11u) << "a kind of op left out";
 }
 
@@ -172,7 +172,7 @@ TEST_F(Projection, SizesAreReadWithoutWaitingAndToldWhenTheyChange) {
     Element* table = byId("popupWin_Table");
     told = 0;
     table->offsetHeight(); // an element read for the first time is watched from then on
-    ASSERT_TRUE(waitFor([&] { return told > 0; })) << "its first report";
+    ASSERT_TRUE(waitUntil([&] { return told > 0; })) << "its first report";
     const int before = table->offsetHeight();
     EXPECT_EQ(before, pageSize("popupWin_Table.offsetHeight"));
     told = 0;
@@ -186,17 +186,17 @@ TEST_F(Projection, SizesAreReadWithoutWaitingAndToldWhenTheyChange) {
     EXPECT_EQ(table->offsetHeight(), before) << "the last size, while the rows are on their way";
     reading = false;
     EXPECT_EQ(told, 0);
-    ASSERT_TRUE(waitFor([&] { return told > 0 && table->offsetHeight() != before; }));
+    ASSERT_TRUE(waitUntil([&] { return told > 0 && table->offsetHeight() != before; }));
     EXPECT_EQ(table->offsetHeight(), pageSize("popupWin_Table.offsetHeight"));
     EXPECT_GT(table->offsetHeight(), before);
     EXPECT_EQ(doc().body()->clientHeight(), pageSize("document.body.clientHeight"));
 
     // A change that moves nothing: nothing is told, the last sizes stay.
-    ASSERT_TRUE(waitFor([&] { return browser->pageUpToDate(); }));
+    ASSERT_TRUE(waitUntil([&] { return browser->pageUpToDate(); }));
     const int after = table->offsetHeight();
     told = 0;
     table->rows()[0]->setAttribute(S("title"), S("unchanged size"));
-    ASSERT_TRUE(waitFor([&] { return browser->pageUpToDate(); }));
+    ASSERT_TRUE(waitUntil([&] { return browser->pageUpToDate(); }));
     QCoreApplication::processEvents();
     EXPECT_EQ(table->offsetHeight(), after);
     EXPECT_EQ(told, 0);
@@ -219,9 +219,9 @@ TEST_F(Projection, ThousandOpBatchIsAppliedAndAcknowledged) {
         }
         ASSERT_EQ(doc().journal().size(), 1000u);
         t->offsetHeight(); // watched from the first read
-        ASSERT_TRUE(waitFor([&] { return browser->pageUpToDate(); }));
+        ASSERT_TRUE(waitUntil([&] { return browser->pageUpToDate(); }));
         const int height = runJs(page(), S("GetObj('firstpage_table').offsetHeight")).toInt();
-        EXPECT_TRUE(waitFor([&] { return t->offsetHeight() == height; })) << t->offsetHeight() << " " << height;
+        EXPECT_TRUE(waitUntil([&] { return t->offsetHeight() == height; })) << t->offsetHeight() << " " << height;
         for (int i = 0; i < 250; ++i) t->deleteRow(1);
         ASSERT_TRUE(pageMatchesModel());
     }
@@ -234,10 +234,10 @@ TEST_F(Projection, WebPageHasAnEmptyModelAndReportsItsSize) {
     EXPECT_EQ(doc().serialize(), S("<html><head></head><body></body></html>"));
     const int height = runJs(page(), S("document.body.clientHeight")).toInt();
     EXPECT_GT(height, 1234);
-    EXPECT_TRUE(waitFor([&] { return doc().body()->clientHeight() == height; })) << doc().body()->clientHeight();
+    EXPECT_TRUE(waitUntil([&] { return doc().body()->clientHeight() == height; })) << doc().body()->clientHeight();
     doc().body()->setAttribute(S("scroll"), S("no")); // nothing of a web page's model goes to the page
     runJs(page(), S("document.getElementById('next').click()"));
-    EXPECT_TRUE(waitFor([&] { return completed.size() == 2; })) << "a link followed inside a web page";
+    EXPECT_TRUE(waitUntil([&] { return completed.size() == 2; })) << "a link followed inside a web page";
     EXPECT_EQ(completed.value(1), server.url("/next.htm") + S(" top"));
     EXPECT_EQ(browser->locationUrl(), server.url("/next.htm"));
 }

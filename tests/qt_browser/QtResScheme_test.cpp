@@ -13,8 +13,8 @@ QVariantMap probeImages(QWebEnginePage* page, const QStringList& references) {
                                " i.onload = function () { __probe[u] = i.naturalWidth; };"
                                " i.onerror = function () { __probe[u] = -1; }; i.src = u; });")
                     .arg(QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(references)).toJson())));
-    waitFor([&] { return runJs(page, QStringLiteral("Object.keys(__probe).length")).toInt() == references.size(); },
-            10000);
+    waitUntil([&] { return runJs(page, QStringLiteral("Object.keys(__probe).length")).toInt() == references.size(); },
+              10000);
     return runJs(page, QStringLiteral("__probe")).toMap();
 }
 

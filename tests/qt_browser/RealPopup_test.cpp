@@ -30,11 +30,11 @@ TEST(RealPopup, TakesTheBoxsNewSizeWhenThePageReportsIt) {
     EXPECT_EQ(browser->geometry().size(), before) << "measured at once: the size the page reported last";
 
     // Sliding in or showing, the window follows the page's new size.
-    ASSERT_TRUE(waitFor([&] { return browser->pageUpToDate(); }));
+    ASSERT_TRUE(waitUntil([&] { return browser->pageUpToDate(); }));
     const QSize taller = pageBox();
     EXPECT_EQ(taller, QSize(before.width(), before.height() + 60));
-    EXPECT_TRUE(waitFor([&] { return browser->geometry().size() == taller; })) << browser->geometry().height();
-    EXPECT_TRUE(waitFor([&] { return popup.PopUpStatus() == frmPopUp::Showing; }));
+    EXPECT_TRUE(waitUntil([&] { return browser->geometry().size() == taller; })) << browser->geometry().height();
+    EXPECT_TRUE(waitUntil([&] { return popup.PopUpStatus() == frmPopUp::Showing; }));
     EXPECT_EQ(popup.window().geometry().size(), taller);
     EXPECT_EQ(popup.window().geometry().bottomRight(), real.platform.screen().workArea().bottomRight());
     popup.CloseFrm();

@@ -57,19 +57,19 @@ protected:
         ctx_.CalendarNotifyTime = 5;
         // As the live update opens the main window; nobody logs in from the dialog.
         frmFXInfo& main = ctx_.load(ctx_.fxInfo);
-        ASSERT_TRUE(waitFor([&] { return !main.Busy(); }, 30000));
+        ASSERT_TRUE(waitUntil([&] { return !main.Busy(); }, 30000));
         ctx_.unload(ctx_.form1);
         main.frm_initial();
         main.window().show();
         // The window manager places the window before the clicks can find their way.
         QWidget* widget = static_cast<plat::QtWindow&>(main.window()).widget();
-        ASSERT_TRUE(waitFor([&] { return widget->windowHandle() && widget->windowHandle()->isExposed(); }));
-        settle(500);
+        ASSERT_TRUE(waitUntil([&] { return widget->windowHandle() && widget->windowHandle()->isExposed(); }));
+        runLoopFor(500);
         ctx_.LoggedIn = 1;
     }
     void TearDown() override {
         if (ctx_.fxInfo) ctx_.unload(ctx_.fxInfo);
-        settle(100);
+        runLoopFor(100);
     }
 
     frmFXInfo& main() { return *ctx_.fxInfo; }
@@ -78,7 +78,7 @@ protected:
         browsertest::clickAt(browsertest::screenCentre(static_cast<plat::QtBrowser*>(main().WebBrowser())->view(), id));
     }
     bool pageHas(const QString& script) {
-        return waitFor([&] { return runJs(page(), script).toBool(); }, 10000);
+        return waitUntil([&] { return runJs(page(), script).toBool(); }, 10000);
     }
     void sendWeek(const QString& wednesday) {
         const QString summary = S("21:30#美国#非农就业|22:00#美联储主席讲话|");
@@ -113,11 +113,11 @@ protected:
 TEST_F(CalendarWindow, AClickOnAReminderBoxSwitchesItOffAndTheChoiceIsSaved) {
     sendWeek(wednesday());
     click(S("iFXCalendar"));
-    ASSERT_TRUE(waitFor([&] { return main().CurrentTab() == S("iFXCalendar"); }))
+    ASSERT_TRUE(waitUntil([&] { return main().CurrentTab() == S("iFXCalendar"); }))
         << "the tab's click reached the window";
     ASSERT_TRUE(pageHas(S("!!document.getElementById('w_3_chk5') && document.getElementById('w_3_chk3').checked")));
     EXPECT_EQ(runJs(page(), S("document.getElementById('w_3_chk1').type")).toString(), S("radio"));
-    settle(800); // the view draws the changed page a little later
+    runLoopFor(800); // the view draws the changed page a little later
     QDir().mkpath(S(ZEP_SOURCE_DIR "/artifacts"));
     static_cast<plat::QtWindow&>(main().window())
         .widget()
@@ -126,14 +126,14 @@ TEST_F(CalendarWindow, AClickOnAReminderBoxSwitchesItOffAndTheChoiceIsSaved) {
 
     click(S("w_3_chk3"));
     CalendarStore store(ctx_);
-    ASSERT_TRUE(waitFor([&] { return store.items(3).at(2).notify() == S("0"); }))
+    ASSERT_TRUE(waitUntil([&] { return store.items(3).at(2).notify() == S("0"); }))
         << "the click did not reach TBodyClick";
     EXPECT_EQ(store.items(3).at(3).notify(), S("1"));
     EXPECT_FALSE(runJs(page(), S("document.getElementById('w_3_chk3').checked")).toBool());
     click(S("w_3_chk3"));
-    ASSERT_TRUE(waitFor([&] { return store.items(3).at(2).notify() == S("1"); }));
+    ASSERT_TRUE(waitUntil([&] { return store.items(3).at(2).notify() == S("1"); }));
     click(S("w_3_chk4"));
-    ASSERT_TRUE(waitFor([&] { return store.items(3).at(3).notify() == S("0"); }));
+    ASSERT_TRUE(waitUntil([&] { return store.items(3).at(3).notify() == S("0"); }));
 
     ASSERT_TRUE(ctx_.Config->XMLSave());
     const QByteArray xml = readFile(ctx_.AppPath + S("ZEP.xml"));

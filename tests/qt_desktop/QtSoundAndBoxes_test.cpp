@@ -26,7 +26,7 @@ TEST(QtSoundPlayer, PlaysToTheEndOrIsSilentWithoutOutput) {
     player->setPositionMs(0);
     player->play();
     // Whether the machine has sound or not, whoever polls for the end sees it.
-    EXPECT_TRUE(waitFor([&] { return player->positionMs() >= player->durationMs(); }, 10000));
+    EXPECT_TRUE(waitUntil([&] { return player->positionMs() >= player->durationMs(); }, 10000));
 }
 
 TEST(QtMessageBox, ShowsCaptionTextAndIconUntilAnswered) {

@@ -34,7 +34,7 @@ protected:
     }
     bool addDocked() {
         return icon->add(iconPath, QStringLiteral("Quenra极速版")) &&
-               waitFor([] { return shownWidget("QSystemTrayIconSys") != nullptr; });
+               waitUntil([] { return shownWidget("QSystemTrayIconSys") != nullptr; });
     }
     // Qt places the docked icon at 0,0 (it does not know the tray's position), so the click
     // goes to the icon's own window.
@@ -56,21 +56,21 @@ TEST_F(QtTrayIconTest, TheIconDocksAndItsBalloonComesAndGoes) {
     EXPECT_EQ(tray->icon().toolTip(), QStringLiteral("Quenra极速版"));
 
     icon->showBalloon(QStringLiteral("最小化到系统任务托盘栏!"), QStringLiteral("Quenra极速版仍在运行!"), 1, 300000);
-    ASSERT_TRUE(waitFor([this] { return notes == std::vector<int>{0x402}; }));
+    ASSERT_TRUE(waitUntil([this] { return notes == std::vector<int>{0x402}; }));
     EXPECT_TRUE(balloonShowing());
     icon->closeBalloon();
-    EXPECT_TRUE(waitFor([] { return !balloonShowing(); }));
+    EXPECT_TRUE(waitUntil([] { return !balloonShowing(); }));
 }
 
 TEST_F(QtTrayIconTest, ClicksOnTheIconArriveAsClassicNotifications) {
     ASSERT_TRUE(addDocked());
     clickIcon("3");
-    ASSERT_TRUE(waitFor([this] { return notes.size() >= 2; }));
+    ASSERT_TRUE(waitUntil([this] { return notes.size() >= 2; }));
     EXPECT_EQ(notes, (std::vector<int>{0x204, 0x205}));
     notes.clear();
     clickIcon("2"); // the middle button means nothing
     clickIcon("1");
-    ASSERT_TRUE(waitFor([this] { return notes.size() >= 2; }));
+    ASSERT_TRUE(waitUntil([this] { return notes.size() >= 2; }));
     EXPECT_EQ(notes, (std::vector<int>{0x201, 0x202}));
 }
 
@@ -90,9 +90,9 @@ TEST_F(QtTrayIconTest, TheMenuKeepsAccessKeysAndShowsTheDefaultItemBold) {
 
     ASSERT_TRUE(addDocked());
     icon->popupMenu();
-    ASSERT_TRUE(waitFor([this] { return tray->menu().isVisible(); }));
+    ASSERT_TRUE(waitUntil([this] { return tray->menu().isVisible(); }));
     ASSERT_TRUE(xdotool({"key", "x"})); // the access key of "退出(&X)"
-    ASSERT_TRUE(waitFor([&] { return !clicked.isEmpty(); }));
+    ASSERT_TRUE(waitUntil([&] { return !clicked.isEmpty(); }));
     EXPECT_EQ(clicked, QStringList{QStringLiteral("Exit")});
 }
 

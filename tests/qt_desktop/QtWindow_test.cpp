@@ -21,7 +21,7 @@ protected:
     // Shows w and waits until the window manager has made it the active window.
     static bool showActive(QtWindow& w) {
         w.show();
-        return waitFor([&] { return w.isActive(); });
+        return waitUntil([&] { return w.isActive(); });
     }
     // Records what the hook hears, answering nothing.
     static void record(QtWindow& w, std::vector<WindowMessage>& seen) {
@@ -52,15 +52,15 @@ TEST_F(QtWindowTest, APopupShownWithoutActivationLeavesTheFocusWhereItWas) {
     popup.setAlpha(128);
 
     popup.showNoActivate();
-    ASSERT_TRUE(waitFor([&] { return popup.widget()->windowHandle()->isExposed(); }));
-    settle();
+    ASSERT_TRUE(waitUntil([&] { return popup.widget()->windowHandle()->isExposed(); }));
+    runLoopFor(300);
     EXPECT_TRUE(main.isActive());
     EXPECT_FALSE(popup.isActive());
     EXPECT_EQ(QGuiApplication::focusWindow(), main.widget()->windowHandle());
 
     popup.show(); // a popup never takes the focus, however it is shown
     popup.activate();
-    settle();
+    runLoopFor(300);
     EXPECT_TRUE(main.isActive());
     EXPECT_NEAR(popup.widget()->windowOpacity(), 128 / 255.0, 0.01);
     EXPECT_EQ(popup.alpha(), 128);
@@ -74,22 +74,22 @@ TEST_F(QtWindowTest, AFramelessMainWindowMaximisesMinimisesAndRestores) {
     ASSERT_TRUE(showActive(main));
 
     main.setState(WindowState::Maximized);
-    ASSERT_TRUE(waitFor([&] { return main.geometry() == desktop.screen().workArea(); }));
+    ASSERT_TRUE(waitUntil([&] { return main.geometry() == desktop.screen().workArea(); }));
     EXPECT_EQ(main.state(), WindowState::Maximized);
     EXPECT_GE(count(seen, wm::SIZE, wm::SIZE_MAXIMIZED), 1);
 
     main.setGeometry(QRect(150, 120, 720, 520)); // a maximised window is not moved
     main.setState(WindowState::Normal);
-    ASSERT_TRUE(waitFor([&] { return main.geometry() == QRect(100, 100, 700, 500); }));
+    ASSERT_TRUE(waitUntil([&] { return main.geometry() == QRect(100, 100, 700, 500); }));
     EXPECT_EQ(main.state(), WindowState::Normal);
 
     main.setState(WindowState::Minimized);
-    ASSERT_TRUE(waitFor([&] { return !main.widget()->windowHandle()->isExposed(); }));
+    ASSERT_TRUE(waitUntil([&] { return !main.widget()->windowHandle()->isExposed(); }));
     EXPECT_EQ(main.state(), WindowState::Minimized);
     EXPECT_GE(count(seen, wm::SIZE, wm::SIZE_MINIMIZED), 1);
 
     main.setState(WindowState::Normal);
-    ASSERT_TRUE(waitFor([&] { return main.widget()->windowHandle()->isExposed(); }));
+    ASSERT_TRUE(waitUntil([&] { return main.widget()->windowHandle()->isExposed(); }));
     EXPECT_EQ(main.state(), WindowState::Normal);
     EXPECT_EQ(main.geometry(), QRect(100, 100, 700, 500));
 }
@@ -103,7 +103,7 @@ TEST_F(QtWindowTest, TheHookHearsSizeAndActivationAndAClickActivation) {
     EXPECT_EQ(count(seen, wm::ACTIVATE, wm::WA_ACTIVE), 1);
 
     a.setGeometry(QRect(100, 100, 520, 410));
-    ASSERT_TRUE(waitFor([&] {
+    ASSERT_TRUE(waitUntil([&] {
         return std::any_of(seen.begin(), seen.end(), [](const WindowMessage& m) {
             return m.msg == wm::SIZE && m.lParam == wm::makeLParam(520, 410);
         });
@@ -114,7 +114,7 @@ TEST_F(QtWindowTest, TheHookHearsSizeAndActivationAndAClickActivation) {
 
     ASSERT_TRUE(mouseTo(centre(a)));
     ASSERT_TRUE(xdotool({"mousedown", "1"}));
-    const bool clicked = waitFor([&] { return count(seen, wm::ACTIVATE, wm::WA_CLICKACTIVE) == 1; });
+    const bool clicked = waitUntil([&] { return count(seen, wm::ACTIVATE, wm::WA_CLICKACTIVE) == 1; });
     ASSERT_TRUE(xdotool({"mouseup", "1"}));
     EXPECT_TRUE(clicked);
 }
@@ -128,16 +128,16 @@ TEST_F(QtWindowTest, ASystemDragReportsEachStepAndEndsWithTheButton) {
     handle->onMouseDown = [&] { w.startSystemMove(); };
     ASSERT_TRUE(showActive(w));
     ASSERT_TRUE(mouseTo(QPoint(300, 210)));
-    ASSERT_TRUE(waitFor([&] { return count(seen, wm::NCMOUSEMOVE) > 0; }));
+    ASSERT_TRUE(waitUntil([&] { return count(seen, wm::NCMOUSEMOVE) > 0; }));
     seen.clear();
 
     ASSERT_TRUE(xdotool({"mousedown", "1"}));
-    ASSERT_TRUE(waitFor([&] { return count(seen, wm::ENTERSIZEMOVE) == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return count(seen, wm::ENTERSIZEMOVE) == 1; }));
     for (int step = 1; step <= 4; ++step) ASSERT_TRUE(mouseTo(QPoint(300 + 40 * step, 210 + 25 * step)));
-    settle(100);
+    runLoopFor(100);
     EXPECT_EQ(count(seen, wm::EXITSIZEMOVE), 0); // the button is still down
     ASSERT_TRUE(xdotool({"mouseup", "1"}));
-    ASSERT_TRUE(waitFor([&] { return count(seen, wm::EXITSIZEMOVE) == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return count(seen, wm::EXITSIZEMOVE) == 1; }));
 
     // The window manager tells of the move when it is done, at the latest with the end.
     std::vector<int> order;
@@ -153,7 +153,7 @@ TEST_F(QtWindowTest, ASystemDragReportsEachStepAndEndsWithTheButton) {
 
     seen.clear();
     w.startSystemMove(); // the button is up: no drag
-    settle(100);
+    runLoopFor(100);
     EXPECT_TRUE(seen.empty());
 }
 
@@ -175,11 +175,11 @@ TEST_F(QtWindowTest, ARectangleTheHookChangesWhileSizingIsApplied) {
 
     ASSERT_TRUE(mouseTo(QPoint(590, 590)));
     ASSERT_TRUE(xdotool({"mousedown", "1"}));
-    ASSERT_TRUE(waitFor([&] { return entered; }));
+    ASSERT_TRUE(waitUntil([&] { return entered; }));
     // The window manager may take the pointer only after the first moves: keep moving.
     int moves = 0;
     const bool sized =
-        waitFor([&] { return w.geometry().size() == QSize(450, 350) || !mouseTo(QPoint(640, 500 + ++moves % 2)); });
+        waitUntil([&] { return w.geometry().size() == QSize(450, 350) || !mouseTo(QPoint(640, 500 + ++moves % 2)); });
     ASSERT_TRUE(xdotool({"mouseup", "1"}));
     ASSERT_TRUE(sized);
     ASSERT_FALSE(sizing.empty());
@@ -208,7 +208,7 @@ TEST_F(QtWindowTest, AnOwnedWindowIsTransientForItsOwner) {
     dialog.setOwner(&main);
     main.show();
     dialog.show();
-    ASSERT_TRUE(waitFor([&] { return dialog.widget()->windowHandle()->isExposed(); }));
+    ASSERT_TRUE(waitUntil([&] { return dialog.widget()->windowHandle()->isExposed(); }));
     EXPECT_EQ(dialog.widget()->windowHandle()->transientParent(), main.widget()->windowHandle());
     EXPECT_EQ(dialog.owner(), &main);
     // The window manager hears of the owner, which keeps the dialog above it.
@@ -228,11 +228,11 @@ TEST_F(QtWindowTest, KeysOnAControlReachTheWindowOnce) {
     w.onKeyDown = [&](int k) { keys.push_back(k); };
     ASSERT_TRUE(showActive(w));
     box->setFocus();
-    ASSERT_TRUE(waitFor([&] { return QApplication::focusWidget() != nullptr; }));
+    ASSERT_TRUE(waitUntil([&] { return QApplication::focusWidget() != nullptr; }));
 
     ASSERT_TRUE(xdotool({"type", "ab"}));
     ASSERT_TRUE(xdotool({"key", "Return"}));
-    ASSERT_TRUE(waitFor([&] { return keys.size() == 3; }));
+    ASSERT_TRUE(waitUntil([&] { return keys.size() == 3; }));
     EXPECT_EQ(keys, (std::vector<int>{'A', 'B', 13}));
     EXPECT_EQ(box->text(), QStringLiteral("ab"));
 }

@@ -53,17 +53,17 @@ TEST(TrayHost, TheIconReturnsWhenTheTrayHostRestartsAndNothingFailsWhileItIsGone
     auto icon = desktop.createTrayIcon();
     const QString windowClass = QCoreApplication::applicationName();
     ASSERT_TRUE(icon->add(dir.filePath(QStringLiteral("app.png")), QStringLiteral("Quenra极速版")));
-    ASSERT_TRUE(waitFor([&] { return XDesktop::trayHolds(windowClass); }));
+    ASSERT_TRUE(waitUntil([&] { return XDesktop::trayHolds(windowClass); }));
 
     ::kill(host, SIGTERM);
-    EXPECT_TRUE(waitFor([&] { return trayHost() == 0 && !XDesktop::trayHolds(windowClass); }));
+    EXPECT_TRUE(waitUntil([&] { return trayHost() == 0 && !XDesktop::trayHolds(windowClass); }));
     // A while without a tray: balloons and menus asked for meanwhile go nowhere, harmlessly.
     icon->showBalloon(QStringLiteral("最小化到系统任务托盘栏!"), QStringLiteral("Quenra极速版仍在运行!"), 1, 3000);
-    settle(1500);
+    runLoopFor(1500);
     icon->closeBalloon();
 
     ASSERT_TRUE(startTrayHost());
-    EXPECT_TRUE(waitFor([&] { return XDesktop::trayHolds(windowClass); }, 15000))
+    EXPECT_TRUE(waitUntil([&] { return XDesktop::trayHolds(windowClass); }, 15000))
         << XDesktop::run(QStringLiteral("xwininfo"), {"-root", "-tree"}).toStdString();
     icon->remove();
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include "XDesktop.h"
 #include "e2e_push/DemoServerProcess.h"
-#include "e2e_push/Wait.h"
+#include "Wait.h"
 #include "e2e_update/ScratchInstall.h"
 #include <QDir>
 #include <QProcess>

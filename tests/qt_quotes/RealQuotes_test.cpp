@@ -32,9 +32,9 @@ protected:
         ctx_.Config->setXmlFile(app + "ZEP.xml");
         ASSERT_TRUE(ctx_.Config->Initialize());
         frmFXInfo& fx = ctx_.load(ctx_.fxInfo);
-        ASSERT_TRUE(waitFor([&] { return !fx.Busy(); }, 30000));
+        ASSERT_TRUE(waitUntil([&] { return !fx.Busy(); }, 30000));
         fx.window().show();
-        settle(500);
+        runLoopFor(500);
         // The login dialog would cover the panel; the main window brings back an open one.
         ctx_.LoginDialogOpen = false;
         if (ctx_.form1) ctx_.form1->window().hide();
@@ -74,7 +74,7 @@ protected:
         }
     }
     void screenshot(const QRect& screen, const char* name) {
-        settle(500); // the view draws a changed page a little later
+        runLoopFor(500); // the view draws a changed page a little later
         EXPECT_TRUE(view()->grab(QRect(view()->mapFromGlobal(screen.topLeft()), screen.size())).save(Artifacts + name));
         std::cout << "screenshot " << (Artifacts + name).toStdString() << std::endl;
     }
@@ -87,7 +87,7 @@ protected:
 TEST_F(RealQuotes, PricesFillAndColourARowDragsWithTheMouseAndThePanelCollapsesAndComesBack) {
     batch(0);
     batch(1);
-    ASSERT_TRUE(waitFor([&] { return pageSymbols() == Pairs.join(u','); }, 10000)) << pageSymbols().toStdString();
+    ASSERT_TRUE(waitUntil([&] { return pageSymbols() == Pairs.join(u','); }, 10000)) << pageSymbols().toStdString();
     EXPECT_EQ(js("getComputedStyle(EURUSDp).color").toString(), "rgb(0, 143, 0)") << "fell";
     EXPECT_EQ(js("getComputedStyle(GBPUSDp).color").toString(), "rgb(0, 0, 0)") << "unchanged";
     EXPECT_EQ(js("getComputedStyle(USDJPYl).color").toString(), "rgb(255, 0, 0)") << "rose";
@@ -98,19 +98,19 @@ TEST_F(RealQuotes, PricesFillAndColourARowDragsWithTheMouseAndThePanelCollapsesA
     const int dy = js("iTrFirst.offsetHeight").toInt() * 5 / 2;
     const QPoint from = screenRect("QuoteList.rows[2]").center();
     mouse(from, {"mousedown", "1"});
-    ASSERT_TRUE(waitFor([&] { return fx().quotes().drag().dragging(); }));
+    ASSERT_TRUE(waitUntil([&] { return fx().quotes().drag().dragging(); }));
     for (int step = 1; step <= 10; ++step) {
         mouse(from + QPoint(0, dy * step / 10));
-        settle(30);
+        runLoopFor(30);
     }
-    EXPECT_TRUE(waitFor([&] { return screenRect("EURUSDp").center().y() >= from.y() + dy - 2; }))
+    EXPECT_TRUE(waitUntil([&] { return screenRect("EURUSDp").center().y() >= from.y() + dy - 2; }))
         << "the row follows the pointer in the page";
     xdotool({"mouseup", "1"});
-    ASSERT_TRUE(waitFor([&] { return !fx().quotes().drag().dragging(); }));
+    ASSERT_TRUE(waitUntil([&] { return !fx().quotes().drag().dragging(); }));
     QStringList moved = Pairs;
     moved.move(0, 2);
     EXPECT_EQ(modelSymbols(), moved.join(u','));
-    EXPECT_TRUE(waitFor([&] { return pageSymbols() == moved.join(u','); })) << pageSymbols().toStdString();
+    EXPECT_TRUE(waitUntil([&] { return pageSymbols() == moved.join(u','); })) << pageSymbols().toStdString();
     EXPECT_EQ(js("Array.from(QuoteList.rows).slice(2, 5).map(function (r) { return r.className + ' ' + r.style.top; })"
                  ".join()")
                   .toString(),
@@ -120,13 +120,13 @@ TEST_F(RealQuotes, PricesFillAndColourARowDragsWithTheMouseAndThePanelCollapsesA
     // The page's link collapses the panel to its strip and brings it back as it was.
     const QRect content = screenRect("contentarea");
     mouse(screenRect("quota_control").center(), {"click", "1"});
-    ASSERT_TRUE(waitFor([&] { return fx().quotes().panel().collapsed(); }));
-    ASSERT_TRUE(waitFor([&] { return screenRect("quotacenter").width() < panel.width() / 4; }));
+    ASSERT_TRUE(waitUntil([&] { return fx().quotes().panel().collapsed(); }));
+    ASSERT_TRUE(waitUntil([&] { return screenRect("quotacenter").width() < panel.width() / 4; }));
     EXPECT_GT(screenRect("contentarea").width(), content.width());
     screenshot(screenRect("quotacenter").adjusted(-300, 0, 0, 0), "quotes-collapsed.png");
     mouse(screenRect("quota_control").center(), {"click", "1"});
-    ASSERT_TRUE(waitFor([&] { return !fx().quotes().panel().collapsed(); }));
-    EXPECT_TRUE(waitFor([&] { return screenRect("quotacenter") == panel && screenRect("contentarea") == content; }));
+    ASSERT_TRUE(waitUntil([&] { return !fx().quotes().panel().collapsed(); }));
+    EXPECT_TRUE(waitUntil([&] { return screenRect("quotacenter") == panel && screenRect("contentarea") == content; }));
 }
 
 // More pairs than the panel holds: all are there, the list scrolls under the mouse wheel and
@@ -134,13 +134,13 @@ TEST_F(RealQuotes, PricesFillAndColourARowDragsWithTheMouseAndThePanelCollapsesA
 TEST_F(RealQuotes, MorePairsThanThePanelHoldsScrollUnderTheHeadings) {
     for (int i = 0; i < 30; ++i)
         ctx_.pushSink->quot_center(QStringLiteral("PAIR%1").arg(i, 2, 10, QChar(u'0')), "1.2345", "1.2347");
-    ASSERT_TRUE(waitFor([&] { return js("QuoteList.rows.length").toInt() == 32; }, 10000));
+    ASSERT_TRUE(waitUntil([&] { return js("QuoteList.rows.length").toInt() == 32; }, 10000));
     const QRect box = screenRect("quotacenter.firstElementChild");
     const QRect caption = screenRect("QuoteList.rows[0].cells[0]");
     EXPECT_GT(screenRect("QuoteList.rows[31]").top(), box.bottom()) << "the last pair is below the fold";
 
     mouse(box.center(), {"click", "--repeat", "20", "--delay", "20", "5"});
-    EXPECT_TRUE(waitFor([&] { return screenRect("QuoteList.rows[31]").bottom() <= box.bottom(); }))
+    EXPECT_TRUE(waitUntil([&] { return screenRect("QuoteList.rows[31]").bottom() <= box.bottom(); }))
         << "the wheel brings the last pair into view";
     EXPECT_EQ(screenRect("QuoteList.rows[0].cells[0]").top(), caption.top()) << "the caption stays";
     EXPECT_EQ(screenRect("iTrFirst.cells[0]").top(), caption.bottom() + 1) << "the headings stay under it";

@@ -14,7 +14,8 @@ inline bool waitUntil(const std::function<bool()>& done, int boundMs = 15000) {
     return true;
 }
 
-// Runs the real event loop for a while: for what is drawn or sent a moment later.
+// Runs the real event loop for a while: for what is drawn or sent a moment later, and for
+// checks that something did not happen.
 inline void runLoopFor(int ms) {
     waitUntil([] { return false; }, ms);
 }
