@@ -7,17 +7,25 @@ using domtest::CountingHandler;
 using domtest::rowTexts;
 using domtest::S;
 
-TEST(DomEvents, FireEventReachesTheBoundHandler) {
-    auto d = Document::parse(S("<span id=news_item style='display:none'></span>"));
+TEST(DomEvents, FireEventReachesOnlyTheBoundHandler) {
+    auto d = Document::parse(S("<div id=a><span id=b style='display:none'>x</span></div>"));
+    Element* e = d->getElementById(S("b"));
+    // Without a handler: nothing happens.
+    const QString before = d->serialize();
+    EXPECT_FALSE(e->fireEvent(S("onclick")));
+    e->click();
+    EXPECT_EQ(d->serialize(), before);
+    EXPECT_TRUE(d->takeOps().empty());
+    auto parent = std::make_shared<CountingHandler>();
+    d->getElementById(S("a"))->setHandler(S("onclick"), parent);
     auto h = std::make_shared<CountingHandler>();
-    Element* e = d->getElementById(S("news_item"));
     e->setHandler(S("onclick"), h);
     EXPECT_TRUE(e->fireEvent(S("onclick")));
     EXPECT_TRUE(e->fireEvent(S("click")));
     EXPECT_TRUE(e->fireEvent(S("onClick")));
-    EXPECT_EQ(h->calls, 3);
     EXPECT_FALSE(e->fireEvent(S("onmousedown")));
     EXPECT_EQ(h->calls, 3);
+    EXPECT_EQ(parent->calls, 0); // fired events do not bubble
     EXPECT_EQ(e->handler(S("ONCLICK")), h);
     // A second binding replaces the first; a null one removes it.
     auto h2 = std::make_shared<CountingHandler>();
@@ -29,41 +37,14 @@ TEST(DomEvents, FireEventReachesTheBoundHandler) {
     EXPECT_FALSE(e->fireEvent(S("onclick")));
 }
 
-TEST(DomEvents, ElementWithoutHandlerDoesNothingAndFiredEventsDoNotBubble) {
-    auto d = Document::parse(S("<div id=a><span id=b>x</span></div>"));
-    const QString before = d->serialize();
-    EXPECT_FALSE(d->getElementById(S("b"))->fireEvent(S("onclick")));
-    d->getElementById(S("b"))->click();
-    EXPECT_EQ(d->serialize(), before);
-    EXPECT_TRUE(d->takeOps().empty());
-    auto h = std::make_shared<CountingHandler>();
-    d->getElementById(S("a"))->setHandler(S("onclick"), h);
-    d->getElementById(S("b"))->fireEvent(S("onclick"));
-    EXPECT_EQ(h->calls, 0);
-}
-
 TEST(DomScript, UnknownAndBrokenStatementsAreIgnored) {
     auto d = Document::parse(S("<div id=a>x</div><div id=b>y</div>"));
     Element* a = d->getElementById(S("a"));
-    const char* scripts[] = {"alert('x')",
-                             "a.innerText=",
-                             "a.innerText='unterminated",
-                             "nosuch.innerText='z'",
-                             "a.fireEvent(",
-                             "a.innerText = b.innerText",
-                             "(((",
-                             "';;;'",
-                             "a.b.c.d='e'",
-                             "this.className=1",
-                             "",
-                             ";;;",
-                             "\\",
-                             "javascript:",
-                             "return false;a.innerText='never'",
-                             "sortTable()",
-                             "sortTable('nosuch')",
-                             "a.fireEvent('onclick')"};
-    for (const char* s : scripts) d->runScript(a, S(s));
+    for (const char* s : {"alert('x')", "a.innerText=", "a.innerText='unterminated", "nosuch.innerText='z'",
+                          "a.fireEvent(", "a.innerText = b.innerText", "(((", "';;;'", "a.b.c.d='e'",
+                          "this.className=1", "", ";;;", "\\", "javascript:", "return false;a.innerText='never'",
+                          "sortTable()", "sortTable('nosuch')", "a.fireEvent('onclick')"})
+        d->runScript(a, S(s));
     EXPECT_EQ(a->innerText(), S("x"));
     d->runScript(a, S("javascript:a.innerText='it\\'s';B.innerText=\"t\\u00e9\";this.className='k'; return true"));
     EXPECT_EQ(a->innerText(), S("it's"));
@@ -87,15 +68,13 @@ TEST(DomScript, SelfFiringScriptsStopAtTheNestingLimit) {
     EXPECT_LE(handler->calls, Document::MaxScriptNesting / 2);
 }
 
-TEST(DomUserEvent, BubblesToAncestorsAndDocument) {
+TEST(DomUserEvent, BubblesToAncestorsAndDocumentUnlessTheControlIsDisabled) {
     auto d = Document::parse(domtest::mainPage());
     std::vector<QString> order;
     Element* tbody = d->getElementById(S("iTBody"));
-    tbody->setHandler(S("onclick"), std::make_shared<CountingHandler>([&] { order.push_back(S("tbody")); }));
     d->setHandler(S("onclick"), std::make_shared<CountingHandler>([&] { order.push_back(S("doc")); }));
-    Element* row = tbody->insertRow(-1);
-    Element* cell = row->insertCell(-1);
-    cell->setInnerHTML(S("<INPUT style='cursor:pointer' type=checkbox id='w_3_chk1' CHECKED >"));
+    tbody->insertRow(-1)->insertCell(-1)->setInnerHTML(S("<INPUT style='cursor:pointer' type=checkbox id='w_3_chk1' "
+                                                         "CHECKED ><INPUT type=radio id='w_1_chk1'  Disabled >"));
     Element* box = d->getElementById(S("w_3_chk1"));
     bool checkedSeen = true;
     tbody->setHandler(S("onclick"), std::make_shared<CountingHandler>([&] {
@@ -103,22 +82,15 @@ TEST(DomUserEvent, BubblesToAncestorsAndDocument) {
                           checkedSeen = d->activeElement()->checked();
                           EXPECT_EQ(d->activeElement()->id(), S("w_3_chk1"));
                       }));
+    d->getElementById(S("w_1_chk1"))->click();
+    EXPECT_TRUE(order.empty()); // a disabled control gets nothing
+    EXPECT_FALSE(d->getElementById(S("w_1_chk1"))->checked());
     box->click();
     EXPECT_EQ(order, (std::vector<QString>{S("tbody"), S("doc")}));
     EXPECT_FALSE(checkedSeen); // toggled before the handlers ran
     EXPECT_FALSE(box->checked());
     box->click();
     EXPECT_TRUE(box->checked());
-}
-
-TEST(DomUserEvent, DisabledControlGetsNothing) {
-    auto d = Document::parse(
-        S("<table><tbody id=t><tr><td><INPUT type=radio id='w_1_chk1'  Disabled ></td></tr></tbody></table>"));
-    auto h = std::make_shared<CountingHandler>();
-    d->getElementById(S("t"))->setHandler(S("onclick"), h);
-    d->getElementById(S("w_1_chk1"))->click();
-    EXPECT_EQ(h->calls, 0);
-    EXPECT_FALSE(d->getElementById(S("w_1_chk1"))->checked());
 }
 
 TEST(DomUserEvent, ActiveElementIsTheClickedCellOrItsLink) {
@@ -134,10 +106,7 @@ TEST(DomUserEvent, ActiveElementIsTheClickedCellOrItsLink) {
 }
 
 TEST(DomSort, LocaleCompareOrdersTimesAndChinese) {
-    EXPECT_LT(LocaleCompare::compare(S("12/06 08:00"), S("12/06 08:10")), 0);
-    EXPECT_GT(LocaleCompare::compare(S("12/06 18:00"), S("12/06 08:10")), 0);
-    EXPECT_EQ(LocaleCompare::compare(S("12/06 08:00"), S("12/06 08:00")), 0);
-    EXPECT_GT(LocaleCompare::compare(S("时间"), S("12/06 08:00")), 0);
+    // Times among themselves and the header after them: the sorts below.
     EXPECT_GT(LocaleCompare::compare(S("时间"), S("99/99 99:99")), 0);
     EXPECT_LT(LocaleCompare::compare(S("时间"), S("时间a")), 0);
     EXPECT_LT(LocaleCompare::compare(S("a"), S("B")), 0);                    // not code-point order

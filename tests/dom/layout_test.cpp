@@ -20,7 +20,7 @@ TEST(DomLayout, PlainBodyClientHeightIsTheViewport) {
     EXPECT_EQ(d->getElementById(S("a"))->offsetHeight(), 290);
 }
 
-TEST(DomLayout, PlainSizesFromStyleAttributesAndRows) {
+TEST(DomLayout, PlainSizesFromStyleAttributesAndRowsInPixelsOnly) {
     auto d = Document::parse(
         S("<div id=box style='width:280px'><div style='height:25px'></div>"
           "<div id=body style='height:200px'>x</div><span id=s>abc</span></div>"
@@ -40,6 +40,11 @@ TEST(DomLayout, PlainSizesFromStyleAttributesAndRows) {
     Element* t = d->getElementById(S("t"));
     for (int i = 0; i < 5; ++i) t->insertRow()->insertCell()->setInnerText(S("x"));
     EXPECT_EQ(t->offsetHeight(), 60 + 5 * 20); // grows with its rows
+    // Only pixels are taken; anything else is left to the layout.
+    EXPECT_EQ(PlainLayout::pixels(S(" 12 ")), 12);
+    EXPECT_EQ(PlainLayout::pixels(S("100%")), -1);
+    EXPECT_EQ(PlainLayout::pixels(S("auto")), -1);
+    EXPECT_EQ(PlainLayout::pixels(QString()), -1);
 }
 
 TEST(DomLayout, ReportedValuesWinElseFallback) {
@@ -57,12 +62,4 @@ TEST(DomLayout, ReportedValuesWinElseFallback) {
     EXPECT_EQ(a->offsetWidth(), 50);
     d->setMetrics(nullptr); // back to a plain provider
     EXPECT_EQ(d->body()->clientHeight(), 600);
-}
-
-TEST(DomLayout, PixelParsing) {
-    EXPECT_EQ(PlainLayout::pixels(S("280px")), 280);
-    EXPECT_EQ(PlainLayout::pixels(S(" 12 ")), 12);
-    EXPECT_EQ(PlainLayout::pixels(S("100%")), -1);
-    EXPECT_EQ(PlainLayout::pixels(S("auto")), -1);
-    EXPECT_EQ(PlainLayout::pixels(QString()), -1);
 }

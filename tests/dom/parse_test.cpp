@@ -4,16 +4,19 @@
 using namespace dom;
 using domtest::S;
 
-TEST(DomParse, ImpliedElementsAndTbodyAsChromium) {
+TEST(DomParse, ImpliedElementsDoctypeAndTopLevelComments) {
     auto d = Document::parse(S("<table id=t><tr><td>a</td></tr></table>"));
     EXPECT_EQ(d->serialize(),
               S("<html><head></head><body><table id=\"t\"><tbody><tr><td>a</td></tr></tbody></table></body></html>"));
-    ASSERT_NE(d->body(), nullptr);
-    EXPECT_EQ(d->body()->tagName(), S("BODY"));
-    EXPECT_EQ(d->documentElement()->tagName(), S("HTML"));
+    EXPECT_TRUE(d->quirksMode());
     Document empty;
     EXPECT_EQ(empty.serialize(), S("<html><head></head><body></body></html>"));
     EXPECT_EQ(empty.activeElement(), empty.body());
+    auto c = Document::parse(S("<!-- top --><!DOCTYPE html><html><body>x</body></html>"));
+    EXPECT_FALSE(c->quirksMode());
+    EXPECT_EQ(c->serializeDocument(), S("<!-- top --><!DOCTYPE html><html><head></head><body>x</body></html>"));
+    auto dt = Document::parse(S("<!DOCTYPE html><p>x"));
+    EXPECT_EQ(dt->serializeDocument(), S("<!DOCTYPE html><html><head></head><body><p>x</p></body></html>"));
 }
 
 TEST(DomParse, NodeIdsInDocumentOrderStartingAtOne) {
@@ -29,53 +32,36 @@ TEST(DomParse, NodeIdsInDocumentOrderStartingAtOne) {
     EXPECT_EQ(d->elementCount(), 6);
     // Never reused, not even after a collection.
     Element* a = d->getElementById(S("a"));
-    const int before = d->nextNodeId();
     a->setInnerHTML(S("<i>y</i>"));
-    EXPECT_EQ(a->firstElementChild()->nodeId(), before);
+    EXPECT_EQ(a->firstElementChild()->nodeId(), 7);
     a->setInnerHTML(S("<i>z</i>"));
-    EXPECT_EQ(a->firstElementChild()->nodeId(), before + 1);
+    EXPECT_EQ(a->firstElementChild()->nodeId(), 8);
     d->collectGarbage();
     a->setInnerHTML(S("<u>w</u>"));
-    EXPECT_EQ(a->firstElementChild()->nodeId(), before + 2);
+    EXPECT_EQ(a->firstElementChild()->nodeId(), 9);
 }
 
-TEST(DomParse, GetElementByIdIgnoresCase) {
-    auto doc = Document::parse(domtest::mainPage());
-    Element* e = doc->getElementById(S("iAllNews"));
-    ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->id(), S("iallnews"));
-    EXPECT_EQ(doc->getElementById(S("IALLSORT")), doc->getElementById(S("iAllSort")));
-    EXPECT_EQ(doc->getElementById(S("nothere")), nullptr);
-    EXPECT_EQ(doc->getElementById(QString()), nullptr);
-}
-
-TEST(DomParse, GetElementByIdFirstInDocumentOrderAndFollowsChanges) {
+TEST(DomParse, GetElementByIdIgnoresCaseTakesTheFirstAndFollowsChanges) {
     auto d = Document::parse(S("<p id=x>1</p><p id=X>2</p>"));
-    EXPECT_EQ(d->getElementById(S("x"))->innerText(), S("1"));
-    Element* first = d->getElementById(S("x"));
+    Element* first = d->getElementById(S("X"));
+    EXPECT_EQ(first->innerText(), S("1"));
     first->setId(S("y"));
-    EXPECT_EQ(d->getElementById(S("x"))->innerText(), S("2"));
+    EXPECT_EQ(d->getElementById(S("x"))->id(), S("X")); // kept as written
     EXPECT_EQ(d->getElementById(S("Y")), first);
     d->body()->setInnerHTML(S("<b id=x>3</b>"));
     EXPECT_EQ(d->getElementById(S("x"))->innerText(), S("3"));
     EXPECT_EQ(d->getElementById(S("y")), nullptr);
+    EXPECT_EQ(d->getElementById(S("nothere")), nullptr);
+    EXPECT_EQ(d->getElementById(QString()), nullptr);
 }
 
 TEST(DomParse, AttributesKeepOrderAndCase) {
     auto d = Document::parse(S("<div ID=a Class=c data-z=1 title='t' style='color:red'></div>"));
     Element* e = d->getElementById(S("a"));
-    ASSERT_EQ(e->attributes().size(), 5u);
-    EXPECT_EQ(e->attributes()[0].name, S("id"));
-    EXPECT_EQ(e->attributes()[1].name, S("class"));
-    EXPECT_EQ(e->attributes()[2].name, S("data-z"));
-    EXPECT_EQ(e->attributes()[3].name, S("title"));
-    EXPECT_EQ(e->attributes()[4].name, S("style"));
+    EXPECT_EQ(e->outerHTML(), S("<div id=\"a\" class=\"c\" data-z=\"1\" title=\"t\" style=\"color:red\"></div>"));
     e->setAttribute(S("Title"), S("new"));  // existing: keeps its place
     e->setAttribute(S("align"), S("left")); // new: appended
-    EXPECT_EQ(e->attributes()[3].value, S("new"));
-    EXPECT_EQ(e->attributes()[5].name, S("align"));
     e->removeAttribute(S("CLASS"));
-    EXPECT_EQ(e->attributes()[1].name, S("data-z"));
     EXPECT_FALSE(e->hasAttribute(S("class")));
     EXPECT_EQ(e->getAttribute(S("DATA-Z")), S("1"));
     EXPECT_FALSE(e->setAttribute(S("bad name"), S("x")));
@@ -83,56 +69,34 @@ TEST(DomParse, AttributesKeepOrderAndCase) {
     EXPECT_EQ(e->outerHTML(), S("<div id=\"a\" data-z=\"1\" title=\"new\" style=\"color:red\" align=\"left\"></div>"));
 }
 
-TEST(DomParse, SerialisationEscapesAsHtml5) {
+TEST(DomParse, SerialisationEscapesAsHtml5AndReadsBack) {
     auto d = Document::parse(S("<p title='a&amp;b\"c&nbsp;'>x &lt; y &amp; z&nbsp;&gt;</p>"
                                "<script>if (a < b && c) {}</script><style>a>b{}</style><br><img src=x>"
                                "<!-- note -->"));
+    const QString html = d->body()->innerHTML();
+    EXPECT_EQ(html, S("<p title=\"a&amp;b&quot;c&nbsp;\">x &lt; y &amp; z&nbsp;&gt;</p>"
+                      "<script>if (a < b && c) {}</script><style>a>b{}</style><br><img src=\"x\"><!-- note -->"));
+    d->body()->setInnerHTML(html); // reads back as written
+    EXPECT_EQ(d->body()->innerHTML(), html);
+}
+
+// Foreign elements keep their case; the others' names are upper case and matched in any case.
+TEST(DomParse, TagNamesAndGetElementsByTagNameInDocumentOrder) {
+    auto d = Document::parse(S("<div id=a><span id=b></span></div><SPAN id=c></SPAN><svg viewBox='0 0 1 1'>"
+                               "<foreignObject><p>x</p></foreignObject></svg><my-tag a=1>y</my-tag>"));
     EXPECT_EQ(d->body()->innerHTML(),
-              S("<p title=\"a&amp;b&quot;c&nbsp;\">x &lt; y &amp; z&nbsp;&gt;</p>"
-                "<script>if (a < b && c) {}</script><style>a>b{}</style><br><img src=\"x\"><!-- note -->"));
-}
-
-TEST(DomParse, DoctypeAndTopLevelComments) {
-    auto d = Document::parse(S("<!-- top --><!DOCTYPE html><html><body>x</body></html>"));
-    EXPECT_FALSE(d->quirksMode());
-    EXPECT_EQ(d->serializeDocument(), S("<!-- top --><!DOCTYPE html><html><head></head><body>x</body></html>"));
-    auto q = Document::parse(S("<html><body>x</body></html>"));
-    EXPECT_TRUE(q->quirksMode());
-    auto dt = Document::parse(S("<!DOCTYPE html><p>x"));
-    EXPECT_EQ(dt->serializeDocument(), S("<!DOCTYPE html><html><head></head><body><p>x</p></body></html>"));
-}
-
-TEST(DomParse, ForeignElementsKeepTheirCase) {
-    auto d = Document::parse(
-        S("<svg viewBox='0 0 1 1'><foreignObject><p>x</p></foreignObject></svg><my-tag a=1>y</my-tag>"));
-    EXPECT_EQ(d->body()->innerHTML(),
-              S("<svg viewBox=\"0 0 1 1\"><foreignObject><p>x</p></foreignObject></svg><my-tag a=\"1\">y</my-tag>"));
-    auto fo = d->getElementsByTagName(S("foreignObject"));
-    ASSERT_EQ(fo.size(), 1u);
-    EXPECT_EQ(fo[0]->tagName(), S("foreignObject"));
-    EXPECT_EQ(d->getElementsByTagName(S("MY-TAG")).at(0)->tagName(), S("MY-TAG"));
-}
-
-TEST(DomParse, GetElementsByTagNameInDocumentOrder) {
-    auto d = Document::parse(S("<div id=a><span id=b></span></div><SPAN id=c></SPAN>"));
+              S("<div id=\"a\"><span id=\"b\"></span></div><span id=\"c\"></span><svg viewBox=\"0 0 1 1\">"
+                "<foreignObject><p>x</p></foreignObject></svg><my-tag a=\"1\">y</my-tag>"));
     auto spans = d->getElementsByTagName(S("SPAN"));
     ASSERT_EQ(spans.size(), 2u);
     EXPECT_EQ(spans[0]->id(), S("b"));
     EXPECT_EQ(spans[1]->id(), S("c"));
     EXPECT_EQ(d->getElementById(S("a"))->getElementsByTagName(S("span")).size(), 1u);
-    EXPECT_EQ(d->getElementsByTagName(S("*")).size(), 6u);
+    EXPECT_EQ(d->getElementsByTagName(S("*")).size(), 10u);
     EXPECT_EQ(d->getElementById(S("b"))->parentElement()->id(), S("a"));
-    EXPECT_EQ(d->body()->children().size(), 2u);
-}
-
-TEST(DomInnerHtml, RoundTrip) {
-    Document d;
-    const QString html = S("<div class=\"x\" id=\"q\"><a href=\"http://a/?b=1&amp;c=2\">k</a>&nbsp;<b>粗</b></div>");
-    d.body()->setInnerHTML(html);
-    EXPECT_EQ(d.body()->innerHTML(), html);
-    d.body()->setInnerHTML(d.body()->innerHTML());
-    EXPECT_EQ(d.body()->innerHTML(), html);
-    EXPECT_EQ(d.getElementById(S("Q"))->className(), S("x"));
+    EXPECT_EQ(d->body()->children().size(), 4u);
+    EXPECT_EQ(d->getElementsByTagName(S("foreignObject")).at(0)->tagName(), S("foreignObject"));
+    EXPECT_EQ(d->getElementsByTagName(S("MY-TAG")).at(0)->tagName(), S("MY-TAG"));
 }
 
 // Table parts parse as such only where the context element allows them, as in a browser.
@@ -190,7 +154,7 @@ TEST(DomInnerHtml, DeepNestingIsFlattenedNotFatal) {
     EXPECT_FALSE(d->serialize().isEmpty());
 }
 
-TEST(DomInnerText, SimplePages) {
+TEST(DomInnerText, GetOnSimplePagesAndSet) {
     auto d = Document::parse(S("<div id=a>  hello   <b>big</b>\n world </div>"
                                "<table id=t><tr><td> a </td><td>b</td></tr><tr><td>c</td></tr></table>"
                                "<div id=m>one<br>two<p>para</p>three<div>blk</div></div>"
@@ -204,10 +168,7 @@ TEST(DomInnerText, SimplePages) {
     auto sel = Document::parse(S("<div id=d>a<select id=s><option>1<option>2</select>b</div>"));
     EXPECT_EQ(sel->getElementById(S("s"))->innerText(), QString()); // as Chromium
     EXPECT_EQ(sel->getElementById(S("d"))->innerText(), S("ab"));
-}
-
-TEST(DomInnerText, SetReplacesChildrenByOneTextNode) {
-    auto d = Document::parse(S("<div id=a><b>x</b><i>y</i></div>"));
+    // Set: one text node, never markup.
     Element* a = d->getElementById(S("a"));
     a->setInnerText(S("<b>not markup</b> & more"));
     ASSERT_EQ(a->childCount(), 1);
@@ -215,17 +176,4 @@ TEST(DomInnerText, SetReplacesChildrenByOneTextNode) {
     EXPECT_EQ(a->innerHTML(), S("&lt;b&gt;not markup&lt;/b&gt; &amp; more"));
     a->setInnerText(QString());
     EXPECT_EQ(a->childCount(), 0);
-}
-
-TEST(DomLifetime, RemovedElementsStayValidUntilCollected) {
-    auto d = Document::parse(S("<table id=t><tr><td id=c>x</td></tr></table>"));
-    Element* c = d->getElementById(S("c"));
-    const int id = c->nodeId();
-    d->getElementById(S("t"))->deleteRow(0);
-    EXPECT_FALSE(c->isConnected());
-    EXPECT_EQ(c->innerText(), S("x"));
-    EXPECT_EQ(d->elementByNodeId(id), c);
-    EXPECT_EQ(d->getElementById(S("c")), nullptr);
-    d->collectGarbage();
-    EXPECT_EQ(d->elementByNodeId(id), nullptr);
 }

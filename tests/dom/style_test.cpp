@@ -6,7 +6,15 @@ using namespace dom;
 using domtest::S;
 
 TEST(DomStyle, GetAndSetKeepTheAttributeInSync) {
-    auto d = Document::parse(S("<div id=a style='COLOR:red; display : none'></div>"));
+    auto d = Document::parse(S("<div id=a style='COLOR:red; display : none'></div><div id=b></div>"));
+    // Emptying a property of an element without a style changes nothing.
+    Element* b = d->getElementById(S("b"));
+    b->setStyle(S("display"), QString());
+    EXPECT_FALSE(b->hasAttribute(S("style")));
+    EXPECT_TRUE(d->takeOps().empty());
+    b->setAttribute(S("style"), S("width:280px;background:url(a;b.png)"));
+    EXPECT_EQ(b->style(S("width")), S("280px"));
+    EXPECT_EQ(b->style(S("background")), S("url(a;b.png)"));
     Element* a = d->getElementById(S("a"));
     EXPECT_EQ(a->style(S("display")), S("none"));
     EXPECT_EQ(a->style(S("color")), S("red"));
@@ -26,17 +34,6 @@ TEST(DomStyle, GetAndSetKeepTheAttributeInSync) {
     EXPECT_EQ(a->outerHTML(), S("<div id=\"a\" style=\"\"></div>"));
 }
 
-TEST(DomStyle, EmptyOnAnElementWithoutStyleChangesNothingAndTheAttributeIsReadBack) {
-    auto d = Document::parse(S("<div id=a></div>"));
-    Element* a = d->getElementById(S("a"));
-    a->setStyle(S("display"), QString());
-    EXPECT_FALSE(a->hasAttribute(S("style")));
-    EXPECT_TRUE(d->takeOps().empty());
-    a->setAttribute(S("style"), S("width:280px;background:url(a;b.png)"));
-    EXPECT_EQ(a->style(S("width")), S("280px"));
-    EXPECT_EQ(a->style(S("background")), S("url(a;b.png)"));
-}
-
 TEST(DomStyle, DeclarationParsing) {
     const StyleDeclaration s =
         StyleDeclaration::parse(S("color=#66cc00 ; font-size:14px;background-color:#EfEfEf; padding:2px 5px 2px 5px "));
@@ -48,9 +45,11 @@ TEST(DomStyle, DeclarationParsing) {
     EXPECT_FALSE(StyleDeclaration::saysDisplayNone(S("display:block")));
 }
 
-TEST(DomForm, CheckedIsAPropertyDisabledAnAttribute) {
+TEST(DomForm, CheckedIsAPropertyDisabledAnAttributeRadiosInGroups) {
     auto d = Document::parse(S("<INPUT style='cursor:pointer' type=checkbox id='w_1_chk1' CHECKED >"
-                               "<input type=checkbox id=b><input type=radio id='w_2_chk1'  Disabled >"));
+                               "<input type=checkbox id=b><input type=radio id='w_2_chk1'  Disabled >"
+                               "<input type=radio name=g id=ga checked><input type=radio name=g id=gb>"
+                               "<form><input type=radio name=g id=gc checked></form>"));
     Element* a = d->getElementById(S("w_1_chk1"));
     Element* b = d->getElementById(S("b"));
     Element* r = d->getElementById(S("W_2_CHK1"));
@@ -70,14 +69,10 @@ TEST(DomForm, CheckedIsAPropertyDisabledAnAttribute) {
     EXPECT_FALSE(r->hasAttribute(S("disabled")));
     r->setDisabled(true);
     EXPECT_EQ(r->outerHTML(), S("<input type=\"radio\" id=\"w_2_chk1\" disabled=\"\">"));
-}
-
-TEST(DomForm, RadioGroupUnchecksOthers) {
-    auto d = Document::parse(S("<input type=radio name=g id=a checked><input type=radio name=g id=b>"
-                               "<form><input type=radio name=g id=c checked></form>"));
-    d->getElementById(S("b"))->setChecked(true);
-    EXPECT_FALSE(d->getElementById(S("a"))->checked());
-    EXPECT_TRUE(d->getElementById(S("c"))->checked()); // other form owner
+    // Checking a radio button unchecks the others of its group in the same form owner only.
+    d->getElementById(S("gb"))->setChecked(true);
+    EXPECT_FALSE(d->getElementById(S("ga"))->checked());
+    EXPECT_TRUE(d->getElementById(S("gc"))->checked());
 }
 
 TEST(DomLink, HrefResolvedAgainstThePage) {

@@ -43,14 +43,11 @@ std::optional<QString> shown(const char* time) { return NewsTime::display(QStrin
 
 } // namespace
 
-TEST(NewsTime, UsualDateFormsBecomeMonthDayHoursMinutes) {
+TEST(NewsTime, UsualDateFormsBecomeMonthDayHoursMinutesOtherTextsNeedAColon) {
     EXPECT_EQ(shown("2026-12-06 10:15:30"), QStringLiteral("12/06 10:15"));
     EXPECT_EQ(shown("2026/12/6 9:05"), QStringLiteral("12/06 09:05"));
     EXPECT_EQ(shown("  2026.1.2 23:59:59 "), QStringLiteral("01/02 23:59"));
     EXPECT_EQ(shown("2026-12-06"), QStringLiteral("12/06 00:00")); // midnight has a ":"
-}
-
-TEST(NewsTime, OtherTextsPassThroughAndNeedAColon) {
     // Not dates: passed on with "-" made "/", then cut around the first ":".
     EXPECT_EQ(shown("2026-02-30 10:15"), QStringLiteral("02/30 10:15"));
     EXPECT_EQ(shown("26-12-06 10:15"), QStringLiteral("/06 1 10:15"));
@@ -61,19 +58,15 @@ TEST(NewsTime, OtherTextsPassThroughAndNeedAColon) {
     EXPECT_FALSE(shown(""));
 }
 
-TEST_F(Decoding, NewsFlashShownAndHighestIdOnlyRises) {
+TEST_F(Decoding, NewsFlashShownAndHighestIdOnlyRisesEvenForADroppedOne) {
     newsFlash(120, "2026-12-06 10:15:30", QStringLiteral("美联储\n加息"));
     newsFlash(100, "2026-12-06 10:16:00");
     EXPECT_EQ(highest, 120);
-    EXPECT_EQ(sink.calls, QStringList({"news 12/06 10:15|美联储加息|120|1", "news 12/06 10:16|快讯|100|1"}));
-}
-
-TEST_F(Decoding, NewsWithoutReadableTimeIsDroppedButCounted) {
-    newsFlash(500, "soon");
-    EXPECT_TRUE(sink.calls.isEmpty());
+    newsFlash(500, "soon"); // no readable time: not shown
     EXPECT_EQ(highest, 500);
     decoder.news_analysis(QByteArray(150, '\xF6')); // short: nothing at all
     EXPECT_EQ(highest, 500);
+    EXPECT_EQ(sink.calls, QStringList({"news 12/06 10:15|美联储加息|120|1", "news 12/06 10:16|快讯|100|1"}));
 }
 
 TEST_F(Decoding, CalendarDaysOneToFiveGoToFirstFillThenRefresh) {
