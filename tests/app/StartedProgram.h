@@ -27,15 +27,14 @@ protected:
 
     // A manifest naming the version and, when it is not empty, the installer's digest.
     static QByteArray manifest(const QString& version, const QByteArray& digestOf = {}) {
-        const QString digest =
-            digestOf.isEmpty()
-                ? QString()
-                : QStringLiteral("<SHA256>%1</SHA256>")
-                      .arg(QString::fromLatin1(QCryptographicHash::hash(digestOf, QCryptographicHash::Sha256).toHex()));
-        return QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<update><Version>%1</Version>"
-                              "<URL>%2</URL><Download>%3</Download>%4</update>\n")
-            .arg(version, ManualPage, InstallerUrl, digest)
-            .toUtf8();
+        QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<update><Version>%1</Version>"
+                                     "<URL>%2</URL><Download>%3</Download>")
+                          .arg(version, ManualPage, InstallerUrl);
+        if (!digestOf.isEmpty()) xml += "<SHA256>" + sha256(digestOf) + "</SHA256>";
+        return (xml + "</update>\n").toUtf8();
+    }
+    static QString sha256(const QByteArray& bytes) {
+        return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
     }
     void serveManifest(const QByteArray& body) {
         sim().network.serveHttp(FileServer + QStringLiteral("/spd_update.xml"), {200, body, true});
@@ -53,10 +52,7 @@ protected:
     void start() { ASSERT_EQ(m_Main::Main(ctx(), inst.appDir()), m_Main::Loaded); }
     // Runs the loop one turn at a time until the condition holds; false after 1000 turns.
     bool pumpUntil(const std::function<bool()>& condition) {
-        for (int turn = 0; turn < 1000; ++turn) {
-            if (condition()) return true;
-            sim().loop.pumpMessages();
-        }
+        for (int turn = 0; turn < 1000 && !condition(); ++turn) sim().loop.pumpMessages();
         return condition();
     }
     // Start-up with no update: the main window shown and the live-update window gone.

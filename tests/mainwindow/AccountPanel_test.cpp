@@ -12,13 +12,9 @@ struct Account : MainWindowFixture {
         ctx().CurrentNickname = nickname;
         ctx().loginSink->load_status1();
     }
-    // The value cell of the account data pane's user-name row.
-    QString userNameCell() {
-        return el("mydata").getElementsByTagName("table").front()->rows()[1]->cells()[1]->innerText();
-    }
 };
 
-TEST_F(Account, TheHeaderShowsTheLoggedInAccountAndItsPasswordPage) {
+TEST_F(Account, TheHeaderShowsTheLoggedInAccountUntilLogOutWhenItsLoginLinkOpensTheDialogAfresh) {
     loadPage();
     logIn("张三丰");
     EXPECT_FALSE(shown("load_zep"));
@@ -27,7 +23,8 @@ TEST_F(Account, TheHeaderShowsTheLoggedInAccountAndItsPasswordPage) {
     EXPECT_TRUE(shown("nickname"));
     EXPECT_EQ(el("nickname").innerText(), "用户名：张三丰");
     EXPECT_EQ(el("nickname").title(), "点击查看个人详细信息");
-    EXPECT_EQ(userNameCell(), "张三丰");
+    // The account data pane's user-name row.
+    EXPECT_EQ(el("mydata").getElementsByTagName("table").front()->rows()[1]->cells()[1]->innerText(), "张三丰");
     EXPECT_EQ(style("control_righttop", "width"), "220px");
     // The password page opens outside, with the account.
     click("Achange");
@@ -40,18 +37,7 @@ TEST_F(Account, TheHeaderShowsTheLoggedInAccountAndItsPasswordPage) {
     logIn("张三丰人");
     EXPECT_EQ(style("control_righttop", "width"), "290px");
 
-    ctx().LoggedIn = 0;
-    ctx().loginSink->load_status1();
-    EXPECT_TRUE(shown("load_zep"));
-    EXPECT_TRUE(shown("registe_zep"));
-    EXPECT_FALSE(shown("quit"));
-    EXPECT_FALSE(shown("nickname"));
-    EXPECT_EQ(style("control_righttop", "width"), "220px");
-}
-
-TEST_F(Account, LogOutForgetsTheCredentialsAndClosesThePushSession) {
-    loadPage();
-    logIn("张三丰人");
+    // Logged out (the frame panes then stay empty: the tabs' test), the push session closed.
     ctx().load(ctx().wsck);
     click("quit");
     EXPECT_EQ(ctx().LoggedIn, 0);
@@ -59,16 +45,12 @@ TEST_F(Account, LogOutForgetsTheCredentialsAndClosesThePushSession) {
     EXPECT_TRUE(ctx().CurrentPassword.isEmpty());
     EXPECT_FALSE(ctx().wsck);
     EXPECT_TRUE(shown("load_zep"));
+    EXPECT_TRUE(shown("registe_zep"));
+    EXPECT_FALSE(shown("quit"));
     EXPECT_FALSE(shown("nickname"));
     EXPECT_EQ(style("control_righttop", "width"), "220px");
 
-    // The frame panes stay empty until the next login.
-    click("iCLRefer");
-    EXPECT_TRUE(el("iDivCLRefer").getElementsByTagName("iframe").empty());
-}
-
-TEST_F(Account, TheLoginLinkOpensTheDialogAfreshForAManualLogin) {
-    loadPage();
+    // The login link opens the dialog afresh for a manual login.
     ctx().form1->Text1->setText("typed before");
     ctx().form1->window().hide();
     ctx().LoginDialogOpen = false;

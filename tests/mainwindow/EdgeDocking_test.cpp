@@ -13,15 +13,6 @@ struct Docking : MainWindowFixture {
     EdgeDocking& dock() { return fx().docking(); }
     void cursorTo(const QPoint& p) { sim().desktop.simScreen().setCursorPos(p); }
     void cursorAway() { cursorTo(QPoint(1590, 990)); }
-    // Docked at the top, inactive and slid up with the mouse elsewhere.
-    void hideAtTop() {
-        win().userDrag(QPoint(300, -5));
-        sim().desktop.windows().userClickOutside();
-        cursorAway();
-        sim().loop.advance(EdgeDocking::LeaveCheckMs);
-        hideTicks();
-        ASSERT_EQ(win().geometry().top(), 3 - 700);
-    }
     // The window's rectangle after each tick of the hide animation, until it stops.
     std::vector<QRect> hideTicks() {
         std::vector<QRect> out;
@@ -33,7 +24,7 @@ struct Docking : MainWindowFixture {
     }
 };
 
-TEST_F(Docking, DocksAtTheEdgeItIsDraggedToAndTheLaterTestWins) {
+TEST_F(Docking, DocksAtTheEdgeItIsDraggedToTheLaterTestWinningAndSizingKeepsItAtLeast650High) {
     win().userDrag(QPoint(-20, -20));
     EXPECT_TRUE(dock().docked());
     EXPECT_EQ(dock().side(), Side::Top);
@@ -51,9 +42,8 @@ TEST_F(Docking, DocksAtTheEdgeItIsDraggedToAndTheLaterTestWins) {
     win().userDrag(QPoint(200, 100));
     EXPECT_FALSE(dock().docked());
     EXPECT_EQ(win().geometry(), QRect(200, 100, 1020, 700));
-}
 
-TEST_F(Docking, SizingKeepsTheWindowAtLeast650High) {
+    // Sizing, unlike moving, keeps the window at least 650 high.
     QRect proposed(10, 10, 1020, 600);
     dock().cSizeMove_Sizing(proposed);
     EXPECT_EQ(proposed.height(), 650);
@@ -62,7 +52,9 @@ TEST_F(Docking, SizingKeepsTheWindowAtLeast650High) {
     EXPECT_EQ(moved.height(), 600);
 }
 
-TEST_F(Docking, HidesInFifteenthsWhenTheMouseLeavesAndStopsAtAThreePixelStrip) {
+// Hidden in fifteenths when the mouse leaves, stopping at a three-pixel strip; back on activation
+// or hover, and staying while active or hovered, even when activated during the slide.
+TEST_F(Docking, HidesInFifteenthsToAStripAndComesBackOnActivationOrHover) {
     win().userDrag(QPoint(300, -5));
     ASSERT_EQ(dock().side(), Side::Top);
     sim().loop.advance(3000); // the mouse is still over the window
@@ -76,34 +68,20 @@ TEST_F(Docking, HidesInFifteenthsWhenTheMouseLeavesAndStopsAtAThreePixelStrip) {
     for (size_t i = 0; i + 1 < ticks.size(); ++i) EXPECT_EQ(ticks[i].top(), -46 * int(i + 1));
     EXPECT_EQ(ticks.back().top(), 3 - 700);
     EXPECT_FALSE(dock().ctlTimeBerth.Enabled());
-}
-
-TEST_F(Docking, HidesToEachEdgeExactly) {
-    const auto hideAt = [&](const QPoint& dragTo) {
-        win().userDrag(dragTo);
-        cursorTo(QPoint(800, 500));
-        if (win().geometry().contains(QPoint(800, 500))) cursorTo(QPoint(5, 5));
-        sim().loop.advance(EdgeDocking::LeaveCheckMs);
-        hideTicks();
-        return win().geometry();
-    };
-    EXPECT_EQ(hideAt(QPoint(700, 150)).left(), 1600 - 3);
-    EXPECT_EQ(dock().side(), Side::Right);
-    win().userClick();
-    EXPECT_EQ(hideAt(QPoint(-10, 150)).left(), 3 - 1020);
-    win().userClick();
-    EXPECT_EQ(hideAt(QPoint(300, 320)).top(), 1000 - 3);
-}
-
-TEST_F(Docking, ComesBackOnActivationOrHoverAndStaysWhileActiveOrHovered) {
-    hideAtTop();
 
     win().userClick();
     EXPECT_EQ(win().geometry().top(), 0);
     sim().loop.advance(10'000);
     EXPECT_EQ(win().geometry().top(), 0);
 
-    // Losing the activation with the mouse elsewhere hides it again.
+    // Losing the activation with the mouse elsewhere hides it again; an activation during the
+    // slide stops it.
+    sim().desktop.windows().userClickOutside();
+    sim().loop.advance(3 * EdgeDocking::HideTickMs);
+    ASSERT_LT(win().geometry().top(), 0);
+    win().userClick();
+    sim().loop.advance(500);
+    EXPECT_EQ(win().geometry().top(), 0);
     sim().desktop.windows().userClickOutside();
     hideTicks();
     EXPECT_EQ(win().geometry().top(), 3 - 700);
@@ -119,26 +97,25 @@ TEST_F(Docking, ComesBackOnActivationOrHoverAndStaysWhileActiveOrHovered) {
     EXPECT_EQ(win().geometry().top(), 3 - 700);
 }
 
-TEST_F(Docking, ActivationDuringTheSlideStopsIt) {
-    win().userDrag(QPoint(300, -5));
-    sim().desktop.windows().userClickOutside();
-    cursorAway();
-    sim().loop.advance(EdgeDocking::LeaveCheckMs + 3 * EdgeDocking::HideTickMs);
-    ASSERT_LT(win().geometry().top(), 0);
-    win().userClick();
-    sim().loop.advance(500);
-    EXPECT_EQ(win().geometry().top(), 0);
-}
-
-TEST_F(Docking, ClosedWhileHiddenItIsKeptAsItShowsAtItsEdge) {
-    win().userDrag(QPoint(700, 150));
-    cursorTo(QPoint(5, 5));
-    sim().loop.advance(EdgeDocking::LeaveCheckMs);
-    hideTicks();
-    ASSERT_EQ(win().geometry().left(), 1597);
+// Closed while hidden, it is kept as it shows at its edge.
+TEST_F(Docking, HidesToEachEdgeExactlyAndClosedThereIsKeptAsItShows) {
+    const auto hideAt = [&](const QPoint& dragTo) {
+        win().userDrag(dragTo);
+        cursorTo(QPoint(800, 500));
+        if (win().geometry().contains(QPoint(800, 500))) cursorTo(QPoint(5, 5));
+        sim().loop.advance(EdgeDocking::LeaveCheckMs);
+        hideTicks();
+        return win().geometry();
+    };
+    EXPECT_EQ(hideAt(QPoint(700, 150)).left(), 1600 - 3);
+    EXPECT_EQ(dock().side(), Side::Right);
     EXPECT_FALSE(fx().Form_QueryUnload(Form::vbFormCode));
     EXPECT_EQ(stored("Window/ZEP_Main", "Left"), "580");
     EXPECT_EQ(stored("Window/ZEP_Main", "Top"), "150");
+    win().userClick();
+    EXPECT_EQ(hideAt(QPoint(-10, 150)).left(), 3 - 1020);
+    win().userClick();
+    EXPECT_EQ(hideAt(QPoint(300, 320)).top(), 1000 - 3);
 }
 
 } // namespace

@@ -27,17 +27,10 @@ protected:
 
     static QString config(const Stored& s) {
         QString xml = TestInstallation::defaultConfig();
-        xml.remove(QRegularExpression(QStringLiteral("\\s*<Window>.*</Window>"),
-                                      QRegularExpression::DotMatchesEverythingOption));
-        xml.replace(QStringLiteral("</App>"),
-                    QStringLiteral("  <Window>\n    <ZEP_Main Left=\"%1\" Top=\"%2\" Width=\"%3\" Height=\"%4\"/>\n"
-                                   "    <ZEP_state windstate=\"%5\"/>\n  </Window>\n</App>")
-                        .arg(s.left)
-                        .arg(s.top)
-                        .arg(s.width)
-                        .arg(s.height)
-                        .arg(s.windstate));
-        return xml;
+        xml.replace(
+            QStringLiteral(R"(Left="40" Top="30" Width="1020" Height="700")"),
+            QString::asprintf(R"(Left="%d" Top="%d" Width="%d" Height="%d")", s.left, s.top, s.width, s.height));
+        return xml.replace(QStringLiteral(R"(windstate="0")"), QStringLiteral(R"(windstate="%1")").arg(s.windstate));
     }
 
     // The process with its configuration, before the main window loads.
@@ -96,11 +89,7 @@ protected:
     QString stored(const char* node, const char* key) {
         return ctx().Config->GetNodeAttrib(QString::fromLatin1(node), QString::fromLatin1(key));
     }
-    bool logged(const QString& text) const {
-        for (const QString& line : proc->sim.log.lines())
-            if (line.contains(text)) return true;
-        return false;
-    }
+    bool logged(const QString& text) const { return !proc->sim.log.lines().filter(text).isEmpty(); }
 
     TestInstallation inst;
     std::unique_ptr<TestInstallation::Process> proc;

@@ -9,17 +9,15 @@ namespace {
 
 using Bridge = MainWindowFixture;
 
-TEST_F(Bridge, BindsEveryElementOfTheTableToItsProcedure) {
+// An unknown procedure or a missing element is logged and skipped.
+TEST_F(Bridge, BindsEveryElementOfTheTableToItsProcedureAndSkipsWhatIsMissing) {
     loadPage();
     for (const PageBridge::Binding& b : PageBridge::bindings()) EXPECT_TRUE(el(b.id).handler(b.event)) << b.id;
     // A bound element reaches its procedure (the others' clicks are in the tests of what they do).
     mouseDown("set_coloum");
     ASSERT_TRUE(ctx().settings);
     EXPECT_TRUE(ctx().settings->Visible());
-}
 
-TEST_F(Bridge, AnUnknownProcedureOrAMissingElementIsLoggedAndSkipped) {
-    loadPage();
     fx().CallByName("no_such_procedure");
     EXPECT_TRUE(logged("no procedure named no_such_procedure"));
 
@@ -35,7 +33,7 @@ TEST_F(Bridge, AnUnknownProcedureOrAMissingElementIsLoggedAndSkipped) {
     EXPECT_FALSE(el("iAll").handler("onclick"));
 }
 
-TEST_F(Bridge, SetUpOnTheFirstPage) {
+TEST_F(Bridge, SetUpOnTheFirstPageWithTheLoginDialogUnlessALoginIsRemembered) {
     start();
     EXPECT_TRUE(fx().Busy());
     completeNavigation();
@@ -47,9 +45,8 @@ TEST_F(Bridge, SetUpOnTheFirstPage) {
     // Today's tab of the calendar is selected (the test clock starts on a Monday).
     EXPECT_EQ(el("week1").firstElementChild()->style("background-color"), "#0094ee");
     EXPECT_EQ(fx().WebBrowser()->geometry(), QRect(QPoint(0, 0), win().geometry().size()));
-}
 
-TEST_F(Bridge, ARememberedLoginLoadsTheDialogHidden) {
+    // A remembered login loads the dialog hidden.
     prepare();
     writeFile(inst.appDir() + "/registry", "1,1,a@b.test,x,nick");
     ctx().load(ctx().fxInfo);
@@ -57,22 +54,6 @@ TEST_F(Bridge, ARememberedLoginLoadsTheDialogHidden) {
     ASSERT_TRUE(ctx().form1);
     EXPECT_FALSE(ctx().form1->Visible());
     EXPECT_FALSE(ctx().LoginDialogOpen);
-}
-
-TEST_F(Bridge, AWindowClosedMaximisedOnTheFullWidthOpensMaximised) {
-    loadPage({0, 0, 1598, 960, 2});
-    EXPECT_EQ(win().state(), plat::WindowState::Maximized);
-    EXPECT_EQ(el("zep_max").title(), "还原");
-    EXPECT_EQ(el("switch").getAttribute("src"), "control.png");
-    // The first click restores it to a fixed place.
-    click("zep_max");
-    EXPECT_EQ(win().state(), plat::WindowState::Normal);
-    EXPECT_EQ(win().geometry(), QRect(100, 100, 1096, 724));
-    EXPECT_EQ(el("zep_max").title(), "最大化");
-
-    // Narrower than the screen less 2 px: it opens normal.
-    loadPage({0, 0, 1590, 960, 2});
-    EXPECT_EQ(win().state(), plat::WindowState::Normal);
 }
 
 TEST_F(Bridge, WebLinksOpenInTheUsersBrowserAndOnlyFramesOpenWindows) {
@@ -96,7 +77,9 @@ TEST_F(Bridge, WebLinksOpenInTheUsersBrowserAndOnlyFramesOpenWindows) {
     EXPECT_FALSE(cancel);
 }
 
-TEST_F(Bridge, VoteAsksForALoginFirst) {
+// The dialogs' buttons: the vote asks for a login first; about and feedback open the about
+// dialog, owned by the main window, on their pages.
+TEST_F(Bridge, TheVoteAsksForALoginFirstAndAboutAndFeedbackOpenTheirPages) {
     loadPage();
     ctx().unload(ctx().form1);
     click("iqingxu");
@@ -107,10 +90,7 @@ TEST_F(Bridge, VoteAsksForALoginFirst) {
     sim().loop.runPosted();
     ASSERT_TRUE(ctx().vote);
     EXPECT_TRUE(ctx().vote->window().isVisible());
-}
 
-TEST_F(Bridge, AboutAndFeedbackOpenTheAboutDialogOwnedByTheMainWindowOnTheirPages) {
-    loadPage();
     win().show();
     click("zep_about");
     ASSERT_TRUE(ctx().about);

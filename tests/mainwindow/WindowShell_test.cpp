@@ -7,7 +7,7 @@ namespace {
 using plat::WindowState;
 using Shell = MainWindowFixture;
 
-TEST_F(Shell, OpensWhereItWasLeftWithinTheRules) {
+TEST_F(Shell, OpensWhereItWasLeftWithinTheRulesAndUnloadKeepsGeometryAndState) {
     start({100, 60, 1100, 760, 0});
     EXPECT_EQ(win().geometry(), QRect(100, 60, 1100, 760));
     EXPECT_EQ(win().kind(), plat::WindowKind::Main);
@@ -21,22 +21,61 @@ TEST_F(Shell, OpensWhereItWasLeftWithinTheRules) {
     // Left minimised: the stored size does not count.
     start({30, 40, 1200, 800, 1});
     EXPECT_EQ(win().geometry(), QRect(30, 40, 1020, 700));
+
+    win().show();
+    win().userDrag(QPoint(120, 80));
+    fx().CallByName("zep_min");
+    ctx().unload(ctx().fxInfo);
+    EXPECT_EQ(stored("Window/ZEP_state", "windstate"), "1");
+    EXPECT_EQ(stored("Window/ZEP_Main", "Left"), "120");
+    EXPECT_EQ(stored("Window/ZEP_Main", "Width"), "1020");
+    EXPECT_EQ(ctx().pushSink, nullptr);
+    EXPECT_EQ(ctx().loginSink, nullptr);
+
+    // Maximised: the maximised rectangle, so that it opens maximised again.
+    start();
+    fx().CallByName("zep_max_frm");
+    ctx().unload(ctx().fxInfo);
+    EXPECT_EQ(stored("Window/ZEP_state", "windstate"), "2");
+    EXPECT_EQ(stored("Window/ZEP_Main", "Width"), "1600");
+    EXPECT_EQ(stored("Window/ZEP_Main", "Height"), "960");
 }
 
-TEST_F(Shell, MaximisesWithinTheWorkAreaAndRestoresByTheSameButton) {
+// It maximises within the work area and restores by the same button; the page drags and sizes it
+// but never drags it maximised.
+TEST_F(Shell, MaximisesRestoresAndIsDraggedByThePageAsItsStateAllowsAndOpensMaximisedAsLeft) {
     loadPage({100, 60, 1100, 760, 0});
     const auto face = [&] { return el("zep_max").title() + ' ' + el("switch").getAttribute("src"); };
     EXPECT_EQ(face(), "最大化 2x.png");
+    fx().CallByName("WindowMove");
+    fx().CallByName("SizeGrip");
+    EXPECT_EQ(win().systemMoveRequests(), 1);
+    EXPECT_EQ(win().systemResizeRequests(), 1);
     click("zep_max");
     EXPECT_EQ(win().state(), WindowState::Maximized);
     EXPECT_EQ(win().geometry(), sim().desktop.simScreen().workArea());
     EXPECT_EQ(face(), "还原 control.png");
+    fx().CallByName("WindowMove");
+    EXPECT_EQ(win().systemMoveRequests(), 1);
     click("zep_max");
     EXPECT_EQ(win().state(), WindowState::Normal);
     EXPECT_EQ(win().geometry(), QRect(100, 60, 1100, 760));
     EXPECT_EQ(face(), "最大化 2x.png");
     click("zep_max");
     EXPECT_EQ(win().state(), WindowState::Maximized);
+
+    // Closed maximised on the full width, it opens maximised; the first click restores it to a
+    // fixed place.
+    loadPage({0, 0, 1598, 960, 2});
+    EXPECT_EQ(win().state(), WindowState::Maximized);
+    EXPECT_EQ(face(), "还原 control.png");
+    click("zep_max");
+    EXPECT_EQ(win().state(), WindowState::Normal);
+    EXPECT_EQ(win().geometry(), QRect(100, 100, 1096, 724));
+    EXPECT_EQ(face(), "最大化 2x.png");
+    // Narrower than the screen less 2 px: it opens normal.
+    loadPage({0, 0, 1590, 960, 2});
+    EXPECT_EQ(win().state(), WindowState::Normal);
 }
 
 TEST_F(Shell, MinimiseTakesTheOpenLoginDialogAlongAndRestoringBringsItBack) {
@@ -57,17 +96,6 @@ TEST_F(Shell, MinimiseTakesTheOpenLoginDialogAlongAndRestoringBringsItBack) {
     fx().CallByName("zep_min");
     win().userTaskbarClick();
     EXPECT_FALSE(ctx().form1->Visible());
-}
-
-TEST_F(Shell, DragsAndSizesByThePageButNeverDragsAMaximisedWindow) {
-    start();
-    fx().CallByName("WindowMove");
-    fx().CallByName("SizeGrip");
-    EXPECT_EQ(win().systemMoveRequests(), 1);
-    EXPECT_EQ(win().systemResizeRequests(), 1);
-    fx().CallByName("zep_max_frm");
-    fx().CallByName("WindowMove");
-    EXPECT_EQ(win().systemMoveRequests(), 1);
 }
 
 TEST_F(Shell, ClosingHidesToTheTrayWithOneBalloonPerRun) {
@@ -91,27 +119,6 @@ TEST_F(Shell, ClosingHidesToTheTrayWithOneBalloonPerRun) {
     EXPECT_EQ(balloons.front().text, "最小化到系统任务托盘栏!");
     EXPECT_EQ(balloons.front().title, "Quenra极速版仍在运行!");
     EXPECT_EQ(balloons.front().iconFlags, 1);
-}
-
-TEST_F(Shell, UnloadKeepsGeometryAndState) {
-    start({100, 60, 1100, 760, 1});
-    win().show();
-    win().userDrag(QPoint(120, 80));
-    fx().CallByName("zep_min");
-    ctx().unload(ctx().fxInfo);
-    EXPECT_EQ(stored("Window/ZEP_state", "windstate"), "1");
-    EXPECT_EQ(stored("Window/ZEP_Main", "Left"), "120");
-    EXPECT_EQ(stored("Window/ZEP_Main", "Width"), "1020");
-    EXPECT_EQ(ctx().pushSink, nullptr);
-    EXPECT_EQ(ctx().loginSink, nullptr);
-
-    // Maximised: the maximised rectangle, so that it opens maximised again.
-    start();
-    fx().CallByName("zep_max_frm");
-    ctx().unload(ctx().fxInfo);
-    EXPECT_EQ(stored("Window/ZEP_state", "windstate"), "2");
-    EXPECT_EQ(stored("Window/ZEP_Main", "Width"), "1600");
-    EXPECT_EQ(stored("Window/ZEP_Main", "Height"), "960");
 }
 
 } // namespace
