@@ -8,18 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using Verdict = AccountBook::Verdict;
-
-// Each reply code per shipped account is checked over the login channel.
-TEST(AccountBook, ShippedAccountsLoadWholeAndTheEmailIgnoresCase) {
-    AccountBook book;
-    QString error;
-    ASSERT_TRUE(book.load(QStringLiteral(ZEP_SOURCE_DIR "/tools/demo-server/demo-data/accounts.txt"), &error));
-    EXPECT_EQ(book.skippedLines(), 0);
-    EXPECT_EQ(book.check("Demo@Quenra.TEST", "demo123"), Verdict::Success);
-    EXPECT_EQ(book.check("demo@quenra.test", "Demo123"), Verdict::WrongPassword); // the password does not
-}
-
+// The shipped accounts, their reply codes and the case rules are checked over the login channel.
 TEST(AccountBook, SkipsMalformedLinesAndReportsAMissingFile) {
     QTemporaryDir dir;
     const QString file = dir.filePath("accounts.txt");
@@ -42,7 +31,10 @@ TEST(AccountBook, SkipsMalformedLinesAndReportsAMissingFile) {
 TEST(DemoOptions, HasTheVendorDefaultsReadsEveryOptionAndRefusesBadValues) {
     QString message;
     bool help = false;
-    const auto plain = DemoOptions::parse({"server"}, "/opt/x/demo-data", &message, &help);
+    const auto parse = [&](const QString& line) {
+        return DemoOptions::parse(line.split(u' '), "/opt/x/demo-data", &message, &help);
+    };
+    const auto plain = parse("server");
     ASSERT_TRUE(plain);
     EXPECT_EQ(plain->bind, QHostAddress(QHostAddress::LocalHost));
     EXPECT_EQ(plain->loginPort, 12346);
@@ -50,32 +42,34 @@ TEST(DemoOptions, HasTheVendorDefaultsReadsEveryOptionAndRefusesBadValues) {
     EXPECT_EQ(plain->pushPort, 8000);
     EXPECT_EQ(plain->httpPort, 8080);
     EXPECT_EQ(plain->dataDir, "/opt/x/demo-data");
-    EXPECT_TRUE(plain->offerUpdate.isEmpty());
-    EXPECT_FALSE(plain->splitRecords);
     EXPECT_FALSE(plain->faults.any());
 
-    const auto o = DemoOptions::parse({"server", "--bind", "0.0.0.0", "--push-port", "0", "--http-port", "9090",
-                                       "--news-interval-ms", "250", "--heartbeat-ms", "40", "--seed", "4000000000",
-                                       "--data", "/tmp/d", "--offer-update", "1.6.1112", "--split-records", "--quiet"},
-                                      "", &message, &help);
+    // A rate sets its interval.
+    const auto o = parse("server --bind 0.0.0.0 --push-port 0 --http-port 9090 --news-interval-ms 250 "
+                         "--quotes-per-second 5 --heartbeat-ms 40 --seed 4000000000 --data /tmp/d --offer-update "
+                         "1.6.1112 --split-records --quiet --fault-drop-ms 30000 --fault-cut-percent 50");
     ASSERT_TRUE(o) << message.toStdString();
     EXPECT_EQ(o->bind, QHostAddress(QHostAddress::AnyIPv4));
     EXPECT_EQ(o->pushPort, 0);
     EXPECT_EQ(o->httpPort, 9090);
     EXPECT_EQ(o->newsIntervalMs, 250);
+    EXPECT_EQ(o->quoteIntervalMs, 200);
     EXPECT_EQ(o->heartbeatMs, 40);
     EXPECT_EQ(o->seed, 4000000000u);
     EXPECT_EQ(o->dataDir, "/tmp/d");
     EXPECT_EQ(o->offerUpdate, "1.6.1112");
     EXPECT_TRUE(o->splitRecords && o->quiet);
+    EXPECT_EQ(o->faults.dropEveryMs, 30000);
+    EXPECT_EQ(o->faults.cutPercent, 50);
 
-    EXPECT_FALSE(DemoOptions::parse({"server", "--push-port", "70000"}, "", &message, &help));
+    EXPECT_FALSE(parse("server --push-port 70000"));
     EXPECT_TRUE(message.contains("--push-port"));
-    EXPECT_FALSE(DemoOptions::parse({"server", "--quote-interval-ms", "0"}, "", &message, &help));
-    EXPECT_FALSE(DemoOptions::parse({"server", "--bind", "localhost"}, "", &message, &help));
-    EXPECT_FALSE(DemoOptions::parse({"server", "--frobnicate"}, "", &message, &help));
+    EXPECT_FALSE(parse("server --quote-interval-ms 0"));
+    EXPECT_FALSE(parse("server --fault-cut-percent 101"));
+    EXPECT_FALSE(parse("server --bind localhost"));
+    EXPECT_FALSE(parse("server --frobnicate"));
     EXPECT_FALSE(help);
-    EXPECT_FALSE(DemoOptions::parse({"server", "--help"}, "", &message, &help));
+    EXPECT_FALSE(parse("server --help"));
     EXPECT_TRUE(help);
     EXPECT_TRUE(message.contains("--offer-update"));
 }

@@ -7,31 +7,26 @@
 #include "wire/QuoteBatchRecord.h"
 #include "wire/RecordReader.h"
 #include <QFile>
+#include <QHash>
 #include <QNetworkDatagram>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QUdpSocket>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace demotest {
 
 namespace {
 
+// The lengths of the records the server sends; 0 for an id it never sends.
 int recordLength(int id) {
-    switch (id) {
-    case push::NewsFlash:
-        return push::NewsFlashRecord::Length;
-    case push::CalendarDay:
-        return push::CalendarDayRecord::Length;
-    case push::QuoteBatch:
-        return push::QuoteBatchRecord::Length;
-    case push::LoggedInElsewhere:
-    case push::Heartbeat:
-        return int(push::ControlRecord::heartbeatProbe().size());
-    default:
-        return 0;
-    }
+    const int control = int(push::ControlRecord::heartbeatProbe().size());
+    static const QHash<int, int> lengths{{push::NewsFlash, push::NewsFlashRecord::Length},
+                                         {push::CalendarDay, push::CalendarDayRecord::Length},
+                                         {push::QuoteBatch, push::QuoteBatchRecord::Length},
+                                         {push::LoggedInElsewhere, control},
+                                         {push::Heartbeat, control}};
+    return lengths.value(id);
 }
 
 } // namespace
@@ -53,9 +48,7 @@ bool TestServer::start() {
     return server->start(&error);
 }
 
-bool TestServer::logged(const QString& fragment) const {
-    return std::any_of(lines.cbegin(), lines.cend(), [&](const QString& l) { return l.contains(fragment); });
-}
+bool TestServer::logged(const QString& fragment) const { return !lines.filter(fragment).isEmpty(); }
 
 QString TestServer::url(const QString& path) const {
     return QStringLiteral("http://127.0.0.1:%1%2").arg(server->httpPort()).arg(path);
@@ -130,13 +123,6 @@ HttpReply get(QNetworkAccessManager& manager, const QString& url) {
     waitUntil([&] { return reply->isFinished(); });
     return {reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
             reply->header(QNetworkRequest::ContentTypeHeader).toByteArray(), reply->readAll()};
-}
-
-QList<CalendarRecord> clientCalendarRecords(const QString& text) {
-    QList<CalendarRecord> taken;
-    for (const CalendarRecord& r : CalendarRecord::split(text))
-        if (r.storable()) taken.append(r);
-    return taken;
 }
 
 } // namespace demotest

@@ -3,11 +3,8 @@
 #include "DemoLog.h"
 #include "DemoOptions.h"
 #include "DemoServer.h"
-#include "calendar/CalendarRecord.h"
 #include "Wait.h"
 #include <QByteArray>
-#include <QHash>
-#include <QList>
 #include <QNetworkAccessManager>
 #include <QStringList>
 #include <QTcpSocket>
@@ -72,8 +69,5 @@ struct HttpReply {
 };
 // GET over loopback; the manager keeps cookies between calls.
 HttpReply get(QNetworkAccessManager& manager, const QString& url);
-
-// The records of a calendar day text that the client stores.
-QList<CalendarRecord> clientCalendarRecords(const QString& text);
 
 } // namespace demotest

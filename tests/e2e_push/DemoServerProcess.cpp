@@ -1,5 +1,6 @@
 #include "DemoServerProcess.h"
 #include "Wait.h"
+#include <QHash>
 #include <QRegularExpression>
 
 namespace {
@@ -50,19 +51,16 @@ void DemoServerProcess::readOutput() {
     while ((end = pending_.indexOf('\n')) >= 0) {
         const QString line = QString::fromUtf8(pending_.left(end));
         pending_.remove(0, end + 1);
-        readPort(line, QStringLiteral("login     udp"), ports_.login);
-        readPort(line, QStringLiteral("identity  udp"), ports_.identity);
-        readPort(line, QStringLiteral("push      tcp"), ports_.push);
-        readWebPort(line);
+        readPort(line);
         lines_ << line;
     }
 }
 
-void DemoServerProcess::readWebPort(const QString& line) {
-    static const QRegularExpression web(QStringLiteral("^\\s*web/files http://[^/]*:(\\d+)/"));
-    if (const auto m = web.match(line); m.hasMatch()) ports_.http = m.captured(1).toInt();
-}
-
-void DemoServerProcess::readPort(const QString& line, const QString& channel, int& port) {
-    if (line.trimmed().startsWith(channel)) port = line.section(QLatin1Char(':'), -1).toInt();
+// Where it listens: "login     udp 127.0.0.1:12346", ..., "web/files http://127.0.0.1:8080/ (...)".
+void DemoServerProcess::readPort(const QString& line) {
+    static const QRegularExpression listens(
+        QStringLiteral("^\\s*(login|identity|push|web/files) +(?:udp |tcp |http://)[^:]+:(\\d+)"));
+    const QHash<QString, int*> ports{
+        {"login", &ports_.login}, {"identity", &ports_.identity}, {"push", &ports_.push}, {"web/files", &ports_.http}};
+    if (const auto m = listens.match(line); m.hasMatch()) *ports.value(m.captured(1)) = m.captured(2).toInt();
 }

@@ -32,8 +32,7 @@ public:
 
 private:
     void readOutput();
-    void readPort(const QString& line, const QString& channel, int& port);
-    void readWebPort(const QString& line);
+    void readPort(const QString& line);
 
     QString dataDir_;
     QProcess process_;
