@@ -14,7 +14,6 @@ protected:
     static QDateTime at(const QDate& date, const char* time) {
         return QDateTime(date, QTime::fromString(QString::fromLatin1(time), QStringLiteral("HH:mm:ss")));
     }
-    static QString week(const QDate& day) { return day.addDays(1 - day.dayOfWeek()).toString("yyyy/MM/dd"); }
 
     // A record in the server's syntax.
     static QString record(const QString& time, const QString& name, const QString& previous = "1.0%",
@@ -25,8 +24,10 @@ protected:
 
     // The process at that moment, its configuration holding that calendar; the main page
     // loaded and the week set up as the live update does when it opens the window.
+    // A test may open more than one in turn: each has its own recorder, on its own loop.
     void openAt(const QDateTime& now, const QString& dateFrom = {}, const QString& items = {}) {
         prepare();
+        recorder_.reset();
         QString xml = inst.readConfig();
         xml.replace("</App>", calendarXml(dateFrom, items) + "</App>");
         inst.writeConfig(xml);
@@ -70,6 +71,9 @@ protected:
     void sendDay(int day, const QString& records, const QString& summary = {}) {
         ctx().pushSink->GetInfo_DownCalendar(int16_t('0' + day), summary, records);
         ctx().pushSink->GetInfo_UpdateCalendar(int16_t('0' + day), summary, records);
+    }
+    void sendDay(int day, const QStringList& records, const QString& summary = {}) {
+        sendDay(day, records.join(u'|'), summary);
     }
     void sendWeek(const QStringList& days) {
         for (int day = 1; day <= 5; ++day) sendDay(day, days.value(day - 1));

@@ -4,12 +4,12 @@ namespace {
 
 struct Download : CalendarFixture {
     // The week loaded from the server on Wednesday evening, Wednesday's tab shown.
-    void loadWeek(const QString& wednesdayRecords) {
+    void loadWeek(const QStringList& wednesdayRecords) {
         openAt(wednesday());
         logIn();
         QStringList days;
         for (int day = 1; day <= 5; ++day) days << record("08:30", QString("数据%1").arg(day));
-        days[2] = wednesdayRecords;
+        days[2] = wednesdayRecords.join(u'|');
         sendWeek(days);
         ASSERT_TRUE(state().CalendarLoaded);
     }
@@ -23,9 +23,8 @@ struct Download : CalendarFixture {
 TEST_F(Download, OnlyRecordsWithAReleaseTimeAndAllFieldsAreStoredWithoutTheProvidersCredit) {
     openAt(wednesday());
     sendDay(1,
-            QStringList{record("00:30", "半夜"), record("-", "无时间"), record("--:--", "横线"),
-                        "09:00#美国#短记录#1#高#2", record("09:30", "澳大利亚", " 3.9% ", " 高 "), ""}
-                .join('|'),
+            {record("00:30", "半夜"), record("-", "无时间"), record("--:--", "横线"), "09:00#美国#短记录#1#高#2",
+             record("09:30", "澳大利亚", " 3.9% ", " 高 "), ""},
             "21:30#美联储#讲话|");
     const auto day = items(1);
     ASSERT_EQ(day.size(), 1u);
@@ -40,9 +39,8 @@ TEST_F(Download, OnlyRecordsWithAReleaseTimeAndAllFieldsAreStoredWithoutTheProvi
     EXPECT_EQ(stored("FXCalendar/Week2", "Event"), "");
 
     // The provider's credit and placeholders are removed.
-    sendDay(4, QStringList{record("10:00", "德国", "1.2%讯源网", "中", "---", "fxsrc出品2.0%"),
-                           record("11:00", "英国", "---", "低", "1.5%出品", "待公布")}
-                   .join('|'));
+    sendDay(4, {record("10:00", "德国", "1.2%讯源网", "中", "---", "fxsrc出品2.0%"),
+                record("11:00", "英国", "---", "低", "1.5%出品", "待公布")});
     const auto credited = items(4);
     ASSERT_EQ(credited.size(), 2u);
     EXPECT_EQ(credited[0].previous(), "1.2%");
@@ -70,33 +68,31 @@ TEST_F(Download, MondayToThursdayLeaveTheWeekUnloadedAndTheRemindersStopped) {
 }
 
 TEST_F(Download, AnotherNumberOfEventsRebuildsTheDayKeepingTheChoicesByName) {
-    loadWeek(QStringList{record("21:30", "甲"), record("21:40", "乙"), record("21:50", "丙")}.join('|'));
+    loadWeek({record("21:30", "甲"), record("21:40", "乙"), record("21:50", "丙")});
     auto day = items(3);
     day[0].setNotify("0");
     day[1].setNotify("2");
-    sendDay(3, QStringList{record("21:00", "新"), record("21:30", "甲"), record("21:40", "乙"),
-                           record("21:50", "丙", "1.0%", "高", "1.1%", "1.3%")}
-                   .join('|'));
+    sendDay(3, {record("21:00", "新"), record("21:30", "甲"), record("21:40", "乙"),
+                record("21:50", "丙", "1.0%", "高", "1.1%", "1.3%")});
     EXPECT_EQ(names(3), (QStringList{"新", "甲", "乙", "丙"}));
     EXPECT_EQ(notify(3), (QStringList{"1", "1", "2", "1"})) << "switched off comes back on";
     EXPECT_EQ(items(3)[3].result(), "1.3%");
     ASSERT_EQ(rows().size(), 4u) << "the day shown is drawn again";
     EXPECT_EQ(cell(0, 0).innerText(), "21:00");
     // A record cut short counts for the refresh but is not stored: the day is rebuilt again.
-    sendDay(3, QStringList{record("21:00", "新"), record("21:30", "甲"), record("21:40", "乙"), record("21:50", "丙"),
-                           "22:00#短"}
-                   .join('|'));
+    sendDay(3,
+            {record("21:00", "新"), record("21:30", "甲"), record("21:40", "乙"), record("21:50", "丙"), "22:00#短"});
     EXPECT_EQ(names(3), (QStringList{"新", "甲", "乙", "丙"}));
 }
 
 TEST_F(Download, ASameDayRefreshWritesChangedFieldsAndRedrawsOnlyThen) {
-    loadWeek(QStringList{record("21:30", "甲"), record("21:40", "乙")}.join('|'));
+    loadWeek({record("21:30", "甲"), record("21:40", "乙")});
     const int firstRow = rows()[0]->nodeId();
-    sendDay(3, QStringList{record("21:30", "甲"), record("21:40", "乙")}.join('|'), "21:30#甲|");
+    sendDay(3, {record("21:30", "甲"), record("21:40", "乙")}, "21:30#甲|");
     EXPECT_EQ(rows()[0]->nodeId(), firstRow) << "nothing changed, nothing drawn";
     EXPECT_EQ(stored("FXCalendar/Week3", "Event"), "21:30#甲|");
 
-    sendDay(3, QStringList{record("21:35", "甲", "0.9%", "低", "---"), record("21:40", "乙")}.join('|'));
+    sendDay(3, {record("21:35", "甲", "0.9%", "低", "---"), record("21:40", "乙")});
     const auto day = items(3);
     EXPECT_EQ(day[0].time(), "21:35");
     EXPECT_EQ(day[0].previous(), "0.9%");
@@ -109,15 +105,12 @@ TEST_F(Download, ASameDayRefreshWritesChangedFieldsAndRedrawsOnlyThen) {
 
 // The scanner marks today's 21:30 events as awaited; their results come a minute later.
 TEST_F(Download, AResultForTheAwaitedTimeIsAnnouncedInABalloon) {
-    loadWeek(
-        QStringList{record("21:30", "美国CPI"), record("21:30", "美国零售", "", "中", ""), record("21:40", "加拿大")}
-            .join('|'));
+    loadWeek({record("21:30", "美国CPI"), record("21:30", "美国零售", "", "中", ""), record("21:40", "加拿大")});
     advanceTo("21:31:00");
     ASSERT_EQ(state().AwaitedResultTime, "21:30");
     EXPECT_EQ(items(3)[0].result(), "?");
-    sendDay(3, QStringList{record("21:30", "美国CPI", "1.0%", "高", "1.1%", "1.2%"),
-                           record("21:30", "美国零售", "", "中", "", "0.4%"), record("21:40", "加拿大")}
-                   .join('|'));
+    sendDay(3, {record("21:30", "美国CPI", "1.0%", "高", "1.1%", "1.2%"),
+                record("21:30", "美国零售", "", "中", "", "0.4%"), record("21:40", "加拿大")});
     ASSERT_EQ(resultBalloons().size(), 1u);
     EXPECT_EQ(resultBalloons()[0].title, "财经数据 21:30");
     EXPECT_EQ(resultBalloons()[0].text, "美国CPI (前值: 1.0% 市场预测: 1.1% 结果: 1.2%)\r\n美国零售 (结果: 0.4%)");
@@ -125,10 +118,9 @@ TEST_F(Download, AResultForTheAwaitedTimeIsAnnouncedInABalloon) {
     EXPECT_TRUE(cell(0, 1).innerHTML().contains("结果: 1.2%"));
 
     // A result of another time, or of another day, only updates the table.
-    sendDay(3, QStringList{record("21:30", "美国CPI", "1.0%", "高", "1.1%", "1.2%"),
-                           record("21:30", "美国零售", "", "中", "", "0.4%"),
-                           record("21:40", "加拿大", "1.0%", "高", "1.1%", "5%")}
-                   .join('|'));
+    sendDay(3,
+            {record("21:30", "美国CPI", "1.0%", "高", "1.1%", "1.2%"),
+             record("21:30", "美国零售", "", "中", "", "0.4%"), record("21:40", "加拿大", "1.0%", "高", "1.1%", "5%")});
     sendDay(2, record("08:30", "数据2", "1.0%", "高", "1.1%", "7%"));
     EXPECT_EQ(resultBalloons().size(), 1u);
     EXPECT_EQ(items(3)[2].result(), "5%");
@@ -136,11 +128,11 @@ TEST_F(Download, AResultForTheAwaitedTimeIsAnnouncedInABalloon) {
 }
 
 TEST_F(Download, AwaitedResultsAreGivenUpFiveMinutesAfterTheirTime) {
-    loadWeek(QStringList{record("21:30", "甲"), record("22:00", "乙")}.join('|'));
+    loadWeek({record("21:30", "甲"), record("22:00", "乙")});
     advanceTo("21:32:00");
     ASSERT_EQ(items(3)[0].result(), "?");
     ASSERT_TRUE(cell(0, 1).innerHTML().contains("ldata.gif"));
-    const QString same = QStringList{record("21:30", "甲"), record("22:00", "乙")}.join('|');
+    const QStringList same = {record("21:30", "甲"), record("22:00", "乙")};
     advanceTo("21:35:30");
     sendDay(3, same);
     EXPECT_EQ(items(3)[0].result(), "?") << "five minutes: still awaited";

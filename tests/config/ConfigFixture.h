@@ -10,12 +10,14 @@ inline QString shippedConfigPath() { return QStringLiteral(ZEP_SOURCE_DIR "/dist
 // A configuration document in a temporary installation directory.
 class ConfigFixture : public ::testing::Test {
 protected:
-    void load(const QByteArray& bytes) {
+    // Writes the document and loads it; false when it cannot be loaded.
+    bool tryLoad(const QByteArray& bytes) {
         path = dir.filePath(QStringLiteral("ZEP.xml"));
         writeFile(path, bytes);
         config.setXmlFile(path);
-        ASSERT_TRUE(config.Initialize());
+        return config.Initialize();
     }
+    void load(const QByteArray& bytes) { ASSERT_TRUE(tryLoad(bytes)); }
     void loadShipped() { load(readFile(shippedConfigPath())); }
     // Loads what is on disk now into a second document.
     std::unique_ptr<cls_Config> reload() {

@@ -10,15 +10,20 @@ namespace {
 
 const QString kZepKey = QStringLiteral("Software\\Zavez_ZEP\\");
 
+cRegistry valueIn(plat::RegistryStore& store, uint32_t root, const QString& section, const QString& name,
+                  int32_t type) {
+    cRegistry reg(store);
+    reg.setClassKey(root);
+    reg.setSectionKey(section);
+    reg.setValueKey(name);
+    reg.setValueType(type);
+    return reg;
+}
+
 class Registry : public ::testing::Test {
 protected:
     cRegistry at(uint32_t root, const QString& section, const QString& name, int32_t type) {
-        cRegistry reg(store);
-        reg.setClassKey(root);
-        reg.setSectionKey(section);
-        reg.setValueKey(name);
-        reg.setValueType(type);
-        return reg;
+        return valueIn(store, root, section, name, type);
     }
     QByteArray stored(uint32_t root, const QString& section, const QString& name, int& type) {
         QByteArray data;
@@ -47,7 +52,7 @@ TEST_F(Registry, MissingValueReadsTheDefaultSoUsageTimeStartsFromMinusOne) {
     EXPECT_EQ(time.Value(), QVariant(QStringLiteral("none")));
 }
 
-TEST_F(Registry, TextIsStoredInCodePage936WithItsNul) {
+TEST_F(Registry, TextIsStoredInCodePage936WithItsNulAndWithTwoPercentSignsReadExpanded) {
     cRegistry path = at(cRegistry::HKEY_LOCAL_MACHINE, kZepKey, "Path", cRegistry::REG_SZ);
     path.setValue(QStringLiteral("/opt/报价/Zavez_ZEP.exe"));
     int type = 0;
@@ -60,17 +65,14 @@ TEST_F(Registry, TextIsStoredInCodePage936WithItsNul) {
 
     path.setValue(" ");
     EXPECT_EQ(path.Value().toString(), "   ");
-}
 
-TEST_F(Registry, TextWithTwoPercentSignsIsStoredExpandableAndReadExpanded) {
     qputenv("QUENRA_TEST_DIR", "/srv/q");
-    cRegistry reg = at(cRegistry::HKEY_CURRENT_USER, "Software\\Test", "Dir", cRegistry::REG_SZ);
-    reg.setValue("%QUENRA_TEST_DIR%/bin %QUENRA_UNSET_VAR%");
-    EXPECT_EQ(reg.Value().toString(), "/srv/q/bin %QUENRA_UNSET_VAR%");
-    EXPECT_EQ(reg.ValueType(), cRegistry::REG_EXPAND_SZ);
-    reg.setValue("100%");
-    EXPECT_EQ(reg.Value().toString(), "100%");
-    EXPECT_EQ(reg.ValueType(), cRegistry::REG_SZ);
+    path.setValue("%QUENRA_TEST_DIR%/bin %QUENRA_UNSET_VAR%");
+    EXPECT_EQ(path.Value().toString(), "/srv/q/bin %QUENRA_UNSET_VAR%");
+    EXPECT_EQ(path.ValueType(), cRegistry::REG_EXPAND_SZ);
+    path.setValue("100%");
+    EXPECT_EQ(path.Value().toString(), "100%");
+    EXPECT_EQ(path.ValueType(), cRegistry::REG_SZ);
 }
 
 TEST_F(Registry, ValuesReadBackByTheirStoredType) {
@@ -120,7 +122,7 @@ TEST_F(Registry, FailedWriteRaises26001NamingKeySectionValueAndData) {
     EXPECT_TRUE(store.entries().empty());
 }
 
-TEST(FileRegistryStore, ValuesOutliveTheProcessAndOddNamesSurvive) {
+TEST(FileRegistryStore, ValuesOutliveTheProcessOddNamesSurviveAndUnreadableLinesAreSkipped) {
     QTemporaryDir dir;
     const QString file = dir.filePath("cfg/Quenra/registry.txt");
     const QString oddSection = QStringLiteral("Software\\Tab\there\nnewline 中");
@@ -139,27 +141,18 @@ TEST(FileRegistryStore, ValuesOutliveTheProcessAndOddNamesSurvive) {
     ASSERT_TRUE(again.read(cRegistry::HKEY_CURRENT_USER, oddSection, "N\tm", type, data));
     EXPECT_EQ(data, QByteArray("v\0", 2));
     EXPECT_FALSE(again.read(cRegistry::HKEY_CURRENT_USER, kZepKey, "Time", type, data));
-}
 
-TEST(FileRegistryStore, UnreadableLinesAreSkippedAndAFailedWriteKeepsThePreviousValues) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("registry.txt");
-    ASSERT_TRUE(writeFile(file, "# Quenra registry 1\ngarbage\n80000002\tSoftware\tTime\tx\t00\n"
-                                "80000002\tSoftware%5CZavez_ZEP\tTime\t4\t0a000000\n\xFF\xFE\t\t\t\t\n"));
-    plat::FileRegistryStore store(file);
-    cRegistry time(store);
-    time.setClassKey(cRegistry::HKEY_LOCAL_MACHINE);
-    time.setSectionKey(kZepKey);
-    time.setValueKey("Time");
-    time.setValueType(cRegistry::REG_DWORD);
-    EXPECT_EQ(time.Value().toInt(), 10);
+    // A file edited by hand: the lines it cannot read are stepped over.
+    const QString edited = dir.filePath("registry.txt");
+    ASSERT_TRUE(writeFile(edited, "# Quenra registry 1\ngarbage\n80000002\tSoftware\tTime\tx\t00\n"
+                                  "80000002\tSoftware%5CZavez_ZEP\tTime\t4\t0a000000\n\xFF\xFE\t\t\t\t\n"));
+    plat::FileRegistryStore store(edited);
+    EXPECT_EQ(valueIn(store, cRegistry::HKEY_LOCAL_MACHINE, kZepKey, "Time", cRegistry::REG_DWORD).Value().toInt(), 10);
 
     // The store file's place becomes unusable: the write fails, nothing changes.
-    const QByteArray before = readFile(file);
+    const QByteArray before = readFile(edited);
     plat::FileRegistryStore blocked(dir.filePath("registry.txt/inside"));
     EXPECT_FALSE(blocked.write(cRegistry::HKEY_LOCAL_MACHINE, kZepKey, "Time", 4, QByteArray(4, '\0')));
-    int type = 0;
-    QByteArray data;
     EXPECT_FALSE(blocked.read(cRegistry::HKEY_LOCAL_MACHINE, kZepKey, "Time", type, data));
-    EXPECT_EQ(readFile(file), before);
+    EXPECT_EQ(readFile(edited), before);
 }

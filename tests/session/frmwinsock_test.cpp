@@ -7,24 +7,13 @@
 
 namespace {
 
-plat::NetworkAdapter adapter(const QString& description, int type, QByteArray address) {
-    return plat::NetworkAdapter{description, type, std::move(address)};
-}
-
-QByteArray assignment(int32_t id, bool store) {
-    push::ClientIdRecord r;
-    r.clientId = id;
-    r.store = store;
-    return r.build();
-}
-
 class FrmwinsockTest : public SessionFixture {
 protected:
     FrmwinsockTest() {
         sim.shell.setAdapters({
-            adapter("Intel(R) PCI Ethernet", 6, QByteArray::fromHex("001A2B3C4D5E")),
-            adapter("USB Ethernet", 6, QByteArray::fromHex("AABBCCDDEEFF")),
-            adapter("wlan0", 71, QByteArray::fromHex("112233445566")),
+            {"Intel(R) PCI Ethernet", 6, QByteArray::fromHex("001A2B3C4D5E")},
+            {"USB Ethernet", 6, QByteArray::fromHex("AABBCCDDEEFF")},
+            {"wlan0", 71, QByteArray::fromHex("112233445566")},
         });
     }
 
@@ -39,24 +28,22 @@ TEST_F(FrmwinsockTest, ReportsIdAdaptersAndVersionAfterASecond) {
     EXPECT_EQ(sim.loop.nowMs(), 1000);
     ASSERT_EQ(identityServer().datagrams().size(), 1u);
     EXPECT_EQ(identityServer().datagrams()[0].fromPort, 5003);
-    push::IdentityReportRecord expected;
-    expected.clientId = 815;
-    expected.adapters = QStringLiteral("00-1A-2B-3C-4D-5E\r\n11-22-33-44-55-66\r");
-    expected.version = QStringLiteral("1.7.0002");
-    EXPECT_EQ(identityServer().datagrams()[0].bytes, expected.build());
-}
+    // The USB adapter is left out of the list.
+    const QString adapters = QStringLiteral("00-1A-2B-3C-4D-5E\r\n11-22-33-44-55-66\r");
+    EXPECT_EQ(identityServer().datagrams()[0].bytes, (push::IdentityReportRecord{815, adapters, "1.7.0002"}.build()));
 
-TEST_F(FrmwinsockTest, NoQualifyingAdapterSendsNothing) {
-    sim.shell.setAdapters({adapter("USB Ethernet", 6, QByteArray::fromHex("AABBCCDDEEFF"))});
+    // Without an adapter that qualifies there is nothing to report.
+    ctx.unload(ctx.winsock);
+    sim.shell.setAdapters({{"USB Ethernet", 6, QByteArray::fromHex("AABBCCDDEEFF")}});
     ctx.load(ctx.winsock);
-    EXPECT_TRUE(identityServer().datagrams().empty());
+    EXPECT_EQ(identityServer().datagrams().size(), 1u);
 }
 
 TEST_F(FrmwinsockTest, AnAssignmentIsStoredInBothPlacesOnlyWhenToBeKeptAndTheSocketCloses) {
     useConfig("<Settings/>");
     for (const bool keep : {false, true}) {
         identityServer().onDatagram = [this, keep](const QByteArray&) {
-            identityServer().reply(assignment(123456, keep));
+            identityServer().reply(push::ClientIdRecord{.clientId = 123456, .store = keep}.build());
         };
         ctx.load(ctx.winsock);
         sim.loop.runPosted();
@@ -73,22 +60,16 @@ TEST_F(FrmwinsockTest, ClientIdComesFromTheNodeFirstThenTheFile) {
     push::ClientIdStore ids(ctx);
     EXPECT_EQ(ids.read(), 0); // neither
     QDir().mkpath(dir.path() + "/windows");
-    ASSERT_TRUE(writeFile(idFile(), "  31337  \r\n"));
-    EXPECT_EQ(ids.read(), 31337);
-    ASSERT_TRUE(writeFile(idFile(), "-5"));
-    EXPECT_EQ(ids.read(), 0);
-    ASSERT_TRUE(writeFile(idFile(), ""));
-    EXPECT_EQ(ids.read(), 0);
+    for (const auto& [text, id] : {std::pair<QByteArray, int>{"  31337  \r\n", 31337}, {"-5", 0}, {"", 0}}) {
+        ASSERT_TRUE(writeFile(idFile(), text));
+        EXPECT_EQ(ids.read(), id) << text.toStdString();
+    }
 
     ASSERT_TRUE(writeFile(idFile(), "31337"));
     useConfig("<ZEPID> 77 </ZEPID>");
     EXPECT_EQ(ids.read(), 77); // the node wins
     ctx.Config->SetNodeText("ZEPID", "0");
     EXPECT_EQ(ids.read(), 0); // and a node without an id means none
-
-    ids.store(4242); // replaces both
-    EXPECT_EQ(ctx.Config->GetNodeText("ZEPID"), "4242");
-    EXPECT_EQ(readFile(idFile()).trimmed(), "4242");
 }
 
 } // namespace

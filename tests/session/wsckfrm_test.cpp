@@ -13,11 +13,9 @@ namespace {
 
 // The main window as far as the push session sees it.
 struct RecordingSink : push::PushSink {
-    QList<int32_t> news;
     // News ids and quote symbols in the order they came.
     QStringList items;
     void Get_allMsg(const QString&, const QString&, const QString&, int32_t id, uint8_t) override {
-        news << id;
         items << QString::number(id);
     }
     void quot_center(const QString& symbol, const QString&, const QString&) override { items << symbol; }
@@ -26,12 +24,7 @@ struct RecordingSink : push::PushSink {
 };
 
 QByteArray newsFlash(int32_t id) {
-    push::NewsFlashRecord r;
-    r.flags = QStringLiteral("000");
-    r.text = QStringLiteral("美联储维持利率不变");
-    r.newsId = id;
-    r.time = QStringLiteral("2024-01-08 09:30:00");
-    return r.build();
+    return push::NewsFlashRecord{"000", QStringLiteral("美联储维持利率不变"), id, "2024-01-08 09:30:00"}.build();
 }
 
 QByteArray quote(const QString& symbol) {
@@ -47,11 +40,8 @@ QByteArray flashes(int32_t from, int count) {
 }
 
 QByteArray logon(const QString& account, const QString& password, int32_t highest) {
-    push::PushLogonRecord r{account, password, highest};
-    return r.build();
+    return push::PushLogonRecord{account, password, highest}.build();
 }
-
-QByteArray answer(int32_t highest) { return push::HeartbeatAnswerRecord{highest}.build(); }
 
 class WsckfrmTest : public SessionFixture {
 protected:
@@ -66,6 +56,18 @@ protected:
     int connectionCount() { return int(sim.network.connections(Server, 8000).size()); }
     // Runs the clock on to just after the next keep-alive tick.
     void tick() { sim.loop.advance(wsckfrm::KeepAliveMs); }
+    // The next tick connects (the connection-th so far) and the one after logs on, once.
+    void expectNewSession(int connection) {
+        tick();
+        ASSERT_EQ(connectionCount(), connection);
+        EXPECT_TRUE(server()->isOpen());
+        EXPECT_TRUE(server()->sends().empty());
+        tick();
+        ASSERT_EQ(server()->sends().size(), 1u);
+        EXPECT_EQ(server()->sends()[0], logon("trader@example.com", "pa55", 0));
+        tick();
+        EXPECT_EQ(server()->sends().size(), 1u);
+    }
 
     RecordingSink sink;
 };
@@ -81,29 +83,13 @@ TEST_F(WsckfrmTest, LogsOnAtLoadAndAnswersEachProbeAtOnceWithTheHighestNewsId) {
     server()->send(newsFlash(90)); // older, still shown; the highest stays
     server()->send(push::ControlRecord::heartbeatProbe());
     sim.loop.runPosted();
-    EXPECT_EQ(sink.news, (QList<int32_t>{120, 90}));
+    EXPECT_EQ(sink.items, (QStringList{"120", "90"}));
     EXPECT_EQ(ctx.HighestNewsId, 120);
     ASSERT_EQ(server()->sends().size(), 2u);
-    EXPECT_EQ(server()->sends()[1], answer(120));
-
-    // Keep-alive ticks on a healthy connection send nothing.
-    tick();
-    tick();
-    EXPECT_EQ(server()->sends().size(), 2u);
-    EXPECT_EQ(connectionCount(), 1);
+    EXPECT_EQ(server()->sends()[1], push::HeartbeatAnswerRecord{120}.build());
 
     ctx.unload(ctx.wsck);
     EXPECT_TRUE(server()->closedByClient());
-}
-
-TEST_F(WsckfrmTest, WithoutAMainWindowRecordsAreDecodedAndDroppedWithOneLogLine) {
-    ctx.pushSink = nullptr;
-    ctx.load(ctx.wsck);
-    server()->send(newsFlash(5));
-    server()->send(newsFlash(6));
-    sim.loop.runPosted();
-    EXPECT_EQ(ctx.HighestNewsId, 6);
-    EXPECT_EQ(sim.log.lines().filter("dropped").size(), 1);
 }
 
 TEST_F(WsckfrmTest, ABurstGoesOnOverSeveralTurnsInArrivalOrderWhileATrickleGoesOnInItsOwnTurn) {
@@ -128,72 +114,59 @@ TEST_F(WsckfrmTest, ABurstGoesOnOverSeveralTurnsInArrivalOrderWhileATrickleGoesO
     EXPECT_EQ(ctx.HighestNewsId, 100 + 2 * Cap + 4);
 }
 
-TEST_F(WsckfrmTest, UnloadDropsTheItemsStillWaitingWithOneLogLine) {
+TEST_F(WsckfrmTest, RecordsNobodyTakesAreDroppedWithOneLogLine) {
+    // Those still waiting when the session unloads.
     ctx.load(ctx.wsck);
     sim.loop.runPosted();
     server()->send(flashes(1, PacedPushSink::ItemsPerTurn + 10));
     sim.loop.pumpMessages();
     ctx.unload(ctx.wsck);
     sim.loop.runPosted();
-    EXPECT_EQ(sink.news.size(), PacedPushSink::ItemsPerTurn);
+    EXPECT_EQ(sink.items.size(), PacedPushSink::ItemsPerTurn);
     EXPECT_EQ(sim.log.lines().filter("dropped").size(), 1);
+
+    // All of them without a main window; they are still decoded.
+    ctx.pushSink = nullptr;
+    ctx.load(ctx.wsck);
+    server()->send(newsFlash(500));
+    server()->send(newsFlash(501));
+    sim.loop.runPosted();
+    EXPECT_EQ(ctx.HighestNewsId, 501);
+    EXPECT_EQ(sim.log.lines().filter("dropped").size(), 2);
 }
 
-TEST_F(WsckfrmTest, PeerCloseReconnectsAtTheNextTickAndLogsOnOnceMore) {
+// However the connection is lost, the keep-alive tick makes a new one and logs on again.
+TEST_F(WsckfrmTest, ALostConnectionIsMadeAgainAtTheNextTickAndLoggedOnAtTheOneAfter) {
     ctx.load(ctx.wsck);
-    server()->close();
+    server()->close(); // by the peer, without an error
     sim.loop.runPosted();
     EXPECT_EQ(ctx.wsck->Winsock1().state(), plat::Socket::Closed);
-
-    tick();
-    ASSERT_EQ(connectionCount(), 2);
-    EXPECT_TRUE(server()->isOpen());
-    EXPECT_TRUE(server()->sends().empty());
-    tick();
-    ASSERT_EQ(server()->sends().size(), 1u);
-    EXPECT_EQ(server()->sends()[0], logon("trader@example.com", "pa55", 0));
-    tick();
-    EXPECT_EQ(server()->sends().size(), 1u);
+    expectNewSession(2);
     // Probes on the new connection are still answered.
     server()->send(push::ControlRecord::heartbeatProbe());
     sim.loop.runPosted();
     EXPECT_EQ(server()->sends().size(), 2u);
-}
 
-TEST_F(WsckfrmTest, AbortOrUnreachableHostMakesTheFirstTickAfterReconnectingLogOnAgain) {
-    ctx.load(ctx.wsck);
     server()->abort(); // 10053
     sim.loop.runPosted();
-    tick(); // not connected: reconnects
-    tick(); // connected, logon owed
-    ASSERT_EQ(connectionCount(), 2);
-    EXPECT_EQ(server()->sends().size(), 1u);
+    expectNewSession(3);
 
     // The server's host drops off the network for a while (10065), then comes back.
     sim.network.setUnreachable(Server, true);
     server()->close();
     tick();
     tick();
-    EXPECT_EQ(connectionCount(), 2);
+    EXPECT_EQ(connectionCount(), 3);
     sim.network.setUnreachable(Server, false);
-    tick();
-    ASSERT_EQ(connectionCount(), 3);
-    EXPECT_TRUE(server()->sends().empty());
-    tick();
-    EXPECT_EQ(server()->sends().size(), 1u);
-}
+    expectNewSession(4);
 
-TEST_F(WsckfrmTest, ServerDownKeepsTryingEveryTenSecondsThenLogsOnOnTheNewConnection) {
-    ctx.load(ctx.wsck);
+    // The server is down for a while: every attempt is refused (10061).
     sim.network.stopListening(Server, 8000);
     server()->close();
-    for (int i = 0; i < 5; ++i) tick(); // refused (10061) each time
-    EXPECT_EQ(connectionCount(), 1);
+    for (int i = 0; i < 5; ++i) tick();
+    EXPECT_EQ(connectionCount(), 4);
     sim.network.listen(Server, 8000);
-    tick();
-    ASSERT_EQ(connectionCount(), 2);
-    tick();
-    EXPECT_EQ(server()->sends().size(), 1u);
+    expectNewSession(5);
 }
 
 TEST_F(WsckfrmTest, HalfARecordFromALostConnectionIsNotFinishedByTheNext) {
@@ -206,7 +179,7 @@ TEST_F(WsckfrmTest, HalfARecordFromALostConnectionIsNotFinishedByTheNext) {
     server()->send(flash.mid(60));
     server()->send(newsFlash(45));
     sim.loop.runPosted();
-    EXPECT_EQ(sink.news, QList<int32_t>{45});
+    EXPECT_EQ(sink.items, QStringList{"45"});
 }
 
 TEST_F(WsckfrmTest, LoggedInElsewhereClosesAndStopsForGoodWithOneBox) {
@@ -224,35 +197,26 @@ TEST_F(WsckfrmTest, LoggedInElsewhereClosesAndStopsForGoodWithOneBox) {
 
     for (int i = 0; i < 6; ++i) tick();
     EXPECT_EQ(connectionCount(), 1);
-    EXPECT_FALSE(ctx.wsck->Timer1.running());
     EXPECT_EQ(sim.desktop.messageBoxes().size(), 1u);
 }
 
-TEST_F(WsckfrmTest, FirstWaitGivesUpAfterFiveSecondsAndTheLogonFollowsOnceConnected) {
-    sim.network.setNoAnswer(Server, true);
-    ctx.load(ctx.wsck);
-    EXPECT_EQ(sim.loop.nowMs(), wsckfrm::FirstConnectWaitMs);
-    EXPECT_EQ(ctx.wsck->Winsock1().state(), plat::Socket::Connecting);
-    EXPECT_TRUE(ctx.wsck->Timer1.running());
-
-    sim.network.setNoAnswer(Server, false);
-    tick(); // still connecting: starts over
-    ASSERT_EQ(connectionCount(), 1);
-    EXPECT_TRUE(server()->sends().empty());
-    tick();
-    ASSERT_EQ(server()->sends().size(), 1u);
-    EXPECT_EQ(server()->sends()[0], logon("trader@example.com", "pa55", 0));
-}
-
-TEST_F(WsckfrmTest, RefusedFirstConnectEndsTheWaitAtOnce) {
+// The load waits for the first connection, five seconds at the most, and not at all once refused.
+TEST_F(WsckfrmTest, TheFirstConnectIsWaitedForFiveSecondsAtMostAndTheLogonFollowsOnceConnected) {
     sim.network.stopListening(Server, 8000);
     ctx.load(ctx.wsck);
     EXPECT_EQ(sim.loop.nowMs(), 0);
     sim.network.listen(Server, 8000);
-    tick();
-    tick();
-    ASSERT_EQ(connectionCount(), 1);
-    EXPECT_EQ(server()->sends().size(), 1u);
+    expectNewSession(1);
+
+    ctx.unload(ctx.wsck);
+    sim.network.setNoAnswer(Server, true);
+    const qint64 before = sim.loop.nowMs();
+    ctx.load(ctx.wsck);
+    EXPECT_EQ(sim.loop.nowMs() - before, wsckfrm::FirstConnectWaitMs);
+    EXPECT_EQ(ctx.wsck->Winsock1().state(), plat::Socket::Connecting);
+    EXPECT_TRUE(ctx.wsck->Timer1.running());
+    sim.network.setNoAnswer(Server, false);
+    expectNewSession(2); // the tick finds it still connecting and starts over
 }
 
 } // namespace
