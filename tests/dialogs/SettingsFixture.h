@@ -54,9 +54,6 @@ protected:
         return static_cast<plat::SimComboBox*>(c)->userChoose(text);
     }
     static QString picture(plat::ImageBox* c) { return c->picture().section(u'/', -1); }
-    QString stored(const char* node, const char* name) {
-        return ctx().Config->GetNodeAttrib(QString::fromLatin1(node), QString::fromLatin1(name));
-    }
 
 private:
     QString document_;

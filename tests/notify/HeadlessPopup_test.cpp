@@ -1,7 +1,7 @@
 #include "core/AppContext.h"
 #include "notify/PopupRequest.h"
 #include "platform/sim/SimPlatform.h"
-#include <QTemporaryFile>
+#include <QFile>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -20,11 +20,10 @@ protected:
     void popup(const QString& html) { request.Popup(html, 0, *owner); }
     QStringList printed() {
         std::fflush(out);
-        std::rewind(out);
-        QByteArray bytes;
-        char buf[4096];
-        while (const size_t n = std::fread(buf, 1, sizeof buf, out)) bytes.append(buf, static_cast<qsizetype>(n));
-        return QString::fromUtf8(bytes).split(u'\n', Qt::SkipEmptyParts);
+        QFile file;
+        file.open(fileno(out), QIODevice::ReadOnly);
+        file.seek(0);
+        return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
     }
 
     std::FILE* out = std::tmpfile();
@@ -48,13 +47,11 @@ TEST_F(HeadlessPopup, PrintsEachRowOnceAsItComesIntoView) {
     // A row that joins a showing comes into view at the end of the loop's turn.
     EXPECT_EQ(printed().size(), 2);
     loop.runPosted();
-    EXPECT_EQ(printed().size(), 3);
-    EXPECT_EQ(printed().last(), "popup: 财经事件提醒 美国CPI");
+    EXPECT_EQ(printed().mid(2), QStringList{"popup: 财经事件提醒 美国CPI"});
     loop.advance(5000);
     ASSERT_FALSE(ctx.PopupShowing);
     popup(QStringLiteral("Beta"));
-    EXPECT_EQ(printed().size(), 4);
-    EXPECT_EQ(printed().last(), "popup: Beta");
+    EXPECT_EQ(printed().mid(3), QStringList{"popup: Beta"});
 }
 
 } // namespace

@@ -19,12 +19,6 @@ protected:
         ctx().PopupStayTime = QStringLiteral("30");
     }
 
-    IE_frm& openNews(const QString& link) {
-        ctx().NewsLink = link;
-        IE_frm& news = ctx().load(ctx().ieFrm);
-        sim().loop.runPosted();
-        return news;
-    }
     plat::SimWindow& newsWindow() { return static_cast<plat::SimWindow&>(ctx().ieFrm->window()); }
     dom::Element& popupElement(const char* id) {
         return *ctx().popup->WebBrowser()->document()->getElementById(QString::fromLatin1(id));
@@ -41,20 +35,16 @@ protected:
     }
 };
 
-TEST_F(NewsWindow, OpensTheLinkOfTheListWithoutItsMarkAndUsesItUp) {
-    EXPECT_EQ(openNews("1http://web.test/a").WebBrowser1()->locationUrl(), "http://web.test/a");
-    EXPECT_TRUE(ctx().NewsLink.isEmpty());
-    ctx().unload(ctx().ieFrm);
-    EXPECT_EQ(openNews("http://web.test/b").WebBrowser1()->locationUrl(), "http://web.test/b");
-}
-
-// 12,405 twips wide; the window 375 twips and the browser 60 twips higher than the body.
-TEST_F(NewsWindow, KeepsTheArticleWidthAndTakesTheArticleHeight) {
-    ctx().NewsLink = "http://web.test/a";
+// The list's link without its mark, used up; 12,405 twips wide, the window 375 twips and the
+// browser 60 twips higher than the body.
+TEST_F(NewsWindow, OpensTheListsLinkAtTheArticleWidthAndTakesTheArticleHeight) {
+    ctx().NewsLink = "1http://web.test/a";
     auto& browser = static_cast<plat::SimBrowser&>(*ctx().load(ctx().ieFrm).WebBrowser1());
     // The empty page's body is as high as the browser when the page completes.
     const int body = browser.layout().viewport().height();
     sim().loop.runPosted();
+    EXPECT_EQ(browser.locationUrl(), "http://web.test/a");
+    EXPECT_TRUE(ctx().NewsLink.isEmpty());
     EXPECT_EQ(newsWindow().geometry().size(), QSize(827, body + 25));
     EXPECT_EQ(browser.geometry(), QRect(0, 0, 827, body + 4));
     EXPECT_EQ(browser.document()->body()->getAttribute("scroll"), "no");
@@ -62,9 +52,17 @@ TEST_F(NewsWindow, KeepsTheArticleWidthAndTakesTheArticleHeight) {
     newsWindow().show();
     newsWindow().userSizeTo(QSize(1000, 500));
     EXPECT_EQ(newsWindow().geometry().size(), QSize(827, 500));
+
+    ctx().unload(ctx().ieFrm);
+    ctx().NewsLink = "http://web.test/b";
+    ctx().load(ctx().ieFrm);
+    sim().loop.runPosted();
+    EXPECT_EQ(ctx().ieFrm->WebBrowser1()->locationUrl(), "http://web.test/b");
 }
 
-TEST_F(NewsWindow, APopupLinkOpensOverTheMainWindowWhichTakesItsPlaceAfterwards) {
+// A popup link opens over the main window, which takes its place afterwards; "More" closes
+// the popup and brings the main window back, minimised or not.
+TEST_F(NewsWindow, APopupLinkOpensOverTheMainWindowAndMoreBringsTheMainWindowBack) {
     popupWithLink("http://web.test/datatransfer/rapidnews?news_id=7");
     const QRect main = win().geometry();
     clickPopup(*popupElement("popupWin_Table").getElementsByTagName("span").at(0));
@@ -80,17 +78,11 @@ TEST_F(NewsWindow, APopupLinkOpensOverTheMainWindowWhichTakesItsPlaceAfterwards)
     sim().loop.runPosted();
     EXPECT_FALSE(ctx().ieFrm);
     EXPECT_EQ(win().geometry(), QRect(QPoint(300, 200), main.size()));
-}
-
-TEST_F(NewsWindow, MoreClosesThePopupAndBringsBackTheMainWindow) {
-    popupWithLink("");
-    clickPopup(popupElement("popupWin_LinkMore"));
-    EXPECT_FALSE(ctx().PopupShowing);
-    EXPECT_TRUE(win().isVisible());
 
     win().setState(plat::WindowState::Minimized);
     popupWithLink("");
     clickPopup(popupElement("popupWin_LinkMore"));
+    EXPECT_FALSE(ctx().PopupShowing);
     EXPECT_EQ(win().state(), plat::WindowState::Normal);
     EXPECT_TRUE(win().isVisible());
 }

@@ -3,18 +3,12 @@
 
 namespace {
 
-struct Frame {
-    QRect geometry;
-    int alpha;
-};
-
 class PopupWindow : public NotifyFixture {
 protected:
     PopupWindow() { preparePopup(); }
 
-    Frame frame() { return {popupWindow().geometry(), popupWindow().alpha()}; }
-    // Time since the request that started the showing.
-    qint64 since(qint64 start) const { return sim.loop.nowMs() - start; }
+    QRect frame() { return popupWindow().geometry(); }
+    int alpha() { return popupWindow().alpha(); }
     // The showing's phase at t ms after start.
     int32_t phaseAt(qint64 start, qint64 t) {
         advance(start + t - sim.loop.nowMs());
@@ -26,18 +20,16 @@ protected:
 // Each frame grows by 376 twips, positions rounded to the nearest pixel.
 TEST_F(PopupWindow, SlidesUpFadingInStaysFadesOutAndCollapses) {
     popup(QStringLiteral("A"), 1);
-    const qint64 start = sim.loop.nowMs();
     for (int k = 1; k <= 12; ++k) {
         const int grown = 376 * k;
         const QRect expected(1318, qRound((14400 - grown) / 15.0), 282, qRound(grown / 15.0));
-        EXPECT_EQ(frame().geometry, expected) << "frame " << k;
-        EXPECT_EQ(frame().alpha, k * 255 / 12) << "frame " << k;
+        EXPECT_EQ(frame(), expected) << "frame " << k;
+        EXPECT_EQ(alpha(), k * 255 / 12) << "frame " << k;
         EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::SlidingIn);
         advance(50);
     }
-    EXPECT_EQ(since(start), 600);
-    EXPECT_EQ(frame().geometry, QRect(1318, 659, 282, 301));
-    EXPECT_EQ(frame().alpha, 255);
+    EXPECT_EQ(frame(), QRect(1318, 659, 282, 301));
+    EXPECT_EQ(alpha(), 255);
     EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::Showing);
     EXPECT_TRUE(popupWindow().isTopmost());
 
@@ -45,33 +37,28 @@ TEST_F(PopupWindow, SlidesUpFadingInStaysFadesOutAndCollapses) {
     EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::FadingOut);
     for (int counter = 11; counter >= 0; --counter) {
         advance(50);
-        EXPECT_EQ(frame().alpha, counter * 255 / 12);
-        EXPECT_EQ(frame().geometry, QRect(1318, 659, 282, 301));
+        EXPECT_EQ(alpha(), counter * 255 / 12);
+        EXPECT_EQ(frame(), QRect(1318, 659, 282, 301));
     }
     EXPECT_TRUE(ctx.PopupShowing);
     advance(50);
-    EXPECT_EQ(since(start), 600 + 1000 + 13 * 50);
-    EXPECT_EQ(frame().geometry, QRect(1318, 960, 282, 0));
+    EXPECT_EQ(frame(), QRect(1318, 960, 282, 0));
     EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::SlidingIn);
     EXPECT_TRUE(rows().isEmpty());
     EXPECT_FALSE(ctx.PopupShowing);
 }
 
 TEST_F(PopupWindow, StayComesFromTheRequestOrTheSetting) {
-    struct Case {
-        const char* setting;
-        int32_t stay;
-        qint64 expectedMs;
-    };
     // "m" counts as minutes only as the last character; stays beyond the old timer's
     // 65,535 ms are kept.
-    const Case cases[] = {{"1m", 0, 60000}, {"1m5", 0, 1000}, {"1m", 8, 8000}, {"90", 0, 90000}};
-    for (const Case& c : cases) {
-        ctx.PopupStayTime = QString::fromLatin1(c.setting);
-        popup(QStringLiteral("item"), c.stay);
+    const std::tuple<const char*, int32_t, qint64> cases[] = {
+        {"1m", 0, 60000}, {"1m5", 0, 1000}, {"1m", 8, 8000}, {"90", 0, 90000}};
+    for (const auto& [setting, stay, expectedMs] : cases) {
+        ctx.PopupStayTime = QString::fromLatin1(setting);
+        popup(QStringLiteral("item"), stay);
         const qint64 start = sim.loop.nowMs();
-        EXPECT_EQ(phaseAt(start, 600 + c.expectedMs - 1), frmPopUp::Showing) << c.setting << " " << c.stay;
-        EXPECT_EQ(phaseAt(start, 600 + c.expectedMs), frmPopUp::FadingOut) << c.setting << " " << c.stay;
+        EXPECT_EQ(phaseAt(start, 600 + expectedMs - 1), frmPopUp::Showing) << setting << " " << stay;
+        EXPECT_EQ(phaseAt(start, 600 + expectedMs), frmPopUp::FadingOut) << setting << " " << stay;
         advance(13 * 50);
         ASSERT_FALSE(ctx.PopupShowing);
     }
@@ -90,12 +77,12 @@ TEST_F(PopupWindow, RequestsDuringAShowingAddRowsAndOneDuringTheFadeBringsItBack
     EXPECT_EQ(phaseAt(start, 600 + 2000 - 1), frmPopUp::Showing);
     advance(start + 600 + 2000 + 13 * 50 - 1 - sim.loop.nowMs());
     ASSERT_EQ(popupForm().PopUpStatus(), frmPopUp::FadingOut);
-    ASSERT_LT(frame().alpha, 30);
+    ASSERT_LT(alpha(), 30);
     popup(QStringLiteral("fading"), 60);
     EXPECT_EQ(rows(), (QStringList{"fading", "showing", "sliding", "first"}));
     EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::Showing);
-    EXPECT_EQ(frame().alpha, 255);
-    EXPECT_EQ(frame().geometry.top() + frame().geometry.height(), 960);
+    EXPECT_EQ(alpha(), 255);
+    EXPECT_EQ(frame().top() + frame().height(), 960);
     const qint64 revived = sim.loop.nowMs();
     EXPECT_EQ(phaseAt(revived, 2000 - 1), frmPopUp::Showing);
     EXPECT_EQ(phaseAt(revived, 2000 + 13 * 50 - 1), frmPopUp::FadingOut);
@@ -105,7 +92,7 @@ TEST_F(PopupWindow, RequestsDuringAShowingAddRowsAndOneDuringTheFadeBringsItBack
     popup(QStringLiteral("next"));
     EXPECT_EQ(rows(), QStringList{"next"});
     EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::SlidingIn);
-    EXPECT_EQ(frame().geometry.height(), 25);
+    EXPECT_EQ(frame().height(), 25);
 }
 
 TEST_F(PopupWindow, RowsKeepTheirOrderAtMostTenAndNoDuplicate) {
@@ -125,8 +112,11 @@ TEST_F(PopupWindow, RowsKeepTheirOrderAtMostTenAndNoDuplicate) {
 }
 
 // The first request waits for the page with the loop running and the controller disabled;
-// a request that comes in meanwhile is shown too.
-TEST_F(PopupWindow, TheFirstRequestWaitsForThePage) {
+// a request that comes in meanwhile is shown too. The window never takes the focus.
+TEST_F(PopupWindow, TheFirstRequestWaitsForThePageAndTheWindowNeverTakesTheFocus) {
+    auto other = sim.platform.createWindow(plat::WindowKind::Main);
+    other->show();
+    ASSERT_TRUE(other->isActive());
     bool ownerEnabled = true;
     sim.loop.post([&] {
         ownerEnabled = owner->isEnabled();
@@ -137,31 +127,7 @@ TEST_F(PopupWindow, TheFirstRequestWaitsForThePage) {
     EXPECT_TRUE(owner->isEnabled());
     EXPECT_EQ(rows(), (QStringList{"first", "during the wait"}));
     advance(600);
-    EXPECT_EQ(frame().geometry, QRect(1318, 659, 282, 301));
-}
-
-// No stay (an empty setting and a request for the configured one): the window stays until
-// the user closes it; its caption drags it.
-TEST_F(PopupWindow, WithoutStayItWaitsForTheCloseButton) {
-    ctx.PopupStayTime = QString();
-    popup(QStringLiteral("A"));
-    advance(3600 * 1000);
-    EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::Showing);
-    EXPECT_EQ(frame().geometry, QRect(1318, 659, 282, 301));
-    page().dispatchUserEvent(&element("popupWin_CaptionText"), QStringLiteral("onmousedown"));
-    EXPECT_EQ(popupWindow().systemMoveRequests(), 1);
-    click(element("popupWin_CloseButton"));
-    EXPECT_EQ(frame().geometry.height(), 0);
-    EXPECT_FALSE(ctx.PopupShowing);
-    EXPECT_TRUE(rows().isEmpty());
-}
-
-TEST_F(PopupWindow, NeverTakesTheFocus) {
-    auto other = sim.platform.createWindow(plat::WindowKind::Main);
-    other->show();
-    ASSERT_TRUE(other->isActive());
-    popup(QStringLiteral("A"));
-    advance(700);
+    EXPECT_EQ(frame(), QRect(1318, 659, 282, 301));
     EXPECT_TRUE(popupWindow().isVisible());
     EXPECT_TRUE(other->isActive());
     EXPECT_FALSE(popupWindow().isActive());
@@ -183,26 +149,34 @@ TEST_F(PopupWindow, ARowWithoutLinkOrALinkAmongOtherRowsKeepsThePopup) {
     EXPECT_TRUE(ctx.ieFrm);
 }
 
-} // namespace
-
-// The real page reports the box's size once it has laid the rows out: a window that slides
-// in or shows takes the new size where it is in its showing; a closed one stays closed.
-TEST_F(PopupWindow, TakesTheBoxsSizeWhenThePageTellsIt) {
+// No stay (an empty setting and a request for the configured one): the window stays until
+// the user closes it; its caption drags it. The real page reports the box's size once it has
+// laid the rows out: a window that slides in or shows takes the new size where it is in its
+// showing; a closed one stays closed.
+TEST_F(PopupWindow, WithoutStayItWaitsForTheCloseButtonAndTakesTheBoxsSizeMeanwhile) {
+    ctx.PopupStayTime = QString();
     plat::SimBrowser& browser = *popupWindow().browser();
-    popup(QStringLiteral("A"), 1);
+    popup(QStringLiteral("A"));
     advance(250);                                                   // 6 frames
     browser.layout().setSize(QStringLiteral("popupWin"), 300, 421); // 6315 twips: a step of 526
     browser.onSizesChanged();
-    EXPECT_EQ(frame().geometry, QRect(1300, qRound((14400 - 6 * 526) / 15.0), 300, qRound(6 * 526 / 15.0)));
-    advance(400);
+    EXPECT_EQ(frame(), QRect(1300, qRound((14400 - 6 * 526) / 15.0), 300, qRound(6 * 526 / 15.0)));
+    advance(3600 * 1000);
     EXPECT_EQ(popupForm().PopUpStatus(), frmPopUp::Showing);
-    EXPECT_EQ(frame().geometry, QRect(1300, 539, 300, 421));
+    EXPECT_EQ(frame(), QRect(1300, 539, 300, 421));
 
     browser.layout().setSize(QStringLiteral("popupWin"), 282, 301);
     browser.onSizesChanged();
-    EXPECT_EQ(frame().geometry, QRect(1318, 659, 282, 301));
+    EXPECT_EQ(frame(), QRect(1318, 659, 282, 301));
+    page().dispatchUserEvent(&element("popupWin_CaptionText"), QStringLiteral("onmousedown"));
+    EXPECT_EQ(popupWindow().systemMoveRequests(), 1);
     click(element("popupWin_CloseButton"));
+    EXPECT_EQ(frame().height(), 0);
+    EXPECT_FALSE(ctx.PopupShowing);
+    EXPECT_TRUE(rows().isEmpty());
     browser.layout().setSize(QStringLiteral("popupWin"), 300, 421);
     browser.onSizesChanged();
-    EXPECT_EQ(frame().geometry.height(), 0);
+    EXPECT_EQ(frame().height(), 0);
 }
+
+} // namespace

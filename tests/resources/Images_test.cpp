@@ -69,8 +69,6 @@ TEST(DialogImages, AreInstalledAsNormalAndHighlightedPairs) {
 TEST(Icons, ComeInTenNamedSizesAndOneForTheDesktopEntry) {
     const QStringList icons = ResourceStore::applicationIconFiles();
     ASSERT_EQ(icons.size(), 10);
-    EXPECT_TRUE(icons.first().endsWith(QStringLiteral("_16.png")));
-    EXPECT_TRUE(icons.last().endsWith(QStringLiteral("_256.png")));
     for (const QString& icon : icons) {
         const int size = icon.section(QLatin1Char('_'), -1).section(QLatin1Char('.'), 0, 0).toInt();
         EXPECT_EQ(imageheader::size(readFile(icon)), QSize(size, size)) << icon.toStdString();

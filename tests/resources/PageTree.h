@@ -14,8 +14,12 @@ public:
     PageTree(const PageTree&) = delete;
     PageTree& operator=(const PageTree&) = delete;
 
-    const GumboNode* byId(const QString& id) const { return find(output_->root, id); }
-    int countId(const QString& id) const { return count(output_->root, id); }
+    // The elements with the id, in document order.
+    std::vector<const GumboNode*> byId(const QString& id) const {
+        std::vector<const GumboNode*> found;
+        collect(output_->root, id, found);
+        return found;
+    }
 
     static QString attribute(const GumboNode* node, const char* name) {
         const GumboAttribute* a = node ? gumbo_get_attribute(&node->v.element.attributes, name) : nullptr;
@@ -32,19 +36,10 @@ public:
     }
 
 private:
-    static int count(const GumboNode* node, const QString& id) {
-        if (node->type != GUMBO_NODE_ELEMENT) return 0;
-        int n = attribute(node, "id") == id ? 1 : 0;
-        for (const GumboNode* child : elementChildren(node)) n += count(child, id);
-        return n;
-    }
-    static const GumboNode* find(const GumboNode* node, const QString& id) {
-        if (node->type != GUMBO_NODE_ELEMENT) return nullptr;
-        if (attribute(node, "id") == id) return node;
-        for (const GumboNode* child : elementChildren(node)) {
-            if (const GumboNode* hit = find(child, id)) return hit;
-        }
-        return nullptr;
+    static void collect(const GumboNode* node, const QString& id, std::vector<const GumboNode*>& found) {
+        if (node->type != GUMBO_NODE_ELEMENT) return;
+        if (attribute(node, "id") == id) found.push_back(node);
+        for (const GumboNode* child : elementChildren(node)) collect(child, id, found);
     }
 
     QByteArray utf8_;

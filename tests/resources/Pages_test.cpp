@@ -7,45 +7,31 @@ namespace {
 
 QString pageText(const char* name) { return ResourceStore().find(QString::fromLatin1(name))->text(); }
 
-const PageTree& mainPage() {
-    static const PageTree tree(pageText("ruzezaro.htm"));
-    return tree;
-}
-
-const PageTree& popupPage() {
-    static const PageTree tree(pageText("iPopup.htm"));
-    return tree;
-}
-
-bool hidden(const GumboNode* node) {
-    return PageTree::attribute(node, "style").remove(QLatin1Char(' ')).contains(QStringLiteral("display:none"));
-}
-
 } // namespace
 
 // Every id the program looks up: the bindings, the account panel, the news list and panes,
-// the calendar, the quote centre and the popup.
-TEST(Pages, HoldEveryIdTheProgramUsesExactlyOnce) {
+// the calendar, the quote centre and the popup. The main page's panes start hidden.
+TEST(Pages, HoldEveryIdTheProgramUsesExactlyOnceAndThePanesStartHidden) {
+    const PageTree mainPage(pageText("ruzezaro.htm"));
     const auto expectOnce = [](const PageTree& page, const char* ids) {
         for (const QString& id : QString::fromLatin1(ids).split(u' '))
-            EXPECT_EQ(page.countId(id), 1) << id.toStdString();
+            EXPECT_EQ(page.byId(id).size(), 1u) << id.toStdString();
     };
-    expectOnce(mainPage(), "Achange quit news_item set_coloum load_zep registe_zep nickname can_move zep_min zep_max "
-                           "iqingxu feedback zep_close zep_about iCLRefer iNewsReport prof_tactics iAll quota_control "
-                           "iFXCalendar week1 week2 week3 week4 week5 iTBody control_righttop mydata register_page "
-                           "info_page retrieve_page switch Map firstpage_table iAllSort iallnews tabcontent1 "
-                           "tabcontent2 iDivCLRefer iDivNewsReport iprof_tactics iFXCal iFXCalevent FXecodata "
-                           "iCalendar_Table contentarea quotacenter QuoteList iTrFirst quotascroll");
-    expectOnce(popupPage(), "mBody popupWin popupWin_CaptionText popupWin_CloseButton popupWin_BodyText "
-                            "popupWin_Table iBottom popupWin_LinkMore popupWin_iLink");
-}
+    expectOnce(mainPage, "Achange quit news_item set_coloum load_zep registe_zep nickname can_move zep_min zep_max "
+                         "iqingxu feedback zep_close zep_about iCLRefer iNewsReport prof_tactics iAll quota_control "
+                         "iFXCalendar week1 week2 week3 week4 week5 iTBody control_righttop mydata register_page "
+                         "info_page retrieve_page switch Map firstpage_table iAllSort iallnews tabcontent1 "
+                         "tabcontent2 iDivCLRefer iDivNewsReport iprof_tactics iFXCal iFXCalevent FXecodata "
+                         "iCalendar_Table contentarea quotacenter QuoteList iTrFirst quotascroll");
+    expectOnce(PageTree(pageText("iPopup.htm")),
+               "mBody popupWin popupWin_CaptionText popupWin_CloseButton popupWin_BodyText "
+               "popupWin_Table iBottom popupWin_LinkMore popupWin_iLink");
 
-TEST(MainPage, PanesStartHidden) {
     for (const char* pane : {"mydata", "register_page", "info_page", "retrieve_page", "iDivCLRefer", "iDivNewsReport",
                              "iprof_tactics", "iFXCal", "iallnews"}) {
-        const GumboNode* node = mainPage().byId(QString::fromLatin1(pane));
-        EXPECT_TRUE(hidden(node)) << pane;
-        EXPECT_EQ(node->parent, mainPage().byId(QStringLiteral("contentarea"))) << pane;
+        const GumboNode* node = mainPage.byId(QString::fromLatin1(pane)).at(0);
+        EXPECT_TRUE(PageTree::attribute(node, "style").remove(u' ').contains(QStringLiteral("display:none"))) << pane;
+        EXPECT_EQ(node->parent, mainPage.byId(QStringLiteral("contentarea")).at(0)) << pane;
     }
 }
 

@@ -6,29 +6,25 @@
 namespace {
 
 struct Wave {
-    QByteArray riff, wave, fmt;
-    int format = 0, channels = 0, rate = 0, bits = 0;
+    int rate = 0;
     std::vector<int16_t> samples;
 };
 
-// A canonical 44-byte header followed by the samples.
+// One channel of 16-bit PCM behind a canonical 44-byte header; nothing from any other file.
 Wave readWave(const QString& path) {
-    Wave w;
     const QByteArray b = readFile(path);
-    if (b.size() < 44) return w;
+    if (b.size() < 44) return {};
     const char* d = b.constData();
-    w.riff = b.mid(0, 4);
-    w.wave = b.mid(8, 4);
-    w.fmt = b.mid(12, 4);
-    w.format = qFromLittleEndian<quint16>(d + 20);
-    w.channels = qFromLittleEndian<quint16>(d + 22);
-    w.rate = static_cast<int>(qFromLittleEndian<quint32>(d + 24));
-    w.bits = qFromLittleEndian<quint16>(d + 34);
-    const quint32 riffSize = qFromLittleEndian<quint32>(d + 4);
+    const quint32 size = static_cast<quint32>(b.size());
     const quint32 dataSize = qFromLittleEndian<quint32>(d + 40);
-    if (b.mid(36, 4) != "data" || dataSize + 44 != static_cast<quint32>(b.size()) || riffSize + 8 != dataSize + 44) {
-        return w;
-    }
+    if (!b.startsWith("RIFF") || b.mid(8, 8) != "WAVEfmt " || b.mid(36, 4) != "data" ||
+        qFromLittleEndian<quint32>(d + 4) + 8 != size || dataSize + 44 != size)
+        return {};
+    // Format 1 (PCM), 1 channel, 16 bits a sample.
+    if (qFromLittleEndian<quint16>(d + 20) != 1 || qFromLittleEndian<quint16>(d + 22) != 1 ||
+        qFromLittleEndian<quint16>(d + 34) != 16)
+        return {};
+    Wave w{static_cast<int>(qFromLittleEndian<quint32>(d + 24)), {}};
     for (quint32 i = 0; i < dataSize / 2; ++i) w.samples.push_back(qFromLittleEndian<qint16>(d + 44 + 2 * i));
     return w;
 }
@@ -39,14 +35,8 @@ class Sounds : public testing::TestWithParam<const char*> {};
 
 TEST_P(Sounds, AreShortAudibleChimesIn16BitPcm) {
     const Wave w = readWave(QStringLiteral(ZEP_BINARY_DIR "/resources/generated/Sound/") + QLatin1String(GetParam()));
-    EXPECT_EQ(w.riff, "RIFF");
-    EXPECT_EQ(w.wave, "WAVE");
-    EXPECT_EQ(w.fmt, "fmt ");
-    EXPECT_EQ(w.format, 1);
-    EXPECT_EQ(w.channels, 1);
-    EXPECT_EQ(w.bits, 16);
+    ASSERT_FALSE(w.samples.empty()) << "not mono 16-bit PCM with a canonical header";
     ASSERT_GT(w.rate, 0);
-    ASSERT_FALSE(w.samples.empty());
     const double seconds = static_cast<double>(w.samples.size()) / w.rate;
     EXPECT_GE(seconds, 0.3);
     EXPECT_LE(seconds, 1.5);
